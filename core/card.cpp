@@ -7,52 +7,29 @@
 
 namespace quendal {
 
+namespace {
+
+// Index of the lowered character in the lower-case alphabet, or npos.
+std::size_t lower_index(std::string_view lower_alphabet, char c) {
+    return c == '\0' ? std::string_view::npos : lower_alphabet.find(ascii_lower(c));
+}
+
+}  // namespace
+
 std::uint8_t rank_from_char(char c) {
-    switch (ascii_lower(c)) {
-        case '2':
-            return 0;
-        case '3':
-            return 1;
-        case '4':
-            return 2;
-        case '5':
-            return 3;
-        case '6':
-            return 4;
-        case '7':
-            return 5;
-        case '8':
-            return 6;
-        case '9':
-            return 7;
-        case 't':
-            return 8;
-        case 'j':
-            return 9;
-        case 'q':
-            return 10;
-        case 'k':
-            return 11;
-        case 'a':
-            return 12;
-        default:
-            throw std::invalid_argument("Invalid rank character");
+    const std::size_t rank = lower_index("23456789tjqka", c);
+    if (rank == std::string_view::npos) {
+        throw std::invalid_argument("Invalid rank character");
     }
+    return static_cast<std::uint8_t>(rank);
 }
 
 std::uint8_t suit_from_char(char c) {
-    switch (ascii_lower(c)) {
-        case 'c':
-            return 0;
-        case 'd':
-            return 1;
-        case 'h':
-            return 2;
-        case 's':
-            return 3;
-        default:
-            throw std::invalid_argument("Invalid suit character");
+    const std::size_t suit = lower_index(kSuitChars, c);
+    if (suit == std::string_view::npos) {
+        throw std::invalid_argument("Invalid suit character");
     }
+    return static_cast<std::uint8_t>(suit);
 }
 
 char rank_to_char(std::uint8_t rank) {

@@ -2,6 +2,7 @@
 
 #include "expect_throw_message.h"
 
+#include <cctype>
 #include <set>
 #include <stdexcept>
 
@@ -52,6 +53,26 @@ TEST(CardText, FailuresCarryTheirMessages) {
     EXPECT_THROW_MSG(card_to_string(52), std::out_of_range, "Card code must be in [0, 52)");
     EXPECT_THROW_MSG(card_to_string(static_cast<std::int8_t>(kNoCard)), std::out_of_range,
                      "Card code must be in [0, 52)");
+}
+
+TEST(CardText, OnlyRankAndSuitLettersOfEitherCaseAreAccepted) {
+    int ranks = 0, suits = 0;
+    for (int i = 0; i < 256; ++i) {
+        const char c = static_cast<char>(i);
+        try {
+            const int rank = rank_from_char(c);
+            EXPECT_EQ(rank_to_char(static_cast<std::uint8_t>(rank)), std::toupper(i)) << i;
+            ++ranks;
+        } catch (const std::invalid_argument&) {
+        }
+        try {
+            EXPECT_EQ(kSuitChars[suit_from_char(c)], std::tolower(i)) << i;
+            ++suits;
+        } catch (const std::invalid_argument&) {
+        }
+    }
+    EXPECT_EQ(ranks, 8 + 2 * 5);  // digits once, letters in both cases
+    EXPECT_EQ(suits, 8);
 }
 
 TEST(Flop, KeepsWrittenOrderAndIgnoresWhiteSpace) {

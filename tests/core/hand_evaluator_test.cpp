@@ -1,6 +1,7 @@
 #include "core/hand_evaluator.h"
 
 #include "core/card.h"
+#include "expect_throw_message.h"
 
 #include <algorithm>
 #include <array>
@@ -71,16 +72,6 @@ TEST(HandEvaluatorTest, KnownHandsInAnyCardOrder) {
     }
 }
 
-template <typename Exception, typename Call>
-void expect_throw_message(Call call, const std::string& message) {
-    EXPECT_THROW(call(), Exception);
-    try {
-        call();
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.what(), message);
-    }
-}
-
 TEST(HandEvaluatorTest, RejectsBadBoardsAndCodes) {
     const std::string board_message = "Board must contain exactly 5 cards for evaluation";
     const std::string code_message = "Card code must be in [0, 52)";
@@ -89,19 +80,18 @@ TEST(HandEvaluatorTest, RejectsBadBoardsAndCodes) {
     const std::vector<CardCode> six = {10, 20, 30, 40, 50, 51};
     const std::vector<CardCode> four_bad = {10, 20, 30, 52};
     for (const auto* board : {&four, &six, &four_bad}) {
-        expect_throw_message<std::invalid_argument>([&] { evaluate_hand(hole, *board); },
-                                                    board_message);
+        EXPECT_THROW_MSG(evaluate_hand(hole, *board), std::invalid_argument, board_message);
     }
-    expect_throw_message<std::invalid_argument>([&] { evaluate_hand(hole, {}); }, board_message);
+    EXPECT_THROW_MSG(evaluate_hand(hole, {}), std::invalid_argument, board_message);
 
     for (const CardCode bad : {CardCode{52}, CardCode{255}}) {
         for (std::size_t pos = 0; pos < 7; ++pos) {
             Seven cards = {2, 7, 13, 22, 31, 44, 49};
             cards[pos] = bad;
-            expect_throw_message<std::out_of_range>([&] { evaluate_seven(cards); }, code_message);
+            EXPECT_THROW_MSG(evaluate_seven(cards), std::out_of_range, code_message);
             const HoleCards packed = pack_hole_cards(cards[0], cards[1]);
-            expect_throw_message<std::out_of_range>(
-                [&] { evaluate_hand(packed, std::span(cards).subspan(2)); }, code_message);
+            EXPECT_THROW_MSG(evaluate_hand(packed, std::span(cards).subspan(2)), std::out_of_range,
+                             code_message);
         }
     }
 }
