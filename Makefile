@@ -1,12 +1,14 @@
 # make test: install what is missing, build, run every test (normal build,
-# then the engine under AddressSanitizer + UndefinedBehaviorSanitizer).
+# then the engine under AddressSanitizer + UndefinedBehaviorSanitizer and
+# under ThreadSanitizer).
 
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 BUILD := build
 BUILD_ASAN := build-asan
+BUILD_TSAN := build-tsan
 
-.PHONY: deps build test test-normal test-asan format clean
+.PHONY: deps build test test-normal test-asan test-tsan format clean
 
 deps:
 	@scripts/install-deps
@@ -18,6 +20,7 @@ build: deps
 test: deps
 	$(MAKE) --no-print-directory test-normal
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-tsan
 
 test-normal:
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
@@ -31,8 +34,15 @@ test-asan:
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -L core
 
+test-tsan:
+	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTESSAVAL_SANITIZE=thread -DTESSAVAL_ENGINE_ONLY=ON
+	cmake --build $(BUILD_TSAN) -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+		ctest --test-dir $(BUILD_TSAN) --output-on-failure -j $(JOBS) -L core
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)

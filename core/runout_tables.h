@@ -1,0 +1,54 @@
+// Per-runout showdown rankings and the per-card and per-pair hand lists.
+#pragma once
+
+#include "core/card.h"
+#include "core/pocket.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace quendal {
+
+struct StrengthEntry {
+    std::uint32_t key = 0;     // hand strength + 1; 0 and 0xFFFFFFFF in the sentinels
+    std::uint32_t pocket = 0;  // index in the seat's pocket list; 65535 in the sentinels
+
+    friend bool operator==(const StrengthEntry&, const StrengthEntry&) = default;
+};
+
+inline constexpr StrengthEntry kFrontSentinel{0, kNoPocket};
+inline constexpr StrengthEntry kBackSentinel{0xFFFFFFFFu, kNoPocket};
+
+// Per seat, the live pockets of one runout sorted by (key, pocket) between the
+// two sentinels. Empty sequences when the runout is not part of the board.
+struct RunoutRecord {
+    PerSeat<std::vector<StrengthEntry>> seats;
+
+    friend bool operator==(const RunoutRecord&, const RunoutRecord&) = default;
+};
+
+using Board = std::array<CardCode, 5>;
+using RunoutPair = std::pair<CardCode, CardCode>;  // lo < hi
+
+// The runouts the board leaves open: every pair off the flop (1176), the
+// turn with each remaining card (48) or the turn and river (1).
+std::vector<RunoutPair> list_runouts(const Board& board);
+
+// 1326 records, indexed by the runout's combo index; the ranking is split
+// over up to `workers` threads in equal contiguous slices.
+std::vector<RunoutRecord> build_runout_tables(const Board& board,
+                                              const PerSeat<PocketList>& pockets, int workers);
+
+struct CardTables {
+    PerSeat<PocketIndexList> pocket_index_map;
+    std::vector<PerSeat<PocketIndexList>> card_survivors;  // 52
+    std::vector<PerSeat<PocketIndexList>> pair_survivors;  // 1326
+    std::vector<PerSeat<PocketIndexList>> card_blocked;    // 52
+    std::vector<PerSeat<PocketIndexList>> pair_blocked;    // 1326
+};
+
+CardTables build_card_tables(const Board& board, const PerSeat<PocketList>& pockets);
+
+}  // namespace quendal
