@@ -1,11 +1,10 @@
 #include "core/card_context.h"
 
+#include "core/env_int.h"
+
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <future>
 #include <limits>
 #include <stdexcept>
@@ -58,13 +57,8 @@ ArtifactCache<CardContextArtifacts>& card_context_cache() {
 
 int card_context_max_workers() {
     try {
-        if (const char* text = std::getenv("QUENDAL_CARDCTX_MAX_WORKERS")) {
-            char* end = nullptr;
-            errno = 0;
-            const long long value = std::strtoll(text, &end, 10);
-            if (end != text && errno != ERANGE && value > 0 && value <= INT_MAX) {
-                return static_cast<int>(value);
-            }
+        if (const auto limit = env_int32("QUENDAL_CARDCTX_MAX_WORKERS"); limit && *limit > 0) {
+            return *limit;
         }
     } catch (...) {
     }

@@ -2,6 +2,7 @@
 
 #include "core/hand_evaluator.h"
 #include "expect_throw_message.h"
+#include "scoped_env.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,25 +30,9 @@ PerSeat<RangeWeights> ranges(const char* oop, const char* ip) {
 }
 
 // Sets QUENDAL_CARDCTX_MAX_WORKERS for one scope.
-class WorkerLimit {
+class WorkerLimit : public ScopedEnv {
 public:
-    explicit WorkerLimit(const char* value) {
-        if (const char* old = std::getenv(kName)) {
-            saved_ = old;
-        }
-        ::setenv(kName, value, 1);
-    }
-    ~WorkerLimit() {
-        if (saved_) {
-            ::setenv(kName, saved_->c_str(), 1);
-        } else {
-            ::unsetenv(kName);
-        }
-    }
-
-private:
-    static constexpr const char* kName = "QUENDAL_CARDCTX_MAX_WORKERS";
-    std::optional<std::string> saved_;
+    explicit WorkerLimit(const char* value) : ScopedEnv("QUENDAL_CARDCTX_MAX_WORKERS", value) {}
 };
 
 const char* const kWideRange =
