@@ -2,6 +2,8 @@
 #include "expect_throw_message.h"
 #include "scoped_env.h"
 
+#include <algorithm>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -144,11 +146,122 @@ TEST(ActionPlan, ParallelBuildNumbersNodesAsTheSerialBuild) {
     const CardContext ctx = context("AhKd7c2s");
     const ActionPlan serial(c, ctx);
     expect_preorder(serial.nodes());
-    for (const char* depth : {"1", "3", "9"}) {
+    for (const char* depth : {"0", "1", "3", "9"}) {
         ScopedEnv parallel("QUENDAL_ACTIONPLAN_PARALLEL_DEPTH", depth);
         ScopedEnv workers("QUENDAL_ACTIONPLAN_MAX_WORKERS", "8");
         const ActionPlan built(c, ctx);
         EXPECT_TRUE(built.nodes() == serial.nodes()) << "depth " << depth;
+    }
+}
+
+TEST(ActionPlan, TurnCheckDownCountsByHand) {
+    // Root OOP, IP, a chance node dealing the 48 rivers (asymmetric ranges fold
+    // nothing), and under each river OOP, IP and the showdown: 3 + 48 * 3 = 147.
+    const CardContext ctx = context("AhKd7c2s", "AhAs, KQs", "QQ, JhTh");
+    EXPECT_EQ(ActionPlan(config(1), ctx).node_count(), 147u);
+}
+
+// Checks every parent-child step of a tree against the betting rules.
+void expect_legal_tree(const ActionPlan& plan, const CardContext& ctx, const TreeConfig& c) {
+    const auto& nodes = plan.nodes();
+    expect_preorder(nodes);
+    for (const PlanNode& node : nodes) {
+        EXPECT_LE(node.contribution_oop, c.effective_stack);
+        EXPECT_LE(node.contribution_ip, c.effective_stack);
+        EXPECT_EQ(node.pot, c.starting_pot + node.contribution_oop + node.contribution_ip);
+        if (node.type == kDecisionNode) {
+            ASSERT_FALSE(node.actions.empty());
+            std::int32_t previous = 0;
+            for (std::size_t i = 0; i < node.actions.size(); ++i) {
+                const PlanAction& a = node.actions[i];
+                const PlanNode& child = nodes[node.children[i]];
+                if (is_sized_action(a.kind)) {
+                    EXPECT_GT(a.amount, previous);  // distinct and ascending
+                    previous = a.amount;
+                    EXPECT_EQ(child.type, kDecisionNode);
+                    EXPECT_EQ(child.player, 1 - node.player);
+                } else if (a.kind == kFold) {
+                    EXPECT_EQ(child.type, kTerminalNode);
+                    EXPECT_EQ(child.player, node.player);
+                    EXPECT_EQ(child.allin_runout, 0);
+                } else if (a.kind == kCall) {
+                    const bool all_in = child.contribution_oop == c.effective_stack ||
+                                        child.contribution_ip == c.effective_stack;
+                    EXPECT_EQ(child.contribution_oop, child.contribution_ip);
+                    if (node.street == 2) {
+                        EXPECT_EQ(child.type, kTerminalNode);
+                        EXPECT_EQ(child.allin_runout, 0);
+                    } else {
+                        EXPECT_EQ(child.type, all_in ? kTerminalNode : kChanceNode);
+                        EXPECT_EQ(child.allin_runout, all_in ? 1 : 0);
+                    }
+                } else {
+                    ASSERT_EQ(a.kind, kCheck);
+                    const bool closes = node.player == 1;
+                    EXPECT_EQ(child.type, !closes
+                                              ? kDecisionNode
+                                              : (node.street == 2 ? kTerminalNode : kChanceNode));
+                }
+            }
+        } else if (node.type == kChanceNode || node.allin_runout != 0) {
+            // Exactly the live cards minus those folded by the suit isomorphism.
+            const bool dealing_turn = node.turn == kNoCard;
+            std::uint64_t dead = ctx.dead_mask;
+            if (!dealing_turn) {
+                dead |= 1ull << node.turn;
+            }
+            const SuitIsomorphism& iso = ctx.suit_isomorphism;
+            const std::vector<CardCode>& folded =
+                ctx.board[dealing_turn ? 3 : 4] != kNoCard
+                    ? std::vector<CardCode>{}
+                    : (dealing_turn ? iso.flop_folded_cards
+                                    : iso.river_folded_cards[card_suit(node.turn)]);
+            std::vector<PlanAction> expected;
+            for (int card = 0; card < kCardCount; ++card) {
+                if (((dead >> card) & 1) == 0 &&
+                    std::find(folded.begin(), folded.end(), card) == folded.end()) {
+                    expected.push_back({kDeal, card});
+                }
+            }
+            EXPECT_EQ(node.actions, expected);
+        } else {
+            EXPECT_TRUE(node.children.empty());
+        }
+    }
+}
+
+TEST(ActionPlan, GeneratedTreesFollowTheBettingRules) {
+    std::mt19937 rng(11);
+    const char* bets[] = {"33%", "50%", "75%", "150%", "e", "a", "200c", "2e"};
+    const char* raises[] = {"50%", "100%", "2.5x", "3x", "a", "400c"};
+    const auto pick_list = [&](const char* const* tokens, std::size_t n, bool raise) {
+        std::string text;
+        for (int k = int(rng() % 3); k > 0; --k) {
+            text += std::string(tokens[rng() % n]) + ",";
+        }
+        return parse_bet_size_list(text, raise);
+    };
+    const CardContext turn_ctx = context("AhKh7c2s", "AA, KK, AKs", "QQ, JTs");
+    const CardContext river_ctx = context("AhKd7c2s9h");
+    for (int trial = 0; trial < 60; ++trial) {
+        const bool turn = trial % 2 == 0;
+        TreeConfig c = config(turn ? 1 : 2, 100 + int(rng() % 900), 50 + int(rng() % 3000));
+        for (StreetConfig* street : {&c.turn, &c.river}) {
+            street->oop.bets = pick_list(bets, std::size(bets), false);
+            street->ip.bets = pick_list(bets, std::size(bets), false);
+            street->oop.raises = pick_list(raises, std::size(raises), true);
+            street->ip.raises = pick_list(raises, std::size(raises), true);
+            if (rng() % 3 == 0) {
+                street->oop_lead = pick_list(bets, std::size(bets), false);
+            }
+        }
+        c.allin_threshold_oop = c.allin_threshold_ip = (rng() % 3) * 0.5;
+        const CardContext& ctx = turn ? turn_ctx : river_ctx;
+        const ActionPlan plan(c, ctx);
+        expect_legal_tree(plan, ctx, c);
+        if (HasFailure()) {
+            FAIL() << "trial " << trial;
+        }
     }
 }
 
