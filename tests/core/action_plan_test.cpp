@@ -1,3 +1,4 @@
+#include "board_text.h"
 #include "core/game.h"
 #include "expect_throw_message.h"
 #include "scoped_env.h"
@@ -10,14 +11,6 @@
 
 namespace quendal {
 namespace {
-
-Board make_board(const std::string& text) {
-    Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
-    for (std::size_t i = 0; i * 2 < text.size(); ++i) {
-        board[i] = parse_card(text.substr(2 * i, 2));
-    }
-    return board;
-}
 
 CardContext context(const char* board, const char* oop = "AA, KQs", const char* ip = "QQ, JTs") {
     return CardContext(make_board(board), {parse_range(oop), parse_range(ip)});

@@ -1,5 +1,6 @@
 #include "core/card_context.h"
 
+#include "board_text.h"
 #include "core/hand_evaluator.h"
 #include "expect_throw_message.h"
 #include "scoped_env.h"
@@ -16,14 +17,6 @@
 
 namespace quendal {
 namespace {
-
-Board make_board(const std::string& text) {
-    Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
-    for (std::size_t i = 0; i * 2 < text.size(); ++i) {
-        board[i] = parse_card(text.substr(2 * i, 2));
-    }
-    return board;
-}
 
 PerSeat<RangeWeights> ranges(const char* oop, const char* ip) {
     return {parse_range(oop), parse_range(ip)};
