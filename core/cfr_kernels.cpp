@@ -1,0 +1,205 @@
+#include "core/cfr_kernels.h"
+
+#include "core/solver_profile.h"
+
+#if defined(__AVX2__) && defined(__FMA__)
+#include <immintrin.h>
+#define QUENDAL_KERNELS_AVX2 1
+#endif
+
+namespace quendal {
+
+namespace {
+
+#ifdef QUENDAL_KERNELS_AVX2
+constexpr std::size_t kLanes = 8;
+#endif
+
+// out[i] = op(out[i], in[i]) style loops share this shape: eight lanes at a
+// time where the vector path exists, then the remainder one by one.
+template <typename Vector, typename Scalar>
+void for_lanes(std::size_t n, Vector vector_op, Scalar scalar_op) {
+    std::size_t i = 0;
+#ifdef QUENDAL_KERNELS_AVX2
+    for (; i + kLanes <= n; i += kLanes) {
+        vector_op(i);
+    }
+#else
+    (void)vector_op;
+#endif
+    for (; i < n; ++i) {
+        scalar_op(i);
+    }
+}
+
+}  // namespace
+
+void axpy(float* dst, const float* src, std::size_t n, float s) {
+    if (s == 0.0f) {
+        return;
+    }
+    for_lanes(
+        n,
+        [&]([[maybe_unused]] std::size_t i) {
+#ifdef QUENDAL_KERNELS_AVX2
+            _mm256_storeu_ps(dst + i, _mm256_fmadd_ps(_mm256_set1_ps(s), _mm256_loadu_ps(src + i),
+                                                      _mm256_loadu_ps(dst + i)));
+#endif
+        },
+        [&](std::size_t i) { dst[i] += s * src[i]; });
+}
+
+void fma_actions(float* out, const float* strategy, const float* values, std::size_t actions,
+                 std::size_t hands) {
+    ProfileScope scope(kProfileFmaActions);
+    if (actions == 0 || hands == 0) {
+        return;
+    }
+    multiply_into(out, strategy, values, hands);
+    for (std::size_t a = 1; a < actions; ++a) {
+        const float* s = strategy + a * hands;
+        const float* v = values + a * hands;
+        for_lanes(
+            hands,
+            [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                _mm256_storeu_ps(out + h,
+                                 _mm256_fmadd_ps(_mm256_loadu_ps(s + h), _mm256_loadu_ps(v + h),
+                                                 _mm256_loadu_ps(out + h)));
+#endif
+            },
+            [&](std::size_t h) { out[h] += s[h] * v[h]; });
+    }
+}
+
+void update_regrets(float* regrets, const float* action_values, const float* node_values,
+                    std::size_t actions, std::size_t hands, float positive, float negative) {
+    ProfileScope scope(kProfileUpdateRegrets);
+    const std::size_t n = actions * hands;
+    for_lanes(
+        n,
+        [&]([[maybe_unused]] std::size_t i) {
+#ifdef QUENDAL_KERNELS_AVX2
+            const __m256 r = _mm256_loadu_ps(regrets + i);
+            // Ordered compare: NaN fails it and takes the negative factor.
+            const __m256 nonneg = _mm256_cmp_ps(r, _mm256_setzero_ps(), _CMP_GE_OQ);
+            const __m256 factor =
+                _mm256_blendv_ps(_mm256_set1_ps(negative), _mm256_set1_ps(positive), nonneg);
+            _mm256_storeu_ps(regrets + i,
+                             _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(action_values + i)));
+#endif
+        },
+        [&](std::size_t i) {
+            const float r = regrets[i];
+            regrets[i] = (r >= 0.0f ? positive : negative) * r + action_values[i];
+        });
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* row = regrets + a * hands;
+        for_lanes(
+            hands,
+            [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                _mm256_storeu_ps(row + h, _mm256_sub_ps(_mm256_loadu_ps(row + h),
+                                                        _mm256_loadu_ps(node_values + h)));
+#endif
+            },
+            [&](std::size_t h) { row[h] -= node_values[h]; });
+    }
+}
+
+void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
+                     std::size_t hands) {
+    ProfileScope scope(kProfileRegretMatching);
+    if (actions == 0 || hands == 0) {
+        return;
+    }
+    for (std::size_t h = 0; h < hands; ++h) {
+        scratch[h] = 0.0f;
+    }
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* out = strategy + a * hands;
+        const float* r = regrets + a * hands;
+        for_lanes(
+            hands,
+            [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                // max returns its second operand when either is NaN, so a NaN
+                // regret gives 0, as the scalar comparison does.
+                const __m256 positive = _mm256_max_ps(_mm256_loadu_ps(r + h), _mm256_setzero_ps());
+                _mm256_storeu_ps(out + h, positive);
+                _mm256_storeu_ps(scratch + h,
+                                 _mm256_add_ps(_mm256_loadu_ps(scratch + h), positive));
+#endif
+            },
+            [&](std::size_t h) {
+                const float positive = r[h] > 0.0f ? r[h] : 0.0f;
+                out[h] = positive;
+                scratch[h] += positive;
+            });
+    }
+    for (std::size_t h = 0; h < hands; ++h) {
+        scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f;
+    }
+    const float uniform = 1.0f / static_cast<float>(actions);
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* out = strategy + a * hands;
+        for_lanes(
+            hands,
+            [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                const __m256 inv = _mm256_loadu_ps(scratch + h);
+                const __m256 has = _mm256_cmp_ps(inv, _mm256_setzero_ps(), _CMP_GT_OQ);
+                const __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(out + h), inv);
+                _mm256_storeu_ps(out + h, _mm256_blendv_ps(_mm256_set1_ps(uniform), scaled, has));
+#endif
+            },
+            [&](std::size_t h) { out[h] = scratch[h] > 0.0f ? out[h] * scratch[h] : uniform; });
+    }
+}
+
+void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
+    for_lanes(
+        n,
+        [&]([[maybe_unused]] std::size_t i) {
+#ifdef QUENDAL_KERNELS_AVX2
+            _mm256_storeu_ps(out + i,
+                             _mm256_mul_ps(_mm256_loadu_ps(a + i), _mm256_loadu_ps(b + i)));
+#endif
+        },
+        [&](std::size_t i) { out[i] = a[i] * b[i]; });
+}
+
+void strategy_sum_update(float* sums, const float* sigma, float weight, std::size_t n) {
+    ProfileScope scope(kProfileStrategySumUpdate);
+    for_lanes(
+        n,
+        [&]([[maybe_unused]] std::size_t i) {
+#ifdef QUENDAL_KERNELS_AVX2
+            _mm256_storeu_ps(sums + i,
+                             _mm256_fmadd_ps(_mm256_set1_ps(weight), _mm256_loadu_ps(sums + i),
+                                             _mm256_loadu_ps(sigma + i)));
+#endif
+        },
+        [&](std::size_t i) { sums[i] = weight * sums[i] + sigma[i]; });
+}
+
+void sum_rows_into(float* out, const float* rows, std::size_t row_count, std::size_t hands) {
+    ProfileScope scope(kProfileSumRowsInto);
+    for (std::size_t r = 0; r < row_count; ++r) {
+        axpy(out, rows + r * hands, hands, 1.0f);
+    }
+}
+
+void scale_into(float* out, const float* in, float factor, std::size_t n) {
+    for_lanes(
+        n,
+        [&]([[maybe_unused]] std::size_t i) {
+#ifdef QUENDAL_KERNELS_AVX2
+            _mm256_storeu_ps(out + i,
+                             _mm256_mul_ps(_mm256_set1_ps(factor), _mm256_loadu_ps(in + i)));
+#endif
+        },
+        [&](std::size_t i) { out[i] = factor * in[i]; });
+}
+
+}  // namespace quendal
