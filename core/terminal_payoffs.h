@@ -1,0 +1,35 @@
+// Values of terminal nodes for one seat's hands against the opponent's reach:
+// folds, showdowns on a complete board (linear sweeps over strength-sorted
+// lists with per-card removal) and all-in terminals before the river.
+#pragma once
+
+#include "core/game.h"
+
+#include <span>
+
+namespace quendal {
+
+// Rake of a pot: rate × pot, capped when the cap is positive (a cap of 0 or
+// less means no cap); 0 without a positive rate.
+double rake_for_pot(const TreeConfig& config, double pot);
+
+// 45 before the turn, 44 before the river, 0 on a complete board.
+float unseen_card_count(const NodeState& node);
+
+// The seat's pockets that avoid the node's board.
+const PocketIndexList& select_ranking_table(const Game& game, const NodeState& node, int seat);
+
+void terminal_eval(const Game& game, const NodeState& node, int seat,
+                   std::span<const float> opp_reach, std::span<float> out);
+void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
+                 std::span<const float> opp_reach, std::span<float> out);
+bool showdown_dispatch(const Game& game, const NodeState& node, int seat,
+                       std::span<const float> opp_reach, std::span<float> out);
+bool showdown_u(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
+                std::span<float> out);
+bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
+                std::span<float> out);
+void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
+                               std::span<const float> opp_reach, std::span<float> out);
+
+}  // namespace quendal
