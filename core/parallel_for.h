@@ -1,0 +1,61 @@
+// Splits [0, n) into up to `threads` contiguous chunks: all but the last go to
+// the pool, the caller runs the last and then helps until every chunk is done.
+// An exception in any chunk is held until every chunk has finished, then the
+// first one is rethrown on the calling thread.
+#pragma once
+
+#include "core/thread_pool.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <exception>
+#include <mutex>
+
+namespace quendal {
+
+template <typename Body>
+void parallel_for(ThreadPool& pool, std::size_t threads, std::size_t n, const Body& body) {
+    const std::size_t k = std::max<std::size_t>(1, std::min(threads, n));
+    const std::size_t chunk = std::max<std::size_t>(1, (n + k - 1) / k);
+    const std::size_t chunks = n == 0 ? 0 : (n + chunk - 1) / chunk;
+    const std::size_t handed = chunks == 0 ? 0 : chunks - 1;
+    if (handed == 0) {
+        body(std::size_t{0}, n);
+        return;
+    }
+
+    std::atomic<std::size_t> countdown{handed};
+    std::mutex error_mutex;
+    std::exception_ptr error;
+    const auto record = [&](std::exception_ptr e) {
+        std::lock_guard lock(error_mutex);
+        if (!error) {
+            error = e;
+        }
+    };
+    for (std::size_t j = 0; j < handed; ++j) {
+        const std::size_t begin = j * chunk;
+        const std::size_t end = std::min(begin + chunk, n);
+        pool.submit([&, begin, end] {
+            try {
+                body(begin, end);
+            } catch (...) {
+                record(std::current_exception());
+            }
+            countdown.fetch_sub(1);
+        });
+    }
+    try {
+        body(handed * chunk, n);
+    } catch (...) {
+        record(std::current_exception());
+    }
+    // The tasks refer to this frame: wait for every one before leaving.
+    pool.wait_and_help(countdown);
+    if (error) {
+        std::rethrow_exception(error);
+    }
+}
+
+}  // namespace quendal

@@ -1,0 +1,46 @@
+// A small fixed pool of worker threads fed through one FIFO queue. A thread
+// waiting for its tasks helps run queued work instead of sleeping, so nested
+// parallel loops make progress.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quendal {
+
+class ThreadPool {
+public:
+    using Task = std::function<void()>;
+
+    // Starts `workers` threads; if one cannot be started, those already
+    // running are stopped and joined before the error leaves.
+    explicit ThreadPool(std::size_t workers);
+    // Runs every queued task, then joins the workers.
+    ~ThreadPool();
+    ThreadPool(const ThreadPool&) = delete;
+    ThreadPool& operator=(const ThreadPool&) = delete;
+
+    std::size_t worker_count() const { return workers_.size(); }
+
+    void submit(Task task);
+    // Returns once `countdown` reads 0, running queued tasks meanwhile.
+    void wait_and_help(const std::atomic<std::size_t>& countdown);
+
+private:
+    void worker_loop();
+    void stop_and_join();
+
+    std::vector<std::thread> workers_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Task> tasks_;
+    bool stop_ = false;
+};
+
+}  // namespace quendal
