@@ -1,0 +1,96 @@
+#include "core/node_info.h"
+#include "core/scratch_stack.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace quendal {
+namespace {
+
+TEST(CompactCodec, EncodesAgainstTheLargestMagnitude) {
+    std::vector<std::int16_t> codes{1, 2, 3};
+    float scale = 0.0f;
+    quantize_int16({}, codes, scale);
+    EXPECT_TRUE(codes.empty());
+    EXPECT_EQ(scale, 1.0f);
+
+    quantize_int16({1e-9f, -1e-10f, 0.0f}, codes, scale);
+    EXPECT_EQ(codes, (std::vector<std::int16_t>{0, 0, 0}));
+    EXPECT_EQ(scale, 1.0f);
+
+    quantize_int16({2.5f, 2.5f, 2.5f}, codes, scale);
+    EXPECT_EQ(codes, (std::vector<std::int16_t>{32767, 32767, 32767}));
+    EXPECT_EQ(scale, 2.5f);
+
+    // Halves round away from zero; a NaN neither sets the scale nor escapes.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    quantize_int16({-4.0f, 1.0f / 32767.0f * 2.0f, nan, 4.0f}, codes, scale);
+    EXPECT_EQ(scale, 4.0f);
+    EXPECT_EQ(codes, (std::vector<std::int16_t>{-32767, 1, 0, 32767}));
+}
+
+TEST(CompactCodec, DecodesOnlyWhatWasEncoded) {
+    std::vector<float> values{-3.0f, 0.75f, 1.5f, 3.0f, -0.001f, 2.0f};
+    std::vector<std::int16_t> codes;
+    float scale = 0.0f;
+    quantize_int16(values, codes, scale);
+    std::vector<float> decoded{9.0f};
+    dequantize_int16(decoded, codes, scale, 2, 3);
+    ASSERT_EQ(decoded.size(), 6u);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_NEAR(decoded[i], values[i], 3.0 / 32767.0) << i;
+    }
+    // Too few codes, a non-positive scale or a zero count give zeros.
+    dequantize_int16(decoded, codes, scale, 3, 3);
+    EXPECT_EQ(decoded, std::vector<float>(9, 0.0f));
+    dequantize_int16(decoded, codes, 0.0f, 2, 3);
+    EXPECT_EQ(decoded, std::vector<float>(6, 0.0f));
+    dequantize_int16(decoded, codes, scale, 0, 3);
+    EXPECT_TRUE(decoded.empty());
+}
+
+TEST(NodeInfoState, CompactViewsDecodeAfterEncoding) {
+    NodeInfo info;
+    info.actions = 2;
+    info.hands = 2;
+    info.regrets = {1.0f, -2.0f, 0.5f, 0.0f};
+    info.strategy_sums = {4.0f, 4.0f, 4.0f, 4.0f};
+    info.compact_regrets_now();
+    info.compact_strategy_sums_now();
+    EXPECT_TRUE(info.regrets.empty());
+    EXPECT_EQ(info.regrets.capacity(), 0u);
+    EXPECT_EQ(info.compact_regrets_scale, 2.0f);
+    const std::vector<float>& regrets = info.regrets_view(true);
+    ASSERT_EQ(regrets.size(), 4u);
+    EXPECT_NEAR(regrets[1], -2.0f, 1e-6);
+    EXPECT_NEAR(regrets[2], 0.5f, 1e-4);
+    EXPECT_EQ(info.strategy_sum_view(true), std::vector<float>(4, 4.0f));
+    // Outside compact mode the float arrays are returned as they are.
+    NodeInfo plain;
+    plain.actions = plain.hands = 1;
+    EXPECT_TRUE(plain.regrets_view(false).empty());
+}
+
+TEST(ScratchStackFrames, DeepFramesKeepTheirPlace) {
+    ScratchStack stack;
+    ScratchFrame& shallow = stack.frame(3);
+    ScratchFrame& deep = stack.frame(40);
+    float* deep_data = ScratchFrame::ensure(deep.child_values, 16);
+    deep_data[15] = 7.0f;
+    // Growing the overflow further never moves frames already handed out.
+    for (std::size_t depth = 41; depth < 200; ++depth) {
+        ScratchFrame::ensure(stack.frame(depth).strategy, 4);
+    }
+    EXPECT_EQ(&stack.frame(40), &deep);
+    EXPECT_EQ(deep.child_values[15], 7.0f);
+    EXPECT_EQ(&stack.frame(3), &shallow);
+    // Frames only grow.
+    EXPECT_EQ(ScratchFrame::ensure(deep.child_values, 4), deep_data);
+    EXPECT_EQ(deep.child_values.size(), 16u);
+}
+
+}  // namespace
+}  // namespace quendal
