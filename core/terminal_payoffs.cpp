@@ -49,6 +49,10 @@ std::span<const StrengthEntry> real_entries(const std::vector<StrengthEntry>& li
     return std::span<const StrengthEntry>(list).subspan(1, list.size() - 2);
 }
 
+float reach_of(std::span<const float> opp_reach, std::uint32_t index) {
+    return index < opp_reach.size() ? opp_reach[index] : 0.0f;
+}
+
 struct Accumulator {
     double sum = 0.0;
     CardSums cards{};
@@ -58,15 +62,18 @@ struct Accumulator {
         cards[pocket_low(pocket)] += reach;
         cards[pocket_high(pocket)] += reach;
     }
+    // Adds the opponent hand of a sorted-list entry, when it has reach.
+    void add_entry(const StrengthEntry& e, const PocketList& pockets,
+                   std::span<const float> reach) {
+        if (const float r = reach_of(reach, e.pocket); r != 0.0f) {
+            add(pockets[e.pocket], r);
+        }
+    }
     // Reach of the hands that share no card with `pocket`.
     double disjoint(Pocket pocket) const {
         return sum - cards[pocket_low(pocket)] - cards[pocket_high(pocket)];
     }
 };
-
-float reach_of(std::span<const float> opp_reach, std::uint32_t index) {
-    return index < opp_reach.size() ? opp_reach[index] : 0.0f;
-}
 
 // Both sweeps add into `out` and write nothing when they decline.
 bool sweep_unraked(const CardContext& ctx, const RunoutRecord& record, int seat, const Units& u,
@@ -83,9 +90,7 @@ bool sweep_unraked(const CardContext& ctx, const RunoutRecord& record, int seat,
     std::size_t j = 0;
     for (const StrengthEntry& e : own) {
         while (j < opp.size() && opp[j].key < e.key) {
-            if (const float r = reach_of(opp_reach, opp[j].pocket); r != 0.0f) {
-                below.add(opp_pockets[opp[j].pocket], r);
-            }
+            below.add_entry(opp[j], opp_pockets, opp_reach);
             ++j;
         }
         out[e.pocket] += static_cast<float>(below.disjoint(own_pockets[e.pocket]) * u.win);
@@ -94,9 +99,7 @@ bool sweep_unraked(const CardContext& ctx, const RunoutRecord& record, int seat,
     std::size_t k = opp.size();
     for (auto it = own.rbegin(); it != own.rend(); ++it) {
         while (k > 0 && opp[k - 1].key > it->key) {
-            if (const float r = reach_of(opp_reach, opp[k - 1].pocket); r != 0.0f) {
-                above.add(opp_pockets[opp[k - 1].pocket], r);
-            }
+            above.add_entry(opp[k - 1], opp_pockets, opp_reach);
             --k;
         }
         out[it->pocket] += static_cast<float>(above.disjoint(own_pockets[it->pocket]) * u.loss);
@@ -117,9 +120,7 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
 
     Accumulator all;
     for (const StrengthEntry& e : opp) {
-        if (const float r = reach_of(opp_reach, e.pocket); r != 0.0f) {
-            all.add(opp_pockets[e.pocket], r);
-        }
+        all.add_entry(e, opp_pockets, opp_reach);
     }
     if (all.sum == 0.0) {
         return true;  // every own hand adds 0
@@ -128,15 +129,11 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     std::size_t j_lt = 0, j_le = 0;
     for (const StrengthEntry& e : own) {
         while (j_lt < opp.size() && opp[j_lt].key < e.key) {
-            if (const float r = reach_of(opp_reach, opp[j_lt].pocket); r != 0.0f) {
-                lt.add(opp_pockets[opp[j_lt].pocket], r);
-            }
+            lt.add_entry(opp[j_lt], opp_pockets, opp_reach);
             ++j_lt;
         }
         while (j_le < opp.size() && opp[j_le].key <= e.key) {
-            if (const float r = reach_of(opp_reach, opp[j_le].pocket); r != 0.0f) {
-                le.add(opp_pockets[opp[j_le].pocket], r);
-            }
+            le.add_entry(opp[j_le], opp_pockets, opp_reach);
             ++j_le;
         }
         const Pocket pocket = own_pockets[e.pocket];
