@@ -1,0 +1,263 @@
+// The training traversal of Discounted CFR: counterfactual values of the
+// traversing seat's hands, with regret and strategy-sum updates at its own
+// decision nodes.
+#include "core/cfr_kernels.h"
+#include "core/discounted_cfr.h"
+#include "core/terminal_payoffs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace quendal {
+
+namespace {
+
+void zero(std::span<float> out) {
+    std::fill(out.begin(), out.end(), 0.0f);
+}
+
+// Replaces the locked entries of a strategy (a lock entry with its sign bit
+// set is free). Returns true when every hand's action-0 entry is locked.
+bool apply_node_lock(const std::vector<float>* lock, float* strategy, std::size_t actions,
+                     std::size_t hands) {
+    if (lock == nullptr || lock->empty()) {
+        return false;
+    }
+    const std::vector<float>& l = *lock;
+    bool fully = l.size() >= hands;
+    for (std::size_t h = 0; fully && h < hands; ++h) {
+        fully = !std::signbit(l[h]);
+    }
+    const std::size_t n = std::min(actions * hands, l.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!std::signbit(l[i])) {
+            strategy[i] = l[i];
+        }
+    }
+    return fully;
+}
+
+}  // namespace
+
+void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
+                                    std::span<const float> reach, std::span<float> out,
+                                    std::size_t depth, ScratchStack& scratch) {
+    const NodeState& state = game.nodes()[node];
+    if (state.type == kTerminalNode) {
+        terminal_eval(game, state, seat, reach, out);
+        return;
+    }
+    if (state.children.empty() || out.empty()) {
+        zero(out);
+        return;
+    }
+    if (state.type == kChanceNode) {
+        solve_chance(game, node, seat, reach, out, depth, scratch);
+    } else if (state.player == seat) {
+        solve_own_decision(game, node, seat, reach, out, depth, scratch);
+    } else {
+        solve_opponent_decision(game, node, seat, reach, out, depth, scratch);
+    }
+}
+
+void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
+                                       std::span<const float> reach, std::span<float> out,
+                                       std::size_t depth, ScratchStack& scratch) {
+    const NodeState& state = game.nodes()[node];
+    NodeInfo& info = nodes_[node];
+    const std::size_t a_count = info.actions;
+    const std::size_t hands = info.hands;
+    if (hands != out.size()) {
+        zero(out);
+        return;
+    }
+    std::vector<float>& regrets = info.regrets_view(compact_);
+    std::vector<float>& sums = info.strategy_sum_view(compact_);
+    ScratchFrame& frame = scratch.frame(depth);
+    float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
+    for (std::size_t a = 0; a < a_count; ++a) {
+        solve_recursive(game, state.children[a], seat, reach,
+                        std::span<float>(values + a * hands, hands), depth + 1, scratch);
+    }
+    float* strategy = ScratchFrame::ensure(frame.strategy, a_count * hands);
+    float* totals = ScratchFrame::ensure(frame.strategy_totals, hands);
+    regret_matching(strategy, totals, regrets.data(), a_count, hands);
+    const std::vector<float>* lock = game.find_node_lock(node);
+    const bool fully_locked = apply_node_lock(lock, strategy, a_count, hands);
+    fma_actions(out.data(), strategy, values, a_count, hands);
+    strategy_sum_update(sums.data(), strategy, discounts_.strategy_weight, a_count * hands);
+
+    if (!fully_locked) {
+        if (lock == nullptr || lock->empty()) {
+            update_regrets(regrets.data(), values, out.data(), a_count, hands, discounts_.positive,
+                           discounts_.negative);
+        } else {
+            for (std::size_t h = 0; h < hands; ++h) {
+                if (h < lock->size() && !std::signbit((*lock)[h])) {
+                    continue;  // a locked hand keeps its regrets
+                }
+                for (std::size_t a = 0; a < a_count; ++a) {
+                    float& r = regrets[a * hands + h];
+                    const float factor = r >= 0.0f ? discounts_.positive : discounts_.negative;
+                    r = factor * r + values[a * hands + h] - out[h];
+                }
+            }
+        }
+    }
+    if (compact_) {
+        if (!fully_locked) {
+            info.compact_regrets_now();
+        }
+        info.compact_strategy_sums_now();
+    }
+}
+
+void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int seat,
+                                            std::span<const float> reach, std::span<float> out,
+                                            std::size_t depth, ScratchStack& scratch) {
+    const NodeState& state = game.nodes()[node];
+    if (state.children.size() == 1) {
+        solve_recursive(game, state.children[0], seat, reach, out, depth + 1, scratch);
+        return;
+    }
+    NodeInfo& info = nodes_[node];
+    const std::size_t a_count = info.actions;
+    const std::size_t opp_hands = info.hands;
+    if (opp_hands != reach.size()) {
+        zero(out);
+        return;
+    }
+    const std::size_t hands = out.size();
+    std::vector<float>& regrets = info.regrets_view(compact_);
+    ScratchFrame& frame = scratch.frame(depth);
+    float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+    float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
+    regret_matching(strategy, totals, regrets.data(), a_count, opp_hands);
+    apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
+    float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+    float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
+    for (std::size_t a = 0; a < a_count; ++a) {
+        multiply_into(child_reach + a * opp_hands, strategy + a * opp_hands, reach.data(),
+                      opp_hands);
+        solve_recursive(game, state.children[a], seat,
+                        std::span<const float>(child_reach + a * opp_hands, opp_hands),
+                        std::span<float>(values + a * hands, hands), depth + 1, scratch);
+    }
+    for (std::size_t h = 0; h < hands; ++h) {
+        double sum = 0.0;
+        for (std::size_t a = 0; a < a_count; ++a) {
+            sum += values[a * hands + h];
+        }
+        out[h] = static_cast<float>(sum);
+    }
+}
+
+void DiscountedCfr::solve_chance(Game& game, std::size_t node, int seat,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& scratch) {
+    const NodeState& state = game.nodes()[node];
+    const std::size_t children = state.children.size();
+    const std::size_t hands = out.size();
+    ScratchFrame& frame = scratch.frame(depth);
+
+    float unseen = unseen_card_count(state);
+    if (unseen <= 0.0f) {
+        unseen = static_cast<float>(children);
+    }
+    float* scaled = ScratchFrame::ensure(frame.scaled_reach, reach.size());
+    scale_into(scaled, reach.data(), 1.0f / unseen, reach.size());
+    const std::span<const float> child_reach(scaled, reach.size());
+    float* rows = ScratchFrame::ensure(frame.chance_values, children * hands);
+    frame.chance_children = children;
+    frame.chance_hands = hands;
+
+    // Positions to evaluate: each distinct child once.
+    std::vector<std::uint16_t>& positions = frame.distinct_positions;
+    std::vector<std::uint16_t>& map = frame.position_map;
+    positions.clear();
+    const bool repeats = distinct_children_[node] == 0;
+    if (repeats) {
+        map.assign(children, 0);
+        for (std::size_t c = 0; c < children; ++c) {
+            std::size_t first = c;
+            for (std::size_t p = 0; p < c; ++p) {
+                if (state.children[p] == state.children[c]) {
+                    first = p;
+                    break;
+                }
+            }
+            map[c] = static_cast<std::uint16_t>(first);
+            if (first == c) {
+                positions.push_back(static_cast<std::uint16_t>(c));
+            }
+        }
+    } else {
+        for (std::size_t c = 0; c < children; ++c) {
+            positions.push_back(static_cast<std::uint16_t>(c));
+        }
+    }
+
+    const auto evaluate = [&](std::size_t begin, std::size_t end, ScratchStack& stack) {
+        for (std::size_t k = begin; k < end; ++k) {
+            const std::size_t c = positions[k];
+            solve_recursive(game, state.children[c], seat, child_reach,
+                            std::span<float>(rows + c * hands, hands), depth + 1, stack);
+        }
+    };
+    const bool parallel = pool_ && threads_ >= 2 && depth <= 8 && children >= 6 && hands >= 64 &&
+                          hands * children >= 1536 && positions.size() >= 2;
+    if (parallel) {
+        // Each chunk gets a stack of its own: frames are never shared between threads.
+        parallel_for(positions.size(), [&](std::size_t begin, std::size_t end) {
+            ScratchStack local;
+            evaluate(begin, end, local);
+        });
+    } else {
+        evaluate(0, positions.size(), scratch);
+    }
+    if (repeats) {
+        for (std::size_t c = 0; c < children; ++c) {
+            if (map[c] != c) {
+                std::memcpy(rows + c * hands, rows + map[c] * hands, hands * sizeof(float));
+            }
+        }
+    }
+
+    float* acc = ScratchFrame::ensure(frame.chance_accumulator, hands);
+    std::fill(acc, acc + hands, 0.0f);
+    sum_rows_into(acc, rows, children, hands);
+
+    // Folded cards: their image's row with the swapped hands exchanged.
+    const SuitIsomorphism& iso = game.card_context().suit_isomorphism;
+    const std::vector<std::uint8_t>* images = nullptr;
+    if (state.street == 1) {
+        images = &iso.flop_image_index;
+    } else if (state.street == 2 && state.turn != kNoCard) {
+        images = &iso.river_image_index[state.turn];
+    }
+    if (images != nullptr) {
+        float* buffer = ScratchFrame::ensure(frame.swap_buffer, hands);
+        for (std::size_t k = 0; k < images->size(); ++k) {
+            const std::size_t c = (*images)[k];
+            if (c >= children) {
+                continue;
+            }
+            const SwapPairs& pairs = game.select_board_table(state, k)[seat];
+            if (pairs.empty()) {
+                axpy(acc, rows + c * hands, hands, 1.0f);
+                continue;
+            }
+            std::memcpy(buffer, rows + c * hands, hands * sizeof(float));
+            for (const auto& [i, j] : pairs) {
+                if (i < hands && j < hands) {
+                    std::swap(buffer[i], buffer[j]);
+                }
+            }
+            axpy(acc, buffer, hands, 1.0f);
+        }
+    }
+    std::copy(acc, acc + hands, out.begin());
+}
+
+}  // namespace quendal

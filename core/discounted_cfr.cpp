@@ -1,0 +1,90 @@
+#include "core/discounted_cfr.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quendal {
+
+DiscountedCfr::DiscountedCfr(Options options)
+    : options_(std::move(options)),
+      compact_(options_.compact_storage),
+      progress_(std::move(options_.progress)),
+      threads_(std::max<std::size_t>(1, options_.threads)) {
+    if (threads_ > 1) {
+        pool_ = std::make_unique<ThreadPool>(threads_ - 1);
+    }
+}
+
+DiscountedCfr::~DiscountedCfr() = default;
+
+DiscountedCfr::Discounts DiscountedCfr::discounts_for(std::uint32_t t) {
+    Discounts d;
+    const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
+    const double x15 = std::sqrt(x) * x;
+    d.positive = static_cast<float>(x15 / (x15 + 1.0));
+    d.negative = 0.5f;
+    std::uint32_t p = 0;
+    if (t > 0) {
+        p = 1;
+        while (p * 4u != 0 && p * 4u <= t) {
+            p *= 4u;
+        }
+    }
+    const double y = static_cast<double>(t - p);
+    const double ratio = y / (y + 1.0);
+    d.strategy_weight = static_cast<float>(ratio * ratio * ratio);
+    return d;
+}
+
+void DiscountedCfr::prepare_states(Game& game) {
+    const std::vector<NodeState>& tree = game.nodes();
+    distinct_children_.assign(tree.size(), 1);
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        if (tree[i].type != kChanceNode) {
+            continue;
+        }
+        std::vector<std::uint64_t> sorted = tree[i].children;
+        std::sort(sorted.begin(), sorted.end());
+        if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+            distinct_children_[i] = 0;
+        }
+    }
+    nodes_.assign(tree.size(), NodeInfo{});
+    const CardContext& ctx = game.card_context();
+    const auto prepare = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            const NodeState& node = tree[i];
+            if (node.type != kDecisionNode || node.actions.empty()) {
+                continue;
+            }
+            NodeInfo& info = nodes_[i];
+            info.player = node.player;
+            info.active = true;
+            info.actions = node.actions.size();
+            info.hands = ctx.pockets[node.player].size();
+            info.regrets.assign(info.actions * info.hands, 0.0f);
+            info.strategy_sums.assign(info.actions * info.hands, 0.0f);
+            if (compact_) {
+                info.compact_regrets_now();
+                info.compact_strategy_sums_now();
+            }
+        }
+    };
+    if (pool_ && threads_ >= 2 && tree.size() >= 2) {
+        parallel_for(tree.size(), prepare);
+    } else {
+        prepare(0, tree.size());
+    }
+}
+
+void DiscountedCfr::solve_iteration(Game& game, std::uint32_t t) {
+    discounts_ = discounts_for(t);
+    const CardContext& ctx = game.card_context();
+    for (int seat = 0; seat < 2; ++seat) {
+        root_values_[seat].assign(ctx.pockets[seat].size(), 0.0f);
+        solve_recursive(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat], 0,
+                        scratch_[seat]);
+    }
+}
+
+}  // namespace quendal

@@ -1,0 +1,88 @@
+// The equilibrium engine: Discounted CFR over a Game's tree, with its own
+// worker pool for chance-node fan-out.
+#pragma once
+
+#include "core/game.h"
+#include "core/node_info.h"
+#include "core/parallel_for.h"
+#include "core/scratch_stack.h"
+#include "core/thread_pool.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace quendal {
+
+class DiscountedCfr {
+public:
+    struct Options {
+        std::uint32_t max_iterations = 0;
+        float target_exploitability = 0.0f;  // hundredths of a chip
+        std::uint32_t exploitability_interval = 0;
+        bool verbose = false;
+        bool compact_storage = false;
+        std::size_t threads = 1;
+        std::function<void(std::uint32_t, float, double)> progress;
+        std::function<bool()> should_stop;
+    };
+
+    explicit DiscountedCfr(Options options);
+    ~DiscountedCfr();
+    DiscountedCfr(const DiscountedCfr&) = delete;
+    DiscountedCfr& operator=(const DiscountedCfr&) = delete;
+
+    float exploitability() const { return exploitability_; }
+    std::uint32_t iterations() const { return iterations_; }
+    std::size_t thread_count() const { return threads_; }
+    const std::vector<NodeInfo>& node_states() const { return nodes_; }
+    const std::vector<float>& root_values(int seat) const { return root_values_[seat]; }
+
+    // Discount factors of iteration parameter t.
+    struct Discounts {
+        float positive = 0.0f;
+        float negative = 0.5f;
+        float strategy_weight = 0.0f;
+    };
+    static Discounts discounts_for(std::uint32_t t);
+
+private:
+    friend struct DiscountedCfrTestAccess;
+
+    void prepare_states(Game& game);
+    void solve_iteration(Game& game, std::uint32_t t);
+    void solve_recursive(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                         std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    void solve_own_decision(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                            std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    void solve_opponent_decision(Game& game, std::size_t node, int seat,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& scratch);
+    void solve_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                      std::span<float> out, std::size_t depth, ScratchStack& scratch);
+
+    // Chunks [0, n) over the pool; callers check that the pool exists.
+    template <typename Body>
+    void parallel_for(std::size_t n, const Body& body) {
+        quendal::parallel_for(*pool_, threads_, n, body);
+    }
+
+    Options options_;
+    float exploitability_ = 0.0f;
+    std::uint32_t iterations_ = 0;
+    PerSeat<std::vector<float>> root_values_;
+    PerSeat<std::vector<float>> eval_values_;
+    std::vector<NodeInfo> nodes_;
+    bool compact_ = false;
+    std::vector<std::uint8_t> distinct_children_;
+    Discounts discounts_;
+    std::function<void(std::uint32_t, float, double)> progress_;
+    std::size_t threads_ = 1;
+    std::unique_ptr<ThreadPool> pool_;
+    PerSeat<ScratchStack> scratch_;
+};
+
+}  // namespace quendal

@@ -1,0 +1,182 @@
+#include "core/discounted_cfr.h"
+
+#include "board_text.h"
+#include "core/terminal_payoffs.h"
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace quendal {
+
+// Reaches the engine's private traversal.
+struct DiscountedCfrTestAccess {
+    static void prepare(DiscountedCfr& cfr, Game& game) { cfr.prepare_states(game); }
+    static void iterate(DiscountedCfr& cfr, Game& game, std::uint32_t t) {
+        cfr.solve_iteration(game, t);
+    }
+    static void traverse(DiscountedCfr& cfr, Game& game, std::size_t node, int seat,
+                         std::span<const float> reach, std::span<float> out) {
+        ScratchStack scratch;
+        cfr.solve_recursive(game, node, seat, reach, out, 0, scratch);
+    }
+    static std::vector<NodeInfo>& nodes(DiscountedCfr& cfr) { return cfr.nodes_; }
+};
+
+namespace {
+
+using Access = DiscountedCfrTestAccess;
+
+DiscountedCfr::Options options(std::size_t threads, bool compact = false) {
+    DiscountedCfr::Options o;
+    o.threads = threads;
+    o.compact_storage = compact;
+    return o;
+}
+
+TreeConfig spot_config(std::uint8_t street, const char* bets = "", const char* raises = "") {
+    TreeConfig c;
+    c.start_street = street;
+    c.starting_pot = 1000;
+    c.effective_stack = 3000;
+    for (StreetConfig* s : {&c.flop, &c.turn, &c.river}) {
+        s->oop = s->ip = parse_street_sizes(bets, raises);
+    }
+    return c;
+}
+
+Game make_game(const TreeConfig& c, const char* board, const char* oop, const char* ip) {
+    return Game(c, CardContext(make_board(board), {parse_range(oop), parse_range(ip)}));
+}
+
+TEST(DiscountedCfrSchedule, DiscountsFollowTheWorkedValues) {
+    const struct {
+        std::uint32_t iteration;
+        float positive, weight;
+    } cases[] = {{1, 0, 0},
+                 {2, 0, 0},
+                 {3, 0.5f, 0.125f},
+                 {4, 0.738796f, 0.296296f},
+                 {5, 0.838610f, 0},
+                 {6, 0.888889f, 0.125f},
+                 {9, 0.948771f, 0.512f},
+                 {17, 0.983078f, 0},
+                 {65, 0.998004f, 0}};
+    for (const auto& c : cases) {
+        const auto d = DiscountedCfr::discounts_for(c.iteration - 1);
+        EXPECT_NEAR(d.positive, c.positive, 1e-6) << c.iteration;
+        EXPECT_NEAR(d.strategy_weight, c.weight, 1e-6) << c.iteration;
+        EXPECT_EQ(d.negative, 0.5f);
+    }
+    // The power-of-4 search stops where the product wraps.
+    EXPECT_GT(DiscountedCfr::discounts_for(4294967295u).strategy_weight, 0.99f);
+}
+
+// Checking down from a flop or turn root is worth, hand by hand, what the
+// same ranges get from an all-in terminal there: the chance nodes scale by
+// 1/45 and 1/44 and add folded cards through their images exactly.
+TEST(DiscountedCfrTraversal, CheckDownThroughChanceNodesEqualsTheRunoutAverage) {
+    for (const char* board : {"Kc8d3h", "AhKh7h", "Kc8d3h2s"}) {
+        for (const auto& [oop, ip] : {std::pair{"AA, KK, QJs, 76s", "QQ, AKs, 98s"},
+                                      std::pair{"AhKh, QQ, 54s", "JJ, KQs, Ts9s"}}) {
+            const std::uint8_t street = std::string(board).size() == 6 ? 0 : 1;
+            Game game = make_game(spot_config(street), board, oop, ip);
+            DiscountedCfr cfr(options(1));
+            Access::prepare(cfr, game);
+            NodeState allin = game.nodes()[0];
+            allin.type = kTerminalNode;
+            allin.last_action = kCall;
+            for (int seat = 0; seat < 2; ++seat) {
+                const auto& reach = game.card_context().pocket_weights[1 - seat];
+                std::vector<float> traversed(game.card_context().pockets[seat].size());
+                std::vector<float> averaged(traversed.size());
+                Access::traverse(cfr, game, 0, seat, reach, traversed);
+                terminal_eval(game, allin, seat, reach, averaged);
+                for (std::size_t h = 0; h < traversed.size(); ++h) {
+                    EXPECT_NEAR(traversed[h], averaged[h], 1e-4 * (1.0 + std::fabs(averaged[h])))
+                        << board << " " << oop << " seat " << seat << " hand " << h;
+                }
+            }
+        }
+    }
+}
+
+TEST(DiscountedCfrTraversal, ParallelChanceNodesGiveBitIdenticalState) {
+    const TreeConfig c = spot_config(1, "50%", "a");
+    const char* range = "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+";
+    std::vector<std::vector<NodeInfo>> states;
+    for (std::size_t threads : {1u, 8u}) {
+        Game game = make_game(c, "Kc8d3h2s", range, range);
+        DiscountedCfr cfr(options(threads));
+        Access::prepare(cfr, game);
+        for (std::uint32_t t = 0; t < 20; ++t) {
+            Access::iterate(cfr, game, t);
+        }
+        states.push_back(Access::nodes(cfr));
+    }
+    ASSERT_EQ(states[0].size(), states[1].size());
+    for (std::size_t i = 0; i < states[0].size(); ++i) {
+        ASSERT_EQ(states[0][i].regrets, states[1][i].regrets) << "node " << i;
+        ASSERT_EQ(states[0][i].strategy_sums, states[1][i].strategy_sums) << "node " << i;
+    }
+}
+
+TEST(DiscountedCfrTraversal, MismatchedSizesGiveZerosAndChangeNothing) {
+    Game game = make_game(spot_config(2, "50%"), "Kc8d3h2s9c", "AA, KK", "QQ, JJ, AKs");
+    DiscountedCfr cfr(options(1));
+    Access::prepare(cfr, game);
+    const auto& reach = game.card_context().pocket_weights[1];
+    std::vector<float> wrong(game.card_context().pockets[0].size() + 1, 5.0f);
+    Access::traverse(cfr, game, 0, 0, reach, wrong);
+    EXPECT_EQ(wrong, std::vector<float>(wrong.size(), 0.0f));
+    for (float r : Access::nodes(cfr)[0].regrets) {
+        EXPECT_EQ(r, 0.0f);
+    }
+}
+
+TEST(DiscountedCfrTraversal, FullyLockedNodeKeepsRegretsAndAveragesTheLock) {
+    for (bool compact : {false, true}) {
+        Game game = make_game(spot_config(2, "50%"), "Kc8d3h2s9c", "AA, KK, 76s", "QQ, JJ, AKs");
+        const std::size_t hands = game.card_context().pockets[0].size();
+        // Root (OOP): check or bet; every hand locked to always bet, one entry
+        // written as -0.0 in the check row (free).
+        std::vector<float> lock(2 * hands);
+        for (std::size_t h = 0; h < hands; ++h) {
+            lock[h] = 0.0f;
+            lock[hands + h] = 1.0f;
+        }
+        lock[hands] = -0.0f;
+        game.set_node_lock(0, std::vector<float>(lock));
+        DiscountedCfr cfr(options(1, compact));
+        Access::prepare(cfr, game);
+        for (std::uint32_t t = 0; t < 6; ++t) {
+            Access::iterate(cfr, game, t);
+        }
+        NodeInfo& root = Access::nodes(cfr)[0];
+        for (float r : root.regrets_view(compact)) {
+            EXPECT_EQ(r, 0.0f);
+        }
+        const std::vector<float>& sums = root.strategy_sum_view(compact);
+        for (std::size_t h = 0; h < hands; ++h) {
+            EXPECT_NEAR(sums[h], 0.0f, 1e-6);
+            EXPECT_GT(sums[hands + h], 0.0f) << h;
+        }
+        // A lock whose action-0 row has a free entry is partial: free hands learn.
+        lock[0] = -1.0f;
+        Game partial = make_game(spot_config(2, "50%"), "Kc8d3h2s9c", "AA, KK, 76s", "QQ, JJ, AKs");
+        partial.set_node_lock(0, std::move(lock));
+        DiscountedCfr learner(options(1, compact));
+        Access::prepare(learner, partial);
+        Access::iterate(learner, partial, 2);
+        NodeInfo& partial_root = Access::nodes(learner)[0];
+        const std::vector<float>& regrets = partial_root.regrets_view(compact);
+        EXPECT_TRUE(regrets[0] != 0.0f || regrets[hands] != 0.0f);  // hand 0 is free
+        for (std::size_t h = 1; h < hands; ++h) {
+            EXPECT_EQ(regrets[h], 0.0f);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quendal
