@@ -3,6 +3,7 @@
 #include "board_text.h"
 #include "core/terminal_payoffs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -119,6 +120,64 @@ TEST(DiscountedCfrTraversal, ParallelChanceNodesGiveBitIdenticalState) {
     for (std::size_t i = 0; i < states[0].size(); ++i) {
         ASSERT_EQ(states[0][i].regrets, states[1][i].regrets) << "node " << i;
         ASSERT_EQ(states[0][i].strategy_sums, states[1][i].strategy_sums) << "node " << i;
+    }
+}
+
+TEST(DiscountedCfrTraversal, OneRiverIterationByHand) {
+    // AcAd against KcKd on a river that pairs neither: OOP may check or bet
+    // the pot (1000), IP only checks behind or folds or calls.
+    TreeConfig c = spot_config(2);
+    c.river.oop.bets = parse_bet_size_list("100%", false);
+    c.river.ip.raises.clear();
+    Game game = make_game(c, "2h3s7d9hJs", "AcAd", "KcKd");
+    ASSERT_EQ(game.nodes().size(),
+              6u);  // root, IP after check, showdown, IP facing bet, fold, call
+    DiscountedCfr cfr(options(1));
+    Access::prepare(cfr, game);
+    Access::iterate(cfr, game, 0);
+    // N = 1. OOP: check wins 500; the bet meets a uniform IP: fold 0.5 × 500 +
+    // call 0.5 × 1500 = 1000. Uniform OOP: 750; regrets 500 - 750, 1000 - 750.
+    EXPECT_EQ(cfr.root_values(0), std::vector<float>{750.0f});
+    EXPECT_EQ(Access::nodes(cfr)[0].regrets, (std::vector<float>{-250.0f, 250.0f}));
+    EXPECT_EQ(Access::nodes(cfr)[0].strategy_sums, (std::vector<float>{0.5f, 0.5f}));
+    // IP then meets an OOP that always bets: fold -500, call -1500, uniform -1000.
+    EXPECT_EQ(cfr.root_values(1), std::vector<float>{-1000.0f});
+    EXPECT_EQ(Access::nodes(cfr)[3].regrets, (std::vector<float>{500.0f, -500.0f}));
+}
+
+// The same spot with hearts and spades exchanged everywhere folds other suits;
+// every hand must still get the value of its relabelled twin.
+TEST(DiscountedCfrTraversal, SuitFoldingIsExactUnderRelabelling) {
+    const TreeConfig c = spot_config(0, "75%", "a");
+    const char* oop = "AA, KK, 77, AKs, KQs, 65s";
+    const char* ip = "QQ, JJ, AQs, T9s, 87s";
+    Game folded = make_game(c, "AhKh7h", oop, ip);
+    Game relabelled = make_game(c, "AsKs7s", oop, ip);
+    DiscountedCfr a(options(1)), b(options(1));
+    Access::prepare(a, folded);
+    Access::prepare(b, relabelled);
+    // One iteration: seat 1 already meets seat 0's updated, non-uniform
+    // strategy. Later iterations let regret matching magnify the rounding of
+    // sums taken in another hand order, so only the first is compared.
+    Access::iterate(a, folded, 0);
+    Access::iterate(b, relabelled, 0);
+    const auto swap_hs = [](CardCode c) {
+        const int suit = card_suit(c);
+        return make_card(card_rank(c), suit == 2 ? 3 : (suit == 3 ? 2 : suit));
+    };
+    for (int seat = 0; seat < 2; ++seat) {
+        const PocketList& pa = folded.card_context().pockets[seat];
+        const PocketList& pb = relabelled.card_context().pockets[seat];
+        ASSERT_EQ(pa.size(), pb.size());
+        for (std::size_t h = 0; h < pa.size(); ++h) {
+            const Pocket twin =
+                make_pocket(swap_hs(pocket_low(pa[h])), swap_hs(pocket_high(pa[h])));
+            const auto it = std::find(pb.begin(), pb.end(), twin);
+            ASSERT_NE(it, pb.end());
+            const float va = a.root_values(seat)[h];
+            const float vb = b.root_values(seat)[it - pb.begin()];
+            EXPECT_NEAR(va, vb, 1e-3 * (1.0 + std::fabs(va))) << "seat " << seat << " hand " << h;
+        }
     }
 }
 
