@@ -53,7 +53,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
         return;
     }
     if (state.type == kChanceNode) {
-        solve_chance(game, node, seat, reach, out, depth, scratch);
+        evaluate_chance(game, node, seat, reach, out, depth, scratch,
+                        &DiscountedCfr::solve_recursive, true);
     } else if (state.player == seat) {
         solve_own_decision(game, node, seat, reach, out, depth, scratch);
     } else {
@@ -153,9 +154,10 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
     }
 }
 
-void DiscountedCfr::solve_chance(Game& game, std::size_t node, int seat,
-                                 std::span<const float> reach, std::span<float> out,
-                                 std::size_t depth, ScratchStack& scratch) {
+void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
+                                    std::span<const float> reach, std::span<float> out,
+                                    std::size_t depth, ScratchStack& scratch, Recurse recurse,
+                                    bool training) {
     const NodeState& state = game.nodes()[node];
     const std::size_t children = state.children.size();
     const std::size_t hands = out.size();
@@ -176,7 +178,8 @@ void DiscountedCfr::solve_chance(Game& game, std::size_t node, int seat,
     std::vector<std::uint16_t>& positions = frame.distinct_positions;
     std::vector<std::uint16_t>& map = frame.position_map;
     positions.clear();
-    const bool repeats = distinct_children_[node] == 0;
+    const bool distinct = distinct_children_[node] != 0;
+    const bool repeats = training && !distinct;
     if (repeats) {
         map.assign(children, 0);
         for (std::size_t c = 0; c < children; ++c) {
@@ -201,12 +204,14 @@ void DiscountedCfr::solve_chance(Game& game, std::size_t node, int seat,
     const auto evaluate = [&](std::size_t begin, std::size_t end, ScratchStack& stack) {
         for (std::size_t k = begin; k < end; ++k) {
             const std::size_t c = positions[k];
-            solve_recursive(game, state.children[c], seat, child_reach,
-                            std::span<float>(rows + c * hands, hands), depth + 1, stack);
+            (this->*recurse)(game, state.children[c], seat, child_reach,
+                             std::span<float>(rows + c * hands, hands), depth + 1, stack);
         }
     };
-    const bool parallel = pool_ && threads_ >= 2 && depth <= 8 && children >= 6 && hands >= 64 &&
-                          hands * children >= 1536 && positions.size() >= 2;
+    const bool parallel =
+        pool_ && threads_ >= 2 && positions.size() >= 2 &&
+        (training ? depth <= 8 && children >= 6 && hands >= 64 && hands * children >= 1536
+                  : distinct);
     if (parallel) {
         // Each chunk gets a stack of its own: frames are never shared between threads.
         parallel_for(positions.size(), [&](std::size_t begin, std::size_t end) {

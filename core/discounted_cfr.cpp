@@ -1,7 +1,12 @@
 #include "core/discounted_cfr.h"
 
+#include "core/solver_profile.h"
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <iostream>
 
 namespace quendal {
 
@@ -74,6 +79,68 @@ void DiscountedCfr::prepare_states(Game& game) {
         parallel_for(tree.size(), prepare);
     } else {
         prepare(0, tree.size());
+    }
+}
+
+void DiscountedCfr::run(Game& game) {
+    using Clock = std::chrono::steady_clock;
+    const bool profiling = profile_enabled();
+    if (profiling) {
+        profile_reset(profile_registry());
+    }
+    {
+        ProfileScope total(kProfileTotalRun);
+        exploitability_ = 0.0f;
+        iterations_ = 0;
+        prepare_states(game);
+        const auto loop_start = Clock::now();
+        for (std::uint32_t i = 1; i <= options_.max_iterations && i != 0; ++i) {
+            if (options_.should_stop && options_.should_stop()) {
+                break;
+            }
+            const auto iteration_start = Clock::now();
+            iterations_ = i;
+            {
+                ProfileScope iteration(kProfileSolveIteration);
+                solve_iteration(game, i - 1);
+            }
+            const bool measure =
+                i == options_.max_iterations || (options_.exploitability_interval != 0 &&
+                                                 i % options_.exploitability_interval == 0);
+            if (measure) {
+                exploitability_ = measure_exploitability(game);
+            }
+            const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
+                                    Clock::now() - iteration_start)
+                                    .count();
+            const double iteration_ms = static_cast<double>(micros) / 1000.0;
+            if (progress_) {
+                progress_(iterations_, exploitability_, iteration_ms);
+            }
+            if (options_.verbose && (i % 50 == 0 || i == options_.max_iterations)) {
+                std::cout << "[CFR] iteration " << i << " / " << options_.max_iterations
+                          << "  exploitability\u2248" << exploitability_ << "  iter\u2248"
+                          << iteration_ms << "ms" << std::endl;
+            }
+            if (options_.exploitability_interval != 0 && measure &&
+                options_.target_exploitability >= exploitability_) {
+                break;
+            }
+        }
+        if (options_.verbose) {
+            const auto elapsed =
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - loop_start)
+                    .count();
+            std::cout << "[CFR] completed " << iterations_ << " iterations in "
+                      << static_cast<long long>(elapsed) << "ms"
+                      << "  exploitability\u2248" << exploitability_ << std::endl;
+        }
+    }
+    if (profiling) {
+        print_profile_summary(
+            stdout,
+            {iterations_, options_.max_iterations, threads_, options_.exploitability_interval},
+            profile_aggregate(profile_registry()));
     }
 }
 

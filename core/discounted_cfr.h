@@ -8,6 +8,7 @@
 #include "core/scratch_stack.h"
 #include "core/thread_pool.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -35,11 +36,29 @@ public:
     DiscountedCfr(const DiscountedCfr&) = delete;
     DiscountedCfr& operator=(const DiscountedCfr&) = delete;
 
+    // Prepares the node state for `game` and runs iterations until the limit,
+    // a stop request or the target exploitability.
+    void run(Game& game);
+
     float exploitability() const { return exploitability_; }
     std::uint32_t iterations() const { return iterations_; }
     std::size_t thread_count() const { return threads_; }
     const std::vector<NodeInfo>& node_states() const { return nodes_; }
     const std::vector<float>& root_values(int seat) const { return root_values_[seat]; }
+
+    // Average strategy: per action the mean over the acting seat's hands, or
+    // per action and hand. Empty for anything but an active decision node.
+    std::vector<float> average_strategy(std::size_t node);
+    std::vector<float> average_strategy_flat(std::size_t node);
+    // Root values of both seats under the average strategies, and when each
+    // best-responds to the other.
+    std::array<float, 2> current_ev(Game& game);
+    std::array<float, 2> mes_ev(Game& game);
+    // Per-hand values of `seat` at `node` against the opponent's root weights
+    // or a reach of the caller's.
+    std::vector<float> compute_node_values(Game& game, std::size_t node, int seat);
+    std::vector<float> compute_node_values_with_reach(Game& game, std::size_t node, int seat,
+                                                      std::span<const float> reach);
 
     // Discount factors of iteration parameter t.
     struct Discounts {
@@ -61,8 +80,27 @@ private:
     void solve_opponent_decision(Game& game, std::size_t node, int seat,
                                  std::span<const float> reach, std::span<float> out,
                                  std::size_t depth, ScratchStack& scratch);
-    void solve_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
-                      std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    using Recurse = void (DiscountedCfr::*)(Game&, std::size_t, int, std::span<const float>,
+                                            std::span<float>, std::size_t, ScratchStack&);
+    // Chance nodes of every traversal; training merges repeated children and
+    // fans out only above its size thresholds.
+    void evaluate_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                         std::span<float> out, std::size_t depth, ScratchStack& scratch,
+                         Recurse recurse, bool training);
+    void compute_cfvalue_recursive(Game& game, std::size_t node, int seat,
+                                   std::span<const float> reach, std::span<float> out,
+                                   std::size_t depth, ScratchStack& scratch);
+    void compute_best_cfvalue_recursive(Game& game, std::size_t node, int seat,
+                                        std::span<const float> reach, std::span<float> out,
+                                        std::size_t depth, ScratchStack& scratch);
+    template <bool Best>
+    void value_recursive(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                         std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    // Writes the average strategy of a decision node (A × H) into `out`.
+    void average_strategy_into(std::size_t node, float* out);
+    template <bool Best>
+    std::array<float, 2> root_values_sum(Game& game);
+    float measure_exploitability(Game& game);
 
     // Chunks [0, n) over the pool; callers check that the pool exists.
     template <typename Body>

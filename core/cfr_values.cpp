@@ -1,0 +1,213 @@
+// Read-only traversals and result queries of the solved game: values under
+// the average strategies, best responses, and the average strategy itself.
+#include "core/cfr_kernels.h"
+#include "core/discounted_cfr.h"
+#include "core/solver_profile.h"
+#include "core/terminal_payoffs.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quendal {
+
+void DiscountedCfr::average_strategy_into(std::size_t node, float* out) {
+    NodeInfo& info = nodes_[node];
+    const std::size_t a_count = info.actions;
+    const std::size_t hands = info.hands;
+    const std::vector<float>& sums = info.strategy_sum_view(compact_);
+    const float uniform = 1.0f / static_cast<float>(a_count);
+    for (std::size_t h = 0; h < hands; ++h) {
+        float total = 0.0f;
+        if (!sums.empty()) {
+            for (std::size_t a = 0; a < a_count; ++a) {
+                total += std::max(sums[a * hands + h], 0.0f);
+            }
+        }
+        for (std::size_t a = 0; a < a_count; ++a) {
+            out[a * hands + h] =
+                total > 0.0f ? std::max(sums[a * hands + h], 0.0f) / total : uniform;
+        }
+    }
+}
+
+std::vector<float> DiscountedCfr::average_strategy_flat(std::size_t node) {
+    if (node >= nodes_.size() || !nodes_[node].active || nodes_[node].actions == 0 ||
+        nodes_[node].hands == 0) {
+        return {};
+    }
+    std::vector<float> flat(nodes_[node].actions * nodes_[node].hands);
+    average_strategy_into(node, flat.data());
+    return flat;
+}
+
+std::vector<float> DiscountedCfr::average_strategy(std::size_t node) {
+    const std::vector<float> flat = average_strategy_flat(node);
+    if (flat.empty()) {
+        return {};
+    }
+    const std::size_t a_count = nodes_[node].actions;
+    const std::size_t hands = nodes_[node].hands;
+    std::vector<float> mean(a_count);
+    for (std::size_t a = 0; a < a_count; ++a) {
+        double sum = 0.0;
+        for (std::size_t h = 0; h < hands; ++h) {
+            sum += flat[a * hands + h];
+        }
+        mean[a] = static_cast<float>(sum / static_cast<double>(hands));
+    }
+    return mean;
+}
+
+template <bool Best>
+void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
+                                    std::span<const float> reach, std::span<float> out,
+                                    std::size_t depth, ScratchStack& scratch) {
+    const NodeState& state = game.nodes()[node];
+    const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive
+                              : &DiscountedCfr::compute_cfvalue_recursive;
+    if (state.type == kTerminalNode) {
+        terminal_eval(game, state, seat, reach, out);
+        return;
+    }
+    if (state.children.empty()) {
+        std::fill(out.begin(), out.end(), 0.0f);
+        return;
+    }
+    if (state.type == kChanceNode) {
+        evaluate_chance(game, node, seat, reach, out, depth, scratch, self, false);
+        return;
+    }
+    const std::size_t a_count = state.children.size();
+    const std::size_t hands = out.size();
+    ScratchFrame& frame = scratch.frame(depth);
+    if (state.player != seat) {
+        if (a_count == 1) {
+            (this->*self)(game, state.children[0], seat, reach, out, depth + 1, scratch);
+            return;
+        }
+        const std::size_t opp_hands = nodes_[node].hands;
+        float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+        average_strategy_into(node, strategy);
+        float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+        float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
+        for (std::size_t a = 0; a < a_count; ++a) {
+            for (std::size_t o = 0; o < opp_hands; ++o) {
+                child_reach[a * opp_hands + o] =
+                    strategy[a * opp_hands + o] * (o < reach.size() ? reach[o] : 0.0f);
+            }
+            (this->*self)(game, state.children[a], seat,
+                          std::span<const float>(child_reach + a * opp_hands, opp_hands),
+                          std::span<float>(values + a * hands, hands), depth + 1, scratch);
+        }
+        std::fill(out.begin(), out.end(), 0.0f);
+        sum_rows_into(out.data(), values, a_count, hands);
+        return;
+    }
+
+    float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
+    for (std::size_t a = 0; a < a_count; ++a) {
+        (this->*self)(game, state.children[a], seat, reach,
+                      std::span<float>(values + a * hands, hands), depth + 1, scratch);
+    }
+    if constexpr (!Best) {
+        float* strategy = ScratchFrame::ensure(frame.strategy, a_count * hands);
+        average_strategy_into(node, strategy);
+        fma_actions(out.data(), strategy, values, a_count, hands);
+    } else {
+        const std::vector<float>* lock = game.find_node_lock(node);
+        const bool per_hand = lock != nullptr && lock->size() >= a_count * hands;
+        const bool per_node = lock != nullptr && !per_hand && lock->size() == a_count;
+        for (std::size_t h = 0; h < hands; ++h) {
+            if (per_node || (per_hand && !std::signbit((*lock)[h]))) {
+                double sum = 0.0;
+                for (std::size_t a = 0; a < a_count; ++a) {
+                    const float l = per_node ? (*lock)[a] : (*lock)[a * hands + h];
+                    if (per_node || !std::signbit(l)) {
+                        sum += static_cast<double>(l) * values[a * hands + h];
+                    }
+                }
+                out[h] = static_cast<float>(sum);
+                continue;
+            }
+            float best = values[h];
+            for (std::size_t a = 1; a < a_count; ++a) {
+                if (values[a * hands + h] > best) {
+                    best = values[a * hands + h];
+                }
+            }
+            out[h] = best;
+        }
+    }
+}
+
+void DiscountedCfr::compute_cfvalue_recursive(Game& game, std::size_t node, int seat,
+                                              std::span<const float> reach, std::span<float> out,
+                                              std::size_t depth, ScratchStack& scratch) {
+    value_recursive<false>(game, node, seat, reach, out, depth, scratch);
+}
+
+void DiscountedCfr::compute_best_cfvalue_recursive(Game& game, std::size_t node, int seat,
+                                                   std::span<const float> reach,
+                                                   std::span<float> out, std::size_t depth,
+                                                   ScratchStack& scratch) {
+    value_recursive<true>(game, node, seat, reach, out, depth, scratch);
+}
+
+template <bool Best>
+std::array<float, 2> DiscountedCfr::root_values_sum(Game& game) {
+    ProfileScope scope(Best ? kProfileMesEv : kProfileCurrentEv);
+    const CardContext& ctx = game.card_context();
+    ScratchStack scratch;
+    std::array<float, 2> result{};
+    for (int seat = 0; seat < 2; ++seat) {
+        eval_values_[seat].assign(ctx.pockets[seat].size(), 0.0f);
+        value_recursive<Best>(game, 0, seat, ctx.pocket_weights[1 - seat], eval_values_[seat], 0,
+                              scratch);
+        const std::vector<float>& w = ctx.pocket_weights[seat];
+        double sum = 0.0;
+        for (std::size_t h = 0; h < std::min(w.size(), eval_values_[seat].size()); ++h) {
+            sum += static_cast<double>(w[h]) * eval_values_[seat][h];
+        }
+        result[seat] = static_cast<float>(sum);
+    }
+    return result;
+}
+
+std::array<float, 2> DiscountedCfr::current_ev(Game& game) {
+    return root_values_sum<false>(game);
+}
+
+std::array<float, 2> DiscountedCfr::mes_ev(Game& game) {
+    return root_values_sum<true>(game);
+}
+
+std::vector<float> DiscountedCfr::compute_node_values(Game& game, std::size_t node, int seat) {
+    return compute_node_values_with_reach(game, node, seat,
+                                          game.card_context().pocket_weights[1 - seat]);
+}
+
+std::vector<float> DiscountedCfr::compute_node_values_with_reach(Game& game, std::size_t node,
+                                                                 int seat,
+                                                                 std::span<const float> reach) {
+    std::vector<float> values(game.card_context().pockets[seat].size(), 0.0f);
+    if (values.empty()) {
+        return values;
+    }
+    ScratchStack scratch;
+    value_recursive<false>(game, node, seat, reach, values, 0, scratch);
+    return values;
+}
+
+float DiscountedCfr::measure_exploitability(Game& game) {
+    ProfileScope scope(kProfileExploitability);
+    const std::array<float, 2> best = mes_ev(game);
+    if (game.config().rake_rate > 0.0) {
+        const std::array<float, 2> current = current_ev(game);
+        const float d1 = best[1] - current[1];
+        const float d0 = best[0] - current[0];
+        return static_cast<float>(0.5 * (static_cast<double>(d1) + static_cast<double>(d0)));
+    }
+    return static_cast<float>(0.5 * (static_cast<double>(best[0]) + best[1]));
+}
+
+}  // namespace quendal
