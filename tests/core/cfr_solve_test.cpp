@@ -52,6 +52,54 @@ TEST(DiscountedCfrSolve, PolarisedRiverGameReachesTheClosedForm) {
     EXPECT_LT(cfr.exploitability(), 0.001 * 1000);
 }
 
+// With 5% rake the two EVs sum to minus the expected rake: 50 at a check-down
+// or a fold (pot 1000), 150 when the bet is called (pot 3000).
+TEST(DiscountedCfrSolve, RakedGameLosesExactlyTheExpectedRake) {
+    TreeConfig c;
+    c.start_street = 2;
+    c.starting_pot = 1000;
+    c.effective_stack = 5000;
+    c.rake_rate = 0.05;
+    c.river.oop.bets = parse_bet_size_list("100%", false);
+    Game game(c,
+              CardContext(make_board("Kc9d7h3s2c"), {parse_range("AA, 65o"), parse_range("QQ")}));
+    DiscountedCfr cfr(solve_options(1000));
+    cfr.run(game);
+    const CardContext& ctx = game.card_context();
+    const std::vector<float> bet = cfr.average_strategy_flat(0);
+    const std::vector<float> call = cfr.average_strategy_flat(game.nodes()[0].children[1]);
+    const std::size_t h0 = ctx.pockets[0].size(), h1 = ctx.pockets[1].size();
+    double rake = 0.0;  // no card is shared, so every pair of hands meets
+    for (std::size_t i = 0; i < h0; ++i) {
+        for (std::size_t j = 0; j < h1; ++j) {
+            const double b = bet[h0 + i], k = call[h1 + j];
+            const double w = double(ctx.pocket_weights[0][i]) * ctx.pocket_weights[1][j];
+            rake += w * ((1 - b) * 50 + b * ((1 - k) * 50 + k * 150));
+        }
+    }
+    rake /= ctx.matchup_normaliser;
+    const std::array<float, 2> ev = cfr.current_ev(game);
+    EXPECT_NEAR(ev[0] + ev[1], -rake, 1e-2 * rake);
+}
+
+// OOP locked to always check is exploited by nothing but the showdown:
+// 6 x 6 nut matchups win 500, 12 x 6 air matchups lose 500, over N = 108.
+TEST(DiscountedCfrSolve, LockedNodeIsPlayedExactly) {
+    Game game = river_game("AA, 65o", "QQ");
+    const std::size_t hands = game.card_context().pockets[0].size();
+    std::vector<float> lock(2 * hands);
+    std::fill(lock.begin(), lock.begin() + hands, 1.0f);
+    game.set_node_lock(0, std::move(lock));
+    DiscountedCfr cfr(solve_options(200));
+    cfr.run(game);
+    EXPECT_EQ(cfr.average_strategy(0), (std::vector<float>{1.0f, 0.0f}));
+    const std::array<float, 2> ev = cfr.current_ev(game);
+    EXPECT_NEAR(ev[0], (36 * 500.0 - 72 * 500.0) / 108.0, 1e-2);
+    // OOP's best response ignores nothing: the lock holds every hand, so its
+    // best-response value is the locked strategy's.
+    EXPECT_NEAR(cfr.mes_ev(game)[0], ev[0], 1e-2);
+}
+
 TEST(DiscountedCfrSolve, RunLoopStopRulesAndCallbacks) {
     Game game = river_game("AA, 65o", "QQ");
     {
