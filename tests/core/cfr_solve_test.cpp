@@ -1,7 +1,9 @@
 #include "board_text.h"
 #include "core/discounted_cfr.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -63,10 +65,18 @@ TEST(DiscountedCfrSolve, RakedGameLosesExactlyTheExpectedRake) {
     c.river.oop.bets = parse_bet_size_list("100%", false);
     Game game(c,
               CardContext(make_board("Kc9d7h3s2c"), {parse_range("AA, 65o"), parse_range("QQ")}));
-    DiscountedCfr cfr(solve_options(1000));
+    DiscountedCfr cfr(solve_options(3000));
     cfr.run(game);
     const CardContext& ctx = game.card_context();
     const std::vector<float> bet = cfr.average_strategy_flat(0);
+    // Closed form with the rake: IP calls when bluffs make up 1000 / 2850 of
+    // the bets (air bets 0.2703 of the time); air is indifferent when IP calls
+    // 950 / 1950 = 0.4872.
+    for (std::size_t i = 0; i < ctx.pockets[0].size(); ++i) {
+        const bool nuts = card_rank(pocket_low(ctx.pockets[0][i])) == 12;
+        EXPECT_NEAR(bet[ctx.pockets[0].size() + i], nuts ? 1.0 : 0.2703, 0.03) << i;
+    }
+    EXPECT_NEAR(cfr.average_strategy(game.nodes()[0].children[1])[1], 0.4872, 0.03);
     const std::vector<float> call = cfr.average_strategy_flat(game.nodes()[0].children[1]);
     const std::size_t h0 = ctx.pockets[0].size(), h1 = ctx.pockets[1].size();
     double rake = 0.0;  // no card is shared, so every pair of hands meets
@@ -98,6 +108,113 @@ TEST(DiscountedCfrSolve, LockedNodeIsPlayedExactly) {
     // OOP's best response ignores nothing: the lock holds every hand, so its
     // best-response value is the locked strategy's.
     EXPECT_NEAR(cfr.mes_ev(game)[0], ev[0], 1e-2);
+    // IP can only check behind, so its best response collects exactly that.
+    EXPECT_NEAR(cfr.mes_ev(game)[1], -ev[0], 1e-2);
+}
+
+// A solved spot and the same spot with hearts and spades exchanged reach the
+// same EVs (single-precision drift between the two runs stays small).
+TEST(DiscountedCfrSolve, SuitPermutedSpotsSolveToTheSameValues) {
+    TreeConfig c;
+    c.start_street = 1;
+    c.starting_pot = 1000;
+    c.effective_stack = 2000;
+    for (StreetConfig* s : {&c.turn, &c.river}) {
+        s->oop = s->ip = parse_street_sizes("66%", "a");
+    }
+    std::array<std::array<float, 2>, 2> ev{};
+    const char* boards[] = {"AhKh7h2c", "AsKs7s2c"};
+    for (int k = 0; k < 2; ++k) {
+        Game game(c, CardContext(make_board(boards[k]), {parse_range("AA, KQs, 99, 65s, JTs"),
+                                                         parse_range("QQ, KJs, 77, T8s, AQs")}));
+        DiscountedCfr cfr(solve_options(300, 2));
+        cfr.run(game);
+        ev[k] = cfr.current_ev(game);
+    }
+    EXPECT_NEAR(ev[0][0], ev[1][0], 0.005 * 1000);
+    EXPECT_NEAR(ev[0][1], ev[1][1], 0.005 * 1000);
+}
+
+// Each seat's best-response value, recomputed by enumerating its pure
+// strategies against the other's solved average strategy.
+TEST(DiscountedCfrSolve, BestResponseBeatsEveryPureDeviation) {
+    Game game = river_game("AA, 65o", "QQ");
+    DiscountedCfr cfr(solve_options(40));  // far from equilibrium on purpose
+    cfr.run(game);
+    const CardContext& ctx = game.card_context();
+    const std::size_t h0 = ctx.pockets[0].size(), h1 = ctx.pockets[1].size();
+    const std::vector<float> bet = cfr.average_strategy_flat(0);
+    const std::vector<float> call = cfr.average_strategy_flat(game.nodes()[0].children[1]);
+    const double n = ctx.matchup_normaliser;
+    const auto nuts = [&](std::size_t i) { return card_rank(pocket_low(ctx.pockets[0][i])) == 12; };
+
+    // OOP: per hand the better of checking (showdown) and betting into IP's calls.
+    double oop = 0.0;
+    for (std::size_t i = 0; i < h0; ++i) {
+        double check = 0.0, bet_value = 0.0;
+        for (std::size_t j = 0; j < h1; ++j) {
+            const double w = ctx.pocket_weights[1][j], k = call[h1 + j];
+            check += w * (nuts(i) ? 500 : -500);
+            bet_value += w * (k * (nuts(i) ? 1500 : -1500) + (1 - k) * 500);
+        }
+        oop += ctx.pocket_weights[0][i] * std::max(check, bet_value) / n;
+    }
+    // IP: checks behind after a check; facing a bet, the better of fold and call.
+    double ip = 0.0;
+    for (std::size_t j = 0; j < h1; ++j) {
+        double after_check = 0.0, fold = 0.0, call_value = 0.0;
+        for (std::size_t i = 0; i < h0; ++i) {
+            const double w = ctx.pocket_weights[0][i], b = bet[h0 + i];
+            after_check += w * (1 - b) * (nuts(i) ? -500 : 500);
+            fold += w * b * -500;
+            call_value += w * b * (nuts(i) ? -1500 : 1500);
+        }
+        ip += ctx.pocket_weights[1][j] * (after_check + std::max(fold, call_value)) / n;
+    }
+    const std::array<float, 2> best = cfr.mes_ev(game);
+    EXPECT_NEAR(best[0], oop, 1e-3 * (1 + std::fabs(oop)));
+    EXPECT_NEAR(best[1], ip, 1e-3 * (1 + std::fabs(ip)));
+    const std::array<float, 2> current = cfr.current_ev(game);
+    EXPECT_GE(best[0], current[0] - 1e-3);
+    EXPECT_GE(best[1], current[1] - 1e-3);
+}
+
+// Stacks equal to the pot make the flop bet all-in. The called all-in pays,
+// hand by hand, three times (pot 3000 against 1000) what checking the same
+// ranges down through both chance nodes pays; and the flop spot solves.
+TEST(DiscountedCfrSolve, ShortStackFlopAllInMatchesTheCheckDown) {
+    TreeConfig c;
+    c.start_street = 0;
+    c.starting_pot = 1000;
+    c.effective_stack = 1000;
+    c.flop.oop.bets = parse_bet_size_list("a", false);
+    Game game(c, CardContext(make_board("Kc9d4h"), {parse_range("AA, KQs, 99, 65s, A5s"),
+                                                    parse_range("QQ, KJs, T8s, AQs, 44")}));
+    DiscountedCfr::Options o = solve_options(200, 4);
+    o.exploitability_interval = 100;
+    o.target_exploitability = -1.0f;
+    DiscountedCfr cfr(o);
+    cfr.run(game);
+    EXPECT_LT(cfr.exploitability(), 0.005 * 1000);
+
+    const PlanNode& root = game.nodes()[0];
+    const std::size_t facing = root.children[1];
+    const std::size_t allin = game.nodes()[facing].children[1];
+    const std::size_t chance = game.nodes()[root.children[0]].children[0];
+    ASSERT_EQ(game.nodes()[allin].allin_runout, 1);
+    ASSERT_EQ(game.nodes()[chance].type, kChanceNode);
+    for (int seat = 0; seat < 2; ++seat) {
+        const auto& reach = game.card_context().pocket_weights[1 - seat];
+        const std::vector<float> called =
+            cfr.compute_node_values_with_reach(game, allin, seat, reach);
+        const std::vector<float> checked =
+            cfr.compute_node_values_with_reach(game, chance, seat, reach);
+        ASSERT_EQ(called.size(), checked.size());
+        for (std::size_t h = 0; h < called.size(); ++h) {
+            EXPECT_NEAR(called[h], 3.0f * checked[h], 1e-3 * (1 + std::fabs(called[h])))
+                << "seat " << seat << " hand " << h;
+        }
+    }
 }
 
 TEST(DiscountedCfrSolve, RunLoopStopRulesAndCallbacks) {
@@ -146,6 +263,25 @@ TEST(DiscountedCfrSolve, RunLoopStopRulesAndCallbacks) {
         EXPECT_EQ(cfr.iterations(), 3u);
         EXPECT_EQ(cfr.exploitability(), 0.0f);  // no extra measurement
     }
+}
+
+TEST(DiscountedCfrSolve, VerboseLines) {
+    Game game = river_game("AA, 65o", "QQ");
+    DiscountedCfr::Options o = solve_options(0);
+    o.verbose = true;
+    DiscountedCfr idle(o);
+    testing::internal::CaptureStdout();
+    idle.run(game);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "[CFR] completed 0 iterations in 0ms  exploitability\u22480\n");
+
+    o.max_iterations = 50;
+    DiscountedCfr busy(o);
+    testing::internal::CaptureStdout();
+    busy.run(game);
+    const std::string text = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(text.rfind("[CFR] iteration 50 / 50  exploitability\u2248", 0), 0u) << text;
+    EXPECT_NE(text.find("ms\n[CFR] completed 50 iterations in "), std::string::npos) << text;
 }
 
 TEST(DiscountedCfrSolve, StrategyQueriesBeforeAndAfterSolving) {
