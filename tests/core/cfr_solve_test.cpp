@@ -20,6 +20,18 @@ Game river_game(const char* oop, const char* ip, const char* bets = "100%") {
     return Game(c, CardContext(make_board("Kc9d7h3s2c"), {parse_range(oop), parse_range(ip)}));
 }
 
+// A turn spot: pot 1000, stacks 2000, 66% bets and all-in raises on both streets.
+TreeConfig turn_config() {
+    TreeConfig c;
+    c.start_street = 1;
+    c.starting_pot = 1000;
+    c.effective_stack = 2000;
+    for (StreetConfig* s : {&c.turn, &c.river}) {
+        s->oop = s->ip = parse_street_sizes("66%", "a");
+    }
+    return c;
+}
+
 DiscountedCfr::Options solve_options(std::uint32_t iterations, std::size_t threads = 1) {
     DiscountedCfr::Options o;
     o.max_iterations = iterations;
@@ -115,13 +127,7 @@ TEST(DiscountedCfrSolve, LockedNodeIsPlayedExactly) {
 // A solved spot and the same spot with hearts and spades exchanged reach the
 // same EVs (single-precision drift between the two runs stays small).
 TEST(DiscountedCfrSolve, SuitPermutedSpotsSolveToTheSameValues) {
-    TreeConfig c;
-    c.start_street = 1;
-    c.starting_pot = 1000;
-    c.effective_stack = 2000;
-    for (StreetConfig* s : {&c.turn, &c.river}) {
-        s->oop = s->ip = parse_street_sizes("66%", "a");
-    }
+    const TreeConfig c = turn_config();
     std::array<std::array<float, 2>, 2> ev{};
     const char* boards[] = {"AhKh7h2c", "AsKs7s2c"};
     for (int k = 0; k < 2; ++k) {
@@ -295,13 +301,7 @@ TEST(DiscountedCfrSolve, StrategyQueriesBeforeAndAfterSolving) {
 }
 
 TEST(DiscountedCfrSolve, ExploitabilityFallsOnATurnSpot) {
-    TreeConfig c;
-    c.start_street = 1;
-    c.starting_pot = 1000;
-    c.effective_stack = 2000;
-    for (StreetConfig* s : {&c.turn, &c.river}) {
-        s->oop = s->ip = parse_street_sizes("66%", "a");
-    }
+    const TreeConfig c = turn_config();
     Game game(c, CardContext(make_board("Kc9d7h3s"), {parse_range("AA, KQs, 99, 65s, JTs, A5s"),
                                                       parse_range("QQ, KJs, 77, T8s, AQs")}));
     DiscountedCfr::Options o = solve_options(300, 4);
