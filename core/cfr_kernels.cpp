@@ -113,12 +113,11 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
     if (actions == 0 || hands == 0) {
         return;
     }
-    for (std::size_t h = 0; h < hands; ++h) {
-        scratch[h] = 0.0f;
-    }
+    // The first action sets the sums (0 + x is x for the non-negative x here).
     for (std::size_t a = 0; a < actions; ++a) {
         float* out = strategy + a * hands;
         const float* r = regrets + a * hands;
+        const bool first = a == 0;
         for_lanes(
             hands,
             [&]([[maybe_unused]] std::size_t h) {
@@ -127,19 +126,30 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
                 // regret gives 0, as the scalar comparison does.
                 const __m256 positive = _mm256_max_ps(_mm256_loadu_ps(r + h), _mm256_setzero_ps());
                 _mm256_storeu_ps(out + h, positive);
-                _mm256_storeu_ps(scratch + h,
-                                 _mm256_add_ps(_mm256_loadu_ps(scratch + h), positive));
+                _mm256_storeu_ps(
+                    scratch + h,
+                    first ? positive : _mm256_add_ps(_mm256_loadu_ps(scratch + h), positive));
 #endif
             },
             [&](std::size_t h) {
                 const float positive = r[h] > 0.0f ? r[h] : 0.0f;
                 out[h] = positive;
-                scratch[h] += positive;
+                scratch[h] = first ? positive : scratch[h] + positive;
             });
     }
-    for (std::size_t h = 0; h < hands; ++h) {
-        scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f;
-    }
+    for_lanes(
+        hands,
+        [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+            // Lanes without a positive sum divide too (masked exceptions) and
+            // are then replaced by 0.
+            const __m256 sum = _mm256_loadu_ps(scratch + h);
+            const __m256 has = _mm256_cmp_ps(sum, _mm256_setzero_ps(), _CMP_GT_OQ);
+            _mm256_storeu_ps(scratch + h,
+                             _mm256_and_ps(_mm256_div_ps(_mm256_set1_ps(1.0f), sum), has));
+#endif
+        },
+        [&](std::size_t h) { scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f; });
     const float uniform = 1.0f / static_cast<float>(actions);
     for (std::size_t a = 0; a < actions; ++a) {
         float* out = strategy + a * hands;
@@ -187,6 +197,26 @@ void sum_rows_into(float* out, const float* rows, std::size_t row_count, std::si
     ProfileScope scope(kProfileSumRowsInto);
     for (std::size_t r = 0; r < row_count; ++r) {
         axpy(out, rows + r * hands, hands, 1.0f);
+    }
+}
+
+void sum_actions_double(float* out, const float* values, std::size_t actions, std::size_t hands) {
+    std::size_t h = 0;
+#ifdef QUENDAL_KERNELS_AVX2
+    for (; h + 4 <= hands; h += 4) {
+        __m256d sum = _mm256_setzero_pd();
+        for (std::size_t a = 0; a < actions; ++a) {
+            sum = _mm256_add_pd(sum, _mm256_cvtps_pd(_mm_loadu_ps(values + a * hands + h)));
+        }
+        _mm_storeu_ps(out + h, _mm256_cvtpd_ps(sum));
+    }
+#endif
+    for (; h < hands; ++h) {
+        double sum = 0.0;
+        for (std::size_t a = 0; a < actions; ++a) {
+            sum += values[a * hands + h];
+        }
+        out[h] = static_cast<float>(sum);
     }
 }
 

@@ -32,6 +32,10 @@ void strategy_sum_update(float* sums, const float* sigma, float weight, std::siz
 // out[h] += rows[r][h] for every row, in order; out is not cleared.
 void sum_rows_into(float* out, const float* rows, std::size_t row_count, std::size_t hands);
 
+// out[h] = sum over a of values[a][h], added in double precision in action
+// order and rounded once.
+void sum_actions_double(float* out, const float* values, std::size_t actions, std::size_t hands);
+
 // out[i] = f * in[i].
 void scale_into(float* out, const float* in, float factor, std::size_t n);
 

@@ -3,6 +3,7 @@
 // decision nodes.
 #include "core/cfr_kernels.h"
 #include "core/discounted_cfr.h"
+#include "core/solver_profile.h"
 #include "core/terminal_payoffs.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
-        terminal_eval(game, state, seat, reach, out);
+        evaluate_terminal(game, state, seat, reach, out, scratch.runouts());
         return;
     }
     if (state.children.empty() || out.empty()) {
@@ -145,13 +146,53 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
                         std::span<const float>(child_reach + a * opp_hands, opp_hands),
                         std::span<float>(values + a * hands, hands), depth + 1, scratch);
     }
-    for (std::size_t h = 0; h < hands; ++h) {
-        double sum = 0.0;
-        for (std::size_t a = 0; a < a_count; ++a) {
-            sum += values[a * hands + h];
-        }
-        out[h] = static_cast<float>(sum);
+    sum_actions_double(out.data(), values, a_count, hands);
+}
+
+void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int seat,
+                                      std::span<const float> reach, std::span<float> out,
+                                      RunoutScratch& scratch) {
+    const CardContext& ctx = game.card_context();
+    const bool flop_all_in = state.last_action != kFold && state.turn == kNoCard;
+    const bool sizes_ok =
+        reach.size() == ctx.pockets[1 - seat].size() && out.size() == ctx.pockets[seat].size();
+    if (!flop_all_in || !sizes_ok || !pool_ || threads_ < 2) {
+        terminal_eval(game, state, seat, reach, out);
+        return;
     }
+    ProfileScope terminal(kProfileTerminalEval);
+    ProfileScope scope(kProfileIncomplete);
+    std::vector<RunoutPair>& runouts = scratch.runouts;
+    const std::size_t divisor = incomplete_board_runouts(game, state, runouts);
+    const std::size_t n = runouts.size();
+    const std::size_t hands = out.size();
+    float* rows = ScratchFrame::ensure(scratch.values, 2 * n * hands);
+    if (scratch.swept.size() < n) {
+        scratch.swept.resize(n);
+    }
+    std::uint8_t* swept = scratch.swept.data();
+    parallel_for(n, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t r = begin; r < end; ++r) {
+            float* win = rows + 2 * r * hands;
+            float* loss = win + hands;
+            std::fill(win, loss + hands, 0.0f);
+            swept[r] =
+                sweep_incomplete_runout(game, state, runouts[r], seat, reach,
+                                        std::span<float>(win, hands), std::span<float>(loss, hands))
+                    ? 1
+                    : 0;
+        }
+    });
+    // Each hand adds its runouts in order, wins before losses, as the serial
+    // sweep does; hands are independent, so they are split over the pool.
+    zero(out);
+    parallel_for(hands, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t row = 0; row < 2 * n; ++row) {
+            axpy(out.data() + begin, rows + row * hands + begin, end - begin, 1.0f);
+        }
+    });
+    const std::size_t swept_count = static_cast<std::size_t>(std::count(swept, swept + n, 1));
+    scale_incomplete_values(out, swept_count, divisor);
 }
 
 void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
@@ -213,10 +254,10 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
         (training ? depth <= 8 && children >= 6 && hands >= 64 && hands * children >= 1536
                   : distinct);
     if (parallel) {
-        // Each chunk gets a stack of its own: frames are never shared between threads.
+        // Each chunk borrows a stack of its own: frames are never shared between threads.
         parallel_for(positions.size(), [&](std::size_t begin, std::size_t end) {
-            ScratchStack local;
-            evaluate(begin, end, local);
+            ScratchPool::Lease lease(chunk_scratch_);
+            evaluate(begin, end, lease.stack());
         });
     } else {
         evaluate(0, positions.size(), scratch);

@@ -66,7 +66,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive
                               : &DiscountedCfr::compute_cfvalue_recursive;
     if (state.type == kTerminalNode) {
-        terminal_eval(game, state, seat, reach, out);
+        evaluate_terminal(game, state, seat, reach, out, scratch.runouts());
         return;
     }
     if (state.children.empty()) {

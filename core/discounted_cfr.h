@@ -87,6 +87,10 @@ private:
     void evaluate_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
                          std::span<float> out, std::size_t depth, ScratchStack& scratch,
                          Recurse recurse, bool training);
+    // Terminal values; an all-in before the turn sweeps its runouts on the pool.
+    void evaluate_terminal(Game& game, const NodeState& state, int seat,
+                           std::span<const float> reach, std::span<float> out,
+                           RunoutScratch& scratch);
     void compute_cfvalue_recursive(Game& game, std::size_t node, int seat,
                                    std::span<const float> reach, std::span<float> out,
                                    std::size_t depth, ScratchStack& scratch);
@@ -121,6 +125,7 @@ private:
     std::size_t threads_ = 1;
     std::unique_ptr<ThreadPool> pool_;
     PerSeat<ScratchStack> scratch_;
+    ScratchPool chunk_scratch_;
 };
 
 }  // namespace quendal

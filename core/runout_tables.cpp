@@ -31,8 +31,9 @@ void rank_runout_chunk(const Board& board, const PerSeat<PocketList>& pockets,
             entries.push_back(kFrontSentinel);
             for (std::size_t j = 0; j < list.size(); ++j) {
                 if ((pocket_mask(list[j]) & blocked) == 0) {
-                    entries.push_back(
-                        {evaluate_hand(list[j], five) + 1, static_cast<std::uint32_t>(j)});
+                    entries.push_back({evaluate_hand(list[j], five) + 1,
+                                       static_cast<std::uint16_t>(j), pocket_low(list[j]),
+                                       pocket_high(list[j])});
                 }
             }
             entries.push_back(kBackSentinel);

@@ -13,13 +13,18 @@ namespace quendal {
 
 struct StrengthEntry {
     std::uint32_t key = 0;     // hand strength + 1; 0 and 0xFFFFFFFF in the sentinels
-    std::uint32_t pocket = 0;  // index in the seat's pocket list; 65535 in the sentinels
+    std::uint16_t pocket = 0;  // index in the seat's pocket list; 65535 in the sentinels
+    // The pocket's two cards, kept beside the key so the showdown sweeps read
+    // one array; kNoCard in the sentinels.
+    CardCode low = kNoCard;
+    CardCode high = kNoCard;
 
     friend bool operator==(const StrengthEntry&, const StrengthEntry&) = default;
 };
 
-inline constexpr StrengthEntry kFrontSentinel{0, kNoPocket};
-inline constexpr StrengthEntry kBackSentinel{0xFFFFFFFFu, kNoPocket};
+inline constexpr StrengthEntry kFrontSentinel{0, kNoPocket, kNoCard, kNoCard};
+inline constexpr StrengthEntry kBackSentinel{0xFFFFFFFFu, kNoPocket, kNoCard, kNoCard};
+static_assert(sizeof(StrengthEntry) == 8);
 
 // Per seat, the live pockets of one runout sorted by (key, pocket) between the
 // two sentinels. Empty sequences when the runout is not part of the board.

@@ -2,10 +2,14 @@
 // traversal allocates only when a frame first needs a larger array.
 #pragma once
 
+#include "core/runout_tables.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace quendal {
@@ -35,6 +39,15 @@ struct ScratchFrame {
     }
 };
 
+// An all-in terminal swept on several threads: its runouts, two rows (wins,
+// losses) of H per runout, and which runouts were swept. A traversal is at
+// one terminal at a time, so a stack needs only one of these.
+struct RunoutScratch {
+    std::vector<RunoutPair> runouts;
+    std::vector<float> values;
+    std::vector<std::uint8_t> swept;
+};
+
 class ScratchStack {
 public:
     static constexpr std::size_t kInlineFrames = 32;
@@ -48,10 +61,52 @@ public:
         }
         return overflow_[depth - kInlineFrames];
     }
+    RunoutScratch& runouts() { return runouts_; }
 
 private:
+    RunoutScratch runouts_;
     std::array<ScratchFrame, kInlineFrames> inline_;
     std::deque<ScratchFrame> overflow_;
+};
+
+// Stacks for the chunks of parallel loops. A chunk borrows a stack for its
+// duration and returns it, so the arrays grown in one iteration serve the
+// next instead of being allocated and freed per chunk. A thread that helps
+// with other work while it waits holds one stack per chunk it runs.
+class ScratchPool {
+public:
+    class Lease {
+    public:
+        explicit Lease(ScratchPool& pool) : pool_(pool), stack_(pool.take()) {}
+        ~Lease() { pool_.give_back(std::move(stack_)); }
+        Lease(const Lease&) = delete;
+        Lease& operator=(const Lease&) = delete;
+        ScratchStack& stack() { return *stack_; }
+
+    private:
+        ScratchPool& pool_;
+        std::unique_ptr<ScratchStack> stack_;
+    };
+
+private:
+    std::unique_ptr<ScratchStack> take() {
+        {
+            std::lock_guard lock(mutex_);
+            if (!free_.empty()) {
+                std::unique_ptr<ScratchStack> stack = std::move(free_.back());
+                free_.pop_back();
+                return stack;
+            }
+        }
+        return std::make_unique<ScratchStack>();
+    }
+    void give_back(std::unique_ptr<ScratchStack> stack) {
+        std::lock_guard lock(mutex_);
+        free_.push_back(std::move(stack));
+    }
+
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<ScratchStack>> free_;
 };
 
 }  // namespace quendal

@@ -57,52 +57,53 @@ struct Accumulator {
     double sum = 0.0;
     CardSums cards{};
 
-    void add(Pocket pocket, float reach) {
+    void add(CardCode low, CardCode high, double reach) {
         sum += reach;
-        cards[pocket_low(pocket)] += reach;
-        cards[pocket_high(pocket)] += reach;
+        cards[low] += reach;
+        cards[high] += reach;
     }
-    // Adds the opponent hand of a sorted-list entry, when it has reach.
-    void add_entry(const StrengthEntry& e, const PocketList& pockets,
-                   std::span<const float> reach) {
-        if (const float r = reach_of(reach, e.pocket); r != 0.0f) {
-            add(pockets[e.pocket], r);
-        }
+    void add(Pocket pocket, float reach) { add(pocket_low(pocket), pocket_high(pocket), reach); }
+    // Adds the opponent hand of a sorted-list entry. A hand without reach adds
+    // exact zeros, which is cheaper than the branch it would take to skip it.
+    void add_entry(const StrengthEntry& e, std::span<const float> reach) {
+        add(e.low, e.high, reach_of(reach, e.pocket));
     }
-    // Reach of the hands that share no card with `pocket`.
+    // Reach of the hands that share no card with the pocket.
+    double disjoint(CardCode low, CardCode high) const { return sum - cards[low] - cards[high]; }
     double disjoint(Pocket pocket) const {
-        return sum - cards[pocket_low(pocket)] - cards[pocket_high(pocket)];
+        return disjoint(pocket_low(pocket), pocket_high(pocket));
     }
+    double disjoint(const StrengthEntry& e) const { return disjoint(e.low, e.high); }
 };
 
 // Both sweeps add into `out` and write nothing when they decline.
-bool sweep_unraked(const CardContext& ctx, const RunoutRecord& record, int seat, const Units& u,
-                   std::span<const float> opp_reach, std::span<float> out) {
+// The unraked sweep adds its wins and its losses in two passes, into `out`
+// and `loss_out` (the same array unless a caller keeps them apart).
+bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
+                   std::span<const float> opp_reach, std::span<float> out,
+                   std::span<float> loss_out) {
     const auto own = real_entries(record.seats[seat]);
     const auto opp = real_entries(record.seats[1 - seat]);
     if (own.empty() || opp.empty()) {
         return false;
     }
-    const PocketList& own_pockets = ctx.pockets[seat];
-    const PocketList& opp_pockets = ctx.pockets[1 - seat];
-
     Accumulator below;
     std::size_t j = 0;
     for (const StrengthEntry& e : own) {
         while (j < opp.size() && opp[j].key < e.key) {
-            below.add_entry(opp[j], opp_pockets, opp_reach);
+            below.add_entry(opp[j], opp_reach);
             ++j;
         }
-        out[e.pocket] += static_cast<float>(below.disjoint(own_pockets[e.pocket]) * u.win);
+        out[e.pocket] += static_cast<float>(below.disjoint(e) * u.win);
     }
     Accumulator above;
     std::size_t k = opp.size();
     for (auto it = own.rbegin(); it != own.rend(); ++it) {
         while (k > 0 && opp[k - 1].key > it->key) {
-            above.add_entry(opp[k - 1], opp_pockets, opp_reach);
+            above.add_entry(opp[k - 1], opp_reach);
             --k;
         }
-        out[it->pocket] += static_cast<float>(above.disjoint(own_pockets[it->pocket]) * u.loss);
+        loss_out[it->pocket] += static_cast<float>(above.disjoint(*it) * u.loss);
     }
     return true;
 }
@@ -114,13 +115,11 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     if (own.empty() || opp.empty()) {
         return false;
     }
-    const PocketList& own_pockets = ctx.pockets[seat];
-    const PocketList& opp_pockets = ctx.pockets[1 - seat];
     const PocketIndexList& same_hand = ctx.same_hand[seat];
 
     Accumulator all;
     for (const StrengthEntry& e : opp) {
-        all.add_entry(e, opp_pockets, opp_reach);
+        all.add_entry(e, opp_reach);
     }
     if (all.sum == 0.0) {
         return true;  // every own hand adds 0
@@ -129,28 +128,29 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     std::size_t j_lt = 0, j_le = 0;
     for (const StrengthEntry& e : own) {
         while (j_lt < opp.size() && opp[j_lt].key < e.key) {
-            lt.add_entry(opp[j_lt], opp_pockets, opp_reach);
+            lt.add_entry(opp[j_lt], opp_reach);
             ++j_lt;
         }
         while (j_le < opp.size() && opp[j_le].key <= e.key) {
-            le.add_entry(opp[j_le], opp_pockets, opp_reach);
+            le.add_entry(opp[j_le], opp_reach);
             ++j_le;
         }
-        const Pocket pocket = own_pockets[e.pocket];
         const PocketIndex same = same_hand[e.pocket];
         const double r_same = same != kNoPocket ? reach_of(opp_reach, same) : 0.0;
-        const double wins = lt.disjoint(pocket);
-        const double up_to = le.disjoint(pocket);
+        const double wins = lt.disjoint(e);
+        const double up_to = le.disjoint(e);
         const double ties = up_to - wins + r_same;
-        const double losses = all.disjoint(pocket) - up_to;
+        const double losses = all.disjoint(e) - up_to;
         out[e.pocket] += static_cast<float>(ties * u.tie + wins * u.win + losses * u.loss);
     }
     return true;
 }
 
-// Raked or unraked, as the pot and rake decide; adds into `out`.
+// Raked or unraked, as the pot and rake decide; adds into `out` (the raked
+// sweep adds nothing to `loss_out`).
 bool sweep_runout(const Game& game, const RunoutRecord& record, int seat, double pot,
-                  std::span<const float> opp_reach, std::span<float> out) {
+                  std::span<const float> opp_reach, std::span<float> out,
+                  std::span<float> loss_out) {
     const CardContext& ctx = game.card_context();
     const double rake = rake_for_pot(game.config(), pot);
     const double net = pot > 0.0 ? std::max(0.0, pot - rake) : 0.0;
@@ -160,7 +160,7 @@ bool sweep_runout(const Game& game, const RunoutRecord& record, int seat, double
         return sweep_raked(ctx, record, seat, u, opp_reach, out);
     }
     ProfileScope scope(kProfileShowdownUnraked);
-    return sweep_unraked(ctx, record, seat, u, opp_reach, out);
+    return sweep_unraked(record, seat, u, opp_reach, out, loss_out);
 }
 
 bool card_level_built(const CardContext& ctx, CardCode turn) {
@@ -210,19 +210,23 @@ void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
     const PocketList& opp_pockets = ctx.pockets[1 - seat];
     Accumulator acc;
     for (PocketIndex o : select_ranking_table(game, node, 1 - seat)) {
-        if (o < opp_reach.size() && opp_reach[o] != 0.0f) {
-            acc.add(opp_pockets[o], opp_reach[o]);
+        if (o < opp_reach.size()) {
+            acc.add(opp_pockets[o], opp_reach[o]);  // zero reach adds exact zeros
         }
     }
     const PocketIndexList& own = select_ranking_table(game, node, seat);
-    for (PocketIndex h : own) {
-        if (acc.sum == 0.0) {
+    if (acc.sum == 0.0) {
+        for (PocketIndex h : own) {
             out[h] = 0.0f;
-            continue;
         }
-        const PocketIndex same = ctx.same_hand[seat][h];
+        return;
+    }
+    const PocketList& own_pockets = ctx.pockets[seat];
+    const PocketIndexList& same_hand = ctx.same_hand[seat];
+    for (PocketIndex h : own) {
+        const PocketIndex same = same_hand[h];
         const double r_same = same != kNoPocket ? reach_of(opp_reach, same) : 0.0;
-        out[h] = static_cast<float>((acc.disjoint(ctx.pockets[seat][h]) + r_same) * unit);
+        out[h] = static_cast<float>((acc.disjoint(own_pockets[h]) + r_same) * unit);
     }
 }
 
@@ -236,7 +240,7 @@ bool showdown_u(const Game& game, const NodeState& node, int seat, std::span<con
     const CardContext& ctx = game.card_context();
     const double pot = node.pot;
     const Units u = units_for(pot, 0.0, ctx.matchup_normaliser);
-    return sweep_unraked(ctx, ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out);
+    return sweep_unraked(ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out, out);
 }
 
 bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
@@ -263,13 +267,9 @@ bool showdown_dispatch(const Game& game, const NodeState& node, int seat,
                                        : showdown_u(game, node, seat, opp_reach, out);
 }
 
-void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
-                               std::span<const float> opp_reach, std::span<float> out) {
-    ProfileScope scope(kProfileIncomplete);
-    zero(out);
-    if (!sizes_match(game, seat, opp_reach, out)) {
-        return;
-    }
+std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
+                                     std::vector<RunoutPair>& runouts) {
+    runouts.clear();
     const CardContext& ctx = game.card_context();
     std::uint64_t dead = ctx.dead_mask;
     if (node.turn != kNoCard) {
@@ -278,39 +278,62 @@ void incomplete_board_showdown(const Game& game, const NodeState& node, int seat
     if (node.river != kNoCard) {
         dead |= std::uint64_t{1} << node.river;
     }
-    const double pot = terminal_pot(game, node);
-    std::size_t swept = 0;
-    const auto run = [&](CardCode turn, CardCode river) {
-        if (sweep_runout(game, ctx.runout_record(turn, river), seat, pot, opp_reach, out)) {
-            ++swept;
-        }
-    };
     const int unseen = kCardCount - std::popcount(dead);
-    int divisor = 0;
+    const auto open = [dead](int c) { return ((dead >> c) & 1) == 0; };
     if (node.turn == kNoCard) {
         for (int t = 0; t < kCardCount; ++t) {
             for (int r = t + 1; r < kCardCount; ++r) {
-                if (((dead >> t) & 1) == 0 && ((dead >> r) & 1) == 0) {
-                    run(static_cast<CardCode>(t), static_cast<CardCode>(r));
+                if (open(t) && open(r)) {
+                    runouts.emplace_back(static_cast<CardCode>(t), static_cast<CardCode>(r));
                 }
             }
         }
         // Each matchup sees the runouts that avoid its four hole cards.
-        divisor = (unseen - 4) * (unseen - 5) / 2;
-    } else if (node.river == kNoCard) {
+        return static_cast<std::size_t>(std::max(0, (unseen - 4) * (unseen - 5) / 2));
+    }
+    if (node.river == kNoCard) {
         for (int r = 0; r < kCardCount; ++r) {
-            if (((dead >> r) & 1) == 0) {
-                run(node.turn, static_cast<CardCode>(r));
+            if (open(r)) {
+                runouts.emplace_back(node.turn, static_cast<CardCode>(r));
             }
         }
-        divisor = unseen - 4;
+        return static_cast<std::size_t>(std::max(0, unseen - 4));
     }
+    return 0;
+}
+
+bool sweep_incomplete_runout(const Game& game, const NodeState& node, RunoutPair runout, int seat,
+                             std::span<const float> opp_reach, std::span<float> win_out,
+                             std::span<float> loss_out) {
+    const RunoutRecord& record = game.card_context().runout_record(runout.first, runout.second);
+    return sweep_runout(game, record, seat, terminal_pot(game, node), opp_reach, win_out, loss_out);
+}
+
+void scale_incomplete_values(std::span<float> out, std::size_t swept, std::size_t divisor) {
     if (swept > 0 && divisor > 0) {
         const float scale = 1.0f / static_cast<float>(divisor);
         for (float& v : out) {
             v *= scale;
         }
     }
+}
+
+void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
+                               std::span<const float> opp_reach, std::span<float> out) {
+    ProfileScope scope(kProfileIncomplete);
+    zero(out);
+    if (!sizes_match(game, seat, opp_reach, out)) {
+        return;
+    }
+    thread_local std::vector<RunoutPair> runouts;
+    const std::size_t divisor = incomplete_board_runouts(game, node, runouts);
+    std::size_t swept = 0;
+    for (const RunoutPair& runout : runouts) {
+        if (sweep_incomplete_runout(game, node, runout, seat, opp_reach, out, out)) {
+            ++swept;
+        }
+    }
+    scale_incomplete_values(out, swept, divisor);
 }
 
 void terminal_eval(const Game& game, const NodeState& node, int seat,
@@ -336,7 +359,7 @@ void terminal_eval(const Game& game, const NodeState& node, int seat,
     }
     if (std::fabs(rake) <= 1e-9) {
         ProfileScope sweep(kProfileShowdownUnraked);
-        sweep_unraked(ctx, ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out);
+        sweep_unraked(ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out, out);
         return;
     }
     if (!showdown_dispatch(game, node, seat, opp_reach, out)) {

@@ -5,7 +5,9 @@
 
 #include "core/game.h"
 
+#include <cstddef>
 #include <span>
+#include <vector>
 
 namespace quendal {
 
@@ -31,5 +33,18 @@ bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<con
                 std::span<float> out);
 void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
                                std::span<const float> opp_reach, std::span<float> out);
+
+// The pieces of incomplete_board_showdown, for callers that sweep the runouts
+// on several threads: the runouts in sweep order (returns the divisor), one
+// runout's sweep adding its wins and losses into two arrays (false when it
+// declines and adds nothing), and the final scaling by the divisor when at
+// least one runout was swept. Adding the per-runout arrays into a zeroed
+// output in runout order, wins before losses, gives the serial result.
+std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
+                                     std::vector<RunoutPair>& runouts);
+bool sweep_incomplete_runout(const Game& game, const NodeState& node, RunoutPair runout, int seat,
+                             std::span<const float> opp_reach, std::span<float> win_out,
+                             std::span<float> loss_out);
+void scale_incomplete_values(std::span<float> out, std::size_t swept, std::size_t divisor);
 
 }  // namespace quendal

@@ -90,6 +90,22 @@ TEST(CfrKernels, MatchScalarFormulasForAllShapes) {
             sum_rows_into(acc.data(), values.data(), actions, hands);
             expect_close(acc, want_acc, "sum_rows_into", actions, hands);
 
+            // Bit-exact: summed in double in action order, rounded once. Values
+            // of very different sizes make float summation differ.
+            std::vector<float> mixed = values;
+            for (std::size_t i = 0; i < n; i += 2) {
+                mixed[i] *= 3.0e7f;
+            }
+            std::vector<float> summed(hands, 7.0f);
+            sum_actions_double(summed.data(), mixed.data(), actions, hands);
+            for (std::size_t h = 0; h < hands; ++h) {
+                double want_sum = 0.0;
+                for (std::size_t a = 0; a < actions; ++a) {
+                    want_sum += mixed[a * hands + h];
+                }
+                ASSERT_EQ(summed[h], static_cast<float>(want_sum)) << actions << " " << h;
+            }
+
             std::vector<float> product(n), scaled(n), axpy_dst(values);
             std::vector<double> want_p(n), want_sc(n), want_ax(n);
             for (std::size_t i = 0; i < n; ++i) {

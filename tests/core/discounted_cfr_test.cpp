@@ -123,6 +123,43 @@ TEST(DiscountedCfrTraversal, ParallelChanceNodesGiveBitIdenticalState) {
     }
 }
 
+// An all-in before the turn sweeps its runouts on the pool and adds them up
+// in runout order, so every thread count gives the serial bits, raked or not.
+TEST(DiscountedCfrTraversal, FlopAllInSweptOnThePoolGivesBitIdenticalState) {
+    for (const double rake : {0.0, 0.05}) {
+        TreeConfig c = spot_config(0);
+        c.effective_stack = 1000;
+        c.rake_rate = rake;
+        c.rake_cap = 30;
+        c.flop.oop.bets = c.flop.ip.bets = parse_bet_size_list("a", false);
+        std::vector<std::vector<NodeInfo>> states;
+        std::vector<std::vector<float>> root;
+        for (std::size_t threads : {1u, 3u, 8u}) {
+            Game game = make_game(c, "Ah8d3c", "22+, A2s+, KTs+, QJs, AJo+", "55+, A8s+, KQ");
+            DiscountedCfr cfr(options(threads));
+            Access::prepare(cfr, game);
+            for (std::uint32_t t = 0; t < 3; ++t) {
+                Access::iterate(cfr, game, t);
+            }
+            states.push_back(Access::nodes(cfr));
+            root.push_back(cfr.root_values(0));
+            root.push_back(cfr.root_values(1));
+            const std::array<float, 2> ev = cfr.current_ev(game);
+            root.push_back({ev[0], ev[1]});
+        }
+        for (std::size_t k = 1; k < states.size(); ++k) {
+            ASSERT_EQ(states[0].size(), states[k].size());
+            for (std::size_t i = 0; i < states[0].size(); ++i) {
+                ASSERT_EQ(states[0][i].regrets, states[k][i].regrets) << "rake " << rake;
+                ASSERT_EQ(states[0][i].strategy_sums, states[k][i].strategy_sums);
+            }
+            for (std::size_t j = 0; j < 3; ++j) {
+                EXPECT_EQ(root[j], root[3 * k + j]) << "rake " << rake << " threads " << k;
+            }
+        }
+    }
+}
+
 TEST(DiscountedCfrTraversal, OneRiverIterationByHand) {
     // AcAd against KcKd on a river that pairs neither: OOP may check or bet
     // the pot (1000), IP only checks behind or folds or calls.
