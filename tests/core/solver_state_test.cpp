@@ -1,8 +1,11 @@
 #include "core/node_info.h"
 #include "core/scratch_stack.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -90,6 +93,46 @@ TEST(ScratchStackFrames, DeepFramesKeepTheirPlace) {
     // Frames only grow.
     EXPECT_EQ(ScratchFrame::ensure(deep.child_values, 4), deep_data);
     EXPECT_EQ(deep.child_values.size(), 16u);
+}
+
+// A chunk's stack outlives its lease, so a later chunk finds its arrays grown,
+// while leases held at once never share a stack.
+TEST(ScratchStackFrames, PoolReusesReturnedStacksAndNeverSharesHeldOnes) {
+    ScratchPool pool;
+    ScratchStack* first = nullptr;
+    {
+        ScratchPool::Lease lease(pool);
+        first = &lease.stack();
+        ScratchFrame::ensure(first->frame(2).chance_values, 1024);
+    }
+    ScratchPool::Lease again(pool);
+    EXPECT_EQ(&again.stack(), first);
+    EXPECT_GE(again.stack().frame(2).chance_values.size(), 1024u);
+    {
+        ScratchPool::Lease other(pool);
+        EXPECT_NE(&other.stack(), first);
+    }
+    std::vector<ScratchStack*> held = {&again.stack()};
+    std::mutex mutex;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 8; ++t) {
+        threads.emplace_back([&] {
+            for (int i = 0; i < 200; ++i) {
+                ScratchPool::Lease lease(pool);
+                {
+                    std::lock_guard lock(mutex);
+                    EXPECT_EQ(std::count(held.begin(), held.end(), &lease.stack()), 0);
+                    held.push_back(&lease.stack());
+                }
+                std::lock_guard lock(mutex);
+                held.erase(std::find(held.begin(), held.end(), &lease.stack()));
+            }
+        });
+    }
+    for (std::thread& t : threads) {
+        t.join();
+    }
+    EXPECT_EQ(held, std::vector<ScratchStack*>{&again.stack()});
 }
 
 }  // namespace
