@@ -3,9 +3,9 @@
 #include "core/hand_evaluator.h"
 #include "core/range.h"
 
-#include <benchmark/benchmark.h>
 #include <algorithm>
 #include <array>
+#include <benchmark/benchmark.h>
 #include <numeric>
 #include <random>
 #include <vector>

@@ -6,8 +6,8 @@
 //                                                compared with the value in FILE
 #include "bench_machine.h"
 #include "bench_spots.h"
-#include "core/solver_profile.h"
 #include "core/discounted_cfr.h"
+#include "core/solver_profile.h"
 
 #include <algorithm>
 #include <bit>

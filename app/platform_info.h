@@ -1,0 +1,40 @@
+// What the machine offers the process: physical memory and processors.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quendal_app {
+
+struct PhysicalMemory {
+    std::uint64_t total_bytes = 0;
+    std::uint64_t available_bytes = 0;
+};
+
+// MemTotal and MemAvailable of a /proc/meminfo text, in bytes; nothing when
+// either line is missing or unreadable.
+std::optional<PhysicalMemory> parse_meminfo(std::string_view text);
+
+// A cgroup memory limit file ("max" or a byte count): the limit, or nothing
+// when unlimited or unreadable.
+std::optional<std::uint64_t> parse_cgroup_limit(std::string_view text);
+
+// The unified-hierarchy path of the process's cgroup from a /proc/self/cgroup
+// text (the "0::" line), or nothing.
+std::optional<std::string> parse_cgroup_path(std::string_view text);
+
+// A memory limit, when lower than the machine's memory, caps the total, and
+// what the group may still use caps what is available.
+PhysicalMemory apply_cgroup_limit(PhysicalMemory memory, std::uint64_t limit,
+                                  std::optional<std::uint64_t> usage);
+
+// Physical memory of this machine as the process may use it; nothing when
+// /proc/meminfo cannot be read.
+std::optional<PhysicalMemory> physical_memory();
+
+// The processors the process may run on (its affinity mask), at least 1.
+int processor_count();
+
+}  // namespace quendal_app

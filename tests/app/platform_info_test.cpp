@@ -1,0 +1,86 @@
+#include "app/platform_info.h"
+
+#include <QtTest>
+
+using namespace quendal_app;
+
+class PlatformInfoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void meminfoSamples() {
+        const auto memory = parse_meminfo(
+            "MemTotal:       24576000 kB\n"
+            "MemFree:         1000000 kB\n"
+            "MemAvailable:   20000000 kB\n"
+            "Buffers:           12345 kB\n");
+        QVERIFY(memory.has_value());
+        QCOMPARE(memory->total_bytes, 24576000ull * 1024);
+        QCOMPARE(memory->available_bytes, 20000000ull * 1024);
+
+        // Order does not matter; a longer name sharing the prefix is not the line.
+        const auto reordered = parse_meminfo(
+            "MemAvailableX: 1 kB\nMemAvailable: 512 kB\nSwapTotal: 0 kB\nMemTotal: 1024 kB");
+        QVERIFY(reordered.has_value());
+        QCOMPARE(reordered->total_bytes, 1024ull * 1024);
+        QCOMPARE(reordered->available_bytes, 512ull * 1024);
+
+        // Available never exceeds the total.
+        const auto inconsistent = parse_meminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
+        QCOMPARE(inconsistent->available_bytes, inconsistent->total_bytes);
+
+        // Missing or unreadable lines give nothing rather than a made-up figure.
+        QVERIFY(!parse_meminfo("").has_value());
+        QVERIFY(!parse_meminfo("MemTotal: 100 kB\n").has_value());
+        QVERIFY(!parse_meminfo("MemTotal: lots kB\nMemAvailable: 5 kB\n").has_value());
+        QVERIFY(!parse_meminfo("MemTotal: 99999999999999999999 kB\nMemAvailable: 5 kB\n")
+                     .has_value());
+    }
+
+    void cgroupLimits() {
+        QVERIFY(!parse_cgroup_limit("max\n").has_value());
+        QCOMPARE(parse_cgroup_limit("2147483648\n").value(), 2147483648ull);
+        QVERIFY(!parse_cgroup_limit("").has_value());
+
+        QCOMPARE(parse_cgroup_path("0::/user.slice/app.scope\n").value(),
+                 std::string("/user.slice/app.scope"));
+        QCOMPARE(parse_cgroup_path("12:memory:/x\n0::/\n").value(), std::string("/"));
+        QVERIFY(!parse_cgroup_path("12:memory:/x\n").has_value());
+        QVERIFY(!parse_cgroup_path("0::/../etc\n").has_value());
+
+        const PhysicalMemory machine{16ull << 30, 10ull << 30};
+        // A lower limit caps the total, and what the group still has caps the available.
+        const PhysicalMemory capped = apply_cgroup_limit(machine, 4ull << 30, 3ull << 30);
+        QCOMPARE(capped.total_bytes, 4ull << 30);
+        QCOMPARE(capped.available_bytes, 1ull << 30);
+        // Usage beyond the limit leaves nothing available, never a wrapped number.
+        QCOMPARE(apply_cgroup_limit(machine, 4ull << 30, 5ull << 30).available_bytes, 0ull);
+        QCOMPARE(apply_cgroup_limit(machine, 4ull << 30, std::nullopt).available_bytes,
+                 4ull << 30);
+        // A limit above the machine changes nothing.
+        const PhysicalMemory loose = apply_cgroup_limit(machine, 64ull << 30, 1);
+        QCOMPARE(loose.total_bytes, machine.total_bytes);
+        QCOMPARE(loose.available_bytes, machine.available_bytes);
+    }
+
+    void liveFiguresArePlausible() {
+        const auto memory = physical_memory();
+        QVERIFY(memory.has_value());
+        QVERIFY(memory->total_bytes > 0);
+        QVERIFY(memory->available_bytes > 0);
+        QVERIFY(memory->available_bytes <= memory->total_bytes);
+        QVERIFY(processor_count() >= 1);
+    }
+
+    // Run by CTest under "taskset -c 0-1" with TESSAVAL_EXPECTED_PROCESSORS=2.
+    void processorCountFollowsTheAffinityMask() {
+        const QByteArray expected = qgetenv("TESSAVAL_EXPECTED_PROCESSORS");
+        if (expected.isEmpty()) {
+            QSKIP("run under taskset by CTest");
+        }
+        QCOMPARE(processor_count(), expected.toInt());
+    }
+};
+
+QTEST_GUILESS_MAIN(PlatformInfoTest)
+#include "platform_info_test.moc"
