@@ -33,14 +33,14 @@ test-asan:
 		-DTESSAVAL_AVX2=OFF
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -L core
+		ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -L "core|session"
 
 test-tsan:
 	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DTESSAVAL_SANITIZE=thread -DTESSAVAL_ENGINE_ONLY=ON
 	cmake --build $(BUILD_TSAN) -j $(JOBS)
 	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-		ctest --test-dir $(BUILD_TSAN) --output-on-failure -j $(JOBS) -L core
+		ctest --test-dir $(BUILD_TSAN) --output-on-failure -j $(JOBS) -L "core|session"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,13 +2,12 @@
 
 #include "app/raw_log_writer.h"
 
-#include <signal.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <new>
+#include <signal.h>
 
 namespace quendal_app {
 
@@ -60,7 +59,8 @@ void signalLogger(int signal) {
     static constexpr char kPrefix[] = "FATAL: C signal received sig=";
     char line[sizeof kPrefix + 16];
     std::memcpy(line, kPrefix, sizeof kPrefix - 1);
-    const std::size_t length = sizeof kPrefix - 1 + format_decimal(signal, line + sizeof kPrefix - 1);
+    const std::size_t length =
+        sizeof kPrefix - 1 + format_decimal(signal, line + sizeof kPrefix - 1);
     write_fatal_line(line, length);
     errno = saved_errno;
 

@@ -3,12 +3,10 @@
 #include "app/raw_log_writer.h"
 
 #include <QTextStream>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quendal_app {
 
@@ -26,16 +24,16 @@ void setLogPaths(const QString& appDirPath, const QString& tempPath) {
 
 QString logLevelWord(QtMsgType type) {
     switch (type) {
-    case QtDebugMsg:
-        return QStringLiteral("DEBUG");
-    case QtInfoMsg:
-        return QStringLiteral("INFO");
-    case QtWarningMsg:
-        return QStringLiteral("WARN");
-    case QtCriticalMsg:
-        return QStringLiteral("ERROR");
-    case QtFatalMsg:
-        return QStringLiteral("FATAL");
+        case QtDebugMsg:
+            return QStringLiteral("DEBUG");
+        case QtInfoMsg:
+            return QStringLiteral("INFO");
+        case QtWarningMsg:
+            return QStringLiteral("WARN");
+        case QtCriticalMsg:
+            return QStringLiteral("ERROR");
+        case QtFatalMsg:
+            return QStringLiteral("FATAL");
     }
     return QStringLiteral("INFO");
 }

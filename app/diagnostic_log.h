@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 #include <QtGlobal>
-
 #include <mutex>
 
 namespace quendal_app {

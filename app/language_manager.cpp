@@ -5,7 +5,6 @@
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTranslator>
-
 #include <memory>
 
 namespace quendal_app {

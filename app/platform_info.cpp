@@ -1,10 +1,9 @@
 #include "app/platform_info.h"
 
-#include <sched.h>
-
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <sched.h>
 #include <sstream>
 #include <thread>
 

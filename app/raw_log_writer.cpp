@@ -1,12 +1,11 @@
 #include "app/raw_log_writer.h"
 
-#include <fcntl.h>
-#include <sys/uio.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/uio.h>
+#include <unistd.h>
 
 namespace quendal_app {
 

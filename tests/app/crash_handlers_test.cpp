@@ -1,19 +1,18 @@
 #include "app/crash_handlers.h"
+
 #include "app/raw_log_writer.h"
 
 #include <QtTest>
-
+#include <cstdlib>
+#include <exception>
 #include <fcntl.h>
+#include <functional>
+#include <new>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdlib>
-#include <exception>
-#include <functional>
-#include <new>
 
 using namespace quendal_app;
 
@@ -116,22 +115,22 @@ private slots:
         const QByteArray scratch = QFile::encodeName(dir_.filePath("empty.bin"));
         const ChildResult result = run([&] {
             switch (kind) {
-            case 0:
-                *static_cast<volatile int*>(nullptr) = 1;
-                break;
-            case 1:
-                raise(SIGFPE);
-                break;
-            case 2:
-                std::abort();
-            case 3:
-                touchBeyondEndOfFile(scratch);
-                break;
-            case 4:
-                __builtin_trap();
-            case 5:
-                overflowStack(0);
-                break;
+                case 0:
+                    *static_cast<volatile int*>(nullptr) = 1;
+                    break;
+                case 1:
+                    raise(SIGFPE);
+                    break;
+                case 2:
+                    std::abort();
+                case 3:
+                    touchBeyondEndOfFile(scratch);
+                    break;
+                case 4:
+                    __builtin_trap();
+                case 5:
+                    overflowStack(0);
+                    break;
             }
             _exit(2);
         });

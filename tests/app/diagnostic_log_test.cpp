@@ -2,11 +2,9 @@
 
 #include <QRegularExpression>
 #include <QtTest>
-
 #include <sys/stat.h>
-#include <unistd.h>
-
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 using namespace quendal_app;
@@ -37,7 +35,9 @@ class DiagnosticLogTest : public QObject {
     QTemporaryDir dir_;
     QFile* files_[2] = {nullptr, nullptr};
 
-    QString path(int i) const { return dir_.filePath(i == 0 ? "app/tessaval.log" : "tmp/tessaval.log"); }
+    QString path(int i) const {
+        return dir_.filePath(i == 0 ? "app/tessaval.log" : "tmp/tessaval.log");
+    }
 
 private slots:
     void init() {

@@ -6,7 +6,6 @@
 #include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
-
 #include <memory>
 
 using namespace quendal_app;
@@ -60,12 +59,18 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("loaded");
-        QTest::newRow("de") << "de" << "Hallo" << true;
-        QTest::newRow("pt_BR") << "pt_BR" << "Olá" << true;
-        QTest::newRow("fr") << "fr" << "Bonjour" << true;
-        QTest::newRow("de_AT through its language") << "de_AT" << "Hallo" << true;
-        QTest::newRow("no file for es") << "es" << "Hello" << false;
-        QTest::newRow("unknown code") << "xx" << "Hello" << false;
+        QTest::newRow("de") << "de"
+                            << "Hallo" << true;
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "Olá" << true;
+        QTest::newRow("fr") << "fr"
+                            << "Bonjour" << true;
+        QTest::newRow("de_AT through its language") << "de_AT"
+                                                    << "Hallo" << true;
+        QTest::newRow("no file for es") << "es"
+                                        << "Hello" << false;
+        QTest::newRow("unknown code") << "xx"
+                                      << "Hello" << false;
     }
 
     void theSevenCodesLoadOrFallBack() {
@@ -73,8 +78,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, loaded);
         LanguageManager manager(nullptr);
-        QTest::ignoreMessage(QtInfoMsg, qPrintable(QString("Language set to %1 (translator %2 )")
-                                                       .arg(code, loaded ? "loaded" : "not loaded")));
+        QTest::ignoreMessage(QtInfoMsg,
+                             qPrintable(QString("Language set to %1 (translator %2 )")
+                                            .arg(code, loaded ? "loaded" : "not loaded")));
         manager.setLanguage(code);
         QCOMPARE(manager.currentLanguage(), code);
         QCOMPARE(hello(), text);

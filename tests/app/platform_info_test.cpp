@@ -33,8 +33,8 @@ private slots:
         QVERIFY(!parse_meminfo("").has_value());
         QVERIFY(!parse_meminfo("MemTotal: 100 kB\n").has_value());
         QVERIFY(!parse_meminfo("MemTotal: lots kB\nMemAvailable: 5 kB\n").has_value());
-        QVERIFY(!parse_meminfo("MemTotal: 99999999999999999999 kB\nMemAvailable: 5 kB\n")
-                     .has_value());
+        QVERIFY(
+            !parse_meminfo("MemTotal: 99999999999999999999 kB\nMemAvailable: 5 kB\n").has_value());
     }
 
     void cgroupLimits() {
@@ -55,8 +55,7 @@ private slots:
         QCOMPARE(capped.available_bytes, 1ull << 30);
         // Usage beyond the limit leaves nothing available, never a wrapped number.
         QCOMPARE(apply_cgroup_limit(machine, 4ull << 30, 5ull << 30).available_bytes, 0ull);
-        QCOMPARE(apply_cgroup_limit(machine, 4ull << 30, std::nullopt).available_bytes,
-                 4ull << 30);
+        QCOMPARE(apply_cgroup_limit(machine, 4ull << 30, std::nullopt).available_bytes, 4ull << 30);
         // A limit above the machine changes nothing.
         const PhysicalMemory loose = apply_cgroup_limit(machine, 64ull << 30, 1);
         QCOMPARE(loose.total_bytes, machine.total_bytes);

@@ -1,0 +1,184 @@
+#include "session/sizing_text.h"
+
+#include "core/bet_size.h"
+#include "core/number_parse.h"
+
+#include <cctype>
+#include <stdexcept>
+
+namespace quendal_app {
+
+namespace {
+
+bool is_kept_letter(char c) {
+    switch (c) {
+    case 'A': case 'C': case 'E': case 'R': case 'X':
+    case 'a': case 'c': case 'e': case 'r': case 'x':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool is_suffix_letter(char c) {
+    return is_kept_letter(c) && c != 'R' && c != 'r';
+}
+
+std::string_view trim(std::string_view text) {
+    const auto is_space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!text.empty() && is_space(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_space(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+struct NormalisedSeat {
+    std::string bet;
+    std::string raise;
+};
+
+void fill_oop(quendal::StreetConfig& street, const NormalisedSeat& texts, bool dont_donk) {
+    const quendal::StreetSizes sizes = quendal::parse_street_sizes(texts.bet, texts.raise);
+    street.oop = sizes;
+    street.oop_lead = dont_donk ? std::vector<quendal::BetSize>{}
+                                : quendal::parse_bet_size_list(texts.bet, false);
+}
+
+std::string wrapped_message(const char* seat, const std::string& street_name,
+                            const StreetSizing& sizing, const std::exception& error) {
+    // Normalised again for the message, the raise text first: a normaliser
+    // error thrown here propagates instead of the wrapper.
+    const std::string raise_norm = normalize_sizing_text(sizing.raise_sizes, sizing.add_all_in);
+    const std::string bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
+    return std::string(seat) + " " + street_name + " sizing (bet='" + sizing.bet_sizes +
+           "', raise='" + sizing.raise_sizes + "', bet_norm='" + bet_norm + "', raise_norm='" +
+           raise_norm + "'): " + error.what();
+}
+
+}  // namespace
+
+std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
+    std::string kept;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isspace(byte) != 0) {
+            continue;
+        }
+        if (std::isdigit(byte) != 0 || c == '%' || c == ',' || c == '.' || is_kept_letter(c)) {
+            kept += c;
+        }
+    }
+    std::string out;
+    bool has_all_in = false;
+    std::size_t start = 0;
+    while (start <= kept.size()) {
+        const std::size_t comma = std::min(kept.find(',', start), kept.size());
+        std::string token = kept.substr(start, comma - start);
+        start = comma + 1;
+        if (token.empty()) {
+            continue;
+        }
+        if (token == "%") {
+            throw std::invalid_argument(
+                "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+        }
+        if (token.size() == 1 && is_suffix_letter(token[0]) && token[0] != 'a' &&
+            token[0] != 'A') {
+            throw std::invalid_argument("Sizing: invalid token '" + token + "'");
+        }
+        if (token == "a" || token == "A") {
+            has_all_in = true;
+        }
+        const char last = token.back();
+        if (last != '%' && !is_suffix_letter(last)) {
+            token += '%';
+        }
+        if (!out.empty()) {
+            out += ',';
+        }
+        out += token;
+    }
+    if (add_all_in && !has_all_in) {
+        if (!out.empty()) {
+            out += ',';
+        }
+        out += 'a';
+    }
+    return out;
+}
+
+void build_street_sizing(quendal::StreetConfig& street, const StreetSizing& oop,
+                         const StreetSizing& ip, const std::string& street_name) {
+    try {
+        const NormalisedSeat texts{normalize_sizing_text(oop.bet_sizes, oop.add_all_in),
+                                   normalize_sizing_text(oop.raise_sizes, oop.add_all_in)};
+        fill_oop(street, texts, oop.dont_donk);
+    } catch (const std::exception& e) {
+        throw std::invalid_argument(wrapped_message("OOP", street_name, oop, e));
+    }
+    try {
+        street.ip =
+            quendal::parse_street_sizes(normalize_sizing_text(ip.bet_sizes, ip.add_all_in),
+                                        normalize_sizing_text(ip.raise_sizes, ip.add_all_in));
+    } catch (const std::exception& e) {
+        throw std::invalid_argument(wrapped_message("IP", street_name, ip, e));
+    }
+}
+
+void build_street_sizing_for_estimate(quendal::StreetConfig& street, const StreetSizing& oop,
+                                      const StreetSizing& ip) {
+    const NormalisedSeat oop_texts{normalize_sizing_text(oop.bet_sizes, oop.add_all_in),
+                                   normalize_sizing_text(oop.raise_sizes, oop.add_all_in)};
+    const NormalisedSeat ip_texts{normalize_sizing_text(ip.bet_sizes, ip.add_all_in),
+                                  normalize_sizing_text(ip.raise_sizes, ip.add_all_in)};
+    fill_oop(street, oop_texts, oop.dont_donk);
+    street.ip = quendal::parse_street_sizes(ip_texts.bet, ip_texts.raise);
+}
+
+quendal::RangeWeights parse_range_text(std::string_view text) {
+    const std::string_view t = trim(text);
+    const bool whole_deck = t.size() >= 2 && t.back() == '%' &&
+                            t.find_first_not_of("0123456789.%") == std::string_view::npos &&
+                            t.find('%') == t.size() - 1;
+    if (!whole_deck) {
+        return quendal::parse_range(text);
+    }
+    // The longest prefix a decimal conversion reads: digits with at most one point.
+    std::size_t end = 0;
+    bool point = false;
+    while (end < t.size() - 1 && (std::isdigit(static_cast<unsigned char>(t[end])) != 0 ||
+                                  (t[end] == '.' && !point))) {
+        point = point || t[end] == '.';
+        ++end;
+    }
+    double number = 0.0;
+    if (quendal::scan_double(t.substr(0, end), number) != quendal::NumberScan::ok) {
+        throw std::invalid_argument("Invalid percent range '" + std::string(t) +
+                                    "' (expected like '50%')");
+    }
+    const float weight = static_cast<float>(number / 100.0);
+    quendal::RangeWeights range{};
+    quendal::clear_range(range);
+    for (int a = 0; a < quendal::kCardCount; ++a) {
+        for (int b = a + 1; b < quendal::kCardCount; ++b) {
+            quendal::set_range_weight(range, static_cast<quendal::CardCode>(a),
+                                      static_cast<quendal::CardCode>(b), weight);
+        }
+    }
+    return range;
+}
+
+std::uint8_t street_index(std::string_view text) {
+    if (text == "turn") {
+        return 1;
+    }
+    if (text == "river") {
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace quendal_app

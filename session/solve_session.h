@@ -1,0 +1,73 @@
+// One solve at a time on a worker thread: the configuration becomes a Game,
+// the engine runs with progress reports, and the solved state is kept for
+// the queries until the next start or reset.
+#pragma once
+
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+#include "session/solve_records.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace quendal_app {
+
+class SolveSession {
+public:
+    using ProgressCallback = std::function<void(const SolveProgress&)>;
+    // Runs a worker body on a thread of its own; throws when none can be started.
+    using WorkerLauncher = std::function<void(std::function<void()>)>;
+
+    // Workers run on detached threads.
+    SolveSession();
+    explicit SolveSession(WorkerLauncher launcher);
+    // Cancels a running solve and waits until its worker has finished.
+    ~SolveSession();
+    SolveSession(const SolveSession&) = delete;
+    SolveSession& operator=(const SolveSession&) = delete;
+
+    // Starts a solve and returns at once; false (and no report) while one runs.
+    // Every accepted solve ends with exactly one report carrying a snapshot.
+    bool start(const SolveConfig& config, ProgressCallback on_progress);
+    // Asks the running solve to stop at the next iteration; returns the previous request.
+    bool cancel();
+    // Drops the kept solved state.
+    void reset();
+    // True from start until the final report has been handed over.
+    bool is_running() const { return running_.load(); }
+    // Returns once no worker of this session is left.
+    void wait_until_idle();
+
+    // The kept game and engine of the last finished solve, both or neither.
+    struct SolvedState {
+        std::shared_ptr<quendal::Game> game;
+        std::shared_ptr<quendal::DiscountedCfr> solver;
+        explicit operator bool() const { return game && solver; }
+    };
+    SolvedState solved_state() const;
+
+private:
+    struct WorkerGate;
+    struct Closure;
+
+    void run_worker(Closure& closure);
+
+    std::atomic<bool> running_{false};
+    std::atomic<bool> cancel_requested_{false};
+    mutable std::mutex mutex_;  // guards game_ and solver_ only
+    std::shared_ptr<quendal::Game> game_;
+    std::shared_ptr<quendal::DiscountedCfr> solver_;
+    WorkerLauncher launcher_;
+    std::shared_ptr<WorkerGate> gate_;
+};
+
+// "Iter 150 | exploitability≈12.5000", whatever the process locale.
+std::string iteration_status_text(std::uint32_t iteration, float exploitability);
+
+// iteration / max_iterations clamped to [0, 0.999]; 0 when max is 0 or NaN.
+double iteration_fraction(std::uint32_t iteration, std::uint32_t max_iterations);
+
+}  // namespace quendal_app
