@@ -26,47 +26,47 @@ std::string percent_of_pot(std::int32_t amount, std::int32_t pot) {
 
 std::string action_type_code(std::uint8_t kind) {
     switch (kind) {
-    case quendal::kFold:
-        return "fold";
-    case quendal::kCheck:
-        return "check";
-    case quendal::kCall:
-        return "call";
-    case quendal::kBet:
-        return "bet";
-    case quendal::kRaise:
-        return "raise";
-    case quendal::kAllInAction:
-        return "allin";
-    case quendal::kDeal:
-        return "chance";
-    default:
-        return "none";
+        case quendal::kFold:
+            return "fold";
+        case quendal::kCheck:
+            return "check";
+        case quendal::kCall:
+            return "call";
+        case quendal::kBet:
+            return "bet";
+        case quendal::kRaise:
+            return "raise";
+        case quendal::kAllInAction:
+            return "allin";
+        case quendal::kDeal:
+            return "chance";
+        default:
+            return "none";
     }
 }
 
 std::string action_display_label(const quendal::PlanAction& action, std::int32_t pot) {
     switch (action.kind) {
-    case quendal::kFold:
-        return "Fold";
-    case quendal::kCheck:
-        return "Check";
-    case quendal::kCall:
-        return "Call";
-    case quendal::kAllInAction:
-        return "All-In";
-    case quendal::kDeal:
-        // Checked here: a narrowing cast would turn 300 into a valid card.
-        if (action.amount < 0 || action.amount >= quendal::kCardCount) {
-            throw std::out_of_range("Card code must be in [0, 52)");
-        }
-        return quendal::card_to_string(static_cast<std::int8_t>(action.amount));
-    case quendal::kBet:
-        return pot >= 1 ? "Bet " + percent_of_pot(action.amount, pot) : "Bet";
-    case quendal::kRaise:
-        return pot >= 1 ? "Raise " + percent_of_pot(action.amount, pot) : "Raise";
-    default:
-        return "Action";
+        case quendal::kFold:
+            return "Fold";
+        case quendal::kCheck:
+            return "Check";
+        case quendal::kCall:
+            return "Call";
+        case quendal::kAllInAction:
+            return "All-In";
+        case quendal::kDeal:
+            // Checked here: a narrowing cast would turn 300 into a valid card.
+            if (action.amount < 0 || action.amount >= quendal::kCardCount) {
+                throw std::out_of_range("Card code must be in [0, 52)");
+            }
+            return quendal::card_to_string(static_cast<std::int8_t>(action.amount));
+        case quendal::kBet:
+            return pot >= 1 ? "Bet " + percent_of_pot(action.amount, pot) : "Bet";
+        case quendal::kRaise:
+            return pot >= 1 ? "Raise " + percent_of_pot(action.amount, pot) : "Raise";
+        default:
+            return "Action";
     }
 }
 

@@ -18,12 +18,12 @@ float usable_frequency(const std::vector<float>& strategy, std::size_t i) {
 
 const char* kind_text(std::uint8_t type) {
     switch (type) {
-    case quendal::kDecisionNode:
-        return "decision";
-    case quendal::kChanceNode:
-        return "chance";
-    default:
-        return "terminal";
+        case quendal::kDecisionNode:
+            return "decision";
+        case quendal::kChanceNode:
+            return "chance";
+        default:
+            return "terminal";
     }
 }
 
@@ -38,8 +38,7 @@ void normalise_frequencies(std::vector<float>& frequencies) {
         sum += f;
     }
     for (float& f : frequencies) {
-        f = sum > 0.0 ? static_cast<float>(f / sum)
-                      : 1.0f / static_cast<float>(frequencies.size());
+        f = sum > 0.0 ? static_cast<float>(f / sum) : 1.0f / static_cast<float>(frequencies.size());
     }
 }
 

@@ -12,11 +12,19 @@ namespace {
 
 bool is_kept_letter(char c) {
     switch (c) {
-    case 'A': case 'C': case 'E': case 'R': case 'X':
-    case 'a': case 'c': case 'e': case 'r': case 'x':
-        return true;
-    default:
-        return false;
+        case 'A':
+        case 'C':
+        case 'E':
+        case 'R':
+        case 'X':
+        case 'a':
+        case 'c':
+        case 'e':
+        case 'r':
+        case 'x':
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -85,8 +93,7 @@ std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
             throw std::invalid_argument(
                 "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
         }
-        if (token.size() == 1 && is_suffix_letter(token[0]) && token[0] != 'a' &&
-            token[0] != 'A') {
+        if (token.size() == 1 && is_suffix_letter(token[0]) && token[0] != 'a' && token[0] != 'A') {
             throw std::invalid_argument("Sizing: invalid token '" + token + "'");
         }
         if (token == "a" || token == "A") {
@@ -149,8 +156,8 @@ quendal::RangeWeights parse_range_text(std::string_view text) {
     // The longest prefix a decimal conversion reads: digits with at most one point.
     std::size_t end = 0;
     bool point = false;
-    while (end < t.size() - 1 && (std::isdigit(static_cast<unsigned char>(t[end])) != 0 ||
-                                  (t[end] == '.' && !point))) {
+    while (end < t.size() - 1 &&
+           (std::isdigit(static_cast<unsigned char>(t[end])) != 0 || (t[end] == '.' && !point))) {
         point = point || t[end] == '.';
         ++end;
     }

@@ -5,8 +5,8 @@
 #include "session/result_snapshot.h"
 #include "session/sizing_text.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -140,6 +140,7 @@ SolveSession::~SolveSession() {
     std::lock_guard lock(mutex_);
     solver_.reset();
     game_.reset();
+    tables_.reset();
 }
 
 bool SolveSession::start(const SolveConfig& config, ProgressCallback on_progress) {
@@ -180,6 +181,7 @@ void SolveSession::reset() {
     std::lock_guard lock(mutex_);
     game_.reset();
     solver_.reset();
+    tables_.reset();
 }
 
 void SolveSession::wait_until_idle() {
@@ -192,7 +194,7 @@ SolveSession::SolvedState SolveSession::solved_state() const {
     if (!game_ || !solver_) {
         return {};
     }
-    return {game_, solver_};
+    return {game_, solver_, tables_};
 }
 
 void SolveSession::run_worker(Closure& closure) {
@@ -271,6 +273,7 @@ void SolveSession::run_worker(Closure& closure) {
             std::lock_guard lock(mutex_);
             game_ = game;
             solver_ = solver;
+            tables_ = std::make_shared<SolveTables>();
         }
         snapshot.ok = true;
         report(callback, 1.0, "Done", &snapshot);

@@ -5,6 +5,8 @@
 
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "session/hand_buckets.h"
+#include "session/hand_queries.h"
 #include "session/solve_records.h"
 
 #include <atomic>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 namespace quendal_app {
 
@@ -41,13 +44,35 @@ public:
     // Returns once no worker of this session is left.
     void wait_until_idle();
 
+    // Tables of one solved game that several queries need, built on first use.
+    class SolveTables {
+    public:
+        const NodeParents& parents(const quendal::Game& game);
+
+    private:
+        std::once_flag once_;
+        std::unique_ptr<NodeParents> parents_;
+    };
+
     // The kept game and engine of the last finished solve, both or neither.
     struct SolvedState {
         std::shared_ptr<quendal::Game> game;
         std::shared_ptr<quendal::DiscountedCfr> solver;
+        std::shared_ptr<SolveTables> tables;
         explicit operator bool() const { return game && solver; }
     };
     SolvedState solved_state() const;
+
+    // Read-only queries of one node of the kept solve; each answers ok false
+    // when there is none, the node does not fit or any check fails.
+    HandBucketsResult node_hand_buckets(std::uint64_t node) const;
+    HandStrategyResult node_hand_strategy(std::uint64_t node) const;
+    HandCombosResult node_hand_combos(std::uint64_t node) const;
+    PocketActionEvsResult node_pocket_action_evs(std::uint64_t node, bool ip,
+                                                 std::string_view first,
+                                                 std::string_view second) const;
+    // Needs only the kept game.
+    HandCombosResult node_seat_hand_combos(std::uint64_t node, bool ip) const;
 
 private:
     struct WorkerGate;
@@ -60,6 +85,7 @@ private:
     mutable std::mutex mutex_;  // guards game_ and solver_ only
     std::shared_ptr<quendal::Game> game_;
     std::shared_ptr<quendal::DiscountedCfr> solver_;
+    std::shared_ptr<SolveTables> tables_;
     WorkerLauncher launcher_;
     std::shared_ptr<WorkerGate> gate_;
 };

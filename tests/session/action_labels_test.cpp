@@ -13,8 +13,8 @@ namespace {
 using quendal::PlanAction;
 
 TEST(ActionLabels, TypeCodesOfEveryKind) {
-    const char* expected[] = {"none", "fold", "check", "call", "bet", "raise", "allin", "chance",
-                              "none"};
+    const char* expected[] = {"none",  "fold",  "check",  "call", "bet",
+                              "raise", "allin", "chance", "none"};
     for (int kind = 0; kind <= 8; ++kind) {
         EXPECT_EQ(action_type_code(static_cast<std::uint8_t>(kind)), expected[kind]) << kind;
     }

@@ -20,9 +20,8 @@ std::unique_ptr<quendal::Game> river_game() {
     c.river.oop = quendal::parse_street_sizes("33%,75%,a", "");
     c.river.ip = quendal::parse_street_sizes("50%", "");
     return std::make_unique<quendal::Game>(
-        c, quendal::CardContext(make_board("KsQd7h4c2s"),
-                                {quendal::parse_range("AA, KQs, 65s"),
-                                 quendal::parse_range("QQ, JTs")}));
+        c, quendal::CardContext(make_board("KsQd7h4c2s"), {quendal::parse_range("AA, KQs, 65s"),
+                                                           quendal::parse_range("QQ, JTs")}));
 }
 
 SolveNodeLock list_lock(std::uint64_t node, const char* hand, std::vector<float> probs) {
@@ -78,11 +77,12 @@ void expect_rows(const std::vector<std::vector<float>>& rows, const std::vector<
 TEST(NodeLockExpansion, ClassesBecomeHandsOfTheActingSeat) {
     auto game = river_game();
     ASSERT_EQ(game->nodes()[0].actions.size(), 4u);
-    apply_solve_node_locks(*game, {list_lock(0, "AA", {2, 0, -1, NAN}),
-                                   single_lock(0, "KQs", 1, 0.7f),
-                                   list_lock(0, "65s", {0, 0, 0, 0})});
+    apply_solve_node_locks(*game,
+                           {list_lock(0, "AA", {2, 0, -1, NAN}), single_lock(0, "KQs", 1, 0.7f),
+                            list_lock(0, "65s", {0, 0, 0, 0})});
     expect_rows(class_rows(*game, "AA"), {1, 0, 0, 0}, 6);
-    expect_rows(class_rows(*game, "KQs"), {0.1f, 0.7f, 0.1f, 0.1f}, 2);  // Ks and Qd are on the board
+    expect_rows(class_rows(*game, "KQs"), {0.1f, 0.7f, 0.1f, 0.1f},
+                2);  // Ks and Qd are on the board
     expect_rows(class_rows(*game, "65s"), {0.25f, 0.25f, 0.25f, 0.25f}, 4);
 }
 

@@ -79,9 +79,9 @@ TEST(SizingText, StreetSizingWrapsOnlyParserErrors) {
     // A relative raise in a bet list fails in the size parser: wrapped.
     const std::string parser = message_of([] { quendal::parse_bet_size_list("2.5x", false); });
     StreetSizing bad{"2.5x", "60", false, false};
-    EXPECT_THROW_MSG(build_street_sizing(street, bad, ip, "flop"), std::invalid_argument,
-                     "OOP flop sizing (bet='2.5x', raise='60', bet_norm='2.5x', raise_norm='60%'): " +
-                         parser);
+    EXPECT_THROW_MSG(
+        build_street_sizing(street, bad, ip, "flop"), std::invalid_argument,
+        "OOP flop sizing (bet='2.5x', raise='60', bet_norm='2.5x', raise_norm='60%'): " + parser);
     EXPECT_THROW_MSG(build_street_sizing(street, ip, bad, "river"), std::invalid_argument,
                      "IP river sizing (bet='2.5x', raise='60', bet_norm='2.5x', "
                      "raise_norm='60%'): " +
@@ -124,8 +124,10 @@ TEST(SizingText, WholeDeckPercentAndRangeGrammar) {
     EXPECT_FLOAT_EQ(parse_range_text("5.5.5%")[0], 0.055f);
     EXPECT_THROW_MSG(parse_range_text(".%"), std::invalid_argument,
                      "Invalid percent range '.%' (expected like '50%')");
-    const std::string weight_error =
-        message_of([] { quendal::RangeWeights r{}; quendal::set_range_weight(r, 0, 1, 1.5f); });
+    const std::string weight_error = message_of([] {
+        quendal::RangeWeights r{};
+        quendal::set_range_weight(r, 0, 1, 1.5f);
+    });
     EXPECT_EQ(message_of([] { parse_range_text("150%"); }), weight_error);
     // Not the whole-deck form: the range grammar decides, on the untrimmed text.
     EXPECT_EQ(message_of([] { parse_range_text("50 %"); }),

@@ -27,7 +27,9 @@ int count_iteration_reports(const std::vector<SolveProgress>& reports) {
 }
 
 TEST(SolveSessionText, IterationStatusAndFraction) {
-    EXPECT_EQ(iteration_status_text(150, 12.5f), "Iter 150 | exploitability\u22481" "2.5000");
+    EXPECT_EQ(iteration_status_text(150, 12.5f),
+              "Iter 150 | exploitability\u22481"
+              "2.5000");
     EXPECT_EQ(iteration_status_text(0, 0.0f), "Iter 0 | exploitability\u22480.0000");
     // The process locale never turns the point into a comma.
     const char* before = std::setlocale(LC_ALL, nullptr);
@@ -98,9 +100,9 @@ TEST(SolveSession, FinishedRiverSolveReportsInOrder) {
     EXPECT_NE(s.ev_oop, 0.0f);
     EXPECT_EQ(s.root_action_labels, (std::vector<std::string>{"Check", "Bet 50%", "Bet 100%"}));
     EXPECT_EQ(s.root_action_codes, (std::vector<std::string>{"check", "bet 50%", "bet 100%"}));
-    EXPECT_NEAR(std::accumulate(s.root_action_frequencies.begin(),
-                                s.root_action_frequencies.end(), 0.0),
-                1.0, 1e-5);
+    EXPECT_NEAR(
+        std::accumulate(s.root_action_frequencies.begin(), s.root_action_frequencies.end(), 0.0),
+        1.0, 1e-5);
 
     const SolveSession::SolvedState state = session.solved_state();
     ASSERT_TRUE(state);
@@ -312,8 +314,8 @@ TEST(SolveSession, SecondStartWhileRunningIsRefused) {
     started.get_future().wait();
     EXPECT_TRUE(session.is_running());
     bool second_called = false;
-    EXPECT_FALSE(session.start(test::turn_fixture(),
-                               [&](const SolveProgress&) { second_called = true; }));
+    EXPECT_FALSE(
+        session.start(test::turn_fixture(), [&](const SolveProgress&) { second_called = true; }));
     release.set_value();
     session.wait_until_idle();
     EXPECT_FALSE(second_called);

@@ -1,0 +1,286 @@
+#include "session/hand_queries.h"
+
+#include "core/card.h"
+#include "session/action_labels.h"
+#include "session/hand_buckets.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <unordered_map>
+
+namespace quendal_app {
+
+namespace {
+
+bool usable(float x) {
+    return x > 0.0f && std::isfinite(x);
+}
+
+std::int32_t label_pot(const quendal::Game& game, const quendal::NodeState& node) {
+    return node.pot >= 1 ? node.pot : game.config().starting_pot;
+}
+
+bool holds_dead_card(quendal::Pocket pocket, std::uint64_t dead) {
+    return (quendal::pocket_mask(pocket) & dead) != 0;
+}
+
+// Every query answers ok false instead of throwing.
+template <typename Result, typename Body>
+Result guarded(Body body) {
+    try {
+        return body();
+    } catch (const std::exception&) {
+        return Result{};
+    }
+}
+
+}  // namespace
+
+HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
+                                              quendal::DiscountedCfr& solver,
+                                              std::uint64_t index) {
+    return guarded<HandStrategyResult>([&] {
+        HandStrategyResult result;
+        if (index >= game.nodes().size()) {
+            return result;
+        }
+        const quendal::NodeState& node = game.nodes()[index];
+        const std::size_t actions = node.actions.size();
+        if (node.type != quendal::kDecisionNode || actions == 0) {
+            return result;
+        }
+        const quendal::CardContext& ctx = game.card_context();
+        const int player = node.player;
+        const std::size_t hands = ctx.pockets[player].size();
+        const std::vector<float>& removal = ctx.reach_weights_raw[player];
+        const std::vector<float> strategy = solver.average_strategy_flat(index);
+        if (hands == 0 || removal.size() != hands || strategy.size() != actions * hands) {
+            return result;
+        }
+        const std::int32_t pot = label_pot(game, node);
+        std::vector<std::string> codes;
+        for (const quendal::PlanAction& action : node.actions) {
+            codes.push_back(action_code(action, pot));
+            result.action_names.push_back(action_display_label(action, pot));
+        }
+        result.labels = hand_class_labels_169();
+        std::unordered_map<std::string, std::size_t> class_index;
+        for (std::size_t c = 0; c < result.labels.size(); ++c) {
+            class_index[result.labels[c]] = c;
+        }
+        const std::uint64_t dealt = node_dead_cards(game, node);
+        std::vector<double> weight(169, 0.0), sums(169 * actions, 0.0);
+        for (std::size_t h = 0; h < hands; ++h) {
+            const quendal::Pocket pocket = ctx.pockets[player][h];
+            const float r = removal[h];
+            // A pocket holding a card dealt on the way here cannot be held here.
+            if (!(r > 0.0f) || holds_dead_card(pocket, dealt)) {
+                continue;
+            }
+            const std::size_t c = class_index.at(hand_class_label(pocket));
+            weight[c] += r;
+            for (std::size_t a = 0; a < actions; ++a) {
+                sums[c * actions + a] += static_cast<double>(strategy[a * hands + h]) * r;
+            }
+        }
+        result.weights.assign(169, 0.0f);
+        result.dominant.assign(169, std::string());
+        result.probs.assign(169 * actions, 0.0f);
+        for (std::size_t c = 0; c < 169; ++c) {
+            if (!(weight[c] > 0.0)) {
+                continue;
+            }
+            result.weights[c] = static_cast<float>(weight[c]);
+            float best = -1.0f;
+            std::size_t best_action = 0;
+            for (std::size_t a = 0; a < actions; ++a) {
+                const float p = static_cast<float>(sums[c * actions + a] / weight[c]);
+                result.probs[c * actions + a] = p;
+                if (p > best) {
+                    best = p;
+                    best_action = a;
+                }
+            }
+            result.dominant[c] = codes[best_action];
+        }
+        result.ok = true;
+        return result;
+    });
+}
+
+HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                          const NodeParents& parents, std::uint64_t index) {
+    return guarded<HandCombosResult>([&] {
+        HandCombosResult result;
+        if (index >= game.nodes().size()) {
+            return result;
+        }
+        const quendal::NodeState& node = game.nodes()[index];
+        const std::size_t actions = node.actions.size();
+        if (node.type != quendal::kDecisionNode || actions == 0 ||
+            node.children.size() < actions) {
+            return result;
+        }
+        const quendal::CardContext& ctx = game.card_context();
+        const int player = node.player;
+        const int opponent = 1 - player;
+        const std::size_t hands = ctx.pockets[player].size();
+        const std::vector<float> strategy = solver.average_strategy_flat(index);
+        if (hands == 0 || ctx.pocket_weights[player].size() != hands ||
+            strategy.size() != actions * hands || ctx.pockets[opponent].empty() ||
+            ctx.pocket_weights[opponent].size() != ctx.pockets[opponent].size()) {
+            return result;
+        }
+        const auto path = parents.path_to(index);
+        if (!path) {
+            return result;
+        }
+        const std::uint64_t dead = node_dead_cards(game, node);
+        const std::vector<float> opp_reach =
+            seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
+        const std::vector<float> ones(hands, 1.0f);
+        const std::vector<float> own_reach =
+            seat_reach_along(game, solver, *path, player, ones, dead);
+
+        const std::vector<float> values =
+            solver.compute_node_values_with_reach(game, index, player, opp_reach);
+        std::vector<std::vector<float>> child_values;
+        for (std::size_t a = 0; a < actions; ++a) {
+            child_values.push_back(solver.compute_node_values_with_reach(
+                game, node.children[a], player, opp_reach));
+            if (child_values.back().size() != hands) {
+                return result;
+            }
+        }
+        if (values.size() != hands) {
+            return result;
+        }
+        const UnblockedWeight unblocked(ctx, opponent, opp_reach);
+        const double normaliser = ctx.matchup_normaliser;
+        const double offset = ev_offset(game, node);
+        for (std::size_t h = 0; h < hands; ++h) {
+            const float w = ctx.pocket_weights[player][h];
+            if (!usable(w)) {
+                continue;
+            }
+            const quendal::Pocket pocket = ctx.pockets[player][h];
+            HandComboRecord row;
+            row.c1 = quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_low(pocket)));
+            row.c2 =
+                quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_high(pocket)));
+            const double weight = static_cast<double>(w) * own_reach[h];
+            row.weight = own_reach[h] > 0.0f && std::isfinite(weight) ? weight : 0.0;
+            row.buckets = made_hand_category(game, node, pocket);
+            const double m = unblocked(h);
+            row.ev = scaled_hand_value(values[h], normaliser, m, offset);
+            double sum = 0.0;
+            for (std::size_t a = 0; a < actions; ++a) {
+                row.action_evs.push_back(
+                    scaled_hand_value(child_values[a][h], normaliser, m, offset));
+                const float p = strategy[a * hands + h];
+                const float kept = std::isfinite(p) && p > 0.0f ? p : 0.0f;
+                row.action_probs.push_back(kept);
+                sum += kept;
+            }
+            for (float& p : row.action_probs) {
+                p = sum > 0.0 ? static_cast<float>(p / sum) : 1.0f / static_cast<float>(actions);
+            }
+            result.rows.push_back(std::move(row));
+        }
+        // Stable, so that equal EVs keep pocket order from call to call.
+        std::stable_sort(result.rows.begin(), result.rows.end(),
+                         [](const HandComboRecord& a, const HandComboRecord& b) {
+                             return a.ev > b.ev;
+                         });
+        result.ok = true;
+        return result;
+    });
+}
+
+PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
+                                                     quendal::DiscountedCfr& solver,
+                                                     const NodeParents& parents,
+                                                     std::uint64_t index, bool ip,
+                                                     std::string_view first,
+                                                     std::string_view second) {
+    return guarded<PocketActionEvsResult>([&] {
+        PocketActionEvsResult result;
+        if (index >= game.nodes().size()) {
+            return result;
+        }
+        const quendal::NodeState& node = game.nodes()[index];
+        const int seat = ip ? 1 : 0;
+        const std::size_t actions = node.actions.size();
+        if (node.type != quendal::kDecisionNode || node.player != seat || actions == 0 ||
+            node.children.size() < actions || first.size() < 2 || second.size() < 2) {
+            return result;
+        }
+        const quendal::CardCode a = quendal::parse_card(first.substr(0, 2));
+        const quendal::CardCode b = quendal::parse_card(second.substr(0, 2));
+        const quendal::CardContext& ctx = game.card_context();
+        const quendal::PocketList& pockets = ctx.pockets[seat];
+        if (a == b || pockets.empty() || ctx.pocket_weights[seat].size() != pockets.size()) {
+            return result;
+        }
+        const auto it = std::find(pockets.begin(), pockets.end(), quendal::make_pocket(a, b));
+        if (it == pockets.end()) {
+            return result;
+        }
+        const std::size_t h = static_cast<std::size_t>(it - pockets.begin());
+        const auto path = parents.path_to(index);
+        if (!path) {
+            return result;
+        }
+        const int opponent = 1 - seat;
+        const std::uint64_t dead = node_dead_cards(game, node) | quendal::pocket_mask(*it);
+        const std::vector<float> opp_reach =
+            seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
+        const double m = UnblockedWeight(ctx, opponent, opp_reach)(h);
+        const double offset = ev_offset(game, node);
+        for (std::size_t action = 0; action < actions; ++action) {
+            const std::vector<float> values = solver.compute_node_values_with_reach(
+                game, node.children[action], seat, opp_reach);
+            if (values.size() != pockets.size()) {
+                return PocketActionEvsResult{};
+            }
+            result.evs.push_back(scaled_hand_value(values[h], ctx.matchup_normaliser, m, offset));
+        }
+        result.ok = true;
+        return result;
+    });
+}
+
+HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::uint64_t index,
+                                               bool ip) {
+    return guarded<HandCombosResult>([&] {
+        HandCombosResult result;
+        if (index >= game.nodes().size()) {
+            return result;
+        }
+        const quendal::CardContext& ctx = game.card_context();
+        const int seat = ip ? 1 : 0;
+        const quendal::PocketList& pockets = ctx.pockets[seat];
+        if (pockets.empty() || ctx.pocket_weights[seat].size() != pockets.size()) {
+            return result;
+        }
+        const std::uint64_t dead = node_dead_cards(game, game.nodes()[index]);
+        for (std::size_t h = 0; h < pockets.size(); ++h) {
+            const float w = ctx.pocket_weights[seat][h];
+            if (!usable(w) || holds_dead_card(pockets[h], dead)) {
+                continue;
+            }
+            HandComboRecord row;
+            row.c1 =
+                quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_low(pockets[h])));
+            row.c2 =
+                quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_high(pockets[h])));
+            row.weight = w;
+            result.rows.push_back(std::move(row));
+        }
+        result.ok = true;
+        return result;
+    });
+}
+
+}  // namespace quendal_app

@@ -1,0 +1,67 @@
+// Per-hand views of one node of a solved game: the acting seat's strategy per
+// hand class, one row per hand with its weight, EVs, words and action
+// probabilities, the action EVs of one named hand, and a seat's live hands.
+#pragma once
+
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+#include "session/node_reach.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quendal_app {
+
+struct HandStrategyResult {
+    std::vector<std::string> labels;        // 169, grid order
+    std::vector<float> weights;             // 169
+    std::vector<std::string> dominant;      // 169 action codes, "" for weight 0
+    std::vector<std::string> action_names;  // A display labels
+    std::vector<float> probs;               // 169 × A, class-major
+    bool ok = false;
+};
+
+struct HandComboRecord {
+    std::string c1;
+    std::string c2;
+    double weight = 0.0;
+    double ev = 0.0;
+    std::vector<double> action_evs;
+    std::vector<std::string> buckets;
+    std::vector<float> action_probs;
+};
+
+struct HandCombosResult {
+    std::vector<HandComboRecord> rows;
+    bool ok = false;
+};
+
+struct PocketActionEvsResult {
+    std::vector<double> evs;
+    bool ok = false;
+};
+
+// Pockets holding a card dealt on the way to the node weigh 0.
+HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
+                                              quendal::DiscountedCfr& solver, std::uint64_t node);
+
+// Rows sorted by EV, highest first; equal EVs keep pocket order.
+HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                          const NodeParents& parents, std::uint64_t node);
+
+// `ip` picks the seat; the seat must act at the node. A card text that does
+// not read as a card gives ok false.
+PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
+                                                     quendal::DiscountedCfr& solver,
+                                                     const NodeParents& parents,
+                                                     std::uint64_t node, bool ip,
+                                                     std::string_view first,
+                                                     std::string_view second);
+
+// The seat's live hands at any node, in pocket order, with their range weights.
+HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::uint64_t node,
+                                               bool ip);
+
+}  // namespace quendal_app

@@ -1,0 +1,127 @@
+#include "session/node_reach.h"
+
+#include <cmath>
+
+namespace quendal_app {
+
+namespace {
+
+bool usable(float x) {
+    return x > 0.0f && std::isfinite(x);
+}
+
+}  // namespace
+
+NodeParents::NodeParents(const quendal::Game& game)
+    : parent(game.nodes().size(), kNone), position(game.nodes().size(), 0) {
+    const auto& nodes = game.nodes();
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        for (std::size_t k = 0; k < nodes[i].children.size(); ++k) {
+            const std::uint64_t child = nodes[i].children[k];
+            if (child < parent.size() && parent[child] == kNone && child != 0) {
+                parent[child] = i;
+                position[child] = static_cast<std::uint32_t>(k);
+            }
+        }
+    }
+}
+
+std::optional<std::vector<std::pair<std::uint64_t, std::uint32_t>>> NodeParents::path_to(
+    std::uint64_t node) const {
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> path;
+    std::uint64_t at = node;
+    while (at != 0) {
+        if (at >= parent.size() || parent[at] == kNone || path.size() > parent.size()) {
+            return std::nullopt;
+        }
+        path.emplace_back(parent[at], position[at]);
+        at = parent[at];
+    }
+    return std::vector<std::pair<std::uint64_t, std::uint32_t>>(path.rbegin(), path.rend());
+}
+
+std::uint64_t node_dead_cards(const quendal::Game& game, const quendal::NodeState& node) {
+    std::uint64_t dead = 0;
+    for (const quendal::CardCode c : game.card_context().board_cards) {
+        dead |= std::uint64_t{1} << c;
+    }
+    if (node.turn != quendal::kNoCard) {
+        dead |= std::uint64_t{1} << node.turn;
+    }
+    if (node.river != quendal::kNoCard) {
+        dead |= std::uint64_t{1} << node.river;
+    }
+    return dead;
+}
+
+std::vector<float> seat_reach_along(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                                    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path,
+                                    int seat, std::span<const float> initial,
+                                    std::uint64_t dead_cards) {
+    const quendal::PocketList& pockets = game.card_context().pockets[seat];
+    std::vector<float> reach(pockets.size(), 0.0f);
+    for (std::size_t j = 0; j < pockets.size(); ++j) {
+        const float w = j < initial.size() ? initial[j] : 0.0f;
+        reach[j] = usable(w) && (quendal::pocket_mask(pockets[j]) & dead_cards) == 0 ? w : 0.0f;
+    }
+    for (const auto& [ancestor, taken] : path) {
+        const quendal::NodeState& node = game.nodes()[ancestor];
+        const std::size_t actions = node.actions.size();
+        if (node.type != quendal::kDecisionNode || node.player != seat || taken >= actions) {
+            continue;
+        }
+        const std::vector<float> strategy = solver.average_strategy_flat(ancestor);
+        if (strategy.size() != actions * pockets.size()) {
+            continue;
+        }
+        for (std::size_t j = 0; j < pockets.size(); ++j) {
+            const float p = strategy[taken * pockets.size() + j];
+            reach[j] *= usable(p) ? p : 0.0f;
+        }
+    }
+    return reach;
+}
+
+UnblockedWeight::UnblockedWeight(const quendal::CardContext& ctx, int opponent,
+                                 std::span<const float> weights)
+    : ctx_(ctx), seat_(1 - opponent), weights_(weights) {
+    const quendal::PocketList& pockets = ctx.pockets[opponent];
+    for (std::size_t j = 0; j < pockets.size() && j < weights.size(); ++j) {
+        if (usable(weights[j])) {
+            total_ += weights[j];
+            card_[quendal::pocket_low(pockets[j])] += weights[j];
+            card_[quendal::pocket_high(pockets[j])] += weights[j];
+        }
+    }
+}
+
+double UnblockedWeight::operator()(std::size_t h) const {
+    const quendal::Pocket pocket = ctx_.pockets[seat_][h];
+    double same = 0.0;
+    const quendal::PocketIndex index = ctx_.same_hand[seat_][h];
+    if (index != quendal::kNoPocket && index < weights_.size() && usable(weights_[index])) {
+        same = weights_[index];
+    }
+    const double m = total_ - card_[quendal::pocket_low(pocket)] -
+                     card_[quendal::pocket_high(pocket)] + same;
+    return m > 0.0 && std::isfinite(m) ? m : 0.0;
+}
+
+double ev_offset(const quendal::Game& game, const quendal::NodeState& node) {
+    const std::int32_t total = static_cast<std::int32_t>(
+        static_cast<std::int64_t>(game.config().starting_pot) + 2 * std::int64_t{node.matched});
+    return static_cast<double>(total) * 0.5;
+}
+
+double scaled_hand_value(double value, double normaliser, double unblocked, double offset) {
+    double x = value;
+    if (normaliser > 0.0 && unblocked > 0.0) {
+        x *= normaliser / unblocked;
+    }
+    if (std::isfinite(offset) && offset > 0.0 && std::isfinite(x)) {
+        x += offset;
+    }
+    return std::isfinite(x) ? x : 0.0;
+}
+
+}  // namespace quendal_app

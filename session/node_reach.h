@@ -1,0 +1,67 @@
+// What the per-hand queries share: each node's parent, the reach of a seat's
+// hands at a node under the average strategies, the opponent weight a hand
+// does not block, and the EV offset of a node.
+#pragma once
+
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace quendal_app {
+
+// Each node's first parent in index order and its position among that
+// parent's children; built once per solved game.
+struct NodeParents {
+    static constexpr std::uint64_t kNone = UINT64_MAX;
+    std::vector<std::uint64_t> parent;
+    std::vector<std::uint32_t> position;
+
+    explicit NodeParents(const quendal::Game& game);
+
+    // (ancestor, position of the next node) from the root down to `node`;
+    // nothing when the chain breaks before the root.
+    std::optional<std::vector<std::pair<std::uint64_t, std::uint32_t>>> path_to(
+        std::uint64_t node) const;
+};
+
+// The board plus the node's turn and river when dealt, as a card mask.
+std::uint64_t node_dead_cards(const quendal::Game& game, const quendal::NodeState& node);
+
+// Reach of a seat's hands at the end of `path`: `initial` (non-positive or
+// non-finite entries as 0), 0 for hands holding a dead card, multiplied at
+// each of the seat's decision nodes on the way by the probability of the
+// action taken (an ancestor whose strategy has another length is passed over).
+std::vector<float> seat_reach_along(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                                    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path,
+                                    int seat, std::span<const float> initial,
+                                    std::uint64_t dead_cards);
+
+// Opponent weight that each of the other seat's hands does not block.
+class UnblockedWeight {
+public:
+    UnblockedWeight(const quendal::CardContext& ctx, int opponent, std::span<const float> weights);
+    // T − S[c1] − S[c2] + same(h) for hand h of the seat facing `opponent`;
+    // 0 when not positive or not finite.
+    double operator()(std::size_t h) const;
+
+private:
+    const quendal::CardContext& ctx_;
+    int seat_;
+    std::span<const float> weights_;
+    double total_ = 0.0;
+    std::array<double, quendal::kCardCount> card_{};
+};
+
+// (starting pot + 2 × matched) / 2, in hundredths.
+double ev_offset(const quendal::Game& game, const quendal::NodeState& node);
+
+// A node value in chips of the whole range: scaled by N / M when both are
+// positive, plus the offset when it is positive; 0 when not finite.
+double scaled_hand_value(double value, double normaliser, double unblocked, double offset);
+
+}  // namespace quendal_app

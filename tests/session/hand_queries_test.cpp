@@ -1,0 +1,263 @@
+#include "session/hand_queries.h"
+
+#include "session/action_labels.h"
+#include "session/solve_session.h"
+#include "session_fixtures.h"
+
+#include <cmath>
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+namespace quendal_app {
+namespace {
+
+struct Solved {
+    SolveSession session;
+    SolveSession::SolvedState state;
+
+    explicit Solved(const SolveConfig& config) {
+        const auto reports = test::solve_and_wait(session, config);
+        EXPECT_EQ(reports.back().status, "Done");
+        state = session.solved_state();
+    }
+    const quendal::Game& game() const { return *state.game; }
+    const quendal::CardContext& ctx() const { return state.game->card_context(); }
+
+    // The first node matching the predicate, or the node count.
+    template <typename Pred>
+    std::size_t find(Pred pred) const {
+        const auto& nodes = game().nodes();
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (pred(nodes[i])) {
+                return i;
+            }
+        }
+        return nodes.size();
+    }
+};
+
+bool holds(quendal::Pocket p, quendal::CardCode c) {
+    return quendal::pocket_low(p) == c || quendal::pocket_high(p) == c;
+}
+
+TEST(HandQueries, StrategyPerClassAtTheRoot) {
+    Solved s(test::river_fixture());
+    const HandStrategyResult r = s.session.node_hand_strategy(0);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.labels, hand_class_labels_169());
+    const std::size_t actions = r.action_names.size();
+    ASSERT_EQ(actions, 3u);
+    EXPECT_EQ(r.action_names[1], "Bet 50%");
+    ASSERT_EQ(r.probs.size(), 169 * actions);
+    for (std::size_t c = 0; c < 169; ++c) {
+        double sum = 0.0;
+        for (std::size_t a = 0; a < actions; ++a) {
+            sum += r.probs[c * actions + a];
+        }
+        if (r.weights[c] > 0.0f) {
+            EXPECT_NEAR(sum, 1.0, 1e-5) << r.labels[c];
+            EXPECT_FALSE(r.dominant[c].empty());
+        } else {
+            EXPECT_EQ(sum, 0.0) << r.labels[c];
+            EXPECT_EQ(r.dominant[c], "");
+        }
+    }
+    // AA is in OOP's range, 32o is not.
+    EXPECT_GT(r.weights[0], 0.0f);
+    EXPECT_EQ(r.weights[167], 0.0f);
+    double total = 0.0;
+    for (const float w : r.weights) {
+        total += w;
+    }
+    const auto& removal = s.ctx().reach_weights_raw[0];
+    EXPECT_NEAR(total, std::accumulate(removal.begin(), removal.end(), 0.0), 1e-3);
+}
+
+TEST(HandQueries, EqualGreatestProbabilitiesKeepTheEarlierAction) {
+    SolveConfig config = test::river_fixture();
+    SolveNodeLock lock;
+    lock.node_index = 0;
+    lock.hand = "AA";
+    lock.action_probs = {1.0f, 1.0f, 0.0f};
+    config.node_locks = {lock};
+    Solved s(config);
+    const HandStrategyResult r = s.session.node_hand_strategy(0);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FLOAT_EQ(r.probs[0], 0.5f);
+    EXPECT_FLOAT_EQ(r.probs[1], 0.5f);
+    EXPECT_EQ(r.dominant[0], "check");
+}
+
+TEST(HandQueries, CombosAgreeWithTheEngineAtTheRoot) {
+    Solved s(test::river_fixture());
+    const HandCombosResult r = s.session.node_hand_combos(0);
+    ASSERT_TRUE(r.ok);
+    const auto& weights = s.ctx().pocket_weights[0];
+    std::size_t live = 0;
+    for (const float w : weights) {
+        live += w > 0.0f;
+    }
+    ASSERT_EQ(r.rows.size(), live);
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        const HandComboRecord& row = r.rows[i];
+        if (i > 0) {
+            EXPECT_GE(r.rows[i - 1].ev, row.ev);  // highest first
+        }
+        // At the root every weight is the range weight.
+        const quendal::Pocket p = quendal::make_pocket(quendal::parse_card(row.c1),
+                                                       quendal::parse_card(row.c2));
+        const auto& pockets = s.ctx().pockets[0];
+        const std::size_t h =
+            static_cast<std::size_t>(std::find(pockets.begin(), pockets.end(), p) - pockets.begin());
+        ASSERT_LT(h, pockets.size());
+        EXPECT_DOUBLE_EQ(row.weight, weights[h]);
+        EXPECT_FALSE(row.buckets.empty());
+        ASSERT_EQ(row.action_evs.size(), 3u);
+        ASSERT_EQ(row.action_probs.size(), 3u);
+        EXPECT_NEAR(std::accumulate(row.action_probs.begin(), row.action_probs.end(), 0.0), 1.0,
+                    1e-5);
+        // The node's value is the strategy's mix of its actions' values.
+        double mixed = 0.0;
+        for (std::size_t a = 0; a < 3; ++a) {
+            mixed += row.action_probs[a] * row.action_evs[a];
+        }
+        EXPECT_NEAR(row.ev, mixed, 1e-3 * (1.0 + std::fabs(row.ev))) << row.c1 << row.c2;
+
+        // The named-hand query gives the same action EVs.
+        const PocketActionEvsResult evs =
+            s.session.node_pocket_action_evs(0, false, row.c1, row.c2);
+        ASSERT_TRUE(evs.ok) << row.c1 << row.c2;
+        for (std::size_t a = 0; a < 3; ++a) {
+            EXPECT_NEAR(evs.evs[a], row.action_evs[a], 1e-2 * (1.0 + std::fabs(row.action_evs[a])));
+        }
+    }
+    // Two calls give identical rows, in the same order.
+    const HandCombosResult again = s.session.node_hand_combos(0);
+    ASSERT_EQ(again.rows.size(), r.rows.size());
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        EXPECT_EQ(again.rows[i].c1 + again.rows[i].c2, r.rows[i].c1 + r.rows[i].c2);
+        EXPECT_EQ(again.rows[i].ev, r.rows[i].ev);
+    }
+}
+
+// Pockets holding a card dealt on the way weigh nothing at the node.
+TEST(HandQueries, DealtCardsWeighNothingOnTurnAndRiverNodes) {
+    Solved flop(test::tiny_flop_fixture());
+    // A turn node whose turn card some hand of the acting seat holds.
+    const std::size_t turn_node = flop.find([&](const quendal::NodeState& n) {
+        if (n.type != quendal::kDecisionNode || n.turn == quendal::kNoCard ||
+            n.river != quendal::kNoCard || n.actions.empty()) {
+            return false;
+        }
+        const auto& own = flop.ctx().pockets[n.player];
+        return std::any_of(own.begin(), own.end(),
+                           [&](quendal::Pocket p) { return holds(p, n.turn); });
+    });
+    ASSERT_LT(turn_node, flop.game().nodes().size());
+    const quendal::NodeState& node = flop.game().nodes()[turn_node];
+    const int player = node.player;
+    const auto& pockets = flop.ctx().pockets[player];
+    std::size_t holders = 0;
+    double expected = 0.0;
+    for (std::size_t h = 0; h < pockets.size(); ++h) {
+        if (holds(pockets[h], node.turn)) {
+            ++holders;
+        } else {
+            expected += flop.ctx().reach_weights_raw[player][h];
+        }
+    }
+    ASSERT_GT(holders, 0u);
+
+    const HandStrategyResult strategy = flop.session.node_hand_strategy(turn_node);
+    ASSERT_TRUE(strategy.ok);
+    EXPECT_NEAR(std::accumulate(strategy.weights.begin(), strategy.weights.end(), 0.0), expected,
+                1e-3);
+
+    const HandCombosResult combos = flop.session.node_hand_combos(turn_node);
+    ASSERT_TRUE(combos.ok);
+    const std::string turn_text = quendal::card_to_string(static_cast<std::int8_t>(node.turn));
+    std::size_t zero_rows = 0;
+    for (const HandComboRecord& row : combos.rows) {
+        if (row.c1 == turn_text || row.c2 == turn_text) {
+            EXPECT_EQ(row.weight, 0.0);
+            ++zero_rows;
+        }
+    }
+    EXPECT_EQ(zero_rows, holders);
+
+    const HandCombosResult seat = flop.session.node_seat_hand_combos(turn_node, player == 1);
+    ASSERT_TRUE(seat.ok);
+    for (const HandComboRecord& row : seat.rows) {
+        EXPECT_NE(row.c1, turn_text);
+        EXPECT_NE(row.c2, turn_text);
+        EXPECT_EQ(row.ev, 0.0);
+        EXPECT_TRUE(row.action_evs.empty());
+    }
+    EXPECT_EQ(seat.rows.size(), pockets.size() - holders);
+    // At the root the same seat keeps them all.
+    EXPECT_EQ(flop.session.node_seat_hand_combos(0, player == 1).rows.size(), pockets.size());
+
+    // Buckets: each remaining hand counts once per bucket word, or in air.
+    const HandBucketsResult buckets = flop.session.node_hand_buckets(turn_node);
+    ASSERT_TRUE(buckets.ok);
+    double bucketed = 0.0, want = 0.0;
+    for (const HandBucketRecord& b : buckets.buckets) {
+        bucketed += b.combos;
+    }
+    const auto& names = hand_bucket_names();
+    const std::vector<quendal::CardCode> board = node_board_cards(flop.game(), node);
+    for (std::size_t h = 0; h < pockets.size(); ++h) {
+        const float w = flop.ctx().pocket_weights[player][h];
+        if (holds(pockets[h], node.turn) || !(w > 0.0f)) {
+            continue;
+        }
+        int in = 0;
+        for (const std::string& word : hand_words(pockets[h], board)) {
+            in += std::find(names.begin(), names.end(), word) != names.end();
+        }
+        want += w * std::max(in, 1);
+    }
+    EXPECT_NEAR(bucketed, want, 1e-4);
+}
+
+TEST(HandQueries, EveryFailureIsOkFalseWithEmptyLists) {
+    SolveSession empty;
+    EXPECT_FALSE(empty.node_hand_strategy(0).ok);
+    EXPECT_FALSE(empty.node_hand_combos(0).ok);
+    EXPECT_FALSE(empty.node_pocket_action_evs(0, false, "As", "Ah").ok);
+    EXPECT_FALSE(empty.node_seat_hand_combos(0, false).ok);
+    EXPECT_FALSE(empty.node_hand_buckets(0).ok);
+
+    Solved s(test::river_fixture());
+    const std::size_t count = s.game().nodes().size();
+    const std::size_t terminal =
+        s.find([](const quendal::NodeState& n) { return n.type == quendal::kTerminalNode; });
+    for (const std::uint64_t node : {std::uint64_t{count}, std::uint64_t{terminal}}) {
+        const HandStrategyResult st = s.session.node_hand_strategy(node);
+        EXPECT_FALSE(st.ok);
+        EXPECT_TRUE(st.labels.empty() && st.probs.empty() && st.weights.empty());
+        const HandCombosResult combos = s.session.node_hand_combos(node);
+        EXPECT_FALSE(combos.ok);
+        EXPECT_TRUE(combos.rows.empty());
+        EXPECT_FALSE(s.session.node_pocket_action_evs(node, false, "As", "Ah").ok);
+    }
+    EXPECT_FALSE(s.session.node_seat_hand_combos(count, false).ok);
+    EXPECT_TRUE(s.session.node_seat_hand_combos(terminal, false).ok);  // any node kind
+
+    const auto evs = [&](bool ip, const char* a, const char* b) {
+        const PocketActionEvsResult r = s.session.node_pocket_action_evs(0, ip, a, b);
+        EXPECT_TRUE(r.ok || r.evs.empty());
+        return r.ok;
+    };
+    EXPECT_TRUE(evs(false, "As", "Ah"));
+    EXPECT_TRUE(evs(false, "Ah", "As"));   // either order
+    EXPECT_FALSE(evs(true, "Qh", "Qc"));   // IP does not act at the root
+    EXPECT_FALSE(evs(false, "As", "As"));  // equal cards
+    EXPECT_FALSE(evs(false, "A", "Ah"));   // one character
+    EXPECT_FALSE(evs(false, "3s", "2h"));  // not in the range
+    EXPECT_FALSE(evs(false, "Zz", "Ah"));  // not a card: answered, never thrown
+}
+
+}  // namespace
+}  // namespace quendal_app
