@@ -42,6 +42,9 @@ std::vector<BenchSpot> bench_spots() {
     spots.push_back({"flop-twotone", "Kh8h3c",
                      sized(0, 10000, 10000, "33%, 75%", "50%, 100%", false),
                      "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+", "22+, A2s+, KTs+, QJs, AJo+, KQo"});
+    // The tests' tiny flop: a few hands each, a pot bet is all-in.
+    spots.push_back({"tiny-flop", "Ah8d3c", sized(0, 1000, 1000, "100%", "", false),
+                     "AA, 88, A8s, KQs, 76s", "33, AKs, QJs, T9s"});
     spots.push_back(
         {"3bet-pot", "QsJh2h", sized(0, 1000, 9500, "100%, a", "50%, a", true),
          "AA,KK,QQ,JJ,TT,99,88,AK,AQ,AJ,ATs,ATo:0.75,A9s,A8s,A5s:0.5,A4s:0.5,A3s:0.5,A2s:0.5,KQ,"

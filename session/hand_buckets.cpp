@@ -77,11 +77,27 @@ bool holds_card(quendal::Pocket pocket, quendal::CardCode card) {
 }  // namespace
 
 const std::array<const char*, 21>& hand_bucket_names() {
-    static const std::array<const char*, 21> names = {
-        "straight flush", "quads", "full house", "flush", "straight", "set", "trips",
-        "two pair", "top pair", "overpair", "middle pair", "bottom pair", "dry pair",
-        "flush draw", "missed FD", "open ended straight draw", "missed OESD", "gutter",
-        "missed gutter", "back door flush draw", "air"};
+    static const std::array<const char*, 21> names = {"straight flush",
+                                                      "quads",
+                                                      "full house",
+                                                      "flush",
+                                                      "straight",
+                                                      "set",
+                                                      "trips",
+                                                      "two pair",
+                                                      "top pair",
+                                                      "overpair",
+                                                      "middle pair",
+                                                      "bottom pair",
+                                                      "dry pair",
+                                                      "flush draw",
+                                                      "missed FD",
+                                                      "open ended straight draw",
+                                                      "missed OESD",
+                                                      "gutter",
+                                                      "missed gutter",
+                                                      "back door flush draw",
+                                                      "air"};
     return names;
 }
 
@@ -234,8 +250,7 @@ std::vector<std::string> hand_words(quendal::Pocket pocket,
     const int category = hand_category_of_cards(cards);
     const bool flush = made_flush(category);
     const bool straight = made_straight(category);
-    const bool board_only =
-        n == 5 && category == hand_category_of_cards(board) && category < 2;
+    const bool board_only = n == 5 && category == hand_category_of_cards(board) && category < 2;
 
     std::array<int, 13> rank_counts{};
     for (const quendal::CardCode c : board) {
@@ -244,35 +259,36 @@ std::vector<std::string> hand_words(quendal::Pocket pocket,
     const int r1 = quendal::card_rank(quendal::pocket_low(pocket));
     const int r2 = quendal::card_rank(quendal::pocket_high(pocket));
     switch (category) {
-    case 1:
-        if (std::string name = pair_class_name(pocket, board_ranks_descending(board), rank_counts);
-            !name.empty()) {
-            words.push_back(std::move(name));
-        }
-        break;
-    case 2:
-        words.emplace_back("two pair");
-        break;
-    case 3:
-        words.emplace_back(r1 == r2 && rank_counts[r1] == 1 ? "set" : "trips");
-        break;
-    case 4:
-        words.emplace_back("straight");
-        break;
-    case 5:
-        words.emplace_back("flush");
-        break;
-    case 6:
-        words.emplace_back("full house");
-        break;
-    case 7:
-        words.emplace_back("quads");
-        break;
-    case 8:
-        words.emplace_back("straight flush");
-        break;
-    default:
-        break;
+        case 1:
+            if (std::string name =
+                    pair_class_name(pocket, board_ranks_descending(board), rank_counts);
+                !name.empty()) {
+                words.push_back(std::move(name));
+            }
+            break;
+        case 2:
+            words.emplace_back("two pair");
+            break;
+        case 3:
+            words.emplace_back(r1 == r2 && rank_counts[r1] == 1 ? "set" : "trips");
+            break;
+        case 4:
+            words.emplace_back("straight");
+            break;
+        case 5:
+            words.emplace_back("flush");
+            break;
+        case 6:
+            words.emplace_back("full house");
+            break;
+        case 7:
+            words.emplace_back("quads");
+            break;
+        case 8:
+            words.emplace_back("straight flush");
+            break;
+        default:
+            break;
     }
     if (n <= 4) {
         const FlushDrawFlags draws = flush_draw_flags(cards, pocket, n == 3, flush);
@@ -311,8 +327,8 @@ std::vector<std::string> hand_words(quendal::Pocket pocket,
 }
 
 std::vector<std::string> made_hand_category(const quendal::Game& game,
-                                             const quendal::NodeState& node,
-                                             quendal::Pocket pocket) {
+                                            const quendal::NodeState& node,
+                                            quendal::Pocket pocket) {
     const std::vector<quendal::CardCode> board = node_board_cards(game, node);
     if (board.size() < 3 || board.size() > 5) {
         return {};

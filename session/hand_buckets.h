@@ -54,8 +54,7 @@ std::vector<std::string> hand_words(quendal::Pocket pocket,
 // The words sorted in byte order without duplicates, "air" when there are
 // none; empty for a board of other than three to five cards.
 std::vector<std::string> made_hand_category(const quendal::Game& game,
-                                             const quendal::NodeState& node,
-                                             quendal::Pocket pocket);
+                                            const quendal::NodeState& node, quendal::Pocket pocket);
 
 struct HandBucketRecord {
     std::string name;

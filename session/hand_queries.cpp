@@ -38,8 +38,7 @@ Result guarded(Body body) {
 }  // namespace
 
 HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
-                                              quendal::DiscountedCfr& solver,
-                                              std::uint64_t index) {
+                                              quendal::DiscountedCfr& solver, std::uint64_t index) {
     return guarded<HandStrategyResult>([&] {
         HandStrategyResult result;
         if (index >= game.nodes().size()) {
@@ -118,8 +117,7 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
         }
         const quendal::NodeState& node = game.nodes()[index];
         const std::size_t actions = node.actions.size();
-        if (node.type != quendal::kDecisionNode || actions == 0 ||
-            node.children.size() < actions) {
+        if (node.type != quendal::kDecisionNode || actions == 0 || node.children.size() < actions) {
             return result;
         }
         const quendal::CardContext& ctx = game.card_context();
@@ -147,8 +145,8 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
             solver.compute_node_values_with_reach(game, index, player, opp_reach);
         std::vector<std::vector<float>> child_values;
         for (std::size_t a = 0; a < actions; ++a) {
-            child_values.push_back(solver.compute_node_values_with_reach(
-                game, node.children[a], player, opp_reach));
+            child_values.push_back(
+                solver.compute_node_values_with_reach(game, node.children[a], player, opp_reach));
             if (child_values.back().size() != hands) {
                 return result;
             }
@@ -189,21 +187,17 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
             result.rows.push_back(std::move(row));
         }
         // Stable, so that equal EVs keep pocket order from call to call.
-        std::stable_sort(result.rows.begin(), result.rows.end(),
-                         [](const HandComboRecord& a, const HandComboRecord& b) {
-                             return a.ev > b.ev;
-                         });
+        std::stable_sort(
+            result.rows.begin(), result.rows.end(),
+            [](const HandComboRecord& a, const HandComboRecord& b) { return a.ev > b.ev; });
         result.ok = true;
         return result;
     });
 }
 
-PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
-                                                     quendal::DiscountedCfr& solver,
-                                                     const NodeParents& parents,
-                                                     std::uint64_t index, bool ip,
-                                                     std::string_view first,
-                                                     std::string_view second) {
+PocketActionEvsResult compute_node_pocket_action_evs(
+    quendal::Game& game, quendal::DiscountedCfr& solver, const NodeParents& parents,
+    std::uint64_t index, bool ip, std::string_view first, std::string_view second) {
     return guarded<PocketActionEvsResult>([&] {
         PocketActionEvsResult result;
         if (index >= game.nodes().size()) {
@@ -239,8 +233,8 @@ PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
         const double m = UnblockedWeight(ctx, opponent, opp_reach)(h);
         const double offset = ev_offset(game, node);
         for (std::size_t action = 0; action < actions; ++action) {
-            const std::vector<float> values = solver.compute_node_values_with_reach(
-                game, node.children[action], seat, opp_reach);
+            const std::vector<float> values =
+                solver.compute_node_values_with_reach(game, node.children[action], seat, opp_reach);
             if (values.size() != pockets.size()) {
                 return PocketActionEvsResult{};
             }

@@ -55,9 +55,8 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
 // not read as a card gives ok false.
 PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
                                                      quendal::DiscountedCfr& solver,
-                                                     const NodeParents& parents,
-                                                     std::uint64_t node, bool ip,
-                                                     std::string_view first,
+                                                     const NodeParents& parents, std::uint64_t node,
+                                                     bool ip, std::string_view first,
                                                      std::string_view second);
 
 // The seat's live hands at any node, in pocket order, with their range weights.

@@ -54,10 +54,10 @@ std::uint64_t node_dead_cards(const quendal::Game& game, const quendal::NodeStat
     return dead;
 }
 
-std::vector<float> seat_reach_along(const quendal::Game& game, quendal::DiscountedCfr& solver,
-                                    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path,
-                                    int seat, std::span<const float> initial,
-                                    std::uint64_t dead_cards) {
+std::vector<float> seat_reach_along(
+    const quendal::Game& game, quendal::DiscountedCfr& solver,
+    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
+    std::span<const float> initial, std::uint64_t dead_cards) {
     const quendal::PocketList& pockets = game.card_context().pockets[seat];
     std::vector<float> reach(pockets.size(), 0.0f);
     for (std::size_t j = 0; j < pockets.size(); ++j) {
@@ -102,8 +102,8 @@ double UnblockedWeight::operator()(std::size_t h) const {
     if (index != quendal::kNoPocket && index < weights_.size() && usable(weights_[index])) {
         same = weights_[index];
     }
-    const double m = total_ - card_[quendal::pocket_low(pocket)] -
-                     card_[quendal::pocket_high(pocket)] + same;
+    const double m =
+        total_ - card_[quendal::pocket_low(pocket)] - card_[quendal::pocket_high(pocket)] + same;
     return m > 0.0 && std::isfinite(m) ? m : 0.0;
 }
 

@@ -36,10 +36,10 @@ std::uint64_t node_dead_cards(const quendal::Game& game, const quendal::NodeStat
 // non-finite entries as 0), 0 for hands holding a dead card, multiplied at
 // each of the seat's decision nodes on the way by the probability of the
 // action taken (an ancestor whose strategy has another length is passed over).
-std::vector<float> seat_reach_along(const quendal::Game& game, quendal::DiscountedCfr& solver,
-                                    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path,
-                                    int seat, std::span<const float> initial,
-                                    std::uint64_t dead_cards);
+std::vector<float> seat_reach_along(
+    const quendal::Game& game, quendal::DiscountedCfr& solver,
+    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
+    std::span<const float> initial, std::uint64_t dead_cards);
 
 // Opponent weight that each of the other seat's hands does not block.
 class UnblockedWeight {

@@ -1,5 +1,6 @@
 // The session's per-hand node queries: the kept state is copied under the
 // lock, the work runs on the copies.
+#include "session/hand_distributions.h"
 #include "session/solve_session.h"
 
 namespace quendal_app {
@@ -43,9 +44,8 @@ PocketActionEvsResult SolveSession::node_pocket_action_evs(std::uint64_t node, b
     if (!state) {
         return {};
     }
-    return compute_node_pocket_action_evs(*state.game, *state.solver,
-                                          state.tables->parents(*state.game), node, ip, first,
-                                          second);
+    return compute_node_pocket_action_evs(
+        *state.game, *state.solver, state.tables->parents(*state.game), node, ip, first, second);
 }
 
 HandCombosResult SolveSession::node_seat_hand_combos(std::uint64_t node, bool ip) const {
@@ -55,6 +55,31 @@ HandCombosResult SolveSession::node_seat_hand_combos(std::uint64_t node, bool ip
         game = game_;
     }
     return game ? compute_node_seat_hand_combos(*game, node, ip) : HandCombosResult{};
+}
+
+ActionStatsResult SolveSession::node_action_stats(std::uint64_t node) const {
+    const SolvedState state = solved_state();
+    if (!state) {
+        return {};
+    }
+    try {
+        return compute_node_action_stats(*state.game, *state.solver, node);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+HandDistributionsResult SolveSession::node_hand_distributions(std::uint64_t node) const {
+    const SolvedState state = solved_state();
+    if (!state) {
+        return {};
+    }
+    try {
+        return compute_node_hand_distributions(*state.game, *state.solver,
+                                               state.tables->parents(*state.game), node);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 }  // namespace quendal_app

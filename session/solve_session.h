@@ -5,6 +5,7 @@
 
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "session/action_stats.h"
 #include "session/hand_buckets.h"
 #include "session/hand_queries.h"
 #include "session/solve_records.h"
@@ -73,6 +74,9 @@ public:
                                                  std::string_view second) const;
     // Needs only the kept game.
     HandCombosResult node_seat_hand_combos(std::uint64_t node, bool ip) const;
+    ActionStatsResult node_action_stats(std::uint64_t node) const;
+    // The most expensive query; safe to run on any thread beside the others.
+    HandDistributionsResult node_hand_distributions(std::uint64_t node) const;
 
 private:
     struct WorkerGate;

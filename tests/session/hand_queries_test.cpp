@@ -12,30 +12,7 @@
 namespace quendal_app {
 namespace {
 
-struct Solved {
-    SolveSession session;
-    SolveSession::SolvedState state;
-
-    explicit Solved(const SolveConfig& config) {
-        const auto reports = test::solve_and_wait(session, config);
-        EXPECT_EQ(reports.back().status, "Done");
-        state = session.solved_state();
-    }
-    const quendal::Game& game() const { return *state.game; }
-    const quendal::CardContext& ctx() const { return state.game->card_context(); }
-
-    // The first node matching the predicate, or the node count.
-    template <typename Pred>
-    std::size_t find(Pred pred) const {
-        const auto& nodes = game().nodes();
-        for (std::size_t i = 0; i < nodes.size(); ++i) {
-            if (pred(nodes[i])) {
-                return i;
-            }
-        }
-        return nodes.size();
-    }
-};
+using test::Solved;
 
 bool holds(quendal::Pocket p, quendal::CardCode c) {
     return quendal::pocket_low(p) == c || quendal::pocket_high(p) == c;
@@ -105,11 +82,11 @@ TEST(HandQueries, CombosAgreeWithTheEngineAtTheRoot) {
             EXPECT_GE(r.rows[i - 1].ev, row.ev);  // highest first
         }
         // At the root every weight is the range weight.
-        const quendal::Pocket p = quendal::make_pocket(quendal::parse_card(row.c1),
-                                                       quendal::parse_card(row.c2));
+        const quendal::Pocket p =
+            quendal::make_pocket(quendal::parse_card(row.c1), quendal::parse_card(row.c2));
         const auto& pockets = s.ctx().pockets[0];
-        const std::size_t h =
-            static_cast<std::size_t>(std::find(pockets.begin(), pockets.end(), p) - pockets.begin());
+        const std::size_t h = static_cast<std::size_t>(
+            std::find(pockets.begin(), pockets.end(), p) - pockets.begin());
         ASSERT_LT(h, pockets.size());
         EXPECT_DOUBLE_EQ(row.weight, weights[h]);
         EXPECT_FALSE(row.buckets.empty());

@@ -81,4 +81,22 @@ std::vector<SolveProgress> solve_and_wait(SolveSession& session, const SolveConf
     return log.reports();
 }
 
+Solved::Solved(const SolveConfig& config) {
+    const std::vector<SolveProgress> reports = solve_and_wait(session, config);
+    if (!reports.empty() && reports.back().status == "Done") {
+        state = session.solved_state();
+    }
+}
+
+void lock_root_to_first_action(SolveConfig& config, const std::vector<std::string>& classes) {
+    for (const std::string& hand : classes) {
+        SolveNodeLock lock;
+        lock.node_index = 0;
+        lock.hand = hand;
+        lock.action_index = 0;
+        lock.action_prob = 1.0f;
+        config.node_locks.push_back(lock);
+    }
+}
+
 }  // namespace quendal_app::test

@@ -30,4 +30,29 @@ private:
 // Starts the solve, waits until the session is idle and returns the reports.
 std::vector<SolveProgress> solve_and_wait(SolveSession& session, const SolveConfig& config);
 
+// A session holding one finished solve, with handy views of it.
+struct Solved {
+    SolveSession session;
+    SolveSession::SolvedState state;
+
+    explicit Solved(const SolveConfig& config);
+    const quendal::Game& game() const { return *state.game; }
+    const quendal::CardContext& ctx() const { return state.game->card_context(); }
+
+    // The first node matching the predicate, or the node count.
+    template <typename Pred>
+    std::size_t find(Pred pred) const {
+        const auto& nodes = game().nodes();
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (pred(nodes[i])) {
+                return i;
+            }
+        }
+        return nodes.size();
+    }
+};
+
+// Locks every class of OOP's range at the root to its first action.
+void lock_root_to_first_action(SolveConfig& config, const std::vector<std::string>& classes);
+
 }  // namespace quendal_app::test

@@ -1,0 +1,160 @@
+#include "session/action_stats.h"
+
+#include "session/action_labels.h"
+#include "session/equity_sampling.h"
+#include "session/node_reach.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace quendal_app {
+
+namespace {
+
+// Exact equity on a complete board from the runout's stored strengths.
+double river_equity(const quendal::CardContext& ctx, const quendal::NodeState& node, int player,
+                    const std::vector<double>& hero, const std::vector<float>& villain) {
+    const quendal::RunoutRecord& record = ctx.runout_record(node.turn, node.river);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (record.seats[0].size() <= 2 || record.seats[1].size() <= 2) {
+        return nan;
+    }
+    std::array<std::vector<std::uint32_t>, 2> strength;
+    for (int seat = 0; seat < 2; ++seat) {
+        strength[seat].assign(ctx.pockets[seat].size(), 0);
+        for (const quendal::StrengthEntry& e : record.seats[seat]) {
+            if (e.pocket < strength[seat].size()) {
+                strength[seat][e.pocket] = e.key;
+            }
+        }
+    }
+    const int opponent = 1 - player;
+    double total = 0.0, wins = 0.0, ties = 0.0;
+    for (std::size_t h = 0; h < hero.size(); ++h) {
+        const std::uint32_t mine = strength[player][h];
+        if (!(hero[h] > 0.0) || mine == 0) {
+            continue;
+        }
+        const std::uint64_t mask = quendal::pocket_mask(ctx.pockets[player][h]);
+        for (std::size_t j = 0; j < villain.size(); ++j) {
+            const std::uint32_t theirs = strength[opponent][j];
+            if (!(villain[j] > 0.0f) || theirs == 0 ||
+                (quendal::pocket_mask(ctx.pockets[opponent][j]) & mask) != 0) {
+                continue;
+            }
+            const double t = hero[h] * villain[j];
+            total += t;
+            wins += mine > theirs ? t : 0.0;
+            ties += mine == theirs ? t : 0.0;
+        }
+    }
+    return total > 0.0 ? (ties * 0.5 + wins) / total : nan;
+}
+
+}  // namespace
+
+ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                            std::uint64_t index) {
+    ActionStatsResult result;
+    if (index >= game.nodes().size()) {
+        return result;
+    }
+    const quendal::NodeState& node = game.nodes()[index];
+    const std::size_t actions = node.actions.size();
+    if (node.type != quendal::kDecisionNode || actions == 0 || node.children.size() < actions) {
+        return result;
+    }
+    const quendal::CardContext& ctx = game.card_context();
+    const int player = node.player;
+    const int opponent = 1 - player;
+    const std::size_t hands = ctx.pockets[player].size();
+    const std::vector<float> strategy = solver.average_strategy_flat(index);
+    if (hands == 0 || strategy.size() != actions * hands ||
+        ctx.pocket_weights[player].size() != hands) {
+        return result;
+    }
+    // Range weights, with the hands that hold a card dealt on the way at 0.
+    const std::uint64_t dealt = node_dead_cards(game, node);
+    const auto live_weights = [&](int seat) {
+        std::vector<float> w = ctx.pocket_weights[seat];
+        for (std::size_t j = 0; j < w.size() && j < ctx.pockets[seat].size(); ++j) {
+            if ((quendal::pocket_mask(ctx.pockets[seat][j]) & dealt) != 0) {
+                w[j] = 0.0f;
+            }
+        }
+        return w;
+    };
+    const std::vector<float> own = live_weights(player);
+    const std::vector<float> villain = live_weights(opponent);
+
+    const std::vector<float> mean = solver.average_strategy(index);
+    std::vector<std::vector<float>> child_values;
+    for (std::size_t a = 0; a < actions; ++a) {
+        result.frequency.push_back(a < mean.size() ? mean[a] : 0.0f);
+        child_values.push_back(
+            solver.compute_node_values_with_reach(game, node.children[a], player, villain));
+        if (child_values.back().size() != hands) {
+            return ActionStatsResult{};
+        }
+    }
+    const std::int32_t pot = node.pot >= 1 ? node.pot : game.config().starting_pot;
+    const UnblockedWeight unblocked(ctx, opponent, villain);
+    const double normaliser = ctx.matchup_normaliser;
+    const double offset = ev_offset(game, node);
+    for (std::size_t a = 0; a < actions; ++a) {
+        result.labels.push_back(action_display_label(node.actions[a], pot));
+        result.codes.push_back(action_code(node.actions[a], pot));
+        double combos = 0.0, ev_sum = 0.0;
+        for (std::size_t h = 0; h < hands; ++h) {
+            const float p = strategy[a * hands + h];
+            if (!(own[h] > 0.0f) || !(p > 0.0f)) {
+                continue;
+            }
+            const double k = static_cast<double>(p) * own[h];
+            combos += k;
+            double x = child_values[a][h];
+            const double m = unblocked(h);
+            if (normaliser > 0.0 && m > 0.0) {
+                x *= normaliser / m;
+            }
+            if (std::isfinite(x)) {
+                ev_sum += k * x;
+            }
+        }
+        result.combos.push_back(combos);
+        double ev = combos > 0.0 ? ev_sum / combos : 0.0;
+        if (std::isfinite(offset) && offset > 0.0 && std::isfinite(ev)) {
+            ev += offset;
+        }
+        result.ev.push_back(ev);
+    }
+
+    std::mt19937 generator(static_cast<std::uint32_t>(index) ^ 0xC0FFEEu);
+    const std::uint32_t samples = node.turn != quendal::kNoCard ? 4000 : 6000;
+    std::vector<quendal::CardCode> flop(ctx.board_cards.begin(),
+                                        ctx.board_cards.begin() +
+                                            static_cast<std::ptrdiff_t>(
+                                                std::min<std::size_t>(3, ctx.board_cards.size())));
+    for (std::size_t a = 0; a < actions; ++a) {
+        std::vector<double> hero(hands, 0.0);
+        for (std::size_t h = 0; h < hands; ++h) {
+            const double q = static_cast<double>(own[h]) * strategy[a * hands + h];
+            hero[h] = own[h] > 0.0f && strategy[a * hands + h] > 0.0f && std::isfinite(q) ? q : 0.0;
+        }
+        double e = 0.0;
+        if (node.turn == quendal::kNoCard || node.river == quendal::kNoCard) {
+            e = sample_equity_vs_range(generator, flop, node.turn, node.river, ctx.pockets[player],
+                                       ctx.pockets[opponent], hero, villain, samples);
+        } else {
+            e = river_equity(ctx, node, player, hero, villain);
+        }
+        result.equity.push_back(std::isfinite(e) ? std::clamp(e, 0.0, 1.0)
+                                                 : std::numeric_limits<double>::quiet_NaN());
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace quendal_app
