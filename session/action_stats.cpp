@@ -133,10 +133,10 @@ ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::Discou
 
     std::mt19937 generator(static_cast<std::uint32_t>(index) ^ 0xC0FFEEu);
     const std::uint32_t samples = node.turn != quendal::kNoCard ? 4000 : 6000;
-    std::vector<quendal::CardCode> flop(ctx.board_cards.begin(),
-                                        ctx.board_cards.begin() +
-                                            static_cast<std::ptrdiff_t>(
-                                                std::min<std::size_t>(3, ctx.board_cards.size())));
+    std::vector<quendal::CardCode> flop(
+        ctx.board_cards.begin(),
+        ctx.board_cards.begin() +
+            static_cast<std::ptrdiff_t>(std::min<std::size_t>(3, ctx.board_cards.size())));
     for (std::size_t a = 0; a < actions; ++a) {
         std::vector<double> hero(hands, 0.0);
         for (std::size_t h = 0; h < hands; ++h) {

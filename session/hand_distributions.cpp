@@ -163,9 +163,9 @@ std::vector<double> sample_hand_equities(const std::vector<quendal::CardCode>& f
     std::vector<double> equity(own.size(), std::numeric_limits<double>::quiet_NaN());
     for (std::size_t k = 0; k < active.size(); ++k) {
         if (counts[k].samples > 0) {
-            const double e = (static_cast<double>(counts[k].wins) +
-                              0.5 * static_cast<double>(counts[k].ties)) /
-                             static_cast<double>(counts[k].samples);
+            const double e =
+                (static_cast<double>(counts[k].wins) + 0.5 * static_cast<double>(counts[k].ties)) /
+                static_cast<double>(counts[k].samples);
             equity[active[k]] = std::clamp(e, 0.0, 1.0);
         }
     }
@@ -209,9 +209,9 @@ HandDistributionsResult compute_node_hand_distributions(quendal::Game& game,
     std::array<std::vector<double>, 2> equity;
     const std::uint32_t seeds[2] = {kOopSeed, kIpSeed};
     for (int seat = 0; seat < 2; ++seat) {
-        equity[seat] = sample_hand_equities(flop, node, index, samples, ctx.pockets[seat],
-                                            reach[seat], ctx.pockets[1 - seat], reach[1 - seat],
-                                            seeds[seat]);
+        equity[seat] =
+            sample_hand_equities(flop, node, index, samples, ctx.pockets[seat], reach[seat],
+                                 ctx.pockets[1 - seat], reach[1 - seat], seeds[seat]);
         if (equity[seat].empty()) {
             return {};
         }
@@ -221,8 +221,8 @@ HandDistributionsResult compute_node_hand_distributions(quendal::Game& game,
         auto& hands = seat == 0 ? result.oop_hands : result.ip_hands;
         auto& evs = seat == 0 ? result.oop_ev : result.ip_ev;
         auto& equities = seat == 0 ? result.oop_equity : result.ip_equity;
-        const std::size_t n = std::min({ctx.pockets[seat].size(), reach[seat].size(),
-                                        ev[seat].size(), equity[seat].size()});
+        const std::size_t n = std::min(
+            {ctx.pockets[seat].size(), reach[seat].size(), ev[seat].size(), equity[seat].size()});
         for (std::size_t h = 0; h < n; ++h) {
             if (!usable(reach[seat][h])) {
                 continue;

@@ -14,14 +14,14 @@ namespace {
 
 using test::Solved;
 
-const std::vector<std::string> kRiverOopClasses = {"AA",  "KK",  "QQ",  "77",  "44",
-                                                   "AKs", "AKo", "KQs", "KQo", "QJs",
-                                                   "JTs", "T9s", "65s"};
+const std::vector<std::string> kRiverOopClasses = {"AA",  "KK",  "QQ",  "77",  "44",  "AKs", "AKo",
+                                                   "KQs", "KQo", "QJs", "JTs", "T9s", "65s"};
 
 void expect_equal_records(const ActionStatsResult& a, const ActionStatsResult& b) {
     ASSERT_EQ(a.equity.size(), b.equity.size());
     for (std::size_t i = 0; i < a.equity.size(); ++i) {
-        EXPECT_TRUE(a.equity[i] == b.equity[i] || (std::isnan(a.equity[i]) && std::isnan(b.equity[i])));
+        EXPECT_TRUE(a.equity[i] == b.equity[i] ||
+                    (std::isnan(a.equity[i]) && std::isnan(b.equity[i])));
         EXPECT_EQ(a.ev[i], b.ev[i]);
         EXPECT_EQ(a.combos[i], b.combos[i]);
     }
@@ -111,7 +111,8 @@ TEST(ActionStats, FlopEquityAgreesWithExactEnumeration) {
                 double runouts = 0.0, score = 0.0;
                 for (int t = 0; t < 52; ++t) {
                     for (int u = t + 1; u < 52; ++u) {
-                        const std::uint64_t both = (std::uint64_t{1} << t) | (std::uint64_t{1} << u);
+                        const std::uint64_t both =
+                            (std::uint64_t{1} << t) | (std::uint64_t{1} << u);
                         std::uint64_t dead = hero_mask | villain_mask;
                         for (const auto c : flop) {
                             dead |= std::uint64_t{1} << c;

@@ -58,8 +58,8 @@ TEST(EquitySampling, RangeEquityEdgeCases) {
     const quendal::PocketList kings = {quendal::make_pocket(card("Ks"), card("Kd"))};
     std::mt19937 generator(1);
     // Set of aces against kings on this flop: the kings need runner-runner.
-    const double e = sample_equity_vs_range(generator, flop, 255, 255, aces, kings, {1.0}, {1.0f},
-                                            4000);
+    const double e =
+        sample_equity_vs_range(generator, flop, 255, 255, aces, kings, {1.0}, {1.0f}, 4000);
     EXPECT_GT(e, 0.97);
     EXPECT_LE(e, 1.0);
     EXPECT_TRUE(std::isnan(
@@ -73,8 +73,8 @@ TEST(EquitySampling, RangeEquityEdgeCases) {
     EXPECT_TRUE(std::isnan(
         sample_equity_vs_range(generator, flop, 255, 255, aces, blockers, {1.0}, {1.0f}, 200)));
     // A hero hand holding the dealt turn card is never counted.
-    const double turned = sample_equity_vs_range(generator, flop, card("Ks"), 255, kings, aces,
-                                                 {1.0}, {1.0f}, 200);
+    const double turned =
+        sample_equity_vs_range(generator, flop, card("Ks"), 255, kings, aces, {1.0}, {1.0f}, 200);
     EXPECT_TRUE(std::isnan(turned));
 }
 

@@ -1,0 +1,209 @@
+#include "app/app_controller.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QThread>
+
+#include <algorithm>
+#include <limits>
+#include <thread>
+
+namespace quendal_app {
+
+namespace {
+
+const QString kUnknown = QString(QChar(0x2014));
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("AppController", text);
+}
+
+int thread_count_from(int processors) {
+    if (processors > 0) {
+        return processors;
+    }
+    int fallback = QThread::idealThreadCount();
+    if (fallback < 1) {
+        fallback = static_cast<int>(std::thread::hardware_concurrency());
+    }
+    return fallback < 2 ? 1 : fallback;
+}
+
+}  // namespace
+
+AppController::AppController(QObject* parent) : AppController(ControllerEnvironment{}, parent) {}
+
+AppController::AppController(ControllerEnvironment environment, QObject* parent)
+    : QObject(parent),
+      environment_(std::move(environment)),
+      systemMemoryText_(kUnknown),
+      systemAvailableMemoryText_(kUnknown),
+      solveRequiredMemoryText_(kUnknown) {
+    developerMode_ = developerModeFromEnvironment();
+    qInfo().noquote() << "[devtools] compiled_in=1"
+                      << "QUENDAL_DEV_MODE=" << qEnvironmentVariable("QUENDAL_DEV_MODE")
+                      << "KANDREWIT_DEV_MODE=" << qEnvironmentVariable("KANDREWIT_DEV_MODE")
+                      << "ORBECK_DEV_MODE=" << qEnvironmentVariable("ORBECK_DEV_MODE")
+                      << "developerMode=" << (developerMode_ ? "true" : "false");
+
+    systemThreadCount_ = thread_count_from(environment_.processors ? environment_.processors() : 0);
+    const std::optional<PhysicalMemory> memory =
+        environment_.memory ? environment_.memory() : std::nullopt;
+    systemMemoryBytes_ = memory ? memory->total_bytes : 0;
+    systemAvailableMemoryBytes_ = memory ? memory->available_bytes : 0;
+    systemMemoryText_ = formatGigabytes(systemMemoryBytes_);
+    systemAvailableMemoryText_ = formatGigabytes(systemAvailableMemoryBytes_);
+    refreshAvailableMemory();
+
+    memoryTimer_.setInterval(2000);
+    memoryTimer_.setSingleShot(false);
+    connect(&memoryTimer_, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
+    memoryTimer_.start();
+    setStatusText(translated("Ready"));
+}
+
+AppController::~AppController() = default;
+
+QString AppController::appDir() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString AppController::formatGigabytes(std::uint64_t bytes) {
+    if (bytes == 0) {
+        return kUnknown;
+    }
+    const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
+    return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
+}
+
+bool AppController::envFlag(const char* name, bool& present) {
+    const QByteArray raw = qgetenv(name);
+    present = !raw.isEmpty();
+    if (!present) {
+        return false;
+    }
+    const QByteArray value = raw.trimmed().toLower();
+    return value == "1" || value == "true" || value == "yes" || value == "on";
+}
+
+bool AppController::developerModeFromEnvironment() {
+    for (const char* name : {"QUENDAL_DEV_MODE", "KANDREWIT_DEV_MODE", "ORBECK_DEV_MODE"}) {
+        bool present = false;
+        const bool on = envFlag(name, present);
+        if (present) {
+            return on;
+        }
+    }
+    return false;
+}
+
+QString AppController::effectiveAvailableMemoryText() const {
+    return formatGigabytes(effectiveAvailableMemoryBytes());
+}
+
+qulonglong AppController::effectiveAvailableMemoryBytes() const {
+    const std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t sum =
+        systemAvailableMemoryBytes_ > max - resultsReclaimableMemoryBytes_
+            ? max
+            : systemAvailableMemoryBytes_ + resultsReclaimableMemoryBytes_;
+    return systemMemoryBytes_ != 0 ? std::min(sum, systemMemoryBytes_) : sum;
+}
+
+void AppController::refreshAvailableMemory() {
+    const std::optional<PhysicalMemory> memory =
+        environment_.memory ? environment_.memory() : std::nullopt;
+    const std::uint64_t available = memory ? memory->available_bytes : 0;
+    const QString text = formatGigabytes(available);
+    if (available == systemAvailableMemoryBytes_ && text == systemAvailableMemoryText_) {
+        return;
+    }
+    systemAvailableMemoryBytes_ = available;
+    systemAvailableMemoryText_ = text;
+    emit systemMemoryChanged();
+}
+
+void AppController::setStatusText(const QString& text) {
+    if (text == statusText_) {
+        return;
+    }
+    statusText_ = text;
+    emit statusTextChanged();
+}
+
+QDate AppController::today() const {
+    return environment_.now ? environment_.now().date() : QDate::currentDate();
+}
+
+// Members whose behaviour arrives with later parts of the controller answer
+// with their "nothing" value until then.
+
+void AppController::startSolve() {}
+void AppController::startSolveWithConfig(const QVariantMap&) {}
+void AppController::reSolveWithNodeLocks() {}
+void AppController::cancelSolve() {}
+void AppController::clearResults() {}
+void AppController::requestSolveMemoryEstimate(const QVariantMap&) {}
+
+bool AppController::saveProject(const QUrl&, const QVariantMap&) const {
+    return false;
+}
+
+QVariantMap AppController::loadProject(const QUrl&) {
+    return {};
+}
+
+void AppController::setNodeLock(int, const QString&, int, double) {}
+void AppController::setNodeLockProbs(int, const QString&, const QVariantList&) {}
+void AppController::clearNodeLocks(int) {}
+
+QVariantList AppController::nodeLocks(int) const {
+    return {};
+}
+
+int AppController::treeNodeCount() const {
+    return 0;
+}
+
+QVariantMap AppController::nodeMeta(int) const {
+    return {};
+}
+
+QVariantList AppController::nodeActions(int) const {
+    return {};
+}
+
+QVariantList AppController::nodeActionStats(int) const {
+    return {};
+}
+
+QVariantList AppController::nodePocketActionEvs(int, const QString&, const QString&,
+                                                const QString&) const {
+    return {};
+}
+
+QVariantMap AppController::nodeHandStrategy(int) const {
+    return {};
+}
+
+QVariantMap AppController::nodeHandStrategyReach169(int, const QString&) const {
+    return {};
+}
+
+QVariantList AppController::nodeHandCombos(int) const {
+    return {};
+}
+
+QVariantList AppController::nodeSeatHandCombos(int, const QString&) const {
+    return {};
+}
+
+QVariantList AppController::nodeHandBuckets(int) const {
+    return {};
+}
+
+QVariantMap AppController::nodeHandDistributions169(int) {
+    return {};
+}
+
+}  // namespace quendal_app

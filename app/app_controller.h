@@ -1,0 +1,198 @@
+// The one object through which the interface reaches the engine: solve
+// control and results, node queries, node locks, project files, text files,
+// statistics and the machine's figures. Everything runs on the GUI thread;
+// long work runs elsewhere and is handed back by queued calls.
+#pragma once
+
+#include "app/system_figures.h"
+#include "session/solve_session.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+namespace quendal_app {
+
+class AppController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString appDir READ appDir CONSTANT)
+    Q_PROPERTY(bool useTbb READ useTbb CONSTANT)
+    Q_PROPERTY(int systemThreadCount READ systemThreadCount CONSTANT)
+    Q_PROPERTY(QString systemMemoryText READ systemMemoryText CONSTANT)
+    Q_PROPERTY(QString systemAvailableMemoryText READ systemAvailableMemoryText NOTIFY
+                   systemMemoryChanged)
+    Q_PROPERTY(qulonglong systemMemoryBytes READ systemMemoryBytes CONSTANT)
+    Q_PROPERTY(qulonglong systemAvailableMemoryBytes READ systemAvailableMemoryBytes NOTIFY
+                   systemMemoryChanged)
+    Q_PROPERTY(QString effectiveAvailableMemoryText READ effectiveAvailableMemoryText NOTIFY
+                   systemMemoryChanged)
+    Q_PROPERTY(qulonglong effectiveAvailableMemoryBytes READ effectiveAvailableMemoryBytes NOTIFY
+                   systemMemoryChanged)
+    Q_PROPERTY(QString solveRequiredMemoryText READ solveRequiredMemoryText NOTIFY
+                   solveRequiredMemoryChanged)
+    Q_PROPERTY(qulonglong solveRequiredMemoryBytes READ solveRequiredMemoryBytes NOTIFY
+                   solveRequiredMemoryChanged)
+    Q_PROPERTY(bool running READ running NOTIFY runningChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+    Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
+    Q_PROPERTY(double resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
+    Q_PROPERTY(int resultIterations READ resultIterations NOTIFY resultsChanged)
+    Q_PROPERTY(double resultExploitability READ resultExploitability NOTIFY resultsChanged)
+    Q_PROPERTY(double resultEvOop READ resultEvOop NOTIFY resultsChanged)
+    Q_PROPERTY(double resultEvIp READ resultEvIp NOTIFY resultsChanged)
+    Q_PROPERTY(QVariantList rootActions READ rootActions NOTIFY resultsChanged)
+    Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ resultsReclaimableMemoryBytes NOTIFY
+                   resultsChanged)
+    Q_PROPERTY(bool developerMode READ developerMode CONSTANT)
+
+public:
+    explicit AppController(QObject* parent = nullptr);
+    AppController(ControllerEnvironment environment, QObject* parent = nullptr);
+    ~AppController() override;
+
+    QString appDir() const;
+    bool useTbb() const { return false; }
+    int systemThreadCount() const { return systemThreadCount_; }
+    QString systemMemoryText() const { return systemMemoryText_; }
+    QString systemAvailableMemoryText() const { return systemAvailableMemoryText_; }
+    qulonglong systemMemoryBytes() const { return systemMemoryBytes_; }
+    qulonglong systemAvailableMemoryBytes() const { return systemAvailableMemoryBytes_; }
+    QString effectiveAvailableMemoryText() const;
+    qulonglong effectiveAvailableMemoryBytes() const;
+    QString solveRequiredMemoryText() const { return solveRequiredMemoryText_; }
+    qulonglong solveRequiredMemoryBytes() const { return solveRequiredMemoryBytes_; }
+    bool running() const { return running_; }
+    double progress() const { return progress_; }
+    QString statusText() const { return statusText_; }
+    QString resultsSummary() const { return resultsSummary_; }
+    double resultStartingPot() const { return resultStartingPot_; }
+    int resultIterations() const { return resultIterations_; }
+    double resultExploitability() const { return resultExploitability_; }
+    double resultEvOop() const { return resultEvOop_; }
+    double resultEvIp() const { return resultEvIp_; }
+    QVariantList rootActions() const { return rootActions_; }
+    qulonglong resultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes_; }
+    bool developerMode() const { return developerMode_; }
+
+    // Solve control.
+    Q_INVOKABLE void startSolve();
+    Q_INVOKABLE void startSolveWithConfig(const QVariantMap& cfg);
+    Q_INVOKABLE void reSolveWithNodeLocks();
+    Q_INVOKABLE void cancelSolve();
+    Q_INVOKABLE void clearResults();
+    Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+
+    // Statistics.
+    Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
+    Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
+    Q_INVOKABLE int solvesToday() const;
+    Q_INVOKABLE QString firstSolveDateIso() const;
+    Q_INVOKABLE QVariantList solveHistoryDaily() const;
+    Q_INVOKABLE void recordPlayVsSolutionHand(bool isMistake, double evLoss);
+    Q_INVOKABLE QVariantMap playVsSolutionStats() const;
+    Q_INVOKABLE void clearPlayVsSolutionStats();
+
+    // Files, resources and notices.
+    Q_INVOKABLE void openLicensesFolder() const;
+    Q_INVOKABLE void openThirdPartyNotices() const;
+    Q_INVOKABLE QString readTextResource(const QString& path) const;
+    Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
+    Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
+    Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
+    Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
+
+    // Node locks.
+    Q_INVOKABLE void setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex,
+                                 double actionProb);
+    Q_INVOKABLE void setNodeLockProbs(int nodeIndex, const QString& handLabel169,
+                                      const QVariantList& actionProbs);
+    Q_INVOKABLE void clearNodeLocks(int nodeIndex);
+    Q_INVOKABLE QVariantList nodeLocks(int nodeIndex) const;
+
+    // Results and node queries.
+    Q_INVOKABLE int treeNodeCount() const;
+    Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
+    Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
+    Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex) const;
+    Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, const QString& player,
+                                                 const QString& c1, const QString& c2) const;
+    Q_INVOKABLE QVariantMap showdownWinner(const QString& boardText, const QString& oopText,
+                                           const QString& ipText) const;
+    Q_INVOKABLE QVariantMap nodeHandStrategy(int nodeIndex) const;
+    Q_INVOKABLE QVariantMap nodeHandStrategyReach169(int nodeIndex,
+                                                     const QString& bucketName) const;
+    Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
+    Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
+    Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
+    Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
+
+    // "—" for 0, else "%1 GB": one decimal below 10, none from 10 up.
+    static QString formatGigabytes(std::uint64_t bytes);
+    // The variable trimmed and lower-cased is "1", "true", "yes" or "on";
+    // `present` tells whether it is set to a non-empty value.
+    static bool envFlag(const char* name, bool& present);
+    // The developer-mode variables in order; the first one present decides.
+    static bool developerModeFromEnvironment();
+
+    // Adds one finished solve to today's activity.
+    void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
+
+signals:
+    void runningChanged();
+    void progressChanged();
+    void statusTextChanged();
+    void resultsChanged();
+    void handDistributions169Ready(int nodeIndex);
+    void solveStatsChanged();
+    void playVsSolutionStatsChanged();
+    void systemMemoryChanged();
+    void solveRequiredMemoryChanged();
+
+public slots:
+    void refreshAvailableMemory();
+
+private:
+    void setStatusText(const QString& text);
+    QDate today() const;
+    QVariantList activityGrid(int span) const;
+
+    ControllerEnvironment environment_;
+    bool running_ = false;
+    double progress_ = 0.0;
+    QString statusText_;
+    QString resultsSummary_;
+    double resultStartingPot_ = 0.0;
+    int resultIterations_ = 0;
+    double resultExploitability_ = 0.0;
+    double resultEvOop_ = 0.0;
+    double resultEvIp_ = 0.0;
+    QVariantList rootActions_;
+    QVariantMap lastSolveConfig_;
+    SolveSession session_;
+    int systemThreadCount_ = 1;
+    QString systemMemoryText_;
+    QString systemAvailableMemoryText_;
+    std::uint64_t systemMemoryBytes_ = 0;
+    std::uint64_t systemAvailableMemoryBytes_ = 0;
+    QTimer memoryTimer_;
+    QString solveRequiredMemoryText_;
+    std::uint64_t solveRequiredMemoryBytes_ = 0;
+    std::uint64_t resultsReclaimableMemoryBytes_ = 0;
+    std::uint64_t runningSolveEstimate_ = 0;
+    std::atomic<std::uint64_t> estimateGeneration_{0};
+    std::optional<std::chrono::steady_clock::time_point> solveStartTime_;
+    mutable QString firstSolveDate_;
+    bool developerMode_ = false;
+};
+
+}  // namespace quendal_app

@@ -1,0 +1,125 @@
+// Whole text files chosen by the user, text resources of the program, and
+// the open-source notices beside the executable.
+#include "app/app_controller.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quendal_app {
+
+namespace {
+
+constexpr qint64 kTextFileLimit = 2097152;  // 2 MiB
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("AppController", text);
+}
+
+void openBesideExecutable(const QString& relative) {
+    const QString path = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace
+
+QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
+    QVariantMap result{{"ok", false}, {"error", QString()}, {"text", QString()}};
+    const auto fail = [&](const QString& message) {
+        result["error"] = message;
+        return result;
+    };
+    if (!fileUrl.isValid()) {
+        return fail("Invalid file URL.");
+    }
+    if (!fileUrl.isLocalFile()) {
+        return fail("Only local files are supported.");
+    }
+    const QString path = fileUrl.toLocalFile();
+    if (path.trimmed().isEmpty()) {
+        return fail("Empty file path.");
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return fail("File does not exist.");
+    }
+    // A pipe or a device could block the reader or never end: regular files only.
+    if (!info.isFile()) {
+        return fail("Failed to open file: Not a regular file");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return fail(QStringLiteral("Failed to open file: %1").arg(file.errorString()));
+    }
+    if (file.size() > kTextFileLimit) {
+        return fail(QStringLiteral("File is too large (%1 bytes).").arg(file.size()));
+    }
+    // Never more than the limit and one byte, even if the file grows meanwhile.
+    const QByteArray bytes = file.read(kTextFileLimit + 1);
+    if (bytes.size() > kTextFileLimit) {
+        return fail(QStringLiteral("File is too large (%1 bytes).")
+                        .arg(std::max<qint64>(file.size(), bytes.size())));
+    }
+    result["text"] = QString::fromUtf8(bytes);
+    result["ok"] = true;
+    return result;
+}
+
+QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text) const {
+    QVariantMap result{{"ok", false}, {"error", QString()}};
+    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+        result["error"] = translated("Invalid/non-local file URL");
+        return result;
+    }
+    const QString path = fileUrl.toLocalFile();
+    if (path.isEmpty()) {
+        result["error"] = translated("Empty file path");
+        return result;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        result["error"] = translated("Failed to open file: %1").arg(file.errorString());
+        return result;
+    }
+    file.write(text.toUtf8());
+    if (!file.commit()) {
+        result["error"] = translated("Failed to save file: %1").arg(file.errorString());
+        return result;
+    }
+    result["ok"] = true;
+    return result;
+}
+
+QString AppController::readTextResource(const QString& path) const {
+    QString resource = path.trimmed();
+    if (resource.startsWith(QLatin1String("qrc:/"))) {
+        resource = QStringLiteral(":/") + resource.mid(5);
+    } else if (resource.startsWith(QLatin1Char('/'))) {
+        resource.prepend(QLatin1Char(':'));
+    }
+    if (!resource.startsWith(QLatin1String(":/"))) {
+        qWarning().noquote() << "readTextResource: not a Qt resource path:" << path;
+        return {};
+    }
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "readTextResource: failed to open:" << resource;
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return QString::fromUtf8(bytes);
+}
+
+void AppController::openLicensesFolder() const {
+    openBesideExecutable(QStringLiteral("licenses"));
+}
+
+void AppController::openThirdPartyNotices() const {
+    openBesideExecutable(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
+}
+
+}  // namespace quendal_app
