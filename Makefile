@@ -1,6 +1,7 @@
 # make test: install what is missing, build, run every test (normal build,
-# then the engine under AddressSanitizer + UndefinedBehaviorSanitizer with the
-# portable kernels, and under ThreadSanitizer).
+# then the engine, the session and the app layer under AddressSanitizer +
+# UndefinedBehaviorSanitizer with the portable kernels, and the engine and the
+# session under ThreadSanitizer).
 
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
@@ -29,11 +30,10 @@ test-normal:
 
 test-asan:
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DTESSAVAL_SANITIZE=address,undefined -DTESSAVAL_ENGINE_ONLY=ON \
-		-DTESSAVAL_AVX2=OFF
+		-DTESSAVAL_SANITIZE=address,undefined -DTESSAVAL_ENGINE_ONLY=OFF -DTESSAVAL_AVX2=OFF
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -L "core|session"
+		ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -L "core|session|app"
 
 test-tsan:
 	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QThread>
-
 #include <algorithm>
 #include <limits>
 #include <thread>
@@ -39,6 +38,17 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
       systemMemoryText_(kUnknown),
       systemAvailableMemoryText_(kUnknown),
       solveRequiredMemoryText_(kUnknown) {
+    gate_ = std::make_shared<DeliveryGate>(this);
+    estimator_ = std::make_unique<MemoryEstimator>(
+        gate_,
+        [this](std::uint64_t generation, std::uint64_t bytes) {
+            deliverSolveMemoryEstimate(generation, bytes);
+        },
+        [](const SolveConfig& config) -> std::uint64_t {
+            const std::optional<SolveMemoryEstimate> e =
+                SolveSession::estimate_solve_memory(config, nullptr);
+            return e ? e->total_bytes : 0;
+        });
     developerMode_ = developerModeFromEnvironment();
     qInfo().noquote() << "[devtools] compiled_in=1"
                       << "QUENDAL_DEV_MODE=" << qEnvironmentVariable("QUENDAL_DEV_MODE")
@@ -62,7 +72,14 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
     setStatusText(translated("Ready"));
 }
 
-AppController::~AppController() = default;
+AppController::~AppController() {
+    // Nothing reaches this object from other threads from here on; then the
+    // solve and the estimate stop before the members they use die.
+    gate_->close();
+    estimator_.reset();
+    session_.cancel();
+    session_.wait_until_idle();
+}
 
 QString AppController::appDir() const {
     return QCoreApplication::applicationDirPath();
@@ -103,10 +120,9 @@ QString AppController::effectiveAvailableMemoryText() const {
 
 qulonglong AppController::effectiveAvailableMemoryBytes() const {
     const std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
-    const std::uint64_t sum =
-        systemAvailableMemoryBytes_ > max - resultsReclaimableMemoryBytes_
-            ? max
-            : systemAvailableMemoryBytes_ + resultsReclaimableMemoryBytes_;
+    const std::uint64_t sum = systemAvailableMemoryBytes_ > max - resultsReclaimableMemoryBytes_
+                                  ? max
+                                  : systemAvailableMemoryBytes_ + resultsReclaimableMemoryBytes_;
     return systemMemoryBytes_ != 0 ? std::min(sum, systemMemoryBytes_) : sum;
 }
 
@@ -138,13 +154,6 @@ QDate AppController::today() const {
 // Members whose behaviour arrives with later parts of the controller answer
 // with their "nothing" value until then.
 
-void AppController::startSolve() {}
-void AppController::startSolveWithConfig(const QVariantMap&) {}
-void AppController::reSolveWithNodeLocks() {}
-void AppController::cancelSolve() {}
-void AppController::clearResults() {}
-void AppController::requestSolveMemoryEstimate(const QVariantMap&) {}
-
 bool AppController::saveProject(const QUrl&, const QVariantMap&) const {
     return false;
 }
@@ -162,15 +171,21 @@ QVariantList AppController::nodeLocks(int) const {
 }
 
 int AppController::treeNodeCount() const {
-    return 0;
+    return nodeRecords_ ? static_cast<int>(nodeRecords_->size()) : 0;
 }
 
-QVariantMap AppController::nodeMeta(int) const {
-    return {};
+QVariantMap AppController::nodeMeta(int nodeIndex) const {
+    if (!nodeRecords_ || nodeIndex < 0 || nodeIndex >= treeNodeCount()) {
+        return {};
+    }
+    return nodeRecords_->meta_map(static_cast<std::size_t>(nodeIndex));
 }
 
-QVariantList AppController::nodeActions(int) const {
-    return {};
+QVariantList AppController::nodeActions(int nodeIndex) const {
+    if (!nodeRecords_ || nodeIndex < 0 || nodeIndex >= treeNodeCount()) {
+        return {};
+    }
+    return nodeRecords_->action_maps(static_cast<std::size_t>(nodeIndex));
 }
 
 QVariantList AppController::nodeActionStats(int) const {

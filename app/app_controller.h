@@ -4,6 +4,10 @@
 // long work runs elsewhere and is handed back by queued calls.
 #pragma once
 
+#include "app/delivery_gate.h"
+#include "app/memory_estimator.h"
+#include "app/node_lock_table.h"
+#include "app/node_records.h"
 #include "app/system_figures.h"
 #include "session/solve_session.h"
 
@@ -14,10 +18,10 @@
 #include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
-
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace quendal_app {
@@ -28,8 +32,8 @@ class AppController : public QObject {
     Q_PROPERTY(bool useTbb READ useTbb CONSTANT)
     Q_PROPERTY(int systemThreadCount READ systemThreadCount CONSTANT)
     Q_PROPERTY(QString systemMemoryText READ systemMemoryText CONSTANT)
-    Q_PROPERTY(QString systemAvailableMemoryText READ systemAvailableMemoryText NOTIFY
-                   systemMemoryChanged)
+    Q_PROPERTY(
+        QString systemAvailableMemoryText READ systemAvailableMemoryText NOTIFY systemMemoryChanged)
     Q_PROPERTY(qulonglong systemMemoryBytes READ systemMemoryBytes CONSTANT)
     Q_PROPERTY(qulonglong systemAvailableMemoryBytes READ systemAvailableMemoryBytes NOTIFY
                    systemMemoryChanged)
@@ -147,6 +151,10 @@ public:
     // Adds one finished solve to today's activity.
     void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
 
+    // The kept per-node results, for the project file and for tests.
+    std::shared_ptr<const NodeRecords> nodeRecords() const { return nodeRecords_; }
+    const SolveSession& session() const { return session_; }
+
 signals:
     void runningChanged();
     void progressChanged();
@@ -163,8 +171,19 @@ public slots:
 
 private:
     void setStatusText(const QString& text);
+    void setRunning(bool running);
+    void setProgress(double progress);
     QDate today() const;
     QVariantList activityGrid(int span) const;
+
+    // Applies one report of the solve of `epoch` on the GUI thread; `records`
+    // are the per-node results of an ok final report, built on the worker.
+    void onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
+                         std::shared_ptr<const NodeRecords> records);
+    SolveSession::ProgressCallback solveProgressCallback(std::uint64_t epoch);
+    void clearResultLists();
+    void clearNodeCaches();
+    void deliverSolveMemoryEstimate(std::uint64_t generation, std::uint64_t bytes);
 
     ControllerEnvironment environment_;
     bool running_ = false;
@@ -177,7 +196,13 @@ private:
     double resultEvOop_ = 0.0;
     double resultEvIp_ = 0.0;
     QVariantList rootActions_;
+    std::shared_ptr<const NodeRecords> nodeRecords_;
     QVariantMap lastSolveConfig_;
+    NodeLockTable nodeLocks_;
+    // Every accepted start, clear and load begins an epoch; reports of an
+    // older one change nothing the user sees.
+    std::uint64_t epoch_ = 0;
+    std::uint64_t sessionEpoch_ = 0;  // the epoch of the solve last started in the session
     SolveSession session_;
     int systemThreadCount_ = 1;
     QString systemMemoryText_;
@@ -193,6 +218,8 @@ private:
     std::optional<std::chrono::steady_clock::time_point> solveStartTime_;
     mutable QString firstSolveDate_;
     bool developerMode_ = false;
+    std::shared_ptr<DeliveryGate> gate_;
+    std::unique_ptr<MemoryEstimator> estimator_;
 };
 
 }  // namespace quendal_app

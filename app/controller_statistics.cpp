@@ -2,7 +2,6 @@
 #include "app/app_controller.h"
 
 #include <QSettings>
-
 #include <algorithm>
 #include <cmath>
 
@@ -146,8 +145,8 @@ QVariantList AppController::solveHistoryDaily() const {
     QSettings settings;
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         const ActivityDay d = ActivityDay::read(settings, day);
-        days.append(QVariantMap{{"date", iso(day)}, {"solves", d.solves},
-                                {"runtimeMsSum", d.runtimeMsSum}});
+        days.append(QVariantMap{
+            {"date", iso(day)}, {"solves", d.solves}, {"runtimeMsSum", d.runtimeMsSum}});
     }
     return days;
 }

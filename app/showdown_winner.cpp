@@ -1,6 +1,5 @@
 // Who wins a showdown of the practice mode, from card texts.
 #include "app/app_controller.h"
-
 #include "core/card.h"
 #include "core/hand_evaluator.h"
 

@@ -5,7 +5,6 @@
 #include "app/platform_info.h"
 
 #include <QDateTime>
-
 #include <functional>
 #include <optional>
 

@@ -145,12 +145,16 @@ void build_street_sizing_for_estimate(quendal::StreetConfig& street, const Stree
     street.ip = quendal::parse_street_sizes(ip_texts.bet, ip_texts.raise);
 }
 
+bool is_whole_deck_percent(std::string_view text) {
+    const std::string_view t = trim(text);
+    return t.size() >= 2 && t.back() == '%' &&
+           t.find_first_not_of("0123456789.%") == std::string_view::npos &&
+           t.find('%') == t.size() - 1;
+}
+
 quendal::RangeWeights parse_range_text(std::string_view text) {
     const std::string_view t = trim(text);
-    const bool whole_deck = t.size() >= 2 && t.back() == '%' &&
-                            t.find_first_not_of("0123456789.%") == std::string_view::npos &&
-                            t.find('%') == t.size() - 1;
-    if (!whole_deck) {
+    if (!is_whole_deck_percent(t)) {
         return quendal::parse_range(text);
     }
     // The longest prefix a decimal conversion reads: digits with at most one point.

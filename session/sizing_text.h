@@ -25,6 +25,9 @@ void build_street_sizing(quendal::StreetConfig& street, const StreetSizing& oop,
 void build_street_sizing_for_estimate(quendal::StreetConfig& street, const StreetSizing& oop,
                                       const StreetSizing& ip);
 
+// The trimmed text is a whole-deck percentage such as "50%".
+bool is_whole_deck_percent(std::string_view text);
+
 // "50%" for the whole deck at that weight, else the range grammar.
 quendal::RangeWeights parse_range_text(std::string_view text);
 

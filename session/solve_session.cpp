@@ -1,9 +1,11 @@
 #include "session/solve_session.h"
 
 #include "core/card.h"
+#include "session/memory_estimate.h"
 #include "session/node_lock_expansion.h"
 #include "session/result_snapshot.h"
 #include "session/sizing_text.h"
+#include "session/spot_inputs.h"
 
 #include <algorithm>
 #include <array>
@@ -46,8 +48,6 @@ struct SolveSession::Closure {
 
 namespace {
 
-constexpr std::uint8_t kAbsentCard = 255;
-
 void report(const SolveSession::ProgressCallback& callback, double progress, std::string status,
             const SolveResultSnapshot* snapshot = nullptr) {
     if (!callback) {
@@ -60,46 +60,6 @@ void report(const SolveSession::ProgressCallback& callback, double progress, std
         p.result = *snapshot;
     }
     callback(p);
-}
-
-quendal::Board parse_board_text(const std::string& text) {
-    if (text.size() < 6) {
-        throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
-    }
-    const std::array<quendal::CardCode, 3> flop = quendal::parse_flop(text.substr(0, 6));
-    quendal::Board board = {flop[0], flop[1], flop[2], kAbsentCard, kAbsentCard};
-    if (text.size() >= 8) {
-        board[3] = quendal::parse_card(text.substr(6, 2));
-    }
-    if (text.size() >= 10) {
-        board[4] = quendal::parse_card(text.substr(8, 2));
-    }
-    return board;
-}
-
-double threshold_fraction(const std::optional<double>& percent) {
-    if (!percent) {
-        return 0.0;
-    }
-    const double fraction = *percent / 100.0;
-    return fraction > 0.0 ? fraction : 0.0;  // NaN fails the comparison
-}
-
-// The engine's amounts are 32-bit hundredths: the pot with both stacks in
-// must fit, and a solve needs a pot.
-void check_spot_amounts(std::int32_t starting_pot, std::int32_t effective_stack) {
-    if (starting_pot <= 0) {
-        throw std::invalid_argument("Starting pot must be greater than 0");
-    }
-    if (effective_stack < 0) {
-        throw std::invalid_argument("Effective stack must not be negative");
-    }
-    const std::int64_t total =
-        static_cast<std::int64_t>(starting_pot) + 2 * static_cast<std::int64_t>(effective_stack);
-    if (total > std::numeric_limits<std::int32_t>::max()) {
-        throw std::invalid_argument(
-            "Starting pot plus twice the effective stack must not exceed 21474836.47 chips");
-    }
 }
 
 double finalizing_fraction(std::uint32_t iterations, std::uint32_t max_iterations) {
@@ -206,19 +166,9 @@ void SolveSession::run_worker(Closure& closure) {
         const quendal::Board board = parse_board_text(config.board);
         const quendal::PerSeat<quendal::RangeWeights> ranges = {parse_range_text(config.oop_range),
                                                                 parse_range_text(config.ip_range)};
-        quendal::TreeConfig tree;
-        tree.start_street = street_index(config.starting_street);
-        tree.starting_pot = config.starting_pot;
-        tree.effective_stack = config.effective_stack;
-        tree.rake_rate = config.rake_percent / 100.0;
-        tree.rake_cap = config.rake_cap;
         snapshot.starting_pot = config.starting_pot;
         snapshot.effective_stack = config.effective_stack;
-        tree.allin_threshold_oop = threshold_fraction(config.oop_jam_threshold_pct);
-        tree.allin_threshold_ip = threshold_fraction(config.ip_jam_threshold_pct);
-        tree.allin_conversion_threshold = 0.0;
-        tree.size_merge_threshold = 0.0;
-        check_spot_amounts(config.starting_pot, config.effective_stack);
+        quendal::TreeConfig tree = tree_config_without_sizing(config);
         build_street_sizing(tree.flop, config.oop_sizing[0], config.ip_sizing[0], "flop");
         build_street_sizing(tree.turn, config.oop_sizing[1], config.ip_sizing[1], "turn");
         build_street_sizing(tree.river, config.oop_sizing[2], config.ip_sizing[2], "river");
@@ -289,6 +239,27 @@ void SolveSession::run_worker(Closure& closure) {
         report(callback, 0.0, "Error: Unknown error", &snapshot);
     }
     running_.store(false);
+}
+
+std::optional<SolveMemoryEstimate> SolveSession::estimate_solve_memory(const SolveConfig& config,
+                                                                       std::string* error) {
+    try {
+        const quendal::Board board = parse_board_text(config.board);
+        const quendal::PerSeat<quendal::RangeWeights> ranges = {parse_range_text(config.oop_range),
+                                                                parse_range_text(config.ip_range)};
+        quendal::TreeConfig tree = tree_config_without_sizing(config);
+        build_street_sizing_for_estimate(tree.flop, config.oop_sizing[0], config.ip_sizing[0]);
+        build_street_sizing_for_estimate(tree.turn, config.oop_sizing[1], config.ip_sizing[1]);
+        build_street_sizing_for_estimate(tree.river, config.oop_sizing[2], config.ip_sizing[2]);
+        const quendal::CardContext context(board, ranges);
+        const quendal::ActionPlan plan(tree, context);
+        return measure_solve_memory(context, plan, config.compact_storage);
+    } catch (const std::exception& e) {
+        if (error != nullptr) {
+            *error = e.what();
+        }
+        return std::nullopt;
+    }
 }
 
 }  // namespace quendal_app

@@ -64,6 +64,12 @@ public:
     };
     SolvedState solved_state() const;
 
+    // Memory a solve of the configuration would take, from the card context
+    // and the tree alone; nothing when the configuration is unusable (the
+    // message goes to `error` when given). Any thread, any time.
+    static std::optional<SolveMemoryEstimate> estimate_solve_memory(const SolveConfig& config,
+                                                                    std::string* error);
+
     // Read-only queries of one node of the kept solve; each answers ok false
     // when there is none, the node does not fit or any check fails.
     HandBucketsResult node_hand_buckets(std::uint64_t node) const;

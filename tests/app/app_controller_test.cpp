@@ -66,15 +66,15 @@ private slots:
         QTest::addColumn<QByteArray>("orbeck");
         QTest::addColumn<bool>("on");
         QTest::newRow("none set") << QByteArray() << QByteArray() << QByteArray() << false;
-        QTest::newRow("second decides") << QByteArray() << QByteArray(" Yes ") << QByteArray("0")
-                                        << true;
-        QTest::newRow("first present decides") << QByteArray("maybe") << QByteArray("1")
-                                               << QByteArray() << false;
+        QTest::newRow("second decides")
+            << QByteArray() << QByteArray(" Yes ") << QByteArray("0") << true;
+        QTest::newRow("first present decides")
+            << QByteArray("maybe") << QByteArray("1") << QByteArray() << false;
         QTest::newRow("third") << QByteArray() << QByteArray() << QByteArray("ON") << true;
         QTest::newRow("true") << QByteArray("TRUE") << QByteArray() << QByteArray() << true;
         QTest::newRow("off") << QByteArray("off") << QByteArray("1") << QByteArray("1") << false;
-        QTest::newRow("blank is present") << QByteArray("  ") << QByteArray("1") << QByteArray()
-                                          << false;
+        QTest::newRow("blank is present")
+            << QByteArray("  ") << QByteArray("1") << QByteArray() << false;
     }
 
     void developerModeTable() {
@@ -82,7 +82,9 @@ private slots:
         QFETCH(QByteArray, kandrewit);
         QFETCH(QByteArray, orbeck);
         QFETCH(bool, on);
-        const auto value = [](const QByteArray& v) { return v.isEmpty() ? nullptr : v.constData(); };
+        const auto value = [](const QByteArray& v) {
+            return v.isEmpty() ? nullptr : v.constData();
+        };
         ScopedVariable a("QUENDAL_DEV_MODE", value(quendal));
         ScopedVariable b("KANDREWIT_DEV_MODE", value(kandrewit));
         ScopedVariable c("ORBECK_DEV_MODE", value(orbeck));

@@ -1,10 +1,8 @@
 #include "app/app_controller.h"
-
 #include "test_settings.h"
 
 #include <QDesktopServices>
 #include <QtTest>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,7 +62,8 @@ private slots:
                  QString("Failed to open file: Not a regular file"));
         const QString fifo = dir_.filePath("pipe");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(error(QUrl::fromLocalFile(fifo)), QString("Failed to open file: Not a regular file"));
+        QCOMPARE(error(QUrl::fromLocalFile(fifo)),
+                 QString("Failed to open file: Not a regular file"));
         QCOMPARE(error(QUrl::fromLocalFile("/dev/zero")),
                  QString("Failed to open file: Not a regular file"));
         // Unreadable (skipped as root, who reads everything).
@@ -134,7 +133,8 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              "readTextResource: not a Qt resource path: data/sample_ranges.json");
         QCOMPARE(controller_->readTextResource("data/sample_ranges.json"), QString());
-        QTest::ignoreMessage(QtWarningMsg, "readTextResource: failed to open: :/Tessaval/none.json");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "readTextResource: failed to open: :/Tessaval/none.json");
         QCOMPARE(controller_->readTextResource("qrc:/Tessaval/none.json"), QString());
     }
 

@@ -1,5 +1,4 @@
 #include "app/app_controller.h"
-
 #include "test_settings.h"
 
 #include <QSignalSpy>
@@ -37,8 +36,9 @@ private slots:
         AppController controller(environment());
         QSignalSpy spy(&controller, &AppController::playVsSolutionStatsChanged);
         QVariantMap stats = controller.playVsSolutionStats();
-        for (const char* key : {"totalHands", "totalMistakes", "totalAccuracyPct", "totalAvgEvLoss",
-                                "todayHands", "todayMistakes", "todayAccuracyPct", "todayAvgEvLoss"}) {
+        for (const char* key :
+             {"totalHands", "totalMistakes", "totalAccuracyPct", "totalAvgEvLoss", "todayHands",
+              "todayMistakes", "todayAccuracyPct", "todayAvgEvLoss"}) {
             QCOMPARE(stats.value(key).toDouble(), 0.0);
         }
         controller.recordPlayVsSolutionHand(false, 0.5);  // a loss makes it a mistake

@@ -1,5 +1,4 @@
 #include "app/app_controller.h"
-
 #include "test_settings.h"
 
 #include <QtTest>
@@ -19,15 +18,40 @@ private slots:
         QTest::addColumn<QString>("oop");
         QTest::addColumn<QString>("ip");
         QTest::addColumn<QString>("winner");
-        QTest::newRow("blanks dropped") << "Ah Ks Qd 7c 2s" << "AsAd" << "KhKd" << "OOP";
-        QTest::newRow("IP wins") << "AhKsQd7c2s" << "3c4d" << "KhKd" << "IP";
-        QTest::newRow("royal board") << "AhKhQhJhTh" << "2c3d" << "4s5s" << "TIE";
-        QTest::newRow("four cards") << "AhKsQd7c" << "AsAd" << "KhKd" << "UNKNOWN";
-        QTest::newRow("one card") << "AhKsQd7c2s" << "As" << "KhKd" << "UNKNOWN";
-        QTest::newRow("sixth card ignored") << "AhKsQd7c2s9d" << "9s9c" << "KhKd" << "IP";
-        QTest::newRow("bad rank") << "AhKsQd7c2s" << "AsXd" << "KhKd" << "UNKNOWN";
-        QTest::newRow("lower case") << "ahksqd7c2s" << "asad" << "khkd" << "OOP";
-        QTest::newRow("not Latin-1") << QString("AhKsQd7c2") + QChar(0x2660) << "AsAd" << "KhKd"
+        QTest::newRow("blanks dropped") << "Ah Ks Qd 7c 2s"
+                                        << "AsAd"
+                                        << "KhKd"
+                                        << "OOP";
+        QTest::newRow("IP wins") << "AhKsQd7c2s"
+                                 << "3c4d"
+                                 << "KhKd"
+                                 << "IP";
+        QTest::newRow("royal board") << "AhKhQhJhTh"
+                                     << "2c3d"
+                                     << "4s5s"
+                                     << "TIE";
+        QTest::newRow("four cards") << "AhKsQd7c"
+                                    << "AsAd"
+                                    << "KhKd"
+                                    << "UNKNOWN";
+        QTest::newRow("one card") << "AhKsQd7c2s"
+                                  << "As"
+                                  << "KhKd"
+                                  << "UNKNOWN";
+        QTest::newRow("sixth card ignored") << "AhKsQd7c2s9d"
+                                            << "9s9c"
+                                            << "KhKd"
+                                            << "IP";
+        QTest::newRow("bad rank") << "AhKsQd7c2s"
+                                  << "AsXd"
+                                  << "KhKd"
+                                  << "UNKNOWN";
+        QTest::newRow("lower case") << "ahksqd7c2s"
+                                    << "asad"
+                                    << "khkd"
+                                    << "OOP";
+        QTest::newRow("not Latin-1") << QString("AhKsQd7c2") + QChar(0x2660) << "AsAd"
+                                     << "KhKd"
                                      << "UNKNOWN";
     }
 

@@ -1,0 +1,297 @@
+// Solve control, progress and result delivery, and memory-estimate requests.
+#include "app/app_controller.h"
+
+#include "app/solve_config_map.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+namespace quendal_app {
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("AppController", text);
+}
+
+const char* const kSizingKeys[] = {
+    "oop_flop_bet_sizes", "oop_flop_raise_sizes", "oop_turn_bet_sizes", "oop_turn_raise_sizes",
+    "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes", "ip_flop_raise_sizes",
+    "ip_turn_bet_sizes", "ip_turn_raise_sizes", "ip_river_bet_sizes", "ip_river_raise_sizes"};
+
+// The report without its per-node records, which travel compacted.
+SolveProgress lightCopy(const SolveProgress& report) {
+    SolveProgress copy;
+    copy.progress = report.progress;
+    copy.status = report.status;
+    if (report.result) {
+        const SolveResultSnapshot& s = *report.result;
+        SolveResultSnapshot light;
+        light.ok = s.ok;
+        light.error = s.error;
+        light.board = s.board;
+        light.starting_pot = s.starting_pot;
+        light.effective_stack = s.effective_stack;
+        light.iterations = s.iterations;
+        light.exploitability = s.exploitability;
+        light.ev_oop = s.ev_oop;
+        light.ev_ip = s.ev_ip;
+        light.root_action_labels = s.root_action_labels;
+        light.root_action_codes = s.root_action_codes;
+        light.root_action_frequencies = s.root_action_frequencies;
+        copy.result = std::move(light);
+    }
+    return copy;
+}
+
+}  // namespace
+
+void AppController::setRunning(bool running) {
+    if (running_ != running) {
+        running_ = running;
+        emit runningChanged();
+    }
+}
+
+void AppController::setProgress(double progress) {
+    if (progress_ != progress) {
+        progress_ = progress;
+        emit progressChanged();
+    }
+}
+
+void AppController::clearNodeCaches() {}
+
+void AppController::clearResultLists() {
+    rootActions_.clear();
+    nodeRecords_.reset();
+    resultsSummary_.clear();
+    resultStartingPot_ = 0.0;
+    resultIterations_ = 0;
+    resultExploitability_ = 0.0;
+    resultEvOop_ = 0.0;
+    resultEvIp_ = 0.0;
+    resultsReclaimableMemoryBytes_ = 0;
+}
+
+void AppController::startSolve() {
+    startSolveWithConfig(QVariantMap());
+}
+
+void AppController::startSolveWithConfig(const QVariantMap& cfg) {
+    if (running_) {
+        return;
+    }
+    setStatusText(translated("Starting..."));
+    const auto value = [&](const char* key) { return cfg.value(QString::fromLatin1(key)); };
+    qInfo().noquote() << "UI startSolveWithConfig: board=" << value("board").toString()
+                      << " oop_range.len=" << value("oop_range").toString().size()
+                      << " ip_range.len=" << value("ip_range").toString().size()
+                      << " pot=" << value("starting_pot").toInt()
+                      << " stack=" << value("effective_stack").toInt()
+                      << " rake%=" << value("rake_percent").toDouble()
+                      << " rake_cap=" << value("rake_cap").toDouble()
+                      << " iters=" << value("max_iterations").toInt()
+                      << " target_expl=" << value("target_exploitability").toDouble()
+                      << " oop_flop_bets=" << value("oop_flop_bet_sizes").toString()
+                      << " oop_flop_raises=" << value("oop_flop_raise_sizes").toString()
+                      << " ip_flop_bets=" << value("ip_flop_bet_sizes").toString()
+                      << " ip_flop_raises=" << value("ip_flop_raise_sizes").toString()
+                      << " oop_jam_thr_en="
+                      << value("oop_add_all_in_jam_threshold_enabled").toBool()
+                      << " oop_jam_thr_pct=" << value("oop_add_all_in_jam_threshold_pct").toDouble()
+                      << " ip_jam_thr_en=" << value("ip_add_all_in_jam_threshold_enabled").toBool()
+                      << " ip_jam_thr_pct=" << value("ip_add_all_in_jam_threshold_pct").toDouble();
+    lastSolveConfig_ = cfg;
+    const bool applyNodeLocks = cfg.value("apply_node_locks").toBool();
+    if (!applyNodeLocks && !nodeLocks_.isEmpty()) {
+        nodeLocks_.clear();
+    }
+    const SolveConfig config =
+        buildSolveConfig(cfg, applyNodeLocks ? &nodeLocks_ : nullptr, systemThreadCount_);
+    const std::size_t boardLength = config.board.size();
+    if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
+        setStatusText(translated("Not ready: enter a valid board first"));
+        return;
+    }
+    if (!rangeHasAnyHand(QString::fromStdString(config.oop_range)) ||
+        !rangeHasAnyHand(QString::fromStdString(config.ip_range))) {
+        setStatusText(translated("Not ready: select at least one hand in both ranges"));
+        return;
+    }
+    for (const char* key : kSizingKeys) {
+        if (!cfgHasText(cfg, QString::fromLatin1(key))) {
+            setStatusText(translated("Not ready: fill out both OOP and IP sizing"));
+            return;
+        }
+    }
+    session_.reset();
+    clearNodeCaches();
+    clearResultLists();
+    emit resultsChanged();
+    emit systemMemoryChanged();
+    refreshAvailableMemory();
+    runningSolveEstimate_ = solveRequiredMemoryBytes_;
+    if (solveRequiredMemoryBytes_ != 0 && systemAvailableMemoryBytes_ != 0 &&
+        systemAvailableMemoryBytes_ <= solveRequiredMemoryBytes_) {
+        setStatusText(translated("Not enough RAM to solve (after clearing previous results)"));
+        return;
+    }
+    solveStartTime_ = std::chrono::steady_clock::now();
+    setRunning(true);
+    const std::uint64_t epoch = ++epoch_;
+    if (session_.start(config, solveProgressCallback(epoch))) {
+        sessionEpoch_ = epoch;
+    } else {
+        setStatusText(translated("Already running"));
+    }
+}
+
+void AppController::reSolveWithNodeLocks() {
+    if (running_) {
+        return;
+    }
+    if (lastSolveConfig_.isEmpty()) {
+        setStatusText(translated("No previous solve config (solve once first)"));
+        return;
+    }
+    QVariantMap cfg = lastSolveConfig_;
+    cfg["apply_node_locks"] = true;
+    startSolveWithConfig(cfg);
+}
+
+void AppController::cancelSolve() {
+    session_.cancel();
+    setStatusText(translated("Cancelling..."));
+}
+
+void AppController::clearResults() {
+    session_.cancel();
+    session_.reset();
+    ++epoch_;  // whatever the cancelled solve still reports is not shown
+    clearNodeCaches();
+    nodeLocks_.clear();
+    clearResultLists();
+    lastSolveConfig_.clear();
+    runningSolveEstimate_ = 0;
+    setProgress(0.0);
+    setStatusText(translated("Ready"));
+    setRunning(false);
+    emit resultsChanged();
+    emit systemMemoryChanged();
+}
+
+SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_t epoch) {
+    std::shared_ptr<DeliveryGate> gate = gate_;
+    return [this, gate, epoch](const SolveProgress& report) {
+        // On the worker: copy, compact the per-node results, post.
+        std::shared_ptr<const NodeRecords> records;
+        if (report.result && report.result->ok) {
+            records = NodeRecords::from_snapshot(*report.result);
+        }
+        gate->post([this, epoch, copy = lightCopy(report), records = std::move(records)] {
+            onSolveProgress(epoch, copy, records);
+        });
+    };
+}
+
+void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
+                                    std::shared_ptr<const NodeRecords> records) {
+    if (epoch != epoch_) {
+        // A report of an older solve. Its final report may only settle
+        // `running`, and only when the session started no newer solve.
+        if (report.result && sessionEpoch_ == epoch) {
+            setRunning(false);
+        }
+        return;
+    }
+    const QString status = QString::fromStdString(report.status);
+    qInfo().noquote() << "UI solve progress: p=" << report.progress << " status=" << status
+                      << " has_result=" << report.result.has_value();
+    setProgress(report.progress);
+    setStatusText(status);
+    if (report.result) {
+        const SolveResultSnapshot& s = *report.result;
+        QString summary;
+        if (!s.ok) {
+            summary = QStringLiteral("Solve failed: %1").arg(QString::fromStdString(s.error));
+            rootActions_.clear();
+            nodeRecords_.reset();
+            clearNodeCaches();
+            resultStartingPot_ = 0.0;
+            resultIterations_ = 0;
+            resultExploitability_ = 0.0;
+            resultEvOop_ = 0.0;
+            resultEvIp_ = 0.0;
+        } else {
+            clearNodeCaches();
+            summary = QStringLiteral("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
+                          .arg(QString::fromStdString(s.board))
+                          .arg(s.iterations)
+                          .arg(QString::number(s.exploitability / 100.0, 'f', 4))
+                          .arg(QString::number(s.ev_oop / 100.0, 'f', 3))
+                          .arg(QString::number(s.ev_ip / 100.0, 'f', 3));
+            const qint64 runtimeMs =
+                solveStartTime_ ? std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - *solveStartTime_)
+                                      .count()
+                                : 0;
+            recordSolveActivity(static_cast<int>(s.iterations), s.exploitability / 100.0,
+                                runtimeMs);
+            emit solveStatsChanged();
+            resultStartingPot_ = s.starting_pot / 100.0;
+            resultIterations_ = static_cast<int>(s.iterations);
+            resultExploitability_ = s.exploitability / 100.0;
+            resultEvOop_ = s.ev_oop / 100.0;
+            resultEvIp_ = s.ev_ip / 100.0;
+            resultsReclaimableMemoryBytes_ = runningSolveEstimate_;
+            emit systemMemoryChanged();
+            const std::size_t n = std::min({s.root_action_labels.size(), s.root_action_codes.size(),
+                                            s.root_action_frequencies.size()});
+            if (s.root_action_labels.size() != n || s.root_action_codes.size() != n ||
+                s.root_action_frequencies.size() != n) {
+                qWarning() << "Result root action arrays have mismatched sizes:"
+                           << "names=" << s.root_action_labels.size()
+                           << "types=" << s.root_action_codes.size()
+                           << "freqs=" << s.root_action_frequencies.size() << "(using n=" << n
+                           << ")";
+            }
+            rootActions_.clear();
+            for (std::size_t i = 0; i < n; ++i) {
+                rootActions_.append(
+                    QVariantMap{{"name", QString::fromStdString(s.root_action_labels[i])},
+                                {"actionType", QString::fromStdString(s.root_action_codes[i])},
+                                {"frequency", s.root_action_frequencies[i]}});
+            }
+            nodeRecords_ = std::move(records);
+        }
+        resultsSummary_ = summary;
+        qInfo().noquote() << "UI about to emit resultsChanged: root_actions=" << rootActions_.size()
+                          << " summary.len=" << resultsSummary_.size();
+        emit resultsChanged();
+        qInfo().noquote() << "UI emitted resultsChanged";
+        setRunning(false);
+    } else if (!session_.is_running()) {
+        setRunning(false);
+    }
+}
+
+void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
+    const std::uint64_t generation = ++estimateGeneration_;
+    estimator_->request(generation, buildSolveConfig(cfg, nullptr, systemThreadCount_));
+}
+
+void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, std::uint64_t bytes) {
+    if (generation != estimateGeneration_.load()) {
+        return;
+    }
+    const QString text = formatGigabytes(bytes);
+    if (bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
+        return;
+    }
+    solveRequiredMemoryBytes_ = bytes;
+    solveRequiredMemoryText_ = text;
+    emit solveRequiredMemoryChanged();
+}
+
+}  // namespace quendal_app

@@ -1,0 +1,63 @@
+#include "app/memory_estimator.h"
+
+namespace quendal_app {
+
+MemoryEstimator::MemoryEstimator(std::shared_ptr<DeliveryGate> gate, Answer answer,
+                                 Estimate estimate)
+    : gate_(std::move(gate)), answer_(std::move(answer)), estimate_(std::move(estimate)) {}
+
+MemoryEstimator::~MemoryEstimator() {
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+        pending_.reset();
+    }
+    wake_.notify_all();
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+void MemoryEstimator::request(std::uint64_t generation, SolveConfig config) {
+    {
+        std::lock_guard lock(mutex_);
+        pending_.emplace(generation, std::move(config));
+        if (!worker_.joinable()) {
+            try {
+                worker_ = std::thread([this] { run(); });
+            } catch (const std::exception&) {
+                // No worker: the figure stays unknown.
+                pending_.reset();
+                gate_->post([answer = answer_, generation] { answer(generation, 0); });
+                return;
+            }
+        }
+    }
+    wake_.notify_one();
+}
+
+void MemoryEstimator::run() {
+    while (true) {
+        std::pair<std::uint64_t, SolveConfig> job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stop_ || pending_.has_value(); });
+            if (stop_) {
+                return;
+            }
+            job = std::move(*pending_);
+            pending_.reset();
+        }
+        std::uint64_t bytes = 0;
+        try {
+            bytes = estimate_(job.second);
+        } catch (const std::exception&) {
+            bytes = 0;
+        }
+        gate_->post([answer = answer_, generation = job.first, bytes] {
+            answer(generation, bytes);
+        });
+    }
+}
+
+}  // namespace quendal_app

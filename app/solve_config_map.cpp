@@ -1,0 +1,164 @@
+#include "app/solve_config_map.h"
+
+#include "session/sizing_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace quendal_app {
+
+namespace {
+
+constexpr double kMaxChips = 21474836.46;
+const QString kRanks = QStringLiteral("AKQJT98765432");
+const QString kSuits = QStringLiteral("shdc");
+
+double number(const QVariantMap& cfg, const char* key, double fallback) {
+    const QVariant v = cfg.value(QString::fromLatin1(key));
+    return v.isValid() ? v.toDouble() : fallback;
+}
+
+std::string text(const QVariantMap& cfg, const QString& key) {
+    return cfg.value(key).toString().toStdString();
+}
+
+// A number from QML within [low, high]; `fallback` when it is not a number.
+double checkedNumber(const QVariantMap& cfg, const char* key, double fallback, double low,
+                     double high) {
+    const QVariant v = cfg.value(QString::fromLatin1(key));
+    if (!v.isValid()) {
+        return fallback;
+    }
+    bool ok = false;
+    const double x = v.toDouble(&ok);
+    if (!ok || std::isnan(x)) {
+        return fallback;
+    }
+    return std::clamp(x, low, high);
+}
+
+}  // namespace
+
+QString normalizeBoardText(const QString& text) {
+    QString compact = text.simplified();
+    compact.remove(QLatin1Char(' '));
+    if (compact.size() < 2) {
+        return {};
+    }
+    QString out;
+    for (int i = 0; i + 1 < compact.size(); i += 2) {
+        const QChar rank = compact[i].toUpper();
+        const QChar suit = compact[i + 1].toLower();
+        if (kRanks.contains(rank) && kSuits.contains(suit)) {
+            out += rank;
+            out += suit;
+        }
+    }
+    return out;
+}
+
+bool rangeHasAnyHand(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        return false;
+    }
+    // The whole-deck form the engine reads ("50%") has hands at any positive
+    // weight; a weight the engine refuses passes here so the solve can say why.
+    if (is_whole_deck_percent(t.toStdString())) {
+        try {
+            const quendal::RangeWeights weights = parse_range_text(t.toStdString());
+            return std::any_of(weights.begin(), weights.end(), [](float w) { return w > 0.0f; });
+        } catch (const std::exception&) {
+            return true;
+        }
+    }
+    for (int i = 0; i + 1 < t.size(); ++i) {
+        if (kRanks.contains(t[i].toUpper()) && kRanks.contains(t[i + 1].toUpper())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cfgHasText(const QVariantMap& cfg, const QString& key) {
+    return !cfg.value(key).toString().trimmed().isEmpty();
+}
+
+std::int32_t moneyToCents(double value, std::int32_t fallbackHundredths) {
+    if (!std::isfinite(value)) {
+        value = fallbackHundredths / 100.0;
+    }
+    value = std::clamp(value, 0.0, kMaxChips);
+    return static_cast<std::int32_t>(std::round(value * 100.0));
+}
+
+StreetSizing readStreetSizing(const QVariantMap& cfg, const QString& prefix) {
+    StreetSizing s;
+    s.bet_sizes = text(cfg, prefix + "_bet_sizes");
+    s.raise_sizes = text(cfg, prefix + "_raise_sizes");
+    s.add_all_in = cfg.value(prefix + "_add_all_in").toBool();
+    s.dont_donk = cfg.value(prefix + "_dont_donk").toBool();
+    return s;
+}
+
+SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks, int maxThreads) {
+    SolveConfig c;
+    c.board = normalizeBoardText(cfg.value("board").toString()).toStdString();
+    c.starting_pot = moneyToCents(number(cfg, "starting_pot", 100.0), 10000);
+    c.effective_stack = moneyToCents(number(cfg, "effective_stack", 100.0), 10000);
+    c.rake_percent = number(cfg, "rake_percent", 0.0);
+    const double cap = number(cfg, "rake_cap", 0.0);
+    c.rake_cap = std::isfinite(cap) && cap > 0.0 ? std::min(cap, kMaxChips) * 100.0 : 0.0;
+    c.starting_street = cfg.contains("starting_street") ? text(cfg, "starting_street") : "flop";
+    c.max_iterations = static_cast<std::uint32_t>(
+        checkedNumber(cfg, "max_iterations", 2000.0, 0.0, 4294967295.0));
+    double target = number(cfg, "target_exploitability", 0.1);
+    target = std::isfinite(target) ? std::clamp(target, 0.0, kMaxChips) : 0.001;
+    c.target_exploitability = static_cast<float>(target * 100.0);
+    c.thread_count = static_cast<std::uint64_t>(
+        checkedNumber(cfg, "thread_count", 1.0, 1.0, std::max(1, maxThreads)));
+    c.oop_range = text(cfg, "oop_range");
+    c.ip_range = text(cfg, "ip_range");
+    const char* streets[] = {"flop", "turn", "river"};
+    for (int i = 0; i < 3; ++i) {
+        c.oop_sizing[i] = readStreetSizing(cfg, QStringLiteral("oop_") + streets[i]);
+        c.ip_sizing[i] = readStreetSizing(cfg, QStringLiteral("ip_") + streets[i]);
+    }
+    if (cfg.value("oop_add_all_in_jam_threshold_enabled").toBool()) {
+        c.oop_jam_threshold_pct = number(cfg, "oop_add_all_in_jam_threshold_pct", 0.0);
+    }
+    if (cfg.value("ip_add_all_in_jam_threshold_enabled").toBool()) {
+        c.ip_jam_threshold_pct = number(cfg, "ip_add_all_in_jam_threshold_pct", 0.0);
+    }
+    c.compact_storage = false;
+    if (locks != nullptr) {
+        for (auto node = locks->cbegin(); node != locks->cend(); ++node) {
+            if (node.key() < 0) {
+                continue;
+            }
+            for (auto hand = node->cbegin(); hand != node->cend(); ++hand) {
+                const NodeLockRecord& r = hand.value();
+                SolveNodeLock lock;
+                lock.node_index = static_cast<std::uint64_t>(node.key());
+                lock.hand = hand.key().toStdString();
+                if (!r.actionProbs.isEmpty()) {
+                    lock.action_probs.assign(r.actionProbs.begin(), r.actionProbs.end());
+                    lock.action_index = 0;
+                    lock.action_prob = 1.0f;
+                } else if (r.actionIndex < 0) {
+                    continue;
+                } else {
+                    lock.action_index = r.actionIndex;
+                    lock.action_prob = static_cast<float>(std::clamp(r.actionProb, 0.0, 1.0));
+                }
+                c.node_locks.push_back(std::move(lock));
+            }
+        }
+    }
+    return c;
+}
+
+}  // namespace quendal_app

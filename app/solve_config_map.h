@@ -1,0 +1,36 @@
+// The flat map QML builds for a solve, read into the session's configuration.
+#pragma once
+
+#include "app/node_lock_table.h"
+#include "session/solve_records.h"
+
+#include <QString>
+#include <QVariantMap>
+
+#include <cstdint>
+
+namespace quendal_app {
+
+// Blanks removed, then card pairs kept as rank upper-case and suit
+// lower-case; pairs that are not cards are dropped.
+QString normalizeBoardText(const QString& text);
+
+// Two adjacent rank letters anywhere in the trimmed text, or a whole-deck
+// percentage above 0 ("50%").
+bool rangeHasAnyHand(const QString& text);
+
+// The key's value as text, trimmed, is not empty.
+bool cfgHasText(const QVariantMap& cfg, const QString& key);
+
+// Chips to hundredths: non-finite takes the fallback, clamped to
+// [0, 21474836.46], rounded half away from zero.
+std::int32_t moneyToCents(double value, std::int32_t fallbackHundredths);
+
+StreetSizing readStreetSizing(const QVariantMap& cfg, const QString& prefix);
+
+// The whole configuration; `locks` (may be null) are copied in as the
+// session's lock records. The thread count is clamped to [1, maxThreads]
+// and the iteration limit to [0, 4294967295] (2000 when not a number).
+SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks, int maxThreads);
+
+}  // namespace quendal_app

@@ -1,0 +1,266 @@
+#include "app/app_controller.h"
+
+#include "solve_maps.h"
+#include "test_settings.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace quendal_app;
+
+namespace {
+
+constexpr std::uint64_t kGiB = 1ull << 30;
+
+struct FakeMachine {
+    std::optional<PhysicalMemory> memory = PhysicalMemory{16 * kGiB, 12 * kGiB};
+    ControllerEnvironment environment() {
+        ControllerEnvironment env;
+        env.memory = [this] { return memory; };
+        env.processors = [] { return 4; };
+        return env;
+    }
+};
+
+}  // namespace
+
+class ControllerSolveTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsDir_;
+    FakeMachine machine_;
+
+private slots:
+    void initTestCase() { test::isolateSettings(settingsDir_); }
+    void init() { QSettings().clear(); }
+
+    void aRiverSolveFromTheMap() {
+        AppController c(machine_.environment());
+        QSignalSpy running(&c, &AppController::runningChanged);
+        QSignalSpy results(&c, &AppController::resultsChanged);
+        QSignalSpy stats(&c, &AppController::solveStatsChanged);
+        QStringList statuses;
+        QList<double> progress;
+        connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+        connect(&c, &AppController::progressChanged, [&] { progress << c.progress(); });
+
+        c.startSolveWithConfig(test::riverMap(60));
+        QVERIFY(c.running());
+        QCOMPARE(statuses.first(), QString("Starting..."));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QVERIFY(!c.running());
+
+        QCOMPARE(running.count(), 2);  // true, then false once
+        QCOMPARE(statuses[1], QString("Init: building game object..."));
+        QCOMPARE(statuses[2], QString("Init: building game tree structures..."));
+        QCOMPARE(statuses[3], QString("Init: starting solver..."));
+        QVERIFY(statuses[4].startsWith("Iter 1 | exploitability\u2248"));
+        QCOMPARE(statuses.last(), QString("Done"));
+        QVERIFY(statuses.contains("Finalizing: building result snapshot..."));
+        QCOMPARE(progress.last(), 1.0);
+        QVERIFY(progress.contains(0.999));
+
+        QCOMPARE(results.count(), 2);  // the cleared result at the start, then this one
+        QVERIFY2(c.resultsSummary().startsWith("Board KsQd7h4c2s | iters 60 | expl\u2248"),
+                 qPrintable(c.resultsSummary()));
+        QVERIFY(c.resultsSummary().contains(" | EV(oop)="));
+        QCOMPARE(c.resultIterations(), 60);
+        QCOMPARE(c.resultStartingPot(), 10.0);
+        QVERIFY(c.resultExploitability() > 0.0);
+        QVERIFY(std::fabs(c.resultEvOop() + c.resultEvIp()) < 0.01);  // zero-sum
+        const QVariantList root = c.rootActions();
+        QCOMPARE(root.size(), 3);
+        QCOMPARE(root[0].toMap()["name"].toString(), QString("Check"));
+        QCOMPARE(root[1].toMap()["actionType"].toString(), QString("bet 50%"));
+
+        const auto state = c.session().solved_state();
+        QVERIFY(state);
+        QCOMPARE(c.treeNodeCount(), int(state.game->nodes().size()));
+        const QVariantMap meta = c.nodeMeta(0);
+        QCOMPARE(meta["nodeType"].toString(), QString("decision"));
+        QCOMPARE(meta["player"].toString(), QString("OOP"));
+        QCOMPARE(meta["pot"].toDouble(), 10.0);
+        QCOMPARE(meta["effectiveStack"].toDouble(), 20.0);
+        QCOMPARE(meta["hasChildren"].toBool(), true);
+        const QVariantList actions = c.nodeActions(0);
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions[1].toMap()["childIndex"].toInt(), int(state.game->nodes()[0].children[1]));
+        QVERIFY(c.nodeMeta(c.treeNodeCount()).isEmpty());
+        QVERIFY(c.nodeActions(-1).isEmpty());
+        for (int i = 0; i < c.treeNodeCount(); ++i) {
+            QCOMPARE(c.nodeMeta(i)["effectiveStack"].toDouble(), 20.0);
+        }
+
+        // The finished solve is recorded once.
+        QCOMPARE(stats.count(), 1);
+        QCOMPARE(c.solvesToday(), 1);
+
+        c.clearResults();
+        QCOMPARE(c.treeNodeCount(), 0);
+        QVERIFY(c.rootActions().isEmpty());
+        QCOMPARE(c.resultsSummary(), QString());
+        QCOMPARE(c.progress(), 0.0);
+        QCOMPARE(c.statusText(), QString("Ready"));
+        c.reSolveWithNodeLocks();
+        QCOMPARE(c.statusText(), QString("No previous solve config (solve once first)"));
+    }
+
+    void refusalsInOrder() {
+        AppController c(machine_.environment());
+        const auto refused = [&](const QVariantMap& cfg) {
+            c.startSolveWithConfig(cfg);
+            return c.running() ? QString("started") : c.statusText();
+        };
+        QVariantMap cfg = test::riverMap();
+        cfg["board"] = "AhKsQ";
+        QCOMPARE(refused(cfg), QString("Not ready: enter a valid board first"));
+        cfg = test::riverMap();
+        cfg["oop_range"] = "A K";
+        QCOMPARE(refused(cfg), QString("Not ready: select at least one hand in both ranges"));
+        cfg = test::riverMap();
+        cfg["ip_turn_raise_sizes"] = "   ";
+        QCOMPARE(refused(cfg), QString("Not ready: fill out both OOP and IP sizing"));
+        // The board is checked before the ranges, the ranges before the sizing.
+        cfg["board"] = "";
+        cfg["ip_range"] = "";
+        QCOMPARE(refused(cfg), QString("Not ready: enter a valid board first"));
+        c.startSolve();
+        QCOMPARE(c.statusText(), QString("Not ready: enter a valid board first"));
+        c.cancelSolve();
+        QCOMPARE(c.statusText(), QString("Cancelling..."));  // even with nothing running
+
+        // A whole-deck percentage is a range with hands.
+        cfg = test::riverMap(5);
+        cfg["ip_range"] = "100%";
+        c.startSolveWithConfig(cfg);
+        QVERIFY(c.running());
+        // While running, a start changes neither the status nor the stored map.
+        c.startSolveWithConfig(QVariantMap{{"board", "junk"}});
+        c.reSolveWithNodeLocks();
+        QVERIFY(!c.statusText().startsWith("Not ready"));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QVERIFY(!c.running());
+        // The stored map is the river map: a re-solve runs it again.
+        c.reSolveWithNodeLocks();
+        QVERIFY(c.running());
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.resultIterations(), 5);
+    }
+
+    void errorsAndCancelEndWithAnEmptyResult() {
+        AppController c(machine_.environment());
+        QSignalSpy stats(&c, &AppController::solveStatsChanged);
+        QVariantMap cfg = test::riverMap();
+        cfg["oop_range"] = "AA, ZZ";  // passes the check, fails in the engine
+        c.startSolveWithConfig(cfg);
+        QTRY_VERIFY_WITH_TIMEOUT(c.statusText().startsWith("Error: "), 20000);
+        QVERIFY(!c.running());
+        QVERIFY(c.resultsSummary().startsWith("Solve failed: "));
+        QCOMPARE(c.treeNodeCount(), 0);
+
+        QVariantMap longer = test::turnMap(1000000);
+        c.startSolveWithConfig(longer);
+        QTRY_VERIFY_WITH_TIMEOUT(c.statusText().startsWith("Iter "), 20000);
+        c.cancelSolve();
+        // `running` may fall with an iteration report handled after the worker
+        // ended; the final report follows it.
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Cancelled"), 20000);
+        QVERIFY(!c.running());
+        QCOMPARE(c.resultsSummary(), QString("Solve failed: Cancelled"));
+        QCOMPARE(c.resultIterations(), 0);
+        QVERIFY(c.rootActions().isEmpty());
+        QCOMPARE(stats.count(), 0);  // nothing recorded
+        QCOMPARE(c.solvesToday(), 0);
+    }
+
+    // A result cleared while its solve finishes stays cleared, and a start
+    // refused meanwhile does not leave `running` stuck.
+    void clearingDuringFinalizingStaysCleared() {
+        AppController c(machine_.environment());
+        bool cleared = false;
+        connect(&c, &AppController::statusTextChanged, [&] {
+            if (!cleared && c.statusText().startsWith("Finalizing")) {
+                cleared = true;
+                c.clearResults();
+                c.startSolveWithConfig(test::riverMap(30));
+            }
+        });
+        c.startSolveWithConfig(test::turnMap(80));
+        QTRY_VERIFY_WITH_TIMEOUT(cleared, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!c.running() && !c.session().is_running(), 20000);
+        QTest::qWait(50);
+        // The old solve's result never showed up.
+        QVERIFY(c.resultsSummary().isEmpty() || c.resultsSummary().contains("iters 30"));
+        QVERIFY(!c.resultsSummary().contains("iters 80"));
+        QVERIFY(c.treeNodeCount() == 0 || c.resultIterations() == 30);
+    }
+
+    void memoryEstimates() {
+        AppController c(machine_.environment());
+        QSignalSpy changed(&c, &AppController::solveRequiredMemoryChanged);
+        const QVariantMap big = test::tinyFlopMap();
+        const QVariantMap small = test::riverMap();
+        c.requestSolveMemoryEstimate(big);
+        c.requestSolveMemoryEstimate(small);
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 20000);
+        QTest::qWait(300);  // an older answer arriving late changes nothing
+        const auto expected =
+            SolveSession::estimate_solve_memory(buildSolveConfigForTest(small), nullptr);
+        QVERIFY(expected.has_value());
+        QCOMPARE(c.solveRequiredMemoryBytes(), expected->total_bytes);
+        QCOMPARE(c.solveRequiredMemoryText(), AppController::formatGigabytes(expected->total_bytes));
+        QCOMPARE(changed.count(), 1);
+
+        // The same figure again: no signal. A failing estimate: unknown.
+        c.requestSolveMemoryEstimate(small);
+        QTest::qWait(300);
+        QCOMPARE(changed.count(), 1);
+        QVariantMap bad = small;
+        bad["board"] = "AhKs";
+        c.requestSolveMemoryEstimate(bad);
+        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 2, 20000);
+        QCOMPARE(c.solveRequiredMemoryBytes(), 0ull);
+        QCOMPARE(c.solveRequiredMemoryText(), QString(QChar(0x2014)));
+    }
+
+    void notEnoughMemoryRefusesAfterClearing() {
+        machine_.memory = PhysicalMemory{16 * kGiB, 1000};  // 1000 bytes available
+        AppController c(machine_.environment());
+        QSignalSpy changed(&c, &AppController::solveRequiredMemoryChanged);
+        c.requestSolveMemoryEstimate(test::riverMap());
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() == 1, 20000);
+        QVERIFY(c.solveRequiredMemoryBytes() > 1000);
+        c.startSolveWithConfig(test::riverMap());
+        QCOMPARE(c.statusText(), QString("Not enough RAM to solve (after clearing previous results)"));
+        QVERIFY(!c.running());
+        machine_.memory = PhysicalMemory{16 * kGiB, 12 * kGiB};
+    }
+
+    void destroyingMidSolveAndMidEstimateIsClean() {
+        for (int round = 0; round < 3; ++round) {
+            auto c = std::make_unique<AppController>(machine_.environment());
+            c->startSolveWithConfig(test::turnMap(1000000));
+            c->requestSolveMemoryEstimate(test::tinyFlopMap());
+            QTRY_VERIFY_WITH_TIMEOUT(c->statusText().startsWith("Iter "), 20000);
+            c.reset();
+            QTest::qWait(20);  // anything still queued would arrive now
+        }
+        // And mid-estimate alone, right after the request.
+        auto c = std::make_unique<AppController>(machine_.environment());
+        c->requestSolveMemoryEstimate(test::tinyFlopMap());
+        c.reset();
+        QTest::qWait(20);
+    }
+
+private:
+    static SolveConfig buildSolveConfigForTest(const QVariantMap& cfg);
+};
+
+#include "app/solve_config_map.h"
+
+SolveConfig ControllerSolveTest::buildSolveConfigForTest(const QVariantMap& cfg) {
+    return buildSolveConfig(cfg, nullptr, 4);
+}
+
+QTEST_GUILESS_MAIN(ControllerSolveTest)
+#include "controller_solve_test.moc"

@@ -1,0 +1,111 @@
+#include "app/solve_config_map.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace quendal_app;
+
+class SolveConfigMapTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsForMissingKeys() {
+        const SolveConfig c = buildSolveConfig({}, nullptr, 8);
+        QCOMPARE(c.board, std::string());
+        QCOMPARE(c.starting_pot, 10000);
+        QCOMPARE(c.effective_stack, 10000);
+        QCOMPARE(c.rake_percent, 0.0);
+        QCOMPARE(c.rake_cap, 0.0);
+        QCOMPARE(c.starting_street, std::string("flop"));
+        QCOMPARE(c.max_iterations, 2000u);
+        QCOMPARE(c.target_exploitability, 10.0f);
+        QCOMPARE(c.thread_count, 1u);
+        QVERIFY(!c.compact_storage);
+        QVERIFY(!c.oop_jam_threshold_pct.has_value());
+        QVERIFY(c.node_locks.empty());
+    }
+
+    void moneyToCentsEdges() {
+        QCOMPARE(moneyToCents(180.0, 10000), 18000);
+        QCOMPARE(moneyToCents(std::nan(""), 10000), 10000);
+        QCOMPARE(moneyToCents(std::numeric_limits<double>::infinity(), 2500), 2500);
+        QCOMPARE(moneyToCents(1e12, 10000), 2147483646);
+        QCOMPARE(moneyToCents(-5.0, 10000), 0);
+        QCOMPARE(moneyToCents(0.005, 10000), 1);  // half away from zero
+        QCOMPARE(moneyToCents(21474836.46, 10000), 2147483646);
+    }
+
+    void numbersFromQmlAreChecked() {
+        const auto built = [](const QVariantMap& cfg) { return buildSolveConfig(cfg, nullptr, 6); };
+        QCOMPARE(built({{"target_exploitability", std::nan("")}}).target_exploitability, 0.1f);
+        QCOMPARE(built({{"target_exploitability", -1.0}}).target_exploitability, 0.0f);
+        QCOMPARE(built({{"rake_cap", -3.0}}).rake_cap, 0.0);
+        QCOMPARE(built({{"rake_cap", 3.0}}).rake_cap, 300.0);
+        QCOMPARE(built({{"thread_count", 0}}).thread_count, 1u);
+        QCOMPARE(built({{"thread_count", 1000}}).thread_count, 6u);
+        QCOMPARE(built({{"thread_count", "many"}}).thread_count, 1u);
+        QCOMPARE(built({{"max_iterations", "lots"}}).max_iterations, 2000u);
+        QCOMPARE(built({{"max_iterations", std::nan("")}}).max_iterations, 2000u);
+        QCOMPARE(built({{"max_iterations", -5}}).max_iterations, 0u);
+        QCOMPARE(built({{"max_iterations", 1e20}}).max_iterations, 4294967295u);
+        QCOMPARE(built({{"max_iterations", "350"}}).max_iterations, 350u);
+        const SolveConfig jam = built({{"oop_add_all_in_jam_threshold_enabled", true},
+                                       {"oop_add_all_in_jam_threshold_pct", 150.0},
+                                       {"ip_add_all_in_jam_threshold_pct", 80.0}});
+        QCOMPARE(jam.oop_jam_threshold_pct.value(), 150.0);
+        QVERIFY(!jam.ip_jam_threshold_pct.has_value());
+        const SolveConfig sizing = built({{"ip_turn_bet_sizes", "33, 75"},
+                                          {"ip_turn_add_all_in", true},
+                                          {"oop_river_dont_donk", true}});
+        QCOMPARE(sizing.ip_sizing[1].bet_sizes, std::string("33, 75"));
+        QVERIFY(sizing.ip_sizing[1].add_all_in);
+        QVERIFY(sizing.oop_sizing[2].dont_donk);
+        QVERIFY(!sizing.oop_sizing[1].dont_donk);
+    }
+
+    void boardsAndRanges() {
+        QCOMPARE(normalizeBoardText("  ah KS qd  "), QString("AhKsQd"));
+        QCOMPARE(normalizeBoardText("AhKsQ"), QString("AhKs"));
+        QCOMPARE(normalizeBoardText("Ah-Ks"), QString("Ah"));
+        QCOMPARE(normalizeBoardText("A"), QString());
+        QCOMPARE(normalizeBoardText("Ah\tKs\nQd"), QString("AhKsQd"));
+        QVERIFY(rangeHasAnyHand("AK"));
+        QVERIFY(!rangeHasAnyHand("A K"));
+        QVERIFY(rangeHasAnyHand("ak"));
+        QVERIFY(rangeHasAnyHand(" 100% "));  // the whole deck, as the engine reads it
+        QVERIFY(rangeHasAnyHand("50%"));
+        QVERIFY(!rangeHasAnyHand("0%"));
+        QVERIFY(!rangeHasAnyHand("   "));
+        QVERIFY(cfgHasText({{"k", " x "}}, "k"));
+        QVERIFY(!cfgHasText({{"k", "   "}}, "k"));
+        QVERIFY(!cfgHasText({}, "k"));
+    }
+
+    void nodeLocksIntoTheConfiguration() {
+        NodeLockTable table;
+        table[3]["AA"] = NodeLockRecord{{0.25f, 0.75f}, 5, 0.1};
+        table[3]["KK"] = NodeLockRecord{{}, 1, 1.5};
+        table[3]["QQ"] = NodeLockRecord{{}, -1, 1.0};  // left out
+        table[-1]["AA"] = NodeLockRecord{{}, 0, 1.0};  // left out whole
+        const SolveConfig c = buildSolveConfig({}, &table, 4);
+        QCOMPARE(c.node_locks.size(), std::size_t(2));
+        for (const SolveNodeLock& lock : c.node_locks) {
+            QCOMPARE(lock.node_index, std::uint64_t(3));
+            if (lock.hand == "AA") {
+                QCOMPARE(lock.action_probs, (std::vector<float>{0.25f, 0.75f}));
+                QCOMPARE(lock.action_index, 0);
+                QCOMPARE(lock.action_prob, 1.0f);
+            } else {
+                QCOMPARE(lock.hand, std::string("KK"));
+                QCOMPARE(lock.action_index, 1);
+                QCOMPARE(lock.action_prob, 1.0f);  // clamped
+                QVERIFY(lock.action_probs.empty());
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SolveConfigMapTest)
+#include "solve_config_map_test.moc"
