@@ -79,6 +79,11 @@ AppController::~AppController() {
     estimator_.reset();
     session_.cancel();
     session_.wait_until_idle();
+    // Distribution computations read the session: they end before it does.
+    for (QFutureWatcher<QVariantMap>* watcher : runningDistributions_) {
+        watcher->disconnect(this);
+        watcher->waitForFinished();
+    }
 }
 
 QString AppController::appDir() const {
@@ -151,25 +156,6 @@ QDate AppController::today() const {
     return environment_.now ? environment_.now().date() : QDate::currentDate();
 }
 
-// Members whose behaviour arrives with later parts of the controller answer
-// with their "nothing" value until then.
-
-bool AppController::saveProject(const QUrl&, const QVariantMap&) const {
-    return false;
-}
-
-QVariantMap AppController::loadProject(const QUrl&) {
-    return {};
-}
-
-void AppController::setNodeLock(int, const QString&, int, double) {}
-void AppController::setNodeLockProbs(int, const QString&, const QVariantList&) {}
-void AppController::clearNodeLocks(int) {}
-
-QVariantList AppController::nodeLocks(int) const {
-    return {};
-}
-
 int AppController::treeNodeCount() const {
     return nodeRecords_ ? static_cast<int>(nodeRecords_->size()) : 0;
 }
@@ -186,39 +172,6 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
         return {};
     }
     return nodeRecords_->action_maps(static_cast<std::size_t>(nodeIndex));
-}
-
-QVariantList AppController::nodeActionStats(int) const {
-    return {};
-}
-
-QVariantList AppController::nodePocketActionEvs(int, const QString&, const QString&,
-                                                const QString&) const {
-    return {};
-}
-
-QVariantMap AppController::nodeHandStrategy(int) const {
-    return {};
-}
-
-QVariantMap AppController::nodeHandStrategyReach169(int, const QString&) const {
-    return {};
-}
-
-QVariantList AppController::nodeHandCombos(int) const {
-    return {};
-}
-
-QVariantList AppController::nodeSeatHandCombos(int, const QString&) const {
-    return {};
-}
-
-QVariantList AppController::nodeHandBuckets(int) const {
-    return {};
-}
-
-QVariantMap AppController::nodeHandDistributions169(int) {
-    return {};
 }
 
 }  // namespace quendal_app

@@ -11,8 +11,10 @@
 #include "app/system_figures.h"
 #include "session/solve_session.h"
 
+#include <QFutureWatcher>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -183,6 +185,15 @@ private:
     SolveSession::ProgressCallback solveProgressCallback(std::uint64_t epoch);
     void clearResultLists();
     void clearNodeCaches();
+    // The node-lock seeding of the first setNodeLock on a node.
+    void seedNodeLocksFromStrategy(int nodeIndex);
+    int nodeActionCount(int nodeIndex) const;
+    // Project file parts.
+    QVariantMap resultsToVariantMap() const;
+    QVariantList nodeLocksToVariantList() const;
+    void nodeLocksFromVariantList(const QVariantList& locks);
+    void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
+                                 std::uint64_t cacheEpoch);
     void deliverSolveMemoryEstimate(std::uint64_t generation, std::uint64_t bytes);
 
     ControllerEnvironment environment_;
@@ -220,6 +231,20 @@ private:
     bool developerMode_ = false;
     std::shared_ptr<DeliveryGate> gate_;
     std::unique_ptr<MemoryEstimator> estimator_;
+
+    // Per-node query caches.
+    mutable QHash<int, QVariantMap> handStrategyByNode_;
+    mutable QHash<QString, QVariantMap> reach169ByKey_;
+    mutable QHash<int, QVariantList> actionStatsByNode_;
+    mutable QHash<int, QVariantList> handCombosByNode_;
+    mutable QHash<int, QVariantList> handBucketsByNode_;
+    mutable QHash<int, QVariantList> seatHandCombosOopByNode_;
+    mutable QHash<int, QVariantList> seatHandCombosIpByNode_;
+    QHash<int, QVariantMap> distributionsByNode_;
+    QSet<int> pendingDistributions_;
+    // Distributions started before the caches were last cleared store nothing.
+    std::uint64_t cacheEpoch_ = 0;
+    QList<QFutureWatcher<QVariantMap>*> runningDistributions_;
 };
 
 }  // namespace quendal_app

@@ -1,6 +1,5 @@
 // Solve control, progress and result delivery, and memory-estimate requests.
 #include "app/app_controller.h"
-
 #include "app/solve_config_map.h"
 
 #include <QCoreApplication>
@@ -15,9 +14,9 @@ QString translated(const char* text) {
 }
 
 const char* const kSizingKeys[] = {
-    "oop_flop_bet_sizes", "oop_flop_raise_sizes", "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-    "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes", "ip_flop_raise_sizes",
-    "ip_turn_bet_sizes", "ip_turn_raise_sizes", "ip_river_bet_sizes", "ip_river_raise_sizes"};
+    "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
+    "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
+    "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes"};
 
 // The report without its per-node records, which travel compacted.
 SolveProgress lightCopy(const SolveProgress& report) {
@@ -60,7 +59,18 @@ void AppController::setProgress(double progress) {
     }
 }
 
-void AppController::clearNodeCaches() {}
+void AppController::clearNodeCaches() {
+    ++cacheEpoch_;
+    handStrategyByNode_.clear();
+    reach169ByKey_.clear();
+    actionStatsByNode_.clear();
+    handCombosByNode_.clear();
+    handBucketsByNode_.clear();
+    seatHandCombosOopByNode_.clear();
+    seatHandCombosIpByNode_.clear();
+    distributionsByNode_.clear();
+    pendingDistributions_.clear();
+}
 
 void AppController::clearResultLists() {
     rootActions_.clear();
@@ -231,11 +241,11 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
                           .arg(QString::number(s.exploitability / 100.0, 'f', 4))
                           .arg(QString::number(s.ev_oop / 100.0, 'f', 3))
                           .arg(QString::number(s.ev_ip / 100.0, 'f', 3));
-            const qint64 runtimeMs =
-                solveStartTime_ ? std::chrono::duration_cast<std::chrono::milliseconds>(
-                                      std::chrono::steady_clock::now() - *solveStartTime_)
-                                      .count()
-                                : 0;
+            const qint64 runtimeMs = solveStartTime_
+                                         ? std::chrono::duration_cast<std::chrono::milliseconds>(
+                                               std::chrono::steady_clock::now() - *solveStartTime_)
+                                               .count()
+                                         : 0;
             recordSolveActivity(static_cast<int>(s.iterations), s.exploitability / 100.0,
                                 runtimeMs);
             emit solveStatsChanged();

@@ -5,7 +5,6 @@
 
 #include <QMetaObject>
 #include <QObject>
-
 #include <memory>
 #include <mutex>
 #include <utility>

@@ -54,9 +54,8 @@ void MemoryEstimator::run() {
         } catch (const std::exception&) {
             bytes = 0;
         }
-        gate_->post([answer = answer_, generation = job.first, bytes] {
-            answer(generation, bytes);
-        });
+        gate_->post(
+            [answer = answer_, generation = job.first, bytes] { answer(generation, bytes); });
     }
 }
 

@@ -7,10 +7,10 @@
 
 #include <QVariantList>
 #include <QVariantMap>
-
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quendal_app {
@@ -54,7 +54,17 @@ public:
     // Bytes held by the records.
     std::size_t memory_bytes() const;
 
+    // Records read back from the maps of a project file, one node at a time.
+    // append_node checks what it reads: texts must be texts, numbers finite
+    // and within the engine's amounts, child indices whole and not negative.
+    static std::shared_ptr<NodeRecords> create() { return std::make_shared<NodeRecords>(); }
+    bool append_node(const QVariantMap& meta, const QVariantList& actions, QString* error);
+    // The largest child index any action names, or -1.
+    std::int64_t largest_child() const;
+
 private:
+    std::uint32_t intern(const std::string& text);
+    std::unordered_map<std::string, std::uint32_t> ids_;
     std::vector<std::string> texts_;
     std::vector<Node> nodes_;
     std::vector<Action> actions_;

@@ -3,7 +3,6 @@
 #include "session/sizing_text.h"
 
 #include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -113,8 +112,8 @@ SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks,
     const double cap = number(cfg, "rake_cap", 0.0);
     c.rake_cap = std::isfinite(cap) && cap > 0.0 ? std::min(cap, kMaxChips) * 100.0 : 0.0;
     c.starting_street = cfg.contains("starting_street") ? text(cfg, "starting_street") : "flop";
-    c.max_iterations = static_cast<std::uint32_t>(
-        checkedNumber(cfg, "max_iterations", 2000.0, 0.0, 4294967295.0));
+    c.max_iterations =
+        static_cast<std::uint32_t>(checkedNumber(cfg, "max_iterations", 2000.0, 0.0, 4294967295.0));
     double target = number(cfg, "target_exploitability", 0.1);
     target = std::isfinite(target) ? std::clamp(target, 0.0, kMaxChips) : 0.001;
     c.target_exploitability = static_cast<float>(target * 100.0);

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QVariantMap>
-
 #include <cstdint>
 
 namespace quendal_app {

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,9 +39,8 @@ int main(int argc, char** argv) {
     qint64 longestGap = 0;
     QTimer ticker;
     ticker.setInterval(1);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, sinceTick.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
     qint64 deliveryMs = -1;
     QElapsedTimer finalizing;
     QObject::connect(&controller, &quendal_app::AppController::statusTextChanged, [&] {

@@ -25,10 +25,10 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
     e.node_count = nodes.size();
     e.oop_hand_count = context.pockets[0].size();
     e.ip_hand_count = context.pockets[1].size();
-    const double total = (static_cast<double>(e.tree_bytes) +
-                          static_cast<double>(e.card_context_bytes) +
-                          static_cast<double>(e.solver_bytes)) *
-                         1.1;
+    const double total =
+        (static_cast<double>(e.tree_bytes) + static_cast<double>(e.card_context_bytes) +
+         static_cast<double>(e.solver_bytes)) *
+        1.1;
     e.total_bytes = static_cast<std::uint64_t>(total);
     return e;
 }

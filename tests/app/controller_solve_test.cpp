@@ -1,5 +1,4 @@
 #include "app/app_controller.h"
-
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -208,7 +207,8 @@ private slots:
             SolveSession::estimate_solve_memory(buildSolveConfigForTest(small), nullptr);
         QVERIFY(expected.has_value());
         QCOMPARE(c.solveRequiredMemoryBytes(), expected->total_bytes);
-        QCOMPARE(c.solveRequiredMemoryText(), AppController::formatGigabytes(expected->total_bytes));
+        QCOMPARE(c.solveRequiredMemoryText(),
+                 AppController::formatGigabytes(expected->total_bytes));
         QCOMPARE(changed.count(), 1);
 
         // The same figure again: no signal. A failing estimate: unknown.
@@ -231,7 +231,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(changed.count() == 1, 20000);
         QVERIFY(c.solveRequiredMemoryBytes() > 1000);
         c.startSolveWithConfig(test::riverMap());
-        QCOMPARE(c.statusText(), QString("Not enough RAM to solve (after clearing previous results)"));
+        QCOMPARE(c.statusText(),
+                 QString("Not enough RAM to solve (after clearing previous results)"));
         QVERIFY(!c.running());
         machine_.memory = PhysicalMemory{16 * kGiB, 12 * kGiB};
     }

@@ -1,7 +1,6 @@
 #include "app/solve_config_map.h"
 
 #include <QtTest>
-
 #include <cmath>
 #include <limits>
 

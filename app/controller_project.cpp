@@ -1,0 +1,607 @@
+// Project files: the spot, its result, the cached node queries, the node
+// locks and the last solve map in one JSON object. The per-node arrays are
+// written and read one element at a time.
+#include "app/app_controller.h"
+
+#include "app/json_text.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace quendal_app {
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("AppController", text);
+}
+
+// Indented JSON written as it goes: objects and arrays opened and closed
+// explicitly, values written one at a time.
+class JsonStreamWriter {
+public:
+    explicit JsonStreamWriter(QIODevice& out) : out_(out) {}
+
+    void beginObject(const char* key = nullptr) { open(key, '{'); }
+    void endObject() { close('}'); }
+    void beginArray(const char* key = nullptr) { open(key, '['); }
+    void endArray() { close(']'); }
+    void value(const char* key, const QVariant& v) {
+        prefix(key);
+        out_.write(jsonText(v, indent()));
+    }
+    void finish() { out_.write("\n"); }
+
+private:
+    struct Level {
+        bool first = true;
+    };
+    int indent() const { return static_cast<int>(levels_.size()) * 4; }
+    void prefix(const char* key) {
+        if (!levels_.empty()) {
+            out_.write(levels_.back().first ? "\n" : ",\n");
+            levels_.back().first = false;
+            out_.write(QByteArray(indent(), ' '));
+        }
+        if (key != nullptr) {
+            out_.write(jsonText(QString::fromLatin1(key), 0) + ": ");
+        }
+    }
+    void open(const char* key, char bracket) {
+        prefix(key);
+        out_.write(QByteArray(1, bracket));
+        levels_.push_back({});
+    }
+    void close(char bracket) {
+        const bool empty = levels_.back().first;
+        levels_.pop_back();
+        if (!empty) {
+            out_.write("\n" + QByteArray(indent(), ' '));
+        }
+        out_.write(QByteArray(1, bracket));
+    }
+
+    QIODevice& out_;
+    std::vector<Level> levels_;
+};
+
+// Everything a project file holds, read and checked before anything of the
+// controller changes.
+struct LoadedProject {
+    QVariantMap project;
+    bool hasResults = false;
+    QString summary;
+    double startingPot = 0, exploitability = 0, evOop = 0, evIp = 0;
+    int iterations = 0;
+    QVariantList rootActions;
+    std::shared_ptr<NodeRecords> records;
+    QHash<int, QVariantMap> handStrategy;
+    QHash<int, QVariantList> actionStats, handCombos, handBuckets, seatOop, seatIp;
+    QVariantList locks;
+    QVariantMap lastUiCfg;
+};
+
+class ProjectReader {
+public:
+    explicit ProjectReader(const QByteArray& bytes) : skeleton_(bytes) {}
+
+    // Empty on success, else the message for the user.
+    QString read(LoadedProject& p) {
+        const auto root = skeleton_.root();
+        if (!root) {
+            return translated("Invalid JSON");
+        }
+        if (root->kind != '{') {
+            // A document that is not an object has no format tag.
+            return skeleton_.value(*root) ? translated("Unrecognized project format")
+                                          : translated("Invalid JSON");
+        }
+        const auto members = skeleton_.members(*root);
+        if (!members) {
+            return translated("Invalid JSON");
+        }
+        QHash<QString, JsonSpan> top;
+        for (const auto& [key, span] : *members) {
+            top.insert(key, span);
+        }
+        const QJsonValue format = scalar(top, "format");
+        if (!ok_) {
+            return translated("Invalid JSON");
+        }
+        if (format.toString() != QLatin1String("quendal_project")) {
+            return translated("Unrecognized project format");
+        }
+        const QJsonValue version = scalar(top, "version");
+        if (!ok_) {
+            return translated("Invalid JSON");
+        }
+        if (!version.isDouble() || version.toDouble() != 1.0) {
+            return translated("Unsupported project version");
+        }
+        p.project = objectMember(top, "project").toVariantMap();
+        const QJsonValue has = scalar(top, "hasResults");
+        if (!has.isUndefined() && !has.isNull() && !has.isBool()) {
+            fail("\"hasResults\" is not true or false");
+        }
+        p.hasResults = has.toBool();
+        if (p.hasResults && top.contains("results")) {
+            readResults(top.value("results"), p);
+        }
+        if (top.contains("nodeCaches")) {
+            readCaches(top.value("nodeCaches"), p);
+        }
+        if (top.contains("nodeLocks")) {
+            readLocks(top.value("nodeLocks"), p);
+        }
+        p.lastUiCfg = objectMember(top, "lastUiCfg").toVariantMap();
+        if (!ok_) {
+            return translated("Invalid project file: %1").arg(problem_);
+        }
+        return {};
+    }
+
+private:
+    void fail(const QString& problem) {
+        if (ok_) {
+            ok_ = false;
+            problem_ = problem;
+        }
+    }
+
+    QJsonValue parsed(const JsonSpan& span) {
+        const auto v = skeleton_.value(span);
+        if (!v) {
+            fail(QStringLiteral("malformed JSON"));
+            return {};
+        }
+        return *v;
+    }
+
+    QJsonValue scalar(const QHash<QString, JsonSpan>& members, const char* key) {
+        const auto it = members.constFind(QString::fromLatin1(key));
+        return it == members.cend() ? QJsonValue(QJsonValue::Undefined) : parsed(*it);
+    }
+
+    QJsonObject objectMember(const QHash<QString, JsonSpan>& members, const char* key) {
+        const auto it = members.constFind(QString::fromLatin1(key));
+        if (it == members.cend()) {
+            return {};
+        }
+        const QJsonValue v = parsed(*it);
+        if (!v.isObject()) {
+            fail(QStringLiteral("\"%1\" is not an object").arg(key));
+            return {};
+        }
+        return v.toObject();
+    }
+
+    double finite(const QJsonObject& o, const char* key) {
+        const QJsonValue v = o.value(QString::fromLatin1(key));
+        if (v.isUndefined() || v.isNull()) {
+            return 0.0;
+        }
+        if (!v.isDouble() || !std::isfinite(v.toDouble())) {
+            fail(QStringLiteral("\"%1\" is not a number").arg(key));
+            return 0.0;
+        }
+        return v.toDouble();
+    }
+
+    // A whole number within [low, high]; `absent` when missing.
+    std::int64_t whole(const QJsonValue& v, const char* what, std::int64_t absent,
+                       std::int64_t low, std::int64_t high) {
+        if (v.isUndefined()) {
+            return absent;
+        }
+        const double x = v.toDouble(std::nan(""));
+        if (!v.isDouble() || !std::isfinite(x) || x != std::floor(x) ||
+            x < static_cast<double>(low) || x > static_cast<double>(high)) {
+            fail(QStringLiteral("%1 is not a usable whole number").arg(what));
+            return absent;
+        }
+        return static_cast<std::int64_t>(x);
+    }
+
+    std::vector<JsonSpan> arrayElements(const JsonSpan& span, const QString& what) {
+        const auto elements = skeleton_.elements(span);
+        if (!elements) {
+            fail(QStringLiteral("%1 is not an array").arg(what));
+            return {};
+        }
+        return *elements;
+    }
+
+    void readResults(const JsonSpan& span, LoadedProject& p) {
+        const auto members = skeleton_.members(span);
+        if (!members) {
+            fail(QStringLiteral("\"results\" is not an object"));
+            return;
+        }
+        QHash<QString, JsonSpan> r;
+        for (const auto& [key, value] : *members) {
+            r.insert(key, value);
+        }
+        QJsonObject figures;
+        for (const char* key : {"resultsSummary", "resultStartingPot", "resultIterations",
+                                "resultExploitability", "resultEvOop", "resultEvIp"}) {
+            const QJsonValue v = scalar(r, key);
+            if (!v.isUndefined()) {
+                figures.insert(QString::fromLatin1(key), v);
+            }
+        }
+        const QJsonValue summary = figures.value("resultsSummary");
+        if (!summary.isUndefined() && !summary.isString()) {
+            fail(QStringLiteral("\"resultsSummary\" is not a text"));
+        }
+        p.summary = summary.toString();
+        p.startingPot = finite(figures, "resultStartingPot");
+        p.iterations = static_cast<int>(whole(figures.value("resultIterations"),
+                                              "\"resultIterations\"", 0, 0,
+                                              std::numeric_limits<int>::max()));
+        p.exploitability = finite(figures, "resultExploitability");
+        p.evOop = finite(figures, "resultEvOop");
+        p.evIp = finite(figures, "resultEvIp");
+        if (r.contains("rootActions")) {
+            const QJsonValue roots = parsed(r.value("rootActions"));
+            if (!roots.isArray()) {
+                fail(QStringLiteral("\"rootActions\" is not an array"));
+            }
+            p.rootActions = roots.toArray().toVariantList();
+        }
+        const auto meta = r.contains("treeNodeMeta")
+                              ? arrayElements(r.value("treeNodeMeta"), "\"treeNodeMeta\"")
+                              : std::vector<JsonSpan>{};
+        const auto actions = r.contains("treeNodeActions")
+                                 ? arrayElements(r.value("treeNodeActions"), "\"treeNodeActions\"")
+                                 : std::vector<JsonSpan>{};
+        if (meta.size() != actions.size()) {
+            fail(QStringLiteral("\"treeNodeMeta\" and \"treeNodeActions\" differ in length"));
+            return;
+        }
+        if (!ok_ || meta.empty()) {
+            return;
+        }
+        p.records = NodeRecords::create();
+        for (std::size_t i = 0; i < meta.size() && ok_; ++i) {
+            const QJsonValue m = parsed(meta[i]);
+            const QJsonValue a = parsed(actions[i]);
+            if (!m.isObject() || !a.isArray()) {
+                fail(QStringLiteral("node %1 is malformed").arg(i));
+                return;
+            }
+            QString problem;
+            if (!p.records->append_node(m.toObject().toVariantMap(), a.toArray().toVariantList(),
+                                        &problem)) {
+                fail(QStringLiteral("node %1: %2").arg(i).arg(problem));
+                return;
+            }
+        }
+        if (p.records->largest_child() >= static_cast<std::int64_t>(p.records->size())) {
+            fail(QStringLiteral("a child index lies beyond the tree"));
+        }
+    }
+
+    // A node index: -1 when absent (skipped), an error beyond the tree.
+    int nodeIndex(const QJsonObject& element, const LoadedProject& p) {
+        const std::int64_t limit =
+            p.records ? static_cast<std::int64_t>(p.records->size()) - 1
+                      : std::numeric_limits<int>::max();
+        const std::int64_t n = whole(element.value("nodeIndex"), "a node index", -1,
+                                     std::numeric_limits<int>::min(), std::max<std::int64_t>(limit, -1));
+        return static_cast<int>(n);
+    }
+
+    void readCaches(const JsonSpan& span, LoadedProject& p) {
+        const auto members = skeleton_.members(span);
+        if (!members) {
+            fail(QStringLiteral("\"nodeCaches\" is not an object"));
+            return;
+        }
+        for (const auto& [key, value] : *members) {
+            const bool strategy = key == QLatin1String("handStrategyByNode");
+            QHash<int, QVariantList>* list = nullptr;
+            if (key == QLatin1String("actionStatsByNode")) {
+                list = &p.actionStats;
+            } else if (key == QLatin1String("handCombosByNode")) {
+                list = &p.handCombos;
+            } else if (key == QLatin1String("handBucketsByNode")) {
+                list = &p.handBuckets;
+            }
+            const bool seat = key == QLatin1String("seatHandCombosByNode");
+            if (!strategy && list == nullptr && !seat) {
+                continue;  // not a cache of this program
+            }
+            for (const JsonSpan& element : arrayElements(value, "\"" + key + "\"")) {
+                const QJsonValue v = parsed(element);
+                if (!v.isObject()) {
+                    fail(QStringLiteral("an element of \"%1\" is not an object").arg(key));
+                    return;
+                }
+                const QJsonObject o = v.toObject();
+                const int n = nodeIndex(o, p);
+                if (!ok_) {
+                    return;
+                }
+                if (n < 0) {
+                    continue;
+                }
+                const QJsonValue data = o.value("data");
+                if (strategy ? !data.isObject() : !data.isArray()) {
+                    fail(QStringLiteral("the data of \"%1\" has the wrong type").arg(key));
+                    return;
+                }
+                if (strategy) {
+                    p.handStrategy.insert(n, data.toObject().toVariantMap());
+                } else if (list != nullptr) {
+                    list->insert(n, data.toArray().toVariantList());
+                } else {
+                    const QString which = o.value("seat").toString().trimmed().toUpper();
+                    if (which == QLatin1String("OOP")) {
+                        p.seatOop.insert(n, data.toArray().toVariantList());
+                    } else if (which == QLatin1String("IP")) {
+                        p.seatIp.insert(n, data.toArray().toVariantList());
+                    }
+                }
+            }
+        }
+    }
+
+    void readLocks(const JsonSpan& span, LoadedProject& p) {
+        for (const JsonSpan& element : arrayElements(span, "\"nodeLocks\"")) {
+            const QJsonValue v = parsed(element);
+            if (!v.isObject()) {
+                fail(QStringLiteral("a node lock is not an object"));
+                return;
+            }
+            const QJsonObject o = v.toObject();
+            const int n = nodeIndex(o, p);
+            if (!ok_) {
+                return;
+            }
+            if (o.contains("actionProbs")) {
+                const QJsonValue probs = o.value("actionProbs");
+                if (!probs.isArray()) {
+                    fail(QStringLiteral("a lock's \"actionProbs\" is not an array"));
+                    return;
+                }
+                for (const QJsonValue x : probs.toArray()) {
+                    if (!x.isDouble()) {
+                        fail(QStringLiteral("a lock probability is not a number"));
+                        return;
+                    }
+                }
+                const std::size_t actions =
+                    p.records && n >= 0 ? p.records->node(static_cast<std::size_t>(n)).action_count
+                                        : 0;
+                if (p.records && n >= 0 && !probs.toArray().isEmpty() &&
+                    static_cast<std::size_t>(probs.toArray().size()) != actions) {
+                    fail(QStringLiteral("a lock of node %1 has the wrong number of actions").arg(n));
+                    return;
+                }
+            } else {
+                whole(o.value("actionIndex"), "a lock's action index", -1,
+                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+                finite(o, "actionProb");
+                if (!ok_) {
+                    return;
+                }
+            }
+            p.locks.append(o.toVariantMap());
+        }
+    }
+
+    JsonSkeleton skeleton_;
+    bool ok_ = true;
+    QString problem_;
+};
+
+}  // namespace
+
+QVariantMap AppController::resultsToVariantMap() const {
+    return {{"resultsSummary", resultsSummary_},     {"resultStartingPot", resultStartingPot_},
+            {"resultIterations", resultIterations_}, {"resultExploitability", resultExploitability_},
+            {"resultEvOop", resultEvOop_},           {"resultEvIp", resultEvIp_},
+            {"rootActions", rootActions_}};
+}
+
+QVariantList AppController::nodeLocksToVariantList() const {
+    QVariantList rows;
+    for (int n = 0; n < treeNodeCount(); ++n) {
+        for (const QVariant& row : nodeLocks(n)) {
+            const QVariantMap r = row.toMap();
+            QVariantMap element{{"nodeIndex", n}, {"hand", r.value("hand")}};
+            if (r.contains("actionProbs")) {
+                element["actionProbs"] = r.value("actionProbs");
+            } else {
+                element["actionIndex"] = r.value("actionIndex");
+                element["actionProb"] = r.value("actionProb");
+            }
+            rows.append(element);
+        }
+    }
+    return rows;
+}
+
+void AppController::nodeLocksFromVariantList(const QVariantList& locks) {
+    for (const QVariant& item : locks) {
+        const QVariantMap m = item.toMap();
+        const int n = m.contains("nodeIndex") ? m.value("nodeIndex").toInt() : -1;
+        const QString hand = m.value("hand").toString();
+        if (n < 0 || hand.isEmpty()) {
+            continue;
+        }
+        if (m.contains("actionProbs")) {
+            const QVariantList probs = m.value("actionProbs").toList();
+            if (!probs.isEmpty()) {
+                setNodeLockProbs(n, hand, probs);
+            }
+            continue;
+        }
+        const int action = m.contains("actionIndex") ? m.value("actionIndex").toInt() : -1;
+        const double prob = m.contains("actionProb") ? m.value("actionProb").toDouble() : 1.0;
+        if (action >= 0) {
+            setNodeLock(n, hand, action, prob);
+        }
+    }
+}
+
+bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
+    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+        qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
+        return false;
+    }
+    const QString path = fileUrl.toLocalFile();
+    if (path.isEmpty()) {
+        return false;
+    }
+    const bool hasResults = resultIterations_ > 0 || treeNodeCount() > 0 || !rootActions_.isEmpty();
+    if (hasResults && treeNodeCount() > 0) {
+        nodeHandStrategy(0);
+        nodeHandCombos(0);
+        nodeHandBuckets(0);
+        nodeActionStats(0);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning().noquote() << "saveProject: failed to open:" << path << file.errorString();
+        return false;
+    }
+    JsonStreamWriter out(file);
+    out.beginObject();
+    out.value("format", QStringLiteral("quendal_project"));
+    out.value("version", 1);
+    out.value("project", projectState);
+    out.value("hasResults", hasResults);
+    if (hasResults) {
+        out.beginObject("results");
+        const QVariantMap figures = resultsToVariantMap();
+        for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
+            out.value(it.key().toLatin1().constData(), it.value());
+        }
+        const int nodes = treeNodeCount();
+        out.beginArray("treeNodeMeta");
+        for (int i = 0; i < nodes; ++i) {
+            out.value(nullptr, nodeMeta(i));
+        }
+        out.endArray();
+        out.beginArray("treeNodeActions");
+        for (int i = 0; i < nodes; ++i) {
+            out.value(nullptr, nodeActions(i));
+        }
+        out.endArray();
+        out.endObject();
+
+        out.beginObject("nodeCaches");
+        const auto writeCache = [&](const char* key, const auto& cache, const char* seat) {
+            for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
+                QVariantMap element{{"nodeIndex", it.key()}, {"data", it.value()}};
+                if (seat != nullptr) {
+                    element["seat"] = QString::fromLatin1(seat);
+                }
+                out.value(nullptr, element);
+            }
+            (void)key;
+        };
+        out.beginArray("handStrategyByNode");
+        writeCache("handStrategyByNode", handStrategyByNode_, nullptr);
+        out.endArray();
+        out.beginArray("actionStatsByNode");
+        writeCache("actionStatsByNode", actionStatsByNode_, nullptr);
+        out.endArray();
+        out.beginArray("handCombosByNode");
+        writeCache("handCombosByNode", handCombosByNode_, nullptr);
+        out.endArray();
+        out.beginArray("handBucketsByNode");
+        writeCache("handBucketsByNode", handBucketsByNode_, nullptr);
+        out.endArray();
+        out.beginArray("seatHandCombosByNode");
+        writeCache("seatHandCombosByNode", seatHandCombosOopByNode_, "OOP");
+        writeCache("seatHandCombosByNode", seatHandCombosIpByNode_, "IP");
+        out.endArray();
+        out.endObject();
+    }
+    out.value("nodeLocks", nodeLocksToVariantList());
+    out.value("lastUiCfg", lastSolveConfig_);
+    out.endObject();
+    out.finish();
+    if (!file.commit()) {
+        qWarning().noquote() << "saveProject: commit failed:" << path << file.errorString();
+        return false;
+    }
+    qInfo().noquote() << "Saved project:" << path;
+    return true;
+}
+
+QVariantMap AppController::loadProject(const QUrl& fileUrl) {
+    QVariantMap result{
+        {"ok", false}, {"error", QString()}, {"project", QVariantMap()}, {"hasResults", false}};
+    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+        result["error"] = translated("Invalid/non-local file URL");
+        return result;
+    }
+    const QString path = fileUrl.toLocalFile();
+    if (path.isEmpty()) {
+        result["error"] = translated("Empty file path");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result["error"] = translated("Failed to open file");
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    LoadedProject loaded;
+    const QString problem = ProjectReader(bytes).read(loaded);
+    if (!problem.isEmpty()) {
+        result["error"] = problem;  // nothing of the current state has changed
+        return result;
+    }
+
+    // A running solve is stopped and its reports belong to an older epoch.
+    session_.cancel();
+    session_.reset();
+    ++epoch_;
+    clearResultLists();
+    nodeLocks_.clear();
+    clearNodeCaches();
+    result["project"] = loaded.project;
+    result["hasResults"] = loaded.hasResults;
+    if (loaded.hasResults) {
+        resultsSummary_ = loaded.summary;
+        resultStartingPot_ = loaded.startingPot;
+        resultIterations_ = loaded.iterations;
+        resultExploitability_ = loaded.exploitability;
+        resultEvOop_ = loaded.evOop;
+        resultEvIp_ = loaded.evIp;
+        rootActions_ = loaded.rootActions;
+        nodeRecords_ = loaded.records;
+    }
+    handStrategyByNode_ = loaded.handStrategy;
+    actionStatsByNode_ = loaded.actionStats;
+    handCombosByNode_ = loaded.handCombos;
+    handBucketsByNode_ = loaded.handBuckets;
+    seatHandCombosOopByNode_ = loaded.seatOop;
+    seatHandCombosIpByNode_ = loaded.seatIp;
+    nodeLocksFromVariantList(loaded.locks);
+    lastSolveConfig_ = loaded.lastUiCfg;
+    setRunning(false);
+    setProgress(0.0);
+    setStatusText(translated("Loaded project (%1 strategy nodes, %2 combo nodes)")
+                      .arg(handStrategyByNode_.size())
+                      .arg(handCombosByNode_.size()));
+    emit resultsChanged();
+    result["ok"] = true;
+    qInfo().noquote() << "Loaded project:" << path << "hasResults=" << loaded.hasResults;
+    return result;
+}
+
+}  // namespace quendal_app
