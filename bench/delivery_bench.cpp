@@ -2,14 +2,51 @@
 // GUI thread was ever kept from its event loop (a 1 ms timer measures the
 // gaps) and the memory of the per-node results it keeps.
 //
-//   delivery_bench [ITERATIONS] [THREADS]     (the realistic flop spot)
+//   delivery_bench [ITERATIONS] [THREADS] [PROJECT_PATH]   (the realistic flop spot)
+//
+// With a project path it also saves the result there (after asking the root's
+// queries) and loads it into a fresh controller, timing both and measuring
+// the peak memory each adds.
 #include "app/app_controller.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QFileInfo>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+long statusKib(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0) {
+            return std::strtol(line.c_str() + std::strlen(key), nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// Runs `body` and returns its milliseconds and the peak resident memory it
+// added, in MiB.
+template <typename Body>
+std::pair<qint64, double> measured(const Body& body) {
+    { std::ofstream("/proc/self/clear_refs") << "5"; }
+    const long base = statusKib("VmRSS:");
+    QElapsedTimer timer;
+    timer.start();
+    body();
+    const qint64 ms = timer.elapsed();
+    return {ms, (statusKib("VmHWM:") - base) / 1024.0};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -60,6 +97,25 @@ int main(int argc, char** argv) {
     controller.startSolveWithConfig(cfg);
     app.exec();
     const auto records = controller.nodeRecords();
+    if (argc > 3) {
+        const QUrl project = QUrl::fromLocalFile(QString::fromLocal8Bit(argv[3]));
+        controller.nodeHandStrategy(0);
+        controller.nodeHandCombos(0);
+        controller.nodeHandBuckets(0);
+        controller.nodeActionStats(0);
+        bool saved = false;
+        const auto save = measured([&] { saved = controller.saveProject(project, {}); });
+        quendal_app::AppController reader;
+        QVariantMap loaded;
+        const auto load = measured([&] { loaded = reader.loadProject(project); });
+        std::printf(
+            "{\"project_bytes\":%lld,\"saved\":%s,\"save_ms\":%lld,\"save_peak_mib\":%.1f,"
+            "\"loaded\":%s,\"load_ms\":%lld,\"load_peak_mib\":%.1f,\"loaded_nodes\":%d}\n",
+            static_cast<long long>(QFileInfo(project.toLocalFile()).size()),
+            saved ? "true" : "false", static_cast<long long>(save.first), save.second,
+            loaded["ok"].toBool() ? "true" : "false", static_cast<long long>(load.first),
+            load.second, reader.treeNodeCount());
+    }
     std::printf(
         "{\"nodes\":%d,\"iterations\":%d,\"threads\":%d,\"wall_ms\":%lld,"
         "\"longest_gui_gap_ms\":%lld,\"snapshot_to_result_ms\":%lld,\"records_bytes\":%zu,"
