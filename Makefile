@@ -1,3 +1,4 @@
+# make run: install what is missing, build, start the program.
 # make test: install what is missing, build, run every test (normal build,
 # then the engine, the session and the app layer under AddressSanitizer +
 # UndefinedBehaviorSanitizer with the portable kernels, and the engine and the
@@ -9,7 +10,7 @@ BUILD := build
 BUILD_ASAN := build-asan
 BUILD_TSAN := build-tsan
 
-.PHONY: deps build test test-normal test-asan test-tsan format clean
+.PHONY: deps build run test test-normal test-asan test-tsan format clean
 
 deps:
 	@scripts/install-deps
@@ -17,6 +18,14 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Starts the program; without a display it says how to start it offscreen.
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No display available: start the program offscreen with QT_QPA_PLATFORM=offscreen $(BUILD)/tessaval (or in a virtual display with xvfb-run -a $(BUILD)/tessaval)"; \
+	else \
+		./$(BUILD)/tessaval; \
+	fi
 
 test: deps
 	$(MAKE) --no-print-directory test-normal

@@ -100,9 +100,8 @@ QVariantList AppController::nodeLocks(int nodeIndex) const {
         return rows;
     }
     for (auto it = node->cbegin(); it != node->cend(); ++it) {
-        QVariantMap row{{"hand", it.key()},
-                        {"actionIndex", it->actionIndex},
-                        {"actionProb", it->actionProb}};
+        QVariantMap row{
+            {"hand", it.key()}, {"actionIndex", it->actionIndex}, {"actionProb", it->actionProb}};
         if (!it->actionProbs.isEmpty()) {
             QVariantList probs;
             for (const float p : it->actionProbs) {

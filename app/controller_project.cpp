@@ -2,7 +2,6 @@
 // locks and the last solve map in one JSON object. The per-node arrays are
 // written and read one element at a time.
 #include "app/app_controller.h"
-
 #include "app/json_text.h"
 
 #include <QCoreApplication>
@@ -11,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSaveFile>
-
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -196,8 +194,8 @@ private:
     }
 
     // A whole number within [low, high]; `absent` when missing.
-    std::int64_t whole(const QJsonValue& v, const char* what, std::int64_t absent,
-                       std::int64_t low, std::int64_t high) {
+    std::int64_t whole(const QJsonValue& v, const char* what, std::int64_t absent, std::int64_t low,
+                       std::int64_t high) {
         if (v.isUndefined()) {
             return absent;
         }
@@ -243,9 +241,9 @@ private:
         }
         p.summary = summary.toString();
         p.startingPot = finite(figures, "resultStartingPot");
-        p.iterations = static_cast<int>(whole(figures.value("resultIterations"),
-                                              "\"resultIterations\"", 0, 0,
-                                              std::numeric_limits<int>::max()));
+        p.iterations =
+            static_cast<int>(whole(figures.value("resultIterations"), "\"resultIterations\"", 0, 0,
+                                   std::numeric_limits<int>::max()));
         p.exploitability = finite(figures, "resultExploitability");
         p.evOop = finite(figures, "resultEvOop");
         p.evIp = finite(figures, "resultEvIp");
@@ -291,11 +289,11 @@ private:
 
     // A node index: -1 when absent (skipped), an error beyond the tree.
     int nodeIndex(const QJsonObject& element, const LoadedProject& p) {
-        const std::int64_t limit =
-            p.records ? static_cast<std::int64_t>(p.records->size()) - 1
-                      : std::numeric_limits<int>::max();
-        const std::int64_t n = whole(element.value("nodeIndex"), "a node index", -1,
-                                     std::numeric_limits<int>::min(), std::max<std::int64_t>(limit, -1));
+        const std::int64_t limit = p.records ? static_cast<std::int64_t>(p.records->size()) - 1
+                                             : std::numeric_limits<int>::max();
+        const std::int64_t n =
+            whole(element.value("nodeIndex"), "a node index", -1, std::numeric_limits<int>::min(),
+                  std::max<std::int64_t>(limit, -1));
         return static_cast<int>(n);
     }
 
@@ -383,7 +381,8 @@ private:
                                         : 0;
                 if (p.records && n >= 0 && !probs.toArray().isEmpty() &&
                     static_cast<std::size_t>(probs.toArray().size()) != actions) {
-                    fail(QStringLiteral("a lock of node %1 has the wrong number of actions").arg(n));
+                    fail(
+                        QStringLiteral("a lock of node %1 has the wrong number of actions").arg(n));
                     return;
                 }
             } else {
@@ -406,9 +405,12 @@ private:
 }  // namespace
 
 QVariantMap AppController::resultsToVariantMap() const {
-    return {{"resultsSummary", resultsSummary_},     {"resultStartingPot", resultStartingPot_},
-            {"resultIterations", resultIterations_}, {"resultExploitability", resultExploitability_},
-            {"resultEvOop", resultEvOop_},           {"resultEvIp", resultEvIp_},
+    return {{"resultsSummary", resultsSummary_},
+            {"resultStartingPot", resultStartingPot_},
+            {"resultIterations", resultIterations_},
+            {"resultExploitability", resultExploitability_},
+            {"resultEvOop", resultEvOop_},
+            {"resultEvIp", resultEvIp_},
             {"rootActions", rootActions_}};
 }
 

@@ -2,9 +2,8 @@
 #include "app/app_controller.h"
 
 #include <QCoreApplication>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QThreadPool>
-
+#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 namespace quendal_app {
@@ -104,7 +103,8 @@ QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
     if (nodeIndex < 0) {
         return {};
     }
-    if (const auto it = handStrategyByNode_.constFind(nodeIndex); it != handStrategyByNode_.cend()) {
+    if (const auto it = handStrategyByNode_.constFind(nodeIndex);
+        it != handStrategyByNode_.cend()) {
         return *it;
     }
     const HandStrategyResult r = session_.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
@@ -336,16 +336,22 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex,
 }
 
 QVariantMap AppController::nodeHandDistributions169(int nodeIndex) {
-    QVariantMap map{{"ok", false},       {"pending", false},  {"nodeIndex", nodeIndex},
-                    {"oopHands", QVariantList()}, {"ipHands", QVariantList()},
-                    {"evOop", QVariantList()},    {"evIp", QVariantList()},
-                    {"equityOop", QVariantList()}, {"equityIp", QVariantList()},
+    QVariantMap map{{"ok", false},
+                    {"pending", false},
+                    {"nodeIndex", nodeIndex},
+                    {"oopHands", QVariantList()},
+                    {"ipHands", QVariantList()},
+                    {"evOop", QVariantList()},
+                    {"evIp", QVariantList()},
+                    {"equityOop", QVariantList()},
+                    {"equityIp", QVariantList()},
                     {"error", QString()}};
     if (nodeIndex < 0) {
         map["error"] = QStringLiteral("Invalid node index.");
         return map;
     }
-    if (const auto it = distributionsByNode_.constFind(nodeIndex); it != distributionsByNode_.cend()) {
+    if (const auto it = distributionsByNode_.constFind(nodeIndex);
+        it != distributionsByNode_.cend()) {
         return *it;
     }
     map["pending"] = true;
@@ -356,8 +362,9 @@ QVariantMap AppController::nodeHandDistributions169(int nodeIndex) {
     pendingDistributions_.insert(nodeIndex);
     auto* watcher = new QFutureWatcher<QVariantMap>(this);
     const std::uint64_t epoch = cacheEpoch_;
-    connect(watcher, &QFutureWatcherBase::finished, this,
-            [this, watcher, nodeIndex, epoch] { onDistributionsFinished(watcher, nodeIndex, epoch); });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, nodeIndex, epoch] {
+        onDistributionsFinished(watcher, nodeIndex, epoch);
+    });
     const SolveSession* session = &session_;
     watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [session, nodeIndex] {
         QVariantMap result{{"ok", false},

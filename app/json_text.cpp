@@ -24,8 +24,8 @@ QByteArray jsonText(const QVariant& value, int indent) {
 }
 
 void JsonSkeleton::skip_space(qsizetype& pos) const {
-    while (pos < text_.size() && (text_[pos] == ' ' || text_[pos] == '\n' || text_[pos] == '\r' ||
-                                  text_[pos] == '\t')) {
+    while (pos < text_.size() &&
+           (text_[pos] == ' ' || text_[pos] == '\n' || text_[pos] == '\r' || text_[pos] == '\t')) {
         ++pos;
     }
 }

@@ -7,7 +7,6 @@
 #include <QJsonValue>
 #include <QString>
 #include <QVariant>
-
 #include <optional>
 #include <utility>
 #include <vector>

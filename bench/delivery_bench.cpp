@@ -11,9 +11,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QFileInfo>
-
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

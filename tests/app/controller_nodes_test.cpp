@@ -1,5 +1,4 @@
 #include "app/app_controller.h"
-
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -12,7 +11,9 @@ namespace {
 
 ControllerEnvironment quietMachine() {
     ControllerEnvironment env;
-    env.memory = [] { return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30}); };
+    env.memory = [] {
+        return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30});
+    };
     env.processors = [] { return 4; };
     return env;
 }
@@ -71,7 +72,8 @@ private slots:
 
         const QVariantList buckets = c_->nodeHandBuckets(0);
         QVERIFY(!buckets.isEmpty());
-        QCOMPARE(buckets[0].toMap()["displayName"].toString(), buckets[0].toMap()["name"].toString());
+        QCOMPARE(buckets[0].toMap()["displayName"].toString(),
+                 buckets[0].toMap()["name"].toString());
 
         // The seat rule and the pocket EVs of one hand.
         const auto state = c_->session().solved_state();
@@ -79,8 +81,8 @@ private slots:
                  int(state.game->card_context().pockets[1].size()));
         QCOMPARE(c_->nodeSeatHandCombos(0, "villain").size(),
                  int(state.game->card_context().pockets[0].size()));
-        const QVariantList evs = c_->nodePocketActionEvs(0, "oop", row["c1"].toString(),
-                                                         row["c2"].toString());
+        const QVariantList evs =
+            c_->nodePocketActionEvs(0, "oop", row["c1"].toString(), row["c2"].toString());
         QCOMPARE(evs.size(), 3);
         for (int a = 0; a < 3; ++a) {
             QVERIFY(std::fabs(evs[a].toDouble() - row["actionEvs"].toList()[a].toDouble()) < 0.05);

@@ -1,5 +1,4 @@
 #include "app/app_controller.h"
-
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -8,7 +7,6 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
-
 #include <unistd.h>
 
 using namespace quendal_app;
@@ -17,7 +15,9 @@ namespace {
 
 ControllerEnvironment quietMachine() {
     ControllerEnvironment env;
-    env.memory = [] { return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30}); };
+    env.memory = [] {
+        return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30});
+    };
     env.processors = [] { return 4; };
     return env;
 }
@@ -163,31 +163,39 @@ private slots:
         QTest::addColumn<QString>("error");
         const QByteArray head = R"({"format": "quendal_project", "version": 1, )";
         QTest::newRow("empty") << QByteArray() << "Invalid JSON";
-        QTest::newRow("truncated") << head + R"("project": {"a": [1, 2)" << "Invalid JSON";
+        QTest::newRow("truncated") << head + R"("project": {"a": [1, 2)"
+                                   << "Invalid JSON";
         QTest::newRow("bare array") << QByteArray("[1, 2]") << "Unrecognized project format";
-        QTest::newRow("format case")
-            << QByteArray(R"({"format": "Quendal_project", "version": 1})") << "Unrecognized project format";
+        QTest::newRow("format case") << QByteArray(R"({"format": "Quendal_project", "version": 1})")
+                                     << "Unrecognized project format";
         QTest::newRow("version 2") << QByteArray(R"({"format": "quendal_project", "version": 2})")
                                    << "Unsupported project version";
-        QTest::newRow("no version") << QByteArray(R"({"format": "quendal_project"})")
-                                    << "Unsupported project version";
-        QTest::newRow("project not an object") << head + R"("project": [1]})" << "Invalid project file";
-        QTest::newRow("hasResults text") << head + R"("hasResults": "yes"})" << "Invalid project file";
+        QTest::newRow("no version")
+            << QByteArray(R"({"format": "quendal_project"})") << "Unsupported project version";
+        QTest::newRow("project not an object") << head + R"("project": [1]})"
+                                               << "Invalid project file";
+        QTest::newRow("hasResults text") << head + R"("hasResults": "yes"})"
+                                         << "Invalid project file";
         QTest::newRow("results an array") << head + R"("hasResults": true, "results": []})"
                                           << "Invalid project file";
         QTest::newRow("huge iterations")
-            << head + R"("hasResults": true, "results": {"resultIterations": 1e300}})" << "Invalid project file";
+            << head + R"("hasResults": true, "results": {"resultIterations": 1e300}})"
+            << "Invalid project file";
         QTest::newRow("meta and actions differ")
-            << head + R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": []}})"
+            << head +
+                   R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": []}})"
             << "Invalid project file";
         QTest::newRow("child beyond the tree")
-            << head + R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[{"childIndex": 4}]]}})"
+            << head +
+                   R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[{"childIndex": 4}]]}})"
             << "Invalid project file";
         QTest::newRow("huge pot")
-            << head + R"("hasResults": true, "results": {"treeNodeMeta": [{"pot": 1e12}], "treeNodeActions": [[]]}})"
+            << head +
+                   R"("hasResults": true, "results": {"treeNodeMeta": [{"pot": 1e12}], "treeNodeActions": [[]]}})"
             << "Invalid project file";
         QTest::newRow("cache index beyond the tree")
-            << head + R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[]]}, "nodeCaches": {"handCombosByNode": [{"nodeIndex": 7, "data": []}]}})"
+            << head +
+                   R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[]]}, "nodeCaches": {"handCombosByNode": [{"nodeIndex": 7, "data": []}]}})"
             << "Invalid project file";
         QTest::newRow("node index a text")
             << head + R"("nodeCaches": {"handCombosByNode": [{"nodeIndex": "1", "data": []}]}})"
@@ -196,9 +204,11 @@ private slots:
             << head + R"("nodeCaches": {"handStrategyByNode": [{"nodeIndex": 1, "data": []}]}})"
             << "Invalid project file";
         QTest::newRow("lock of the wrong length")
-            << head + R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[{"childIndex": 0}, {"childIndex": 0}]]}, "nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0, 0]}]})"
+            << head +
+                   R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[{"childIndex": 0}, {"childIndex": 0}]]}, "nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0, 0]}]})"
             << "Invalid project file";
-        QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})" << "Invalid project file";
+        QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})"
+                                            << "Invalid project file";
     }
 
     void damagedFilesChangeNothing() {
@@ -258,10 +268,11 @@ private slots:
         QVERIFY(c.saveProject(url("keep.tessavalproj"), {{"v", 1}}));
         QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool saved = c.saveProject(url("keep.tessavalproj"), {{"v", 2}});
-        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!saved);
-        QCOMPARE(readObject(dir_.filePath("keep.tessavalproj"))["project"].toObject()["v"].toInt(), 1);
+        QCOMPARE(readObject(dir_.filePath("keep.tessavalproj"))["project"].toObject()["v"].toInt(),
+                 1);
     }
 };
 

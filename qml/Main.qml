@@ -1,0 +1,10 @@
+import QtQuick
+import QtQuick.Controls
+
+ApplicationWindow {
+    id: window
+    visible: true
+    width: 1280
+    height: 800
+    title: "Tessaval"
+}
