@@ -25,7 +25,8 @@ const QString kCachedKey = QStringLiteral("updates/cachedManifestJson");
 const QString kCachedAtKey = QStringLiteral("updates/cachedAt");
 // Where the manifest is looked for when neither the settings nor the
 // environment name an address.
-const QString kDefaultManifest = QStringLiteral("https://updates.example.com/tessaval/manifest.json");
+const QString kDefaultManifest =
+    QStringLiteral("https://updates.example.com/tessaval/manifest.json");
 const QStringList kInstallerSwitches = {"/VERYSILENT", "/SUPPRESSMSGBOXES", "/NORESTART",
                                         "/CLOSEAPPLICATIONS"};
 
@@ -127,8 +128,8 @@ QString UpdateManager::downloadFolder() {
     }
     const QString folder = base + "/updates";
     QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return folder;
 }
 
@@ -208,8 +209,8 @@ void UpdateManager::checkNow() {
     }
     const QUrl address(url);
     if (!isAllowedAddress(address)) {
-        setLastError(translated("Update check failed: %1")
-                         .arg(translated("the address must use HTTPS")));
+        setLastError(
+            translated("Update check failed: %1").arg(translated("the address must use HTTPS")));
         return;
     }
     if (checkReply_) {
@@ -277,7 +278,8 @@ void UpdateManager::downloadNow() {
     resetDownloadState();
     setLastError(QString());
     if (!isAllowedAddress(downloadUrl_)) {
-        setLastError(translated("Download failed: %1").arg(translated("the address must use HTTPS")));
+        setLastError(
+            translated("Download failed: %1").arg(translated("the address must use HTTPS")));
         return;
     }
     downloadBusy_ = true;
@@ -323,8 +325,9 @@ void UpdateManager::onDownloadProgress(qint64 received, qint64 total) {
     downloadBytesReceived_ = received;
     downloadBytesTotal_ = total;
     downloadProgress_ =
-        total >= 1 ? std::clamp(static_cast<double>(received) / static_cast<double>(total), 0.0, 1.0)
-                   : 0.0;
+        total >= 1
+            ? std::clamp(static_cast<double>(received) / static_cast<double>(total), 0.0, 1.0)
+            : 0.0;
     emit stateChanged();
 }
 

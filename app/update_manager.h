@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QUrl>
 #include <QVersionNumber>
-
 #include <functional>
 
 class QNetworkReply;

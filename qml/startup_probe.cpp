@@ -8,7 +8,6 @@
 #include <QQmlEngine>
 #include <QTimer>
 #include <QWindow>
-
 #include <cstdio>
 
 namespace {

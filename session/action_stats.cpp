@@ -58,23 +58,17 @@ double river_equity(const quendal::CardContext& ctx, const quendal::NodeState& n
 ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
                                             std::uint64_t index) {
     ActionStatsResult result;
-    if (index >= game.nodes().size()) {
+    const std::optional<ActingNode> acting = acting_node(game, solver, index, true);
+    if (!acting) {
         return result;
     }
-    const quendal::NodeState& node = game.nodes()[index];
-    const std::size_t actions = node.actions.size();
-    if (node.type != quendal::kDecisionNode || actions == 0 || node.children.size() < actions) {
-        return result;
-    }
+    const quendal::NodeState& node = *acting->node;
+    const std::size_t actions = acting->actions;
     const quendal::CardContext& ctx = game.card_context();
-    const int player = node.player;
+    const int player = acting->player;
     const int opponent = 1 - player;
-    const std::size_t hands = ctx.pockets[player].size();
-    const std::vector<float> strategy = solver.average_strategy_flat(index);
-    if (hands == 0 || strategy.size() != actions * hands ||
-        ctx.pocket_weights[player].size() != hands) {
-        return result;
-    }
+    const std::size_t hands = acting->hands;
+    const std::vector<float>& strategy = acting->strategy;
     // Range weights, with the hands that hold a card dealt on the way at 0.
     const std::uint64_t dealt = node_dead_cards(game, node);
     const auto live_weights = [&](int seat) {

@@ -1,5 +1,7 @@
 #include "session/hand_buckets.h"
 
+#include "session/node_reach.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -345,25 +347,19 @@ std::vector<std::string> made_hand_category(const quendal::Game& game,
 HandBucketsResult compute_node_hand_buckets(const quendal::Game& game,
                                             quendal::DiscountedCfr& solver, std::uint64_t index) {
     HandBucketsResult result;
-    const auto& nodes = game.nodes();
-    if (index >= nodes.size()) {
+    const std::optional<ActingNode> acting = acting_node(game, solver, index, false);
+    if (!acting) {
         return result;
     }
-    const quendal::NodeState& node = nodes[index];
-    const std::size_t actions = node.actions.size();
-    if (node.type != quendal::kDecisionNode || actions == 0) {
-        return result;
-    }
+    const quendal::NodeState& node = *acting->node;
+    const std::size_t actions = acting->actions;
     const quendal::CardContext& ctx = game.card_context();
-    const int player = node.player;
+    const int player = acting->player;
     const quendal::PocketList& pockets = ctx.pockets[player];
-    const std::size_t hands = pockets.size();
-    if (hands == 0 || ctx.pocket_weights[player].size() != hands) {
-        return result;
-    }
-    const std::vector<float> strategy = solver.average_strategy_flat(index);
+    const std::size_t hands = acting->hands;
+    const std::vector<float>& strategy = acting->strategy;
     const std::vector<quendal::CardCode> board = node_board_cards(game, node);
-    if (strategy.size() != actions * hands || board.size() < 3 || board.size() > 5) {
+    if (board.size() < 3 || board.size() > 5) {
         return result;
     }
 

@@ -41,20 +41,18 @@ HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
                                               quendal::DiscountedCfr& solver, std::uint64_t index) {
     return guarded<HandStrategyResult>([&] {
         HandStrategyResult result;
-        if (index >= game.nodes().size()) {
+        const std::optional<ActingNode> acting = acting_node(game, solver, index, false);
+        if (!acting) {
             return result;
         }
-        const quendal::NodeState& node = game.nodes()[index];
-        const std::size_t actions = node.actions.size();
-        if (node.type != quendal::kDecisionNode || actions == 0) {
-            return result;
-        }
+        const quendal::NodeState& node = *acting->node;
+        const std::size_t actions = acting->actions;
         const quendal::CardContext& ctx = game.card_context();
-        const int player = node.player;
-        const std::size_t hands = ctx.pockets[player].size();
+        const int player = acting->player;
+        const std::size_t hands = acting->hands;
         const std::vector<float>& removal = ctx.reach_weights_raw[player];
-        const std::vector<float> strategy = solver.average_strategy_flat(index);
-        if (hands == 0 || removal.size() != hands || strategy.size() != actions * hands) {
+        const std::vector<float>& strategy = acting->strategy;
+        if (removal.size() != hands) {
             return result;
         }
         const std::int32_t pot = label_pot(game, node);
@@ -112,21 +110,18 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
                                           const NodeParents& parents, std::uint64_t index) {
     return guarded<HandCombosResult>([&] {
         HandCombosResult result;
-        if (index >= game.nodes().size()) {
+        const std::optional<ActingNode> acting = acting_node(game, solver, index, true);
+        if (!acting) {
             return result;
         }
-        const quendal::NodeState& node = game.nodes()[index];
-        const std::size_t actions = node.actions.size();
-        if (node.type != quendal::kDecisionNode || actions == 0 || node.children.size() < actions) {
-            return result;
-        }
+        const quendal::NodeState& node = *acting->node;
+        const std::size_t actions = acting->actions;
         const quendal::CardContext& ctx = game.card_context();
-        const int player = node.player;
+        const int player = acting->player;
         const int opponent = 1 - player;
-        const std::size_t hands = ctx.pockets[player].size();
-        const std::vector<float> strategy = solver.average_strategy_flat(index);
-        if (hands == 0 || ctx.pocket_weights[player].size() != hands ||
-            strategy.size() != actions * hands || ctx.pockets[opponent].empty() ||
+        const std::size_t hands = acting->hands;
+        const std::vector<float>& strategy = acting->strategy;
+        if (ctx.pockets[opponent].empty() ||
             ctx.pocket_weights[opponent].size() != ctx.pockets[opponent].size()) {
             return result;
         }

@@ -12,6 +12,31 @@ bool usable(float x) {
 
 }  // namespace
 
+std::optional<ActingNode> acting_node(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                                      std::uint64_t index, bool need_children) {
+    if (index >= game.nodes().size()) {
+        return std::nullopt;
+    }
+    ActingNode a;
+    a.node = &game.nodes()[index];
+    a.actions = a.node->actions.size();
+    if (a.node->type != quendal::kDecisionNode || a.actions == 0 ||
+        (need_children && a.node->children.size() < a.actions)) {
+        return std::nullopt;
+    }
+    const quendal::CardContext& ctx = game.card_context();
+    a.player = a.node->player;
+    a.hands = ctx.pockets[a.player].size();
+    if (a.hands == 0 || ctx.pocket_weights[a.player].size() != a.hands) {
+        return std::nullopt;
+    }
+    a.strategy = solver.average_strategy_flat(index);
+    if (a.strategy.size() != a.actions * a.hands) {
+        return std::nullopt;
+    }
+    return a;
+}
+
 NodeParents::NodeParents(const quendal::Game& game)
     : parent(game.nodes().size(), kNone), position(game.nodes().size(), 0) {
     const auto& nodes = game.nodes();

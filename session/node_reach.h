@@ -14,6 +14,22 @@
 
 namespace quendal_app {
 
+// A decision node of a solved game as the per-hand queries read it: the
+// acting seat, its hand count and the average strategy (A × H, action-major).
+struct ActingNode {
+    const quendal::NodeState* node = nullptr;
+    int player = 0;
+    std::size_t actions = 0;
+    std::size_t hands = 0;
+    std::vector<float> strategy;
+};
+
+// Nothing unless `index` is a decision node with actions (and a child for
+// each when `need_children`), whose acting seat has hands with a weight
+// each and an average strategy of A × H entries.
+std::optional<ActingNode> acting_node(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                                      std::uint64_t index, bool need_children);
+
 // Each node's first parent in index order and its position among that
 // parent's children; built once per solved game.
 struct NodeParents {

@@ -1,4 +1,5 @@
 #include "app/app_controller.h"
+#include "quiet_machine.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -8,15 +9,6 @@
 using namespace quendal_app;
 
 namespace {
-
-ControllerEnvironment quietMachine() {
-    ControllerEnvironment env;
-    env.memory = [] {
-        return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30});
-    };
-    env.processors = [] { return 4; };
-    return env;
-}
 
 QList<float> floatsOf(const QVariant& v) {
     QList<float> out;
@@ -42,7 +34,7 @@ class ControllerNodesTest : public QObject {
 private slots:
     void initTestCase() { test::isolateSettings(settingsDir_); }
     void init() {
-        c_ = std::make_unique<AppController>(quietMachine());
+        c_ = std::make_unique<AppController>(test::quietMachine());
         solveRiver();
     }
     void cleanup() { c_.reset(); }

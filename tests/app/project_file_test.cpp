@@ -1,4 +1,5 @@
 #include "app/app_controller.h"
+#include "quiet_machine.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -12,15 +13,6 @@
 using namespace quendal_app;
 
 namespace {
-
-ControllerEnvironment quietMachine() {
-    ControllerEnvironment env;
-    env.memory = [] {
-        return std::optional<PhysicalMemory>(PhysicalMemory{16ull << 30, 8ull << 30});
-    };
-    env.processors = [] { return 4; };
-    return env;
-}
 
 // Compact JSON of a value: NaN and null compare equal, as the file keeps them.
 QByteArray canonical(const QVariant& v) {
@@ -79,7 +71,7 @@ private slots:
     void initTestCase() { test::isolateSettings(settingsDir_); }
 
     void savingBeforeAnySolve() {
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         QVERIFY(c.saveProject(url("empty.tessavalproj"), {{"name", "spot"}}));
         const QJsonObject o = readObject(dir_.filePath("empty.tessavalproj"));
         QCOMPARE(o["format"].toString(), QString("quendal_project"));
@@ -94,7 +86,7 @@ private slots:
     }
 
     void fullRoundTrip() {
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(60));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(1);
@@ -139,7 +131,7 @@ private slots:
     }
 
     void loadingDuringASolveIsNeverOverwritten() {
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(30));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         QVERIFY(c.saveProject(url("small.tessavalproj"), {}));
@@ -214,7 +206,7 @@ private slots:
     void damagedFilesChangeNothing() {
         QFETCH(QByteArray, text);
         QFETCH(QString, error);
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(20));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(0);
@@ -249,7 +241,7 @@ private slots:
             "nodeLocks": [{"nodeIndex": 0, "hand": "AA"}]
         })";
         writeText("lenient.tessavalproj", text);
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         const QVariantMap r = c.loadProject(url("lenient.tessavalproj"));
         QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
         QCOMPARE(c.nodeSeatHandCombos(3, "IP").size(), 1);
@@ -264,7 +256,7 @@ private slots:
         if (::geteuid() == 0) {
             QSKIP("root writes into read-only folders");
         }
-        AppController c(quietMachine());
+        AppController c(test::quietMachine());
         QVERIFY(c.saveProject(url("keep.tessavalproj"), {{"v", 1}}));
         QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool saved = c.saveProject(url("keep.tessavalproj"), {{"v", 2}});

@@ -8,7 +8,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
-
 #include <sys/stat.h>
 
 using namespace quendal_app;
@@ -70,8 +69,7 @@ class UpdateManagerTest : public QObject {
     QTemporaryDir work_;
     std::unique_ptr<LocalServer> server_;
 
-    QByteArray manifestWith(const QString& version, const QString& windowsUrl,
-                            const QString& url) {
+    QByteArray manifestWith(const QString& version, const QString& windowsUrl, const QString& url) {
         return QJsonDocument(QJsonObject{{"version", version},
                                          {"notes", "Faster solves"},
                                          {"windows_url", windowsUrl},
@@ -88,7 +86,8 @@ private slots:
     void init() { QSettings().clear(); }
 
     void versionsAndAddresses() {
-        QCOMPARE(UpdateManager::parseVersionText(" V1.0.5-beta.2+build.7 "), QVersionNumber(1, 0, 5));
+        QCOMPARE(UpdateManager::parseVersionText(" V1.0.5-beta.2+build.7 "),
+                 QVersionNumber(1, 0, 5));
         QVERIFY(UpdateManager::parseVersionText("").isNull());
         QCOMPARE(UpdateManager::normalizeUrlText(" https://x.test/m.json/// "),
                  QString("https://x.test/m.json"));
@@ -115,7 +114,8 @@ private slots:
         QSignalSpy busy(&m, &UpdateManager::busyChanged);
         m.setManifestUrl(server_->url("/manifest.json") + "//");
         QCOMPARE(m.manifestUrl(), server_->url("/manifest.json"));
-        QCOMPARE(QSettings().value("updates/manifestUrl").toString(), server_->url("/manifest.json"));
+        QCOMPARE(QSettings().value("updates/manifestUrl").toString(),
+                 server_->url("/manifest.json"));
         m.checkNow();
         QVERIFY(m.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!m.busy(), 10000);
@@ -233,7 +233,11 @@ private slots:
         QVERIFY(m.lastError().startsWith("Download failed: "));
         QVERIFY(!m.isDownloadReady());
         QVERIFY(!QFile::exists(target));
-        QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).filter("installer").size(), 0);
+        QCOMPARE(QDir(QFileInfo(target).path())
+                     .entryList(QDir::Files | QDir::Hidden)
+                     .filter("installer")
+                     .size(),
+                 0);
 
         // A download abandoned for a new one never changes the new one's state.
         m.setTimeouts(8000, 30000);

@@ -84,11 +84,11 @@ TEST(MemoryEstimate, CloseToTheMeasuredPeakOfTheTinyFlop) {
 TEST(MemoryEstimate, FailuresGiveNoFigure) {
     std::string error;
     SolveConfig config = test::river_fixture();
-    config.board = "AhKs";
+    config.board.assign("AhKs");
     EXPECT_FALSE(SolveSession::estimate_solve_memory(config, &error).has_value());
     EXPECT_EQ(error, "Board must include at least a flop (6 chars, e.g. AhKsQd)");
     config = test::river_fixture();
-    config.oop_sizing[1].raise_sizes = "x";
+    config.oop_sizing[1].raise_sizes.assign(1, 'x');
     EXPECT_FALSE(SolveSession::estimate_solve_memory(config, &error).has_value());
     EXPECT_EQ(error, "Sizing: invalid token 'x'");  // no seat or street prefix
     EXPECT_FALSE(SolveSession::estimate_solve_memory(config, nullptr).has_value());
