@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <cmath>
 #include <functional>
@@ -35,6 +36,11 @@ public:
     void value(const char* key, const QVariant& v) {
         prefix(key);
         out_.write(jsonText(v, indent()));
+    }
+    // A value whose JSON text the caller made (one line).
+    void raw(const QByteArray& text) {
+        prefix(nullptr);
+        out_.write(text);
     }
     void finish() { out_.write("\n"); }
 
@@ -70,6 +76,52 @@ private:
     QIODevice& out_;
     std::vector<Level> levels_;
 };
+
+QByteArray jsonString(const std::string& text) {
+    QByteArray out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            out += QByteArray("\\u00") +
+                   QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+QByteArray jsonNumber(double value) {
+    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The node's record and its actions as one-line JSON, written straight from
+// the compact records: a large tree is saved without a map per node.
+QByteArray nodeMetaJson(const NodeRecords& r, std::size_t i) {
+    const NodeRecords::Node& n = r.node(i);
+    return "{\"chanceDeal\": " + jsonString(r.text(n.street)) +
+           ", \"effectiveStack\": " + jsonNumber(r.effective_stack() / 100.0) +
+           ", \"hasChildren\": " + (n.action_count > 0 ? "true" : "false") +
+           ", \"investedIp\": " + jsonNumber(n.invested_ip / 100.0) +
+           ", \"investedOop\": " + jsonNumber(n.invested_oop / 100.0) +
+           ", \"nodeType\": " + jsonString(r.text(n.kind)) +
+           ", \"player\": " + jsonString(r.text(n.player)) +
+           ", \"pot\": " + jsonNumber(n.pot / 100.0) + "}";
+}
+
+QByteArray nodeActionsJson(const NodeRecords& r, std::size_t i) {
+    QByteArray out = "[";
+    for (std::uint32_t j = 0; j < r.node(i).action_count; ++j) {
+        const NodeRecords::Action& a = r.action(i, j);
+        out += (j > 0 ? ", " : "") + QByteArray("{\"actionType\": ") + jsonString(r.text(a.code)) +
+               ", \"childIndex\": " + QByteArray::number(a.child) +
+               ", \"frequency\": " + jsonNumber(a.frequency) +
+               ", \"name\": " + jsonString(r.text(a.label)) + "}";
+    }
+    return out + "]";
+}
 
 // Everything a project file holds, read and checked before anything of the
 // controller changes.
@@ -488,15 +540,15 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
             out.value(it.key().toLatin1().constData(), it.value());
         }
-        const int nodes = treeNodeCount();
+        const std::size_t nodes = nodeRecords_ ? nodeRecords_->size() : 0;
         out.beginArray("treeNodeMeta");
-        for (int i = 0; i < nodes; ++i) {
-            out.value(nullptr, nodeMeta(i));
+        for (std::size_t i = 0; i < nodes; ++i) {
+            out.raw(nodeMetaJson(*nodeRecords_, i));
         }
         out.endArray();
         out.beginArray("treeNodeActions");
-        for (int i = 0; i < nodes; ++i) {
-            out.value(nullptr, nodeActions(i));
+        for (std::size_t i = 0; i < nodes; ++i) {
+            out.raw(nodeActionsJson(*nodeRecords_, i));
         }
         out.endArray();
         out.endObject();
