@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(capped.effectiveAvailableMemoryBytes(), 16 * kGiB);
     }
 
-    void laterPartsAnswerNothingYet() {
+    void answersNothingBeforeASolve() {
         FakeMachine machine;
         AppController controller(machine.environment());
         QVERIFY(controller.nodeMeta(0).isEmpty());
