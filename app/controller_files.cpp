@@ -1,6 +1,7 @@
 // Whole text files chosen by the user, text resources of the program, and
 // the open-source notices beside the executable.
 #include "app/app_controller.h"
+#include "app/local_file_url.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -70,15 +71,13 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
 
 QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text) const {
     QVariantMap result{{"ok", false}, {"error", QString()}};
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
-        result["error"] = translated("Invalid/non-local file URL");
+    QString error;
+    const std::optional<QString> localPath = localFilePath(fileUrl, &error);
+    if (!localPath) {
+        result["error"] = error;
         return result;
     }
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) {
-        result["error"] = translated("Empty file path");
-        return result;
-    }
+    const QString& path = *localPath;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         result["error"] = translated("Failed to open file: %1").arg(file.errorString());

@@ -3,6 +3,7 @@
 // written and read one element at a time.
 #include "app/app_controller.h"
 #include "app/json_text.h"
+#include "app/local_file_url.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -597,15 +598,13 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
 QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     QVariantMap result{
         {"ok", false}, {"error", QString()}, {"project", QVariantMap()}, {"hasResults", false}};
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
-        result["error"] = translated("Invalid/non-local file URL");
+    QString error;
+    const std::optional<QString> localPath = localFilePath(fileUrl, &error);
+    if (!localPath) {
+        result["error"] = error;
         return result;
     }
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) {
-        result["error"] = translated("Empty file path");
-        return result;
-    }
+    const QString& path = *localPath;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result["error"] = translated("Failed to open file");

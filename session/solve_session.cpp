@@ -62,10 +62,6 @@ void report(const SolveSession::ProgressCallback& callback, double progress, std
     callback(p);
 }
 
-double finalizing_fraction(std::uint32_t iterations, std::uint32_t max_iterations) {
-    return iteration_fraction(iterations, max_iterations);
-}
-
 }  // namespace
 
 std::string iteration_status_text(std::uint32_t iteration, float exploitability) {
@@ -209,7 +205,7 @@ void SolveSession::run_worker(Closure& closure) {
             running_.store(false);
             return;
         }
-        const double fraction = finalizing_fraction(solver->iterations(), config.max_iterations);
+        const double fraction = iteration_fraction(solver->iterations(), config.max_iterations);
         report(callback, fraction, "Finalizing: computing results...");
         snapshot.iterations = solver->iterations();
         snapshot.exploitability = solver->exploitability();
