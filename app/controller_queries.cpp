@@ -1,6 +1,8 @@
 // Node queries answered from per-node caches or the session, as maps for QML.
 #include "app/app_controller.h"
 
+#include "core/thread_start.h"
+
 #include <QCoreApplication>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -367,6 +369,7 @@ QVariantMap AppController::nodeHandDistributions169(int nodeIndex) {
     });
     const SolveSession* session = &session_;
     watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [session, nodeIndex] {
+        quendal::on_thread_start();  // once per pool thread
         QVariantMap result{{"ok", false},
                            {"pending", false},
                            {"nodeIndex", nodeIndex},

@@ -1,6 +1,7 @@
 #include "app/crash_handlers.h"
 
 #include "app/raw_log_writer.h"
+#include "core/thread_start.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,8 +16,41 @@ namespace {
 
 constexpr int kCrashSignals[] = {SIGABRT, SIGSEGV, SIGILL, SIGFPE, SIGBUS};
 
-// Room for the handler to run when the thread's own stack is exhausted.
-alignas(16) char alternate_stack[64 * 1024];
+constexpr std::size_t kAlternateStackBytes = 64 * 1024;
+
+// Room for the handler to run when the installing thread's own stack is exhausted.
+alignas(16) char alternate_stack[kAlternateStackBytes];
+
+// The alternate stack of one thread the program started, released when the
+// thread ends (after the kernel has been told to stop using it).
+struct ThreadAlternateStack {
+    void* memory = nullptr;
+
+    ThreadAlternateStack() {
+        memory = std::malloc(kAlternateStackBytes);
+        if (memory == nullptr) {
+            return;  // the thread runs without one
+        }
+        stack_t stack{};
+        stack.ss_sp = memory;
+        stack.ss_size = kAlternateStackBytes;
+        if (sigaltstack(&stack, nullptr) != 0) {
+            std::free(memory);
+            memory = nullptr;
+        }
+    }
+    ~ThreadAlternateStack() {
+        if (memory == nullptr) {
+            return;
+        }
+        stack_t off{};
+        off.ss_flags = SS_DISABLE;
+        sigaltstack(&off, nullptr);
+        std::free(memory);
+    }
+    ThreadAlternateStack(const ThreadAlternateStack&) = delete;
+    ThreadAlternateStack& operator=(const ThreadAlternateStack&) = delete;
+};
 
 template <std::size_t N>
 void write_literal(const char (&text)[N]) {
@@ -43,6 +77,18 @@ void signal_entry(int signal, siginfo_t*, void*) {
 }
 
 }  // namespace
+
+void giveThreadAlternateSignalStack() noexcept {
+    stack_t current{};
+    if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) == 0) {
+        return;  // this thread has one already
+    }
+    try {
+        thread_local ThreadAlternateStack stack;
+    } catch (...) {
+        // No room for the thread's bookkeeping: it runs without one.
+    }
+}
 
 void terminateLogger() {
     write_literal("FATAL: std::terminate() called");
@@ -84,13 +130,16 @@ void installCrashHandlers() {
     stack.ss_sp = alternate_stack;
     stack.ss_size = sizeof alternate_stack;
     stack.ss_flags = 0;
-    const bool on_alternate_stack = sigaltstack(&stack, nullptr) == 0;
+    sigaltstack(&stack, nullptr);
+    // Every thread the program starts from now on gets a stack of its own.
+    quendal::set_thread_start_hook(&giveThreadAlternateSignalStack);
 
     for (const int signal : kCrashSignals) {
         struct sigaction action {};
         action.sa_sigaction = signal_entry;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_SIGINFO | (on_alternate_stack ? SA_ONSTACK : 0);
+        // A thread without an alternate stack handles the signal on its own.
+        action.sa_flags = SA_SIGINFO | SA_ONSTACK;
         sigaction(signal, &action, nullptr);
     }
 }

@@ -6,9 +6,15 @@ namespace quendal_app {
 
 // Installs, in this order, the terminate handler, the new handler and the
 // signal handlers for SIGABRT, SIGSEGV, SIGILL, SIGFPE and SIGBUS, the latter
-// on an alternate stack so that a stack overflow on this thread can still be
-// reported. The crash-line paths should be set first (set_fatal_line_paths).
+// on an alternate stack so that a stack overflow can still be reported: this
+// thread's, and one for every thread started through the engine's thread-start
+// hook, which this sets. The crash-line paths should be set first
+// (set_fatal_line_paths).
 void installCrashHandlers();
+
+// Gives the calling thread an alternate signal stack, released when the
+// thread ends; nothing when it has one already.
+void giveThreadAlternateSignalStack() noexcept;
 
 // "FATAL: std::terminate() called", then abort.
 [[noreturn]] void terminateLogger();

@@ -1,5 +1,7 @@
 #include "app/memory_estimator.h"
 
+#include "core/thread_start.h"
+
 namespace quendal_app {
 
 MemoryEstimator::MemoryEstimator(std::shared_ptr<DeliveryGate> gate, Answer answer,
@@ -37,6 +39,7 @@ void MemoryEstimator::request(std::uint64_t generation, SolveConfig config) {
 }
 
 void MemoryEstimator::run() {
+    quendal::on_thread_start();
     while (true) {
         std::pair<std::uint64_t, SolveConfig> job;
         {

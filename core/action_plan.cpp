@@ -1,6 +1,7 @@
 #include "core/action_plan.h"
 
 #include "core/env_int.h"
+#include "core/thread_start.h"
 
 #include <algorithm>
 #include <future>
@@ -107,6 +108,7 @@ void ActionPlan::build_recursive(std::vector<PlanNode>& out, std::size_t node,
                     std::atomic<std::size_t>& count;
                     ~Release() { count.fetch_sub(1); }
                 } release{running_tasks_};
+                on_thread_start();
                 build();
             }));
         } else {

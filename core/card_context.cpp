@@ -1,6 +1,7 @@
 #include "core/card_context.h"
 
 #include "core/env_int.h"
+#include "core/thread_start.h"
 
 #include <algorithm>
 #include <bit>
@@ -157,8 +158,12 @@ void CardContext::rebuild_private() {
     }
     // Each task writes only its own seat's lists. Both futures wait in their
     // destructors, so neither task outlives this call when seat 0 throws.
-    auto seat0 = std::async(std::launch::async, [this] { build_player_pockets(0); });
-    auto seat1 = std::async(std::launch::async, [this] { build_player_pockets(1); });
+    const auto build = [this](int seat) {
+        on_thread_start();
+        build_player_pockets(seat);
+    };
+    auto seat0 = std::async(std::launch::async, build, 0);
+    auto seat1 = std::async(std::launch::async, build, 1);
     seat0.get();
     seat1.get();
 }

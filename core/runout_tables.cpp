@@ -1,6 +1,7 @@
 #include "core/runout_tables.h"
 
 #include "core/hand_evaluator.h"
+#include "core/thread_start.h"
 
 #include <algorithm>
 #include <exception>
@@ -104,6 +105,7 @@ std::vector<RunoutRecord> build_runout_tables(const Board& board,
                 break;
             }
             started.emplace_back([&, k, begin, end] {
+                on_thread_start();
                 try {
                     rank_runout_chunk(board, pockets, runouts, begin, end, records);
                 } catch (...) {

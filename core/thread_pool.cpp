@@ -1,12 +1,17 @@
 #include "core/thread_pool.h"
 
+#include "core/thread_start.h"
+
 namespace quendal {
 
 ThreadPool::ThreadPool(std::size_t workers) {
     workers_.reserve(workers);
     try {
         for (std::size_t i = 0; i < workers; ++i) {
-            workers_.emplace_back([this] { worker_loop(); });
+            workers_.emplace_back([this] {
+                on_thread_start();
+                worker_loop();
+            });
         }
     } catch (...) {
         stop_and_join();

@@ -1,6 +1,7 @@
 #include "session/solve_session.h"
 
 #include "core/card.h"
+#include "core/thread_start.h"
 #include "session/memory_estimate.h"
 #include "session/node_lock_expansion.h"
 #include "session/result_snapshot.h"
@@ -85,7 +86,12 @@ double iteration_fraction(std::uint32_t iteration, std::uint32_t max_iterations)
 }
 
 SolveSession::SolveSession()
-    : SolveSession([](std::function<void()> body) { std::thread(std::move(body)).detach(); }) {}
+    : SolveSession([](std::function<void()> body) {
+          std::thread([body = std::move(body)] {
+              quendal::on_thread_start();
+              body();
+          }).detach();
+      }) {}
 
 SolveSession::SolveSession(WorkerLauncher launcher)
     : launcher_(std::move(launcher)), gate_(std::make_shared<WorkerGate>()) {}

@@ -1,13 +1,17 @@
 #include "app/crash_handlers.h"
 
 #include "app/raw_log_writer.h"
+#include "core/thread_pool.h"
+#include "core/thread_start.h"
 
 #include <QtTest>
+#include <chrono>
 #include <cstdlib>
 #include <exception>
 #include <fcntl.h>
 #include <functional>
 #include <new>
+#include <thread>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -107,6 +111,8 @@ private slots:
         QTest::newRow("bus error") << int(SIGBUS) << 3;
         QTest::newRow("illegal instruction") << int(SIGILL) << 4;
         QTest::newRow("stack overflow") << int(SIGSEGV) << 5;
+        QTest::newRow("stack overflow on a solver worker") << int(SIGSEGV) << 6;
+        QTest::newRow("stack overflow on a session thread") << int(SIGSEGV) << 7;
     }
 
     void signalsLeaveTheirLineAndEndTheProcess() {
@@ -135,6 +141,19 @@ private slots:
                     __builtin_trap();
                 case 5:
                     overflowStack(0);
+                    break;
+                case 6: {
+                    quendal::ThreadPool pool(1);
+                    pool.submit([] { overflowStack(0); });
+                    std::this_thread::sleep_for(std::chrono::seconds(30));  // the worker's turn
+                    break;
+                }
+                case 7:
+                    // As the session, the estimator and the query threads start theirs.
+                    std::thread([] {
+                        quendal::on_thread_start();
+                        overflowStack(0);
+                    }).join();
                     break;
             }
             _exit(2);
