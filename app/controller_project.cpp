@@ -146,14 +146,15 @@ public:
 
     // Empty on success, else the message for the user.
     QString read(LoadedProject& p) {
+        // The whole text is checked first: a syntax error in a member read
+        // below or in one never looked at (an unknown key, "results" beside a
+        // false "hasResults") makes the file damaged alike.
         const auto root = skeleton_.root();
         if (!root) {
             return translated("Invalid JSON");
         }
         if (root->kind != '{') {
-            // A document that is not an object has no format tag.
-            return skeleton_.value(*root) ? translated("Unrecognized project format")
-                                          : translated("Invalid JSON");
+            return translated("Unrecognized project format");  // an array has no format tag
         }
         const auto members = skeleton_.members(*root);
         if (!members) {

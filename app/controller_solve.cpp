@@ -135,6 +135,11 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
             return;
         }
     }
+    // Above 100% the winner of a pot would pay more rake than the pot holds.
+    if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
+        setStatusText(translated("Not ready: rake must be between 0 and 100%"));
+        return;
+    }
     session_.reset();
     clearNodeCaches();
     clearResultLists();
@@ -153,7 +158,10 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     if (session_.start(config, solveProgressCallback(epoch))) {
         sessionEpoch_ = epoch;
     } else {
+        // The session still finishes a solve whose epoch has ended (one
+        // cleared or replaced mid-run); nothing of ours runs.
         setStatusText(translated("Already running"));
+        setRunning(false);
     }
 }
 

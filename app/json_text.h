@@ -28,8 +28,12 @@ class JsonSkeleton {
 public:
     explicit JsonSkeleton(const QByteArray& text) : text_(text) {}
 
-    // The document's one top-level value; nothing when the text is not a
-    // single well-nested value.
+    // The document's top-level object or array; nothing when the text is not
+    // a JSON document. The whole text is checked in one pass, building
+    // nothing, by the rules of QJsonDocument::fromJson (a leading byte-order
+    // mark, lenient escapes, at most 1024 levels), so a member the caller
+    // never parses cannot hide a syntax error. The other functions expect a
+    // text that passed this check.
     std::optional<JsonSpan> root() const;
     // The members of an object, in text order; nothing when malformed.
     std::optional<std::vector<std::pair<QString, JsonSpan>>> members(const JsonSpan& object) const;
@@ -39,6 +43,10 @@ public:
     std::optional<QJsonValue> value(const JsonSpan& span) const;
 
 private:
+    std::optional<qsizetype> check_document(qsizetype pos) const;
+    bool check_scalar(qsizetype& pos) const;
+    bool check_string(qsizetype& pos) const;
+    bool check_number(qsizetype& pos) const;
     std::optional<JsonSpan> scan_value(qsizetype& pos) const;
     bool scan_string(qsizetype& pos) const;
     void skip_space(qsizetype& pos) const;

@@ -108,7 +108,9 @@ SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks,
     c.board = normalizeBoardText(cfg.value("board").toString()).toStdString();
     c.starting_pot = moneyToCents(number(cfg, "starting_pot", 100.0), 10000);
     c.effective_stack = moneyToCents(number(cfg, "effective_stack", 100.0), 10000);
-    c.rake_percent = number(cfg, "rake_percent", 0.0);
+    // Kept as given (the controller refuses a rate outside 0..100); NaN is no rate.
+    const double rake = number(cfg, "rake_percent", 0.0);
+    c.rake_percent = std::isnan(rake) ? 0.0 : rake;
     const double cap = number(cfg, "rake_cap", 0.0);
     c.rake_cap = std::isfinite(cap) && cap > 0.0 ? std::min(cap, kMaxChips) * 100.0 : 0.0;
     c.starting_street = cfg.contains("starting_street") ? text(cfg, "starting_street") : "flop";

@@ -29,7 +29,8 @@ StreetSizing readStreetSizing(const QVariantMap& cfg, const QString& prefix);
 
 // The whole configuration; `locks` (may be null) are copied in as the
 // session's lock records. The thread count is clamped to [1, maxThreads]
-// and the iteration limit to [0, 4294967295] (2000 when not a number).
+// and the iteration limit to [0, 4294967295] (2000 when not a number). The
+// rake rate is kept as given, 0 when it is not a number.
 SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks, int maxThreads);
 
 }  // namespace quendal_app

@@ -45,6 +45,7 @@ struct SolveSession::Closure {
     SolveConfig config;
     ProgressCallback on_progress;
     std::shared_ptr<WorkerGate> gate;
+    std::uint64_t generation = 0;  // the session's generation at the start
 };
 
 namespace {
@@ -61,6 +62,22 @@ void report(const SolveSession::ProgressCallback& callback, double progress, std
         p.result = *snapshot;
     }
     callback(p);
+}
+
+// Turns the snapshot into a failed one (keeping board, pot and stack) and
+// returns the final status; empty when not even that could be allocated.
+std::string failed_status(SolveResultSnapshot& snapshot, const char* what) noexcept {
+    SolveResultSnapshot failed;
+    failed.starting_pot = snapshot.starting_pot;
+    failed.effective_stack = snapshot.effective_stack;
+    failed.board = std::move(snapshot.board);
+    snapshot = std::move(failed);
+    try {
+        snapshot.error = what != nullptr ? what : "Unknown error";
+        return "Error: " + snapshot.error;
+    } catch (...) {
+        return std::string();
+    }
 }
 
 }  // namespace
@@ -105,8 +122,22 @@ SolveSession::~SolveSession() {
     tables_.reset();
 }
 
+bool SolveSession::claim() {
+    while (running_.exchange(true)) {
+        // A solve whose final report is out has nothing left to do but let
+        // go; a consumer that starts again on that report must not be refused.
+        // From inside the final report itself there is no waiting for it.
+        if (!final_report_out_.load() || worker_thread_.load() == std::this_thread::get_id()) {
+            return false;
+        }
+        wait_until_idle();
+    }
+    final_report_out_.store(false);
+    return true;
+}
+
 bool SolveSession::start(const SolveConfig& config, ProgressCallback on_progress) {
-    if (running_.exchange(true)) {
+    if (!claim()) {
         return false;
     }
     cancel_requested_.store(false);
@@ -116,6 +147,10 @@ bool SolveSession::start(const SolveConfig& config, ProgressCallback on_progress
     closure->config = config;
     closure->on_progress = std::move(on_progress);
     closure->gate = gate_;
+    {
+        std::lock_guard lock(mutex_);
+        closure->generation = generation_;
+    }
     gate_->enter();
     try {
         launcher_([closure] {
@@ -128,7 +163,11 @@ bool SolveSession::start(const SolveConfig& config, ProgressCallback on_progress
         SolveResultSnapshot snapshot;
         snapshot.board = closure->config.board;
         snapshot.error = e.what();
-        report(closure->on_progress, 0.0, "Error: " + snapshot.error, &snapshot);
+        try {
+            report(closure->on_progress, 0.0, "Error: " + snapshot.error, &snapshot);
+        } catch (...) {
+            // The consumer could not take the report; the solve has ended all the same.
+        }
         running_.store(false);
         gate_->leave();
     }
@@ -141,6 +180,7 @@ bool SolveSession::cancel() {
 
 void SolveSession::reset() {
     std::lock_guard lock(mutex_);
+    ++generation_;
     game_.reset();
     solver_.reset();
     tables_.reset();
@@ -159,12 +199,49 @@ SolveSession::SolvedState SolveSession::solved_state() const {
     return {game_, solver_, tables_};
 }
 
-void SolveSession::run_worker(Closure& closure) {
+void SolveSession::deliver_final(const Closure& closure, double progress, std::string status,
+                                 SolveResultSnapshot& snapshot) noexcept {
+    final_report_out_.store(true);
+    std::string failure;
+    try {
+        report(closure.on_progress, progress, std::move(status), &snapshot);
+        return;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    } catch (...) {
+        failure = "Unknown error";
+    }
+    // The final report could not be handed over (out of memory while it was
+    // copied, say): the solve ends as an error and keeps nothing.
+    try {
+        {
+            std::lock_guard lock(mutex_);
+            if (generation_ == closure.generation) {
+                game_.reset();
+                solver_.reset();
+                tables_.reset();
+            }
+        }
+        SolveResultSnapshot failed;
+        failed.board = snapshot.board;
+        failed.starting_pot = snapshot.starting_pot;
+        failed.effective_stack = snapshot.effective_stack;
+        failed.error = failure;
+        report(closure.on_progress, 0.0, "Error: " + failure, &failed);
+    } catch (...) {
+        // Nothing more can be said; the solve has ended all the same.
+    }
+}
+
+void SolveSession::run_worker(Closure& closure) noexcept {
+    worker_thread_.store(std::this_thread::get_id());
     const SolveConfig& config = closure.config;
     const ProgressCallback& callback = closure.on_progress;
     SolveResultSnapshot snapshot;
-    snapshot.board = config.board;
+    double final_progress = 0.0;
+    std::string final_status;
     try {
+        snapshot.board = config.board;
         const quendal::Board board = parse_board_text(config.board);
         const quendal::PerSeat<quendal::RangeWeights> ranges = {parse_range_text(config.oop_range),
                                                                 parse_range_text(config.ip_range)};
@@ -202,44 +279,57 @@ void SolveSession::run_worker(Closure& closure) {
         report(callback, 0.0, "Init: starting solver...");
         solver->run(*game);
 
-        if (cancel_requested_.load()) {
-            snapshot.ok = false;
-            snapshot.error = "Cancelled";
+        bool stored = false;
+        if (!cancel_requested_.load()) {
+            const double fraction =
+                iteration_fraction(solver->iterations(), config.max_iterations);
+            report(callback, fraction, "Finalizing: computing results...");
+            snapshot.iterations = solver->iterations();
+            snapshot.exploitability = solver->exploitability();
+            const std::array<float, 2> ev = solver->current_ev(*game);
+            snapshot.ev_oop = ev[0];
+            snapshot.ev_ip = ev[1];
+            fill_root_actions(snapshot, *game, *solver, config.starting_pot);
+            report(callback, fraction, "Finalizing: building result snapshot...");
+            fill_node_records(snapshot, *game, *solver, config.starting_pot);
+            // A cancel, a reset or a new start while finalising ends this
+            // solve: its result is stored only into its own generation.
+            std::lock_guard lock(mutex_);
+            if (!cancel_requested_.load() && generation_ == closure.generation) {
+                game_ = game;
+                solver_ = solver;
+                tables_ = std::make_shared<SolveTables>();
+                stored = true;
+            }
+        }
+        if (stored) {
+            snapshot.ok = true;
+            final_progress = 1.0;
+            final_status = "Done";
+        } else {
             solver.reset();
             game.reset();
-            report(callback, 0.0, "Cancelled", &snapshot);
-            running_.store(false);
-            return;
+            snapshot = SolveResultSnapshot{};
+            snapshot.board = config.board;
+            snapshot.starting_pot = config.starting_pot;
+            snapshot.effective_stack = config.effective_stack;
+            snapshot.error = "Cancelled";
+            final_status = "Cancelled";
         }
-        const double fraction = iteration_fraction(solver->iterations(), config.max_iterations);
-        report(callback, fraction, "Finalizing: computing results...");
-        snapshot.iterations = solver->iterations();
-        snapshot.exploitability = solver->exploitability();
-        const std::array<float, 2> ev = solver->current_ev(*game);
-        snapshot.ev_oop = ev[0];
-        snapshot.ev_ip = ev[1];
-        fill_root_actions(snapshot, *game, *solver, config.starting_pot);
-        report(callback, fraction, "Finalizing: building result snapshot...");
-        fill_node_records(snapshot, *game, *solver, config.starting_pot);
-        {
-            std::lock_guard lock(mutex_);
-            game_ = game;
-            solver_ = solver;
-            tables_ = std::make_shared<SolveTables>();
-        }
-        snapshot.ok = true;
-        report(callback, 1.0, "Done", &snapshot);
     } catch (const std::exception& e) {
-        reset();  // a failed solve keeps nothing
-        snapshot.ok = false;
-        snapshot.error = e.what();
-        report(callback, 0.0, "Error: " + snapshot.error, &snapshot);
+        final_status = failed_status(snapshot, e.what());
     } catch (...) {
-        reset();
-        snapshot.ok = false;
-        snapshot.error = "Unknown error";
-        report(callback, 0.0, "Error: Unknown error", &snapshot);
+        final_status = failed_status(snapshot, nullptr);
     }
+    if (final_status.empty()) {
+        // Not even the failure could be described.
+        try {
+            snapshot.error = "Out of memory";
+            final_status = "Error: Out of memory";
+        } catch (...) {
+        }
+    }
+    deliver_final(closure, final_progress, std::move(final_status), snapshot);
     running_.store(false);
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <thread>
 
 namespace quendal_app {
 
@@ -34,11 +35,15 @@ public:
     SolveSession& operator=(const SolveSession&) = delete;
 
     // Starts a solve and returns at once; false (and no report) while one runs.
-    // Every accepted solve ends with exactly one report carrying a snapshot.
+    // A solve whose final report is already out never refuses a start: the
+    // call waits the moment its worker needs to let go. Every accepted solve
+    // ends with exactly one report carrying a snapshot.
     bool start(const SolveConfig& config, ProgressCallback on_progress);
     // Asks the running solve to stop at the next iteration; returns the previous request.
     bool cancel();
-    // Drops the kept solved state.
+    // Drops the kept solved state. A solve still running when this is called
+    // keeps nothing either: it ends as "Cancelled" when it is also cancelled,
+    // and never stores its result.
     void reset();
     // True from start until the final report has been handed over.
     bool is_running() const { return running_.load(); }
@@ -88,11 +93,22 @@ private:
     struct WorkerGate;
     struct Closure;
 
-    void run_worker(Closure& closure);
+    // Claims the session for a new solve; false while another one runs.
+    bool claim();
+    void run_worker(Closure& closure) noexcept;
+    // Hands the final report over; a report that fails ends the solve as an error.
+    void deliver_final(const Closure& closure, double progress, std::string status,
+                       SolveResultSnapshot& snapshot) noexcept;
 
     std::atomic<bool> running_{false};
     std::atomic<bool> cancel_requested_{false};
-    mutable std::mutex mutex_;  // guards game_ and solver_ only
+    // Set when the running solve's final report is being handed over.
+    std::atomic<bool> final_report_out_{false};
+    std::atomic<std::thread::id> worker_thread_{};
+    mutable std::mutex mutex_;  // guards generation_, game_, solver_ and tables_
+    // Bumped by every reset: a solve stores its result only into the
+    // generation it was started in.
+    std::uint64_t generation_ = 0;
     std::shared_ptr<quendal::Game> game_;
     std::shared_ptr<quendal::DiscountedCfr> solver_;
     std::shared_ptr<SolveTables> tables_;

@@ -1,11 +1,14 @@
 #include "app/app_controller.h"
+#include "app/json_text.h"
 #include "quiet_machine.h"
+#include "result_text.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 #include <unistd.h>
@@ -13,37 +16,6 @@
 using namespace quendal_app;
 
 namespace {
-
-// Compact JSON of a value: NaN and null compare equal, as the file keeps them.
-QByteArray canonical(const QVariant& v) {
-    return QJsonDocument(QJsonArray{QJsonValue::fromVariant(v)}).toJson(QJsonDocument::Compact);
-}
-
-// Everything QML can read about a solved result, as text.
-QByteArray snapshotOf(AppController& c) {
-    QByteArray out;
-    out += c.resultsSummary().toUtf8() + canonical(c.rootActions()) +
-           QByteArray::number(c.treeNodeCount()) + QByteArray::number(c.resultIterations()) +
-           QByteArray::number(c.resultEvOop(), 'g', 17);
-    for (int n = 0; n < c.treeNodeCount(); ++n) {
-        out += canonical(c.nodeMeta(n)) + canonical(c.nodeActions(n));
-        // Locks by hand and probabilities (the file keeps no more of a row with
-        // probabilities), in a fixed order.
-        QMap<QString, QVariant> locks;
-        for (const QVariant& row : c.nodeLocks(n)) {
-            locks.insert(row.toMap()["hand"].toString(), row.toMap()["actionProbs"]);
-        }
-        for (auto it = locks.cbegin(); it != locks.cend(); ++it) {
-            out += it.key().toUtf8() + canonical(it.value());
-        }
-    }
-    for (const int n : {0, 1}) {
-        out += canonical(c.nodeHandStrategy(n)) + canonical(c.nodeHandCombos(n)) +
-               canonical(c.nodeHandBuckets(n)) + canonical(c.nodeActionStats(n)) +
-               canonical(c.nodeSeatHandCombos(n, "OOP")) + canonical(c.nodeSeatHandCombos(n, "IP"));
-    }
-    return out;
-}
 
 QJsonObject readObject(const QString& path) {
     QFile f(path);
@@ -94,7 +66,7 @@ private slots:
         c.nodeSeatHandCombos(0, "OOP");
         c.setNodeLock(0, "AA", 1, 0.6);
         c.setNodeLockProbs(1, "QQ", {1, 3});
-        const QByteArray before = snapshotOf(c);
+        const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
         // The file holds the root's queries, without display names.
@@ -119,7 +91,7 @@ private slots:
         QCOMPARE(results.count(), 1);
         QVERIFY(c.statusText().startsWith("Loaded project ("));
         QVERIFY(!c.session().solved_state());
-        QCOMPARE(snapshotOf(c), before);  // every cached answer as before
+        QCOMPARE(test::resultText(c), before);  // every cached answer as before
         QCOMPARE(c.nodeHandDistributions169(0)["pending"].toBool(), true);
 
         // Re-solving the loaded spot takes the loaded locks along.
@@ -201,6 +173,25 @@ private slots:
             << "Invalid project file";
         QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})"
                                             << "Invalid project file";
+        // Members the reader never looks into are still part of the document.
+        QTest::newRow("broken literal in an unknown member")
+            << head + R"("project": {}, "notes": {"a": tru}})"
+            << "Invalid JSON";
+        QTest::newRow("brackets crossed in an unknown member") << head + R"("extra": {"a": [1}]})"
+                                                               << "Invalid JSON";
+        QTest::newRow("missing comma in unread results")
+            << head + R"("hasResults": false, "results": {"treeNodeMeta": [{} {}]}})"
+            << "Invalid JSON";
+        QTest::newRow("trailing comma in unread results")
+            << head + R"("hasResults": false, "results": {"resultEvOop": 1,}})"
+            << "Invalid JSON";
+        QTest::newRow("leading zero in an unknown cache")
+            << head + R"("nodeCaches": {"oldCache": [01]}})"
+            << "Invalid JSON";
+        QTest::newRow("short escape in an unknown member") << head + R"("comment": "\u12"})"
+                                                           << "Invalid JSON";
+        QTest::newRow("bad UTF-8 in an unknown member") << head + "\"comment\": \"\xff\"}"
+                                                        << "Invalid JSON";
     }
 
     void damagedFilesChangeNothing() {
@@ -211,7 +202,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(0);
         c.setNodeLockProbs(0, "AA", {1, 0, 0});
-        const QByteArray before = snapshotOf(c);
+        const QByteArray before = test::resultText(c);
         const QString status = c.statusText();
         writeText("damaged.tessavalproj", text);
         const QVariantMap r = c.loadProject(url("damaged.tessavalproj"));
@@ -219,14 +210,110 @@ private slots:
         QVERIFY2(r["error"].toString().startsWith(error), qPrintable(r["error"].toString()));
         QCOMPARE(r["hasResults"].toBool(), false);
         QVERIFY(r["project"].toMap().isEmpty());
-        QCOMPARE(snapshotOf(c), before);
+        QCOMPARE(test::resultText(c), before);
         QCOMPARE(c.statusText(), status);
         QVERIFY(c.session().solved_state());
+    }
+
+    // A syntax error anywhere is found before the load touches anything: a
+    // running solve keeps running.
+    void aDamagedFileLeavesARunningSolveAlone() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(1000000));
+        QTRY_VERIFY_WITH_TIMEOUT(c.statusText().startsWith("Iter "), 20000);
+        QSignalSpy running(&c, &AppController::runningChanged);
+        QSignalSpy results(&c, &AppController::resultsChanged);
+        writeText("damaged-unknown.tessavalproj",
+                  R"({"format": "quendal_project", "version": 1, "draft": [1, 2,]})");
+        const QVariantMap r = c.loadProject(url("damaged-unknown.tessavalproj"));
+        QCOMPARE(r["ok"].toBool(), false);
+        QCOMPARE(r["error"].toString(), QString("Invalid JSON"));
+        QVERIFY(c.running());
+        QVERIFY(c.session().is_running());
+        QCOMPARE(running.count(), 0);
+        QCOMPARE(results.count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(c.statusText().startsWith("Iter "), 20000);
+        c.cancelSolve();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Cancelled"), 20000);
+    }
+
+    // The document check that runs before any member is read accepts exactly
+    // what Qt's JSON reader accepts, quirks included (a file Qt reads must
+    // still open).
+    void documentCheckAgreesWithTheJsonReader_data() {
+        QTest::addColumn<QByteArray>("text");
+        // clang-format off
+        const char* const rows[] = {
+            "{}", "[]", " { } ", "[ ]", "[1]\r\n\t", "\xEF\xBB\xBF{\"a\": 1}", " \xEF\xBB\xBF[1]",
+            "{\"a\": 1, \"a\": 2}", "{\"\": null}", "[true, false, null]", "[tru]", "[truex]",
+            "[nul]", "[True]", "[0]", "[-0]", "[01]", "[-01]", "[1.]", "[.5]", "[-.5]", "[.]",
+            "[-]", "[+1]", "[1e]", "[1e+]", "[1E5]", "[1.5e-3]", "[1e400]", "[1e-400]",
+            "[2.5e-324]", "[1.7976931348623157e308]", "[123456789012345678901234567890]",
+            "[0x1]", "[1.5.5]", "[NaN]", "[Infinity]", "[\"\\x\"]", "[\"\\u12\"]",
+            "[\"\\u12g4\"]", "[\"\\uD800\"]", "[\"\\U0041\"]", "[\"a\tb\"]", "[\"a\x01z\"]",
+            "[\"\xC3\xA9\"]", "[\"\xFF\"]", "[\"\xC0\x80\"]", "[\"\xED\xA0\x80\"]",
+            "[\"\xF4\x8F\xBF\xBF\"]", "[\"\xF4\x90\x80\x80\"]", "[\"\xE2\x82\"]",
+            "[\"\\\xFF\"]", "[\"\\\xC3\xA9\"]", "[\"abc]", "[1,]", "{\"a\": 1,}", "[1 2]",
+            "{\"a\" 1}", "{\"a\": 1 \"b\": 2}", "{1: 2}", "{\"a\": }", "[\f1]", "[1]x",
+            "[1]]", "{\"a\": 1}}", "[{}[]]", "[}", "{]", "[{]}", "[", "", "   ", "1", "\"s\"",
+            "null", "[\"a\"\"b\"]", "{\"a\": [1, {\"b\": [true, \"}\"]}]}"};
+        // clang-format on
+        int i = 0;
+        for (const char* row : rows) {
+            const QByteArray text(row);
+            QTest::addRow("%d: %s", i++, text.toPercentEncoding("[]{}\":,.+- ").constData())
+                << text;
+        }
+        QTest::newRow("NUL inside a text") << QByteArray("[\"a\0b\"]", 7);
+        QTest::newRow("NUL after the document") << QByteArray("[1]\0", 4);
+        QTest::newRow("1024 levels") << QByteArray(1024, '[') + QByteArray(1024, ']');
+        QTest::newRow("1025 levels") << QByteArray(1025, '[') + QByteArray(1025, ']');
+    }
+
+    void documentCheckAgreesWithTheJsonReader() {
+        QFETCH(QByteArray, text);
+        QJsonParseError error;
+        QJsonDocument::fromJson(text, &error);
+        const bool readable = error.error == QJsonParseError::NoError;
+        QCOMPARE(JsonSkeleton(text).root().has_value(), readable);
+    }
+
+    // The same, for many small damages of a project-like document.
+    void damagedDocumentsAgreeWithTheJsonReader() {
+        const QByteArray base = R"({"format": "quendal_project", "version": 1,
+            "project": {"a": [1, -2.5e3, 0.5, null, true, false, "x y"]}, "hasResults": false,
+            "results": {"treeNodeMeta": [{}, {"pot": 1E+2}]}, "nodeLocks": [], "lastUiCfg": {}})";
+        const char alphabet[] = "{}[]\",:0123456789.-+eEtrufalsn\\ \t\n/xu\x01\xC3\xA9\xFF";
+        QRandomGenerator random(20240611);
+        for (int round = 0; round < 20000; ++round) {
+            QByteArray text = base;
+            for (int edit = random.bounded(1, 4); edit > 0; --edit) {
+                const int pos = random.bounded(text.size());
+                const char c = alphabet[random.bounded(int(sizeof(alphabet)) - 1)];
+                switch (random.bounded(3)) {
+                    case 0:
+                        text[pos] = c;
+                        break;
+                    case 1:
+                        text.insert(pos, c);
+                        break;
+                    default:
+                        text.remove(pos, 1);
+                        break;
+                }
+            }
+            QJsonParseError error;
+            QJsonDocument::fromJson(text, &error);
+            const bool readable = error.error == QJsonParseError::NoError;
+            QVERIFY2(JsonSkeleton(text).root().has_value() == readable, text.constData());
+        }
     }
 
     void lenientWhereTheFileMayVary() {
         const QByteArray text = R"({
             "format": "quendal_project", "version": 1, "hasResults": false,
+            "results": {"treeNodeMeta": [{"pot": "unread"}], "note": "kept as written"},
+            "addedLater": {"nested": [1, -2.5e3, null, true, {"deep": []}]},
             "nodeCaches": {
                 "seatHandCombosByNode": [
                     {"nodeIndex": 3, "seat": " ip ", "data": [{"c1": "As", "c2": "Kd", "weight": 1}]},

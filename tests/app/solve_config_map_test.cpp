@@ -40,6 +40,10 @@ private slots:
         const auto built = [](const QVariantMap& cfg) { return buildSolveConfig(cfg, nullptr, 6); };
         QCOMPARE(built({{"target_exploitability", std::nan("")}}).target_exploitability, 0.1f);
         QCOMPARE(built({{"target_exploitability", -1.0}}).target_exploitability, 0.0f);
+        QCOMPARE(built({{"rake_percent", std::nan("")}}).rake_percent, 0.0);
+        QCOMPARE(built({{"rake_percent", "lots"}}).rake_percent, 0.0);
+        // Kept as given: the controller refuses it.
+        QCOMPARE(built({{"rake_percent", 150.0}}).rake_percent, 150.0);
         QCOMPARE(built({{"rake_cap", -3.0}}).rake_cap, 0.0);
         QCOMPARE(built({{"rake_cap", 3.0}}).rake_cap, 300.0);
         QCOMPARE(built({{"thread_count", 0}}).thread_count, 1u);

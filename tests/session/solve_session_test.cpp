@@ -5,7 +5,9 @@
 #include <atomic>
 #include <chrono>
 #include <clocale>
+#include <functional>
 #include <future>
+#include <new>
 #include <numeric>
 #include <system_error>
 #include <thread>
@@ -384,6 +386,116 @@ TEST(SolveSession, NodeLocksOfTheConfigurationReachTheGame) {
         if ((*held)[h] >= 0.0f) {
             EXPECT_NEAR(flat[h], 1.0f, 1e-6);
         }
+    }
+}
+
+// A reset (clear, load, new start) or a cancel that reaches a solve while it
+// finalises ends it: the session keeps nothing and the solve reports
+// "Cancelled" as its one final report.
+TEST(SolveSession, ResetOrCancelWhileFinalisingKeepsNothing) {
+    struct Case {
+        const char* at;
+        bool cancel;
+    };
+    for (const Case& c : {Case{"Finalizing: computing results...", false},
+                          Case{"Finalizing: building result snapshot...", false},
+                          Case{"Finalizing: building result snapshot...", true}}) {
+        SCOPED_TRACE(std::string(c.at) + (c.cancel ? " cancel" : " reset"));
+        SolveSession session;
+        ReportLog log;
+        auto record = log.callback();
+        ASSERT_TRUE(session.start(test::tiny_flop_fixture(), [&](const SolveProgress& p) {
+            if (p.status == c.at) {
+                if (c.cancel) {
+                    session.cancel();
+                } else {
+                    session.reset();
+                }
+            }
+            record(p);
+        }));
+        session.wait_until_idle();
+        const std::vector<SolveProgress> reports = log.reports();
+        ASSERT_FALSE(reports.empty());
+        EXPECT_EQ(reports.back().status, "Cancelled");
+        ASSERT_TRUE(reports.back().result);
+        EXPECT_FALSE(reports.back().result->ok);
+        EXPECT_TRUE(reports.back().result->nodes.empty());
+        EXPECT_FALSE(session.solved_state());
+        EXPECT_FALSE(session.node_action_stats(1).ok);
+        EXPECT_FALSE(session.is_running());
+    }
+}
+
+// A consumer that starts again as soon as it has the final report is never
+// refused, even while the old worker is still returning from that report.
+TEST(SolveSession, AStartOnTheFinalReportIsAccepted) {
+    SolveSession session;
+    SolveConfig config = test::river_fixture();
+    config.max_iterations = 3;
+    for (int round = 0; round < 20; ++round) {
+        std::promise<void> finished;
+        ASSERT_TRUE(session.start(config, [&](const SolveProgress& p) {
+            if (p.result) {
+                finished.set_value();
+                // The worker lingers in the callback after handing the report over.
+                std::this_thread::sleep_for(std::chrono::milliseconds(round % 3 == 0 ? 20 : 0));
+            }
+        }));
+        finished.get_future().wait();
+    }
+    session.wait_until_idle();
+    EXPECT_FALSE(session.is_running());
+    // A start from inside the final report itself is refused, not deadlocked.
+    std::atomic<int> inner{-1};
+    ASSERT_TRUE(session.start(config, [&](const SolveProgress& p) {
+        if (p.result) {
+            inner = session.start(config, nullptr) ? 1 : 0;
+        }
+    }));
+    session.wait_until_idle();
+    EXPECT_EQ(inner, 0);
+    EXPECT_FALSE(session.is_running());
+}
+
+// A consumer that throws (out of memory while copying a report) never takes
+// the program down: the solve ends as an error, keeps nothing, and the
+// session is free again.
+TEST(SolveSession, AThrowingConsumerEndsTheSolveAsAnError) {
+    struct Case {
+        const char* name;
+        std::function<bool(const SolveProgress&)> throws_on;
+        const char* last_status;
+    };
+    const std::vector<Case> cases = {
+        {"on an iteration", [](const SolveProgress& p) { return p.status.rfind("Iter 2 ", 0) == 0; },
+         "Error: std::bad_alloc"},
+        {"on the final report", [](const SolveProgress& p) { return p.status == "Done"; },
+         "Error: std::bad_alloc"},
+        {"on every final report", [](const SolveProgress& p) { return p.result.has_value(); },
+         "Error: std::bad_alloc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SolveSession session;
+        ReportLog log;
+        auto record = log.callback();
+        ASSERT_TRUE(session.start(test::river_fixture(), [&](const SolveProgress& p) {
+            record(p);
+            if (c.throws_on(p)) {
+                throw std::bad_alloc();
+            }
+        }));
+        session.wait_until_idle();
+        const std::vector<SolveProgress> reports = log.reports();
+        ASSERT_FALSE(reports.empty());
+        EXPECT_EQ(reports.back().status, c.last_status);
+        ASSERT_TRUE(reports.back().result);
+        EXPECT_FALSE(reports.back().result->ok);
+        EXPECT_FALSE(session.solved_state());
+        EXPECT_FALSE(session.is_running());
+        // The session takes the next solve.
+        EXPECT_EQ(solve_and_wait(session, test::river_fixture()).back().status, "Done");
     }
 }
 
