@@ -23,10 +23,6 @@ namespace {
 const QString kManifestKey = QStringLiteral("updates/manifestUrl");
 const QString kCachedKey = QStringLiteral("updates/cachedManifestJson");
 const QString kCachedAtKey = QStringLiteral("updates/cachedAt");
-// Where the manifest is looked for when neither the settings nor the
-// environment name an address.
-const QString kDefaultManifest =
-    QStringLiteral("https://updates.example.com/tessaval/manifest.json");
 const QStringList kInstallerSwitches = {"/VERYSILENT", "/SUPPRESSMSGBOXES", "/NORESTART",
                                         "/CLOSEAPPLICATIONS"};
 
@@ -151,13 +147,13 @@ void UpdateManager::setManifestUrl(const QString& value) {
 void UpdateManager::restoreFromSettings() {
     QSettings settings;
     manifestUrl_ = normalizeUrlText(settings.value(kManifestKey).toString());
+    // The settings, else the environment. The program has no address of its
+    // own: without one a check ends at once with "Update URL is not
+    // configured." and contacts nobody.
     if (manifestUrl_.isEmpty()) {
         const QString a = normalizeUrlText(qEnvironmentVariable("QUENDAL_UPDATE_MANIFEST_URL"));
         const QString b = normalizeUrlText(qEnvironmentVariable("QUENDAL_UPDATE_URL"));
         manifestUrl_ = !a.isEmpty() ? a : b;
-    }
-    if (manifestUrl_.isEmpty()) {
-        manifestUrl_ = normalizeUrlText(kDefaultManifest);
     }
     const QString cached = settings.value(kCachedKey).toString().trimmed();
     if (!cached.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "app/app_controller.h"
 
+#include "solve_maps.h"
 #include "test_settings.h"
 
 #include <QSignalSpy>
@@ -158,8 +159,17 @@ private slots:
         FakeMachine machine;
         machine.memory = PhysicalMemory{0, ~0ull - 5};
         AppController huge(machine.environment());
-        // No total known: the sum alone, saturating instead of wrapping.
         QCOMPARE(huge.effectiveAvailableMemoryBytes(), ~0ull - 5);
+        // A finished solve leaves its estimate to reclaim. With no total known
+        // the figure is the sum alone, which saturates instead of wrapping.
+        QSignalSpy estimated(&huge, &AppController::solveRequiredMemoryChanged);
+        huge.requestSolveMemoryEstimate(test::riverMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(estimated.count(), 1, 20000);
+        QVERIFY(huge.solveRequiredMemoryBytes() > 5);
+        huge.startSolveWithConfig(test::riverMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(huge.statusText(), QString("Done"), 20000);
+        QCOMPARE(huge.resultsReclaimableMemoryBytes(), huge.solveRequiredMemoryBytes());
+        QCOMPARE(huge.effectiveAvailableMemoryBytes(), ~0ull);
         machine.memory = PhysicalMemory{16 * kGiB, 20 * kGiB};
         AppController capped(machine.environment());
         QCOMPARE(capped.effectiveAvailableMemoryBytes(), 16 * kGiB);

@@ -4,6 +4,8 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkProxy>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -60,6 +62,31 @@ private:
     QTcpServer server_;
 };
 
+// An environment variable set (or removed, for null) for one scope.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value == nullptr) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
+    ~ScopedVariable() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
 }  // namespace
 
 class UpdateManagerTest : public QObject {
@@ -106,6 +133,63 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(UpdateManager::downloadFolder()).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 0777), 0700);
+    }
+
+    void addressComesFromSettingsOrEnvironmentOnly_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QByteArray>("manifestVariable");
+        QTest::addColumn<QByteArray>("urlVariable");
+        QTest::addColumn<QString>("address");
+        const QByteArray unset;
+        QTest::newRow("nothing configured") << QString() << unset << unset << QString();
+        QTest::newRow("only blanks and slashes")
+            << " // " << QByteArray(" ") << QByteArray("/") << QString();
+        QTest::newRow("second variable")
+            << QString() << unset << QByteArray(" https://b.test/m.json/ ")
+            << "https://b.test/m.json";
+        QTest::newRow("first variable first")
+            << QString() << QByteArray("https://a.test/m.json")
+            << QByteArray("https://b.test/m.json") << "https://a.test/m.json";
+        QTest::newRow("setting first")
+            << "https://s.test/m.json" << QByteArray("https://a.test/m.json") << unset
+            << "https://s.test/m.json";
+    }
+
+    // Without an address the program contacts nobody: a check ends at once
+    // with the not-configured error and no request leaves the machine.
+    void addressComesFromSettingsOrEnvironmentOnly() {
+        QFETCH(QString, setting);
+        QFETCH(QByteArray, manifestVariable);
+        QFETCH(QByteArray, urlVariable);
+        QFETCH(QString, address);
+        if (!setting.isNull()) {
+            QSettings().setValue("updates/manifestUrl", setting);
+        }
+        const auto valueOf = [](const QByteArray& v) {
+            return v.isNull() ? nullptr : v.constData();
+        };
+        ScopedVariable a("QUENDAL_UPDATE_MANIFEST_URL", valueOf(manifestVariable));
+        ScopedVariable b("QUENDAL_UPDATE_URL", valueOf(urlVariable));
+        UpdateManager m;
+        QCOMPARE(m.manifestUrl(), address);
+        if (!address.isEmpty()) {
+            return;
+        }
+        // Any request would go through the local server and be seen there.
+        const QNetworkProxy before = QNetworkProxy::applicationProxy();
+        const auto restore = qScopeGuard([&] { QNetworkProxy::setApplicationProxy(before); });
+        QNetworkProxy::setApplicationProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", QUrl(server_->url("/")).port()));
+        const int requests = server_->requests.size();
+        QSignalSpy busy(&m, &UpdateManager::busyChanged);
+        m.checkNow();
+        QVERIFY(!m.busy());
+        QCOMPARE(m.lastError(), QString("Update URL is not configured."));
+        QVERIFY(m.lastCheckedAt().isValid());
+        QTest::qWait(200);
+        QCOMPARE(busy.count(), 0);
+        QCOMPARE(server_->requests.size(), requests);
+        QVERIFY(!m.updateAvailable());
     }
 
     void manifestCheckCachesAndRestores() {
