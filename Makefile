@@ -10,7 +10,7 @@ BUILD := build
 BUILD_ASAN := build-asan
 BUILD_TSAN := build-tsan
 
-.PHONY: deps build run test test-normal test-asan test-tsan format clean
+.PHONY: deps build run test test-normal test-asan test-tsan screenshots format clean
 
 deps:
 	@scripts/install-deps
@@ -50,6 +50,12 @@ test-tsan:
 	cmake --build $(BUILD_TSAN) -j $(JOBS)
 	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 		ctest --test-dir $(BUILD_TSAN) --output-on-failure -j $(JOBS) -L "core|session"
+
+# Pictures of every page in both themes, from the real program in a virtual display.
+screenshots: build
+	rm -rf $(BUILD)/screenshots
+	xvfb-run -a -s '-screen 0 1920x1200x24' env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$(BUILD)/screenshots/.config \
+		$(BUILD)/tests/screenshots/screenshot_probe tests/screenshots/scenes.json $(BUILD)/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -96,6 +96,8 @@ int runTessaval(int argc, char** argv) {
     QGuiApplication::setQuitOnLastWindowClosed(true);
 
     QQmlApplicationEngine engine;
+    // The module's files import it by name from the resources.
+    engine.addImportPath(QStringLiteral("qrc:/"));
     LanguageManager languageManager(&engine);
     engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
     AppController appController;

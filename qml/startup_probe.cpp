@@ -8,7 +8,10 @@
 #include <QQmlEngine>
 #include <QTimer>
 #include <QWindow>
+#include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(TessavalPlugin)
 
 namespace {
 

@@ -1,0 +1,70 @@
+// A stand-in for the application controller in QML tests: every figure is a
+// writable property, and every call is recorded in `calls` as
+// {"method": name, "args": [...]}, so a test can put the interface in any
+// state (a running solve with given status texts, given results) and see
+// what it asked for.
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+#include <QVariantMap>
+
+class FakeController : public QObject {
+    Q_OBJECT
+
+#define FAKE_PROPERTY(type, name, signal, init)                  \
+    Q_PROPERTY(type name MEMBER name##_ NOTIFY signal)         \
+                                                                 \
+public:                                                          \
+    type name##_ = init;                                         \
+                                                                 \
+private:
+
+    FAKE_PROPERTY(bool, running, runningChanged, false)
+    FAKE_PROPERTY(QString, statusText, statusTextChanged, QStringLiteral("Ready"))
+    FAKE_PROPERTY(double, progress, progressChanged, 0.0)
+    FAKE_PROPERTY(int, resultIterations, resultsChanged, 0)
+    FAKE_PROPERTY(double, resultExploitability, resultsChanged, 0.0)
+    FAKE_PROPERTY(double, resultStartingPot, resultsChanged, 0.0)
+    FAKE_PROPERTY(QString, resultsSummary, resultsChanged, QString())
+    FAKE_PROPERTY(qulonglong, resultsReclaimableMemoryBytes, resultsChanged, 0)
+    FAKE_PROPERTY(int, systemThreadCount, constantsChanged, 8)
+    FAKE_PROPERTY(bool, developerMode, constantsChanged, false)
+    FAKE_PROPERTY(qulonglong, solveRequiredMemoryBytes, solveRequiredMemoryChanged, 0)
+    FAKE_PROPERTY(QString, solveRequiredMemoryText, solveRequiredMemoryChanged,
+                  QString(QChar(0x2014)))
+    FAKE_PROPERTY(qulonglong, systemAvailableMemoryBytes, systemMemoryChanged, 0)
+    FAKE_PROPERTY(qulonglong, effectiveAvailableMemoryBytes, systemMemoryChanged, 0)
+    FAKE_PROPERTY(QString, effectiveAvailableMemoryText, systemMemoryChanged,
+                  QString(QChar(0x2014)))
+    // When true, a start is refused as the controller does for an unusable spot.
+    FAKE_PROPERTY(bool, refuseStarts, constantsChanged, false)
+    FAKE_PROPERTY(QVariantList, calls, callsChanged, QVariantList())
+#undef FAKE_PROPERTY
+
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE void startSolveWithConfig(const QVariantMap& cfg);
+    Q_INVOKABLE void startSolve();
+    Q_INVOKABLE void cancelSolve();
+    Q_INVOKABLE void clearResults();
+    Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+
+    // The recorded calls of one method, their argument lists in order.
+    Q_INVOKABLE QVariantList callsOf(const QString& method) const;
+    Q_INVOKABLE void clearCalls();
+
+signals:
+    void runningChanged();
+    void statusTextChanged();
+    void progressChanged();
+    void resultsChanged();
+    void constantsChanged();
+    void solveRequiredMemoryChanged();
+    void systemMemoryChanged();
+    void callsChanged();
+
+private:
+    void record(const QString& method, const QVariantList& args);
+};

@@ -1,0 +1,55 @@
+// Runs the QML test files: settings of their own in a fresh folder, the
+// module from the program's resources, and the objects the pages read.
+#include "app/app_controller.h"
+#include "app/language_manager.h"
+#include "fake_controller.h"
+
+#include <QCoreApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest>
+
+Q_IMPORT_QML_PLUGIN(TessavalPlugin)
+
+class Setup : public QObject {
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable() {
+        QCoreApplication::setOrganizationName(QStringLiteral("Tessaval"));
+        QCoreApplication::setApplicationName(QStringLiteral("Tessaval"));
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, settingsDir_.path());
+            QSettings::setPath(format, QSettings::SystemScope, settingsDir_.path() + "/system");
+        }
+        qputenv("XDG_CONFIG_HOME", settingsDir_.path().toUtf8());
+        qmlRegisterType<FakeController>("TestSupport", 1, 0, "FakeController");
+    }
+
+    void qmlEngineAvailable(QQmlEngine* engine) {
+        engine->addImportPath(QStringLiteral("qrc:/"));
+        languageManager_ = std::make_unique<quendal_app::LanguageManager>(engine);
+        controller_ = std::make_unique<quendal_app::AppController>();
+        engine->rootContext()->setContextProperty(QStringLiteral("languageManager"),
+                                                  languageManager_.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("appController"),
+                                                  controller_.get());
+    }
+
+    void cleanupTestCase() {
+        controller_.reset();
+        languageManager_.reset();
+    }
+
+private:
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<quendal_app::LanguageManager> languageManager_;
+    std::unique_ptr<quendal_app::AppController> controller_;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(tessaval_qml, Setup)
+
+#include "qml_test_main.moc"

@@ -1,0 +1,19 @@
+// The widgets on one page, for their pictures. Each widget issue adds its
+// own row.
+import QtQuick
+import QtQuick.Controls
+import Tessaval
+
+Rectangle {
+    id: gallery
+    property var theme
+    color: theme ? theme.bg0 : "#080B12"
+
+    Label {
+        x: 24
+        y: 24
+        text: "Widgets"
+        color: gallery.theme ? gallery.theme.text : "#F0F6FC"
+        font.pixelSize: 20
+    }
+}
