@@ -37,11 +37,11 @@ TestCase {
             }
         shell.applyProjectState(spot)
         const before = JSON.stringify(shell.exportProjectState())
-        tryVerify(function () { return shell.canSolve }, 10000, "the estimate arrives")
+        tryVerify(function () { return shell.canSolve }, 30000, "the estimate arrives")
         keyClick(Qt.Key_F5)
         compare(shell.navIndex, 2)
         tryVerify(function () { return appController.running }, 5000)
-        tryVerify(function () { return !appController.running }, 20000)
+        tryVerify(function () { return !appController.running }, 60000)
         compare(appController.statusText, "Done")
         compare(appController.resultIterations, 30)
         compare(JSON.stringify(shell.exportProjectState()), before)
