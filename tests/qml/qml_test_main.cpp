@@ -3,8 +3,11 @@
 #include "app/app_controller.h"
 #include "app/language_manager.h"
 #include "fake_controller.h"
+#include "fake_updates.h"
+#include "test_translator.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
@@ -27,6 +30,8 @@ public slots:
         }
         qputenv("XDG_CONFIG_HOME", settingsDir_.path().toUtf8());
         qmlRegisterType<FakeController>("TestSupport", 1, 0, "FakeController");
+        qmlRegisterType<FakeUpdates>("TestSupport", 1, 0, "FakeUpdates");
+        qmlRegisterType<TestTranslator>("TestSupport", 1, 0, "TestTranslator");
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
@@ -37,6 +42,11 @@ public slots:
                                                   languageManager_.get());
         engine->rootContext()->setContextProperty(QStringLiteral("appController"),
                                                   controller_.get());
+        // A folder of this run for the files a test writes.
+        const QString files = settingsDir_.path() + QStringLiteral("/files");
+        QDir().mkpath(files);
+        engine->rootContext()->setContextProperty(QStringLiteral("testFolderUrl"),
+                                                  QUrl::fromLocalFile(files));
     }
 
     void cleanupTestCase() {

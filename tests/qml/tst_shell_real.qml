@@ -21,6 +21,12 @@ TestCase {
         }
     }
 
+    SignalSpy {
+        id: runningSpy
+        target: appController
+        signalName: "runningChanged"
+    }
+
     function test_f5SolvesATinySpot() {
         const shell = createTemporaryObject(shellComponent, testCase)
         shell.forceActiveFocus()
@@ -38,10 +44,11 @@ TestCase {
         shell.applyProjectState(spot)
         const before = JSON.stringify(shell.exportProjectState())
         tryVerify(function () { return shell.canSolve }, 30000, "the estimate arrives")
+        runningSpy.clear()
         keyClick(Qt.Key_F5)
         compare(shell.navIndex, 2)
-        tryVerify(function () { return appController.running }, 5000)
-        tryVerify(function () { return !appController.running }, 60000)
+        // Running rises and falls again; a tiny solve may be over by now.
+        tryVerify(function () { return runningSpy.count >= 2 && !appController.running }, 60000)
         compare(appController.statusText, "Done")
         compare(appController.resultIterations, 30)
         compare(JSON.stringify(shell.exportProjectState()), before)

@@ -1,24 +1,289 @@
-// The home page. (Its panels are built page by page; this frame carries the
-// properties and signals the shell binds and handles.)
+// The dashboard the window opens on: new project, quick solve, range import,
+// saving and opening project files, the practice and solve statistics with
+// the machine's figures, the solve chart and the activity calendar.
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
+import QtQuick.Dialogs
+import Tessaval
+import "home_stats.js" as Stats
+import "home_projects.js" as Projects
 
 Item {
-    id: page
+    id: root
 
     property var theme
     property var type
     property var projectStateProvider
+
+    // The controller the page reads and calls: the published one.
+    property var appControllerObject: typeof appController !== "undefined" ? appController : null
 
     signal newProject()
     signal quickSolve()
     signal importRange()
     signal projectLoaded(var projectState, bool hasResults)
 
-    Label {
-        anchors.centerIn: parent
-        text: qsTr("Home")
-        color: page.theme ? page.theme.textMuted : "#8B949E"
-        font.pixelSize: 20
+    // Statistics, replaced whole on every reload.
+    property var solveActivityGrid: []
+    property var solveHistoryDaily: []
+    property var playVsSolutionStats: ({})
+
+    readonly property int _totalSolves: Stats.totalSolves(solveActivityGrid)
+    readonly property int _solvesThisWeek: Stats.solvesThisWeek(solveActivityGrid, new Date())
+    readonly property string _avgRuntimeText: Stats.averageRuntimeText(solveActivityGrid, _durationFormats)
+
+    // The last failed save or open, shown under the hero until the next
+    // file operation succeeds or the user dismisses it.
+    property string _fileError: ""
+
+    readonly property var _durationFormats: ({
+        seconds: qsTr("%1s"), minutes: qsTr("%1m"), minutesSeconds: qsTr("%1m %2s")
+    })
+    readonly property var _fileTypes: [
+        qsTr("Tessaval Project (*.tessavalproj)"), qsTr("JSON (*.json)"), qsTr("All Files (*)")
+    ]
+
+    function _offers(method) {
+        return !!appControllerObject && typeof appControllerObject[method] === "function"
+    }
+
+    // ---- Statistics ----------------------------------------------------
+
+    function reloadSolveActivity() {
+        if (!_offers("solveActivityGridLastSixMonths") && !_offers("solveActivityGridLastYear")) {
+            solveActivityGrid = []
+            solveHistoryDaily = []
+            return
+        }
+        const grid = _offers("solveActivityGridLastSixMonths")
+                   ? appControllerObject.solveActivityGridLastSixMonths()
+                   : appControllerObject.solveActivityGridLastYear()
+        solveActivityGrid = grid ? grid : []
+        const history = _offers("solveHistoryDaily") ? appControllerObject.solveHistoryDaily() : []
+        solveHistoryDaily = history ? history : []
+    }
+
+    function reloadPlayVsSolutionStats() {
+        const stats = _offers("playVsSolutionStats") ? appControllerObject.playVsSolutionStats() : null
+        playVsSolutionStats = stats ? stats : ({})
+    }
+
+    function parseIsoDate(s) {
+        return Stats.parseIsoDate(s)
+    }
+
+    function startOfWeekMonday(dt) {
+        return Stats.startOfWeekMonday(dt)
+    }
+
+    function formatDurationSeconds(sec) {
+        return Stats.formatDurationSeconds(sec, _durationFormats)
+    }
+
+    function _clearPracticeStats() {
+        if (_offers("clearPlayVsSolutionStats"))
+            appControllerObject.clearPlayVsSolutionStats()
+    }
+
+    // ---- Project files -------------------------------------------------
+
+    function _saveProjectTo(fileUrl) {
+        const result = Projects.save(appControllerObject, fileUrl, projectStateProvider)
+        if (result.ok) {
+            _fileError = ""
+            return true
+        }
+        console.warn("Save failed:", String(fileUrl))
+        _fileError = qsTr("Could not save the project: %1").arg(_saveReasonText(result.reason, fileUrl))
+        return false
+    }
+
+    function _saveReasonText(reason, fileUrl) {
+        switch (reason) {
+        case "unavailable":
+            return qsTr("the project service is not available.")
+        case "url":
+            return qsTr("the location is not a local file.")
+        case "empty":
+            return qsTr("no file name was given.")
+        }
+        return qsTr("%1 could not be written.").arg(Projects.fileName(fileUrl))
+    }
+
+    function _openProjectFrom(fileUrl) {
+        const result = Projects.open(appControllerObject, fileUrl)
+        if (!result.called)
+            return false
+        if (result.ok) {
+            _fileError = ""
+            root.projectLoaded(result.project, result.hasResults)
+            return true
+        }
+        console.warn("Load failed:", result.error)
+        _fileError = qsTr("Could not open %1: %2").arg(Projects.fileName(fileUrl))
+                     .arg(result.error.length > 0 ? result.error : qsTr("unknown"))
+        return false
+    }
+
+    Connections {
+        target: root.appControllerObject
+        ignoreUnknownSignals: true
+        function onSolveStatsChanged() {
+            root.reloadSolveActivity()
+        }
+        function onPlayVsSolutionStatsChanged() {
+            root.reloadPlayVsSolutionStats()
+        }
+    }
+
+    Component.onCompleted: {
+        reloadSolveActivity()
+        reloadPlayVsSolutionStats()
+    }
+
+    FileDialog {
+        id: saveDialog
+        objectName: "saveProjectDialog"
+        title: qsTr("Save Project")
+        fileMode: FileDialog.SaveFile
+        nameFilters: root._fileTypes
+        onAccepted: root._saveProjectTo(selectedFile)
+    }
+
+    FileDialog {
+        id: openDialog
+        objectName: "openProjectDialog"
+        title: qsTr("Open Project")
+        fileMode: FileDialog.OpenFile
+        nameFilters: root._fileTypes
+        onAccepted: root._openProjectFrom(selectedFile)
+    }
+
+    MessageDialog {
+        id: clearStatsDialog
+        objectName: "clearStatsDialog"
+        title: qsTr("Clear Play vs. Solution Stats")
+        text: qsTr("Clear all Play vs. Solution statistics (today + total)?")
+        buttons: MessageDialog.Ok | MessageDialog.Cancel
+        onAccepted: root._clearPracticeStats()
+    }
+
+    ScrollView {
+        id: scroll
+        objectName: "homeScroll"
+        anchors.fill: parent
+        clip: true
+        contentWidth: availableWidth
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ColumnLayout {
+            width: scroll.availableWidth
+            spacing: 24
+
+            Item {
+                Layout.preferredHeight: 8
+            }
+
+            HomeHero {
+                objectName: "homeHero"
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 20
+                Layout.preferredHeight: 180
+                theme: root.theme
+                onNewSolveClicked: root.newProject()
+                onSaveClicked: saveDialog.open()
+                onOpenClicked: openDialog.open()
+            }
+
+            FileErrorLine {
+                objectName: "fileErrorLine"
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                visible: root._fileError.length > 0
+                theme: root.theme
+                message: root._fileError
+                onDismissed: root._fileError = ""
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                spacing: 20
+
+                QuickActionsCard {
+                    objectName: "quickActionsCard"
+                    Layout.preferredWidth: 320
+                    Layout.alignment: Qt.AlignTop
+                    Layout.preferredHeight: rightColumn.implicitHeight
+                    theme: root.theme
+                    onActionTriggered: function (action) {
+                        if (action === "project")
+                            root.newProject()
+                        else if (action === "solve")
+                            root.quickSolve()
+                        else if (action === "import")
+                            root.importRange()
+                    }
+                }
+
+                ColumnLayout {
+                    id: rightColumn
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 20
+
+                    PracticeStatsCard {
+                        objectName: "practiceStatsCard"
+                        Layout.fillWidth: true
+                        theme: root.theme
+                        stats: root.playVsSolutionStats
+                        onClearClicked: clearStatsDialog.open()
+                    }
+
+                    SolveHistoryCard {
+                        objectName: "solveHistoryCard"
+                        Layout.fillWidth: true
+                        theme: root.theme
+                        controller: root.appControllerObject
+                        totalSolves: root._totalSolves
+                        solvesThisWeek: root._solvesThisWeek
+                        avgRuntimeText: root._avgRuntimeText
+                    }
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                spacing: 20
+
+                SolveTrendCard {
+                    objectName: "solveTrendCard"
+                    Layout.preferredWidth: 680
+                    Layout.fillHeight: true
+                    Layout.alignment: Qt.AlignTop
+                    theme: root.theme
+                    solveHistoryDaily: root.solveHistoryDaily
+                }
+
+                SolveActivityCard {
+                    objectName: "solveActivityCard"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.alignment: Qt.AlignTop
+                    theme: root.theme
+                    solveActivityGrid: root.solveActivityGrid
+                }
+            }
+
+            Item {
+                Layout.preferredHeight: 24
+            }
+        }
     }
 }

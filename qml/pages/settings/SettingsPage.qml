@@ -1,19 +1,149 @@
-// The settings page. (Its panels are built page by page; this frame carries
-// the properties and functions the shell binds and calls.)
+// The user's preferences: dark or light theme and the accent colour (live on
+// the theme, stored on "Save Settings"), the interface language, the notices
+// of the open-source components, and the program's updates.
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
+import Qt.labs.settings
+import Tessaval
+import "settings_logic.js" as Logic
 
 Item {
-    id: page
+    id: root
 
     property var theme
     property var type
     property bool darkMode: false
 
-    Label {
-        anchors.centerIn: parent
-        text: qsTr("Settings")
-        color: page.theme ? page.theme.textMuted : "#8B949E"
-        font.pixelSize: 20
+    // The services the page reads and calls: the published ones.
+    property var appControllerObject: typeof appController !== "undefined" ? appController : null
+    property var languageManagerObject: typeof languageManager !== "undefined" ? languageManager : null
+    property var updatesObject: typeof updates !== "undefined" ? updates : null
+
+    function _isValidHexColor(s) {
+        return Logic.isValidHexColor(s)
+    }
+
+    function applyAccentHex(s) {
+        if (!theme)
+            return
+        const request = Logic.accentRequest(s)
+        if (request.action === "clear") {
+            theme.useAccentOverride = false
+        } else if (request.action === "set") {
+            theme.useAccentOverride = true
+            theme.accentOverride = request.value
+        }
+    }
+
+    function saveSettings() {
+        uiSettings.darkMode = !!darkMode
+        uiSettings.accentHex = Logic.storedAccentHex(theme)
+        // Written through at once as well: the object itself stores its
+        // properties only after a delay.
+        uiSettings.setValue("darkMode", uiSettings.darkMode)
+        uiSettings.setValue("accentHex", uiSettings.accentHex)
+        if (typeof uiSettings.sync === "function")
+            uiSettings.sync()
+    }
+
+    function resetToDefaults() {
+        darkMode = true
+        applyAccentHex("")
+        saveSettings()
+    }
+
+    Settings {
+        id: uiSettings
+        objectName: "uiSettings"
+        category: "ui"
+        property string accentHex: ""
+        property bool darkMode: true
+    }
+
+    ScrollView {
+        id: scroll
+        objectName: "settingsScroll"
+        anchors.fill: parent
+        clip: true
+        contentWidth: availableWidth
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ColumnLayout {
+            width: scroll.availableWidth
+            spacing: 20
+
+            Item {
+                Layout.preferredHeight: 4
+            }
+
+            SectionHeader {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                theme: root.theme
+                title: qsTr("Settings")
+            }
+
+            ColumnLayout {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: false
+                Layout.preferredWidth: Math.min(root.width * 0.66, root.width - 48)
+                spacing: 16
+
+                AppearanceCard {
+                    objectName: "appearanceCard"
+                    Layout.fillWidth: true
+                    theme: root.theme
+                    darkMode: root.darkMode
+                    languageService: root.languageManagerObject
+                    onDarkModeToggled: function (on) { root.darkMode = on }
+                    onAccentPicked: function (hex) { root.applyAccentHex(hex) }
+                }
+
+                LicensesCard {
+                    objectName: "licensesCard"
+                    Layout.fillWidth: true
+                    theme: root.theme
+                    controller: root.appControllerObject
+                }
+
+                UpdatesCard {
+                    objectName: "updatesCard"
+                    Layout.fillWidth: true
+                    theme: root.theme
+                    updateService: root.updatesObject
+                }
+            }
+
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: false
+                Layout.preferredWidth: Math.min(root.width * 0.66, root.width - 48)
+                spacing: 12
+
+                Item {
+                    Layout.fillWidth: true
+                }
+
+                SecondaryButton {
+                    objectName: "resetDefaultsButton"
+                    theme: root.theme
+                    text: qsTr("Reset to Defaults")
+                    onClicked: root.resetToDefaults()
+                }
+
+                PrimaryButton {
+                    objectName: "saveSettingsButton"
+                    theme: root.theme
+                    text: qsTr("Save Settings")
+                    onClicked: root.saveSettings()
+                }
+            }
+
+            Item {
+                Layout.preferredHeight: 24
+            }
+        }
     }
 }

@@ -1,0 +1,120 @@
+// The "Quick Actions" card: one tile per way into a project. A click reports
+// the tile's action ("project", "solve" or "import").
+import QtQuick
+import QtQuick.Layouts
+import Tessaval
+
+Card {
+    id: card
+
+    signal actionTriggered(string action)
+
+    readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+    readonly property var actions: [
+        { iconName: "target", title: qsTranslate("HomePage", "New Solve"),
+          desc: qsTranslate("HomePage", "Configure board, ranges, tree"), action: "project" },
+        { iconName: "bolt", title: qsTranslate("HomePage", "Quick Solve"),
+          desc: qsTranslate("HomePage", "Use default settings"), action: "solve" },
+        { iconName: "chart", title: qsTranslate("HomePage", "Import Range"),
+          desc: qsTranslate("HomePage", "Load from file"), action: "import" }
+    ]
+
+    ColumnLayout {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        spacing: 16
+
+        RowLayout {
+            spacing: 8
+
+            Icon {
+                name: "bolt"
+                size: 18
+                color: card.theme ? card.theme.accent : "#3FB950"
+            }
+
+            Text {
+                text: qsTranslate("HomePage", "Quick Actions")
+                font.family: card._family
+                font.pixelSize: 16
+                font.bold: true
+                color: card.theme ? card.theme.text : "#F0F6FC"
+            }
+        }
+
+        Repeater {
+            model: card.actions
+
+            Rectangle {
+                id: tile
+                objectName: "quickAction_" + modelData.action
+                Layout.fillWidth: true
+                Layout.preferredHeight: 56
+                radius: card.theme ? card.theme.radiusSm : 8
+                border.width: 1
+                border.color: card.theme ? card.theme.stroke : "#30363D"
+                color: tileArea.containsMouse ? (card.theme ? card.theme.surfaceHover : "#30363D")
+                                              : (card.theme ? card.theme.surface2 : "#21262D")
+                Behavior on color {
+                    ColorAnimation { duration: 150 }
+                }
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.margins: 12
+                    spacing: 12
+
+                    Icon {
+                        name: modelData.iconName
+                        size: 20
+                        color: card.theme ? card.theme.text : "#F0F6FC"
+                    }
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 2
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: modelData.title
+                            font.family: card._family
+                            font.pixelSize: 13
+                            font.weight: Font.DemiBold
+                            color: card.theme ? card.theme.text : "#F0F6FC"
+                            horizontalAlignment: Text.AlignLeft
+                            maximumLineCount: 1
+                            elide: Text.ElideRight
+                        }
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: modelData.desc
+                            font.family: card._family
+                            font.pixelSize: 11
+                            color: card.theme ? card.theme.textMuted : "#8B949E"
+                            horizontalAlignment: Text.AlignLeft
+                            maximumLineCount: 1
+                            elide: Text.ElideRight
+                        }
+                    }
+
+                    Text {
+                        text: qsTranslate("HomePage", "→")
+                        font.family: card._family
+                        font.pixelSize: 16
+                        color: card.theme ? card.theme.textFaint : "#6E7681"
+                    }
+                }
+
+                MouseArea {
+                    id: tileArea
+                    objectName: "quickActionArea"
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: card.actionTriggered(modelData.action)
+                }
+            }
+        }
+    }
+}
