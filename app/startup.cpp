@@ -5,6 +5,7 @@
 #include "app/diagnostic_log.h"
 #include "app/language_manager.h"
 #include "app/update_manager.h"
+#include "core/kernel_path.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -91,6 +92,7 @@ int runTessaval(int argc, char** argv) {
             qInfo() << "log_appDir=" << logPathAppDir;
             qInfo() << "log_temp=" << logPathTemp;
             qInfo() << "QuickControlsStyle=" << QQuickStyle::name();
+            qInfo() << "Solver kernels:" << quendal::kernel_path_name();
         }
     }
     QGuiApplication::setQuitOnLastWindowClosed(true);

@@ -2,10 +2,13 @@
 
 #include "core/solver_profile.h"
 
-#if defined(__AVX2__) && defined(__FMA__)
+#ifdef QUENDAL_COMPILING_AVX2_PATH
 #include <immintrin.h>
 #define QUENDAL_KERNELS_AVX2 1
 #endif
+
+// Last: the definitions below are built for this compile's kernel path.
+#include "core/kernel_path_target.h"
 
 namespace quendal {
 
@@ -34,6 +37,7 @@ void for_lanes(std::size_t n, Vector vector_op, Scalar scalar_op) {
 
 }  // namespace
 
+template <KernelPath P>
 void axpy(float* dst, const float* src, std::size_t n, float s) {
     if (s == 0.0f) {
         return;
@@ -49,13 +53,14 @@ void axpy(float* dst, const float* src, std::size_t n, float s) {
         [&](std::size_t i) { dst[i] += s * src[i]; });
 }
 
+template <KernelPath P>
 void fma_actions(float* out, const float* strategy, const float* values, std::size_t actions,
                  std::size_t hands) {
     ProfileScope scope(kProfileFmaActions);
     if (actions == 0 || hands == 0) {
         return;
     }
-    multiply_into(out, strategy, values, hands);
+    multiply_into<P>(out, strategy, values, hands);
     for (std::size_t a = 1; a < actions; ++a) {
         const float* s = strategy + a * hands;
         const float* v = values + a * hands;
@@ -72,6 +77,7 @@ void fma_actions(float* out, const float* strategy, const float* values, std::si
     }
 }
 
+template <KernelPath P>
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
                     std::size_t actions, std::size_t hands, float positive, float negative) {
     ProfileScope scope(kProfileUpdateRegrets);
@@ -107,6 +113,7 @@ void update_regrets(float* regrets, const float* action_values, const float* nod
     }
 }
 
+template <KernelPath P>
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
                      std::size_t hands) {
     ProfileScope scope(kProfileRegretMatching);
@@ -167,6 +174,7 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
     }
 }
 
+template <KernelPath P>
 void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
     for_lanes(
         n,
@@ -179,6 +187,7 @@ void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
         [&](std::size_t i) { out[i] = a[i] * b[i]; });
 }
 
+template <KernelPath P>
 void strategy_sum_update(float* sums, const float* sigma, float weight, std::size_t n) {
     ProfileScope scope(kProfileStrategySumUpdate);
     for_lanes(
@@ -193,13 +202,15 @@ void strategy_sum_update(float* sums, const float* sigma, float weight, std::siz
         [&](std::size_t i) { sums[i] = weight * sums[i] + sigma[i]; });
 }
 
+template <KernelPath P>
 void sum_rows_into(float* out, const float* rows, std::size_t row_count, std::size_t hands) {
     ProfileScope scope(kProfileSumRowsInto);
     for (std::size_t r = 0; r < row_count; ++r) {
-        axpy(out, rows + r * hands, hands, 1.0f);
+        axpy<P>(out, rows + r * hands, hands, 1.0f);
     }
 }
 
+template <KernelPath P>
 void sum_actions_double(float* out, const float* values, std::size_t actions, std::size_t hands) {
     std::size_t h = 0;
 #ifdef QUENDAL_KERNELS_AVX2
@@ -220,6 +231,7 @@ void sum_actions_double(float* out, const float* values, std::size_t actions, st
     }
 }
 
+template <KernelPath P>
 void scale_into(float* out, const float* in, float factor, std::size_t n) {
     for_lanes(
         n,
@@ -231,5 +243,16 @@ void scale_into(float* out, const float* in, float factor, std::size_t n) {
         },
         [&](std::size_t i) { out[i] = factor * in[i]; });
 }
+
+template void axpy<kBuildPath>(float*, const float*, std::size_t, float);
+template void fma_actions<kBuildPath>(float*, const float*, const float*, std::size_t, std::size_t);
+template void update_regrets<kBuildPath>(float*, const float*, const float*, std::size_t,
+                                         std::size_t, float, float);
+template void regret_matching<kBuildPath>(float*, float*, const float*, std::size_t, std::size_t);
+template void multiply_into<kBuildPath>(float*, const float*, const float*, std::size_t);
+template void strategy_sum_update<kBuildPath>(float*, const float*, float, std::size_t);
+template void sum_rows_into<kBuildPath>(float*, const float*, std::size_t, std::size_t);
+template void sum_actions_double<kBuildPath>(float*, const float*, std::size_t, std::size_t);
+template void scale_into<kBuildPath>(float*, const float*, float, std::size_t);
 
 }  // namespace quendal

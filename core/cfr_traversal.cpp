@@ -10,6 +10,9 @@
 #include <cmath>
 #include <cstring>
 
+// Last: the definitions below are built for this compile's kernel path.
+#include "core/kernel_path_target.h"
+
 namespace quendal {
 
 namespace {
@@ -41,12 +44,13 @@ bool apply_node_lock(const std::vector<float>* lock, float* strategy, std::size_
 
 }  // namespace
 
+template <KernelPath P>
 void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
                                     std::span<const float> reach, std::span<float> out,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
-        evaluate_terminal(game, state, seat, reach, out, scratch.runouts());
+        evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
         return;
     }
     if (state.children.empty() || out.empty()) {
@@ -54,15 +58,16 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
         return;
     }
     if (state.type == kChanceNode) {
-        evaluate_chance(game, node, seat, reach, out, depth, scratch,
-                        &DiscountedCfr::solve_recursive, true);
+        evaluate_chance<P>(game, node, seat, reach, out, depth, scratch,
+                           &DiscountedCfr::solve_recursive<P>, true);
     } else if (state.player == seat) {
-        solve_own_decision(game, node, seat, reach, out, depth, scratch);
+        solve_own_decision<P>(game, node, seat, reach, out, depth, scratch);
     } else {
-        solve_opponent_decision(game, node, seat, reach, out, depth, scratch);
+        solve_opponent_decision<P>(game, node, seat, reach, out, depth, scratch);
     }
 }
 
+template <KernelPath P>
 void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
                                        std::span<const float> reach, std::span<float> out,
                                        std::size_t depth, ScratchStack& scratch) {
@@ -79,21 +84,21 @@ void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
     ScratchFrame& frame = scratch.frame(depth);
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
     for (std::size_t a = 0; a < a_count; ++a) {
-        solve_recursive(game, state.children[a], seat, reach,
-                        std::span<float>(values + a * hands, hands), depth + 1, scratch);
+        solve_recursive<P>(game, state.children[a], seat, reach,
+                           std::span<float>(values + a * hands, hands), depth + 1, scratch);
     }
     float* strategy = ScratchFrame::ensure(frame.strategy, a_count * hands);
     float* totals = ScratchFrame::ensure(frame.strategy_totals, hands);
-    regret_matching(strategy, totals, regrets.data(), a_count, hands);
+    regret_matching<P>(strategy, totals, regrets.data(), a_count, hands);
     const std::vector<float>* lock = game.find_node_lock(node);
     const bool fully_locked = apply_node_lock(lock, strategy, a_count, hands);
-    fma_actions(out.data(), strategy, values, a_count, hands);
-    strategy_sum_update(sums.data(), strategy, discounts_.strategy_weight, a_count * hands);
+    fma_actions<P>(out.data(), strategy, values, a_count, hands);
+    strategy_sum_update<P>(sums.data(), strategy, discounts_.strategy_weight, a_count * hands);
 
     if (!fully_locked) {
         if (lock == nullptr || lock->empty()) {
-            update_regrets(regrets.data(), values, out.data(), a_count, hands, discounts_.positive,
-                           discounts_.negative);
+            update_regrets<P>(regrets.data(), values, out.data(), a_count, hands,
+                              discounts_.positive, discounts_.negative);
         } else {
             for (std::size_t h = 0; h < hands; ++h) {
                 if (h < lock->size() && !std::signbit((*lock)[h])) {
@@ -115,12 +120,13 @@ void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
     }
 }
 
+template <KernelPath P>
 void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int seat,
                                             std::span<const float> reach, std::span<float> out,
                                             std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.children.size() == 1) {
-        solve_recursive(game, state.children[0], seat, reach, out, depth + 1, scratch);
+        solve_recursive<P>(game, state.children[0], seat, reach, out, depth + 1, scratch);
         return;
     }
     NodeInfo& info = nodes_[node];
@@ -135,20 +141,21 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
     ScratchFrame& frame = scratch.frame(depth);
     float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
     float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
-    regret_matching(strategy, totals, regrets.data(), a_count, opp_hands);
+    regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
     apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
     float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
     for (std::size_t a = 0; a < a_count; ++a) {
-        multiply_into(child_reach + a * opp_hands, strategy + a * opp_hands, reach.data(),
-                      opp_hands);
-        solve_recursive(game, state.children[a], seat,
-                        std::span<const float>(child_reach + a * opp_hands, opp_hands),
-                        std::span<float>(values + a * hands, hands), depth + 1, scratch);
+        multiply_into<P>(child_reach + a * opp_hands, strategy + a * opp_hands, reach.data(),
+                         opp_hands);
+        solve_recursive<P>(game, state.children[a], seat,
+                           std::span<const float>(child_reach + a * opp_hands, opp_hands),
+                           std::span<float>(values + a * hands, hands), depth + 1, scratch);
     }
-    sum_actions_double(out.data(), values, a_count, hands);
+    sum_actions_double<P>(out.data(), values, a_count, hands);
 }
 
+template <KernelPath P>
 void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int seat,
                                       std::span<const float> reach, std::span<float> out,
                                       RunoutScratch& scratch) {
@@ -157,7 +164,7 @@ void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int se
     const bool sizes_ok =
         reach.size() == ctx.pockets[1 - seat].size() && out.size() == ctx.pockets[seat].size();
     if (!flop_all_in || !sizes_ok || !pool_ || threads_ < 2) {
-        terminal_eval(game, state, seat, reach, out);
+        terminal_eval<P>(game, state, seat, reach, out);
         return;
     }
     ProfileScope terminal(kProfileTerminalEval);
@@ -176,11 +183,11 @@ void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int se
             float* win = rows + 2 * r * hands;
             float* loss = win + hands;
             std::fill(win, loss + hands, 0.0f);
-            swept[r] =
-                sweep_incomplete_runout(game, state, runouts[r], seat, reach,
-                                        std::span<float>(win, hands), std::span<float>(loss, hands))
-                    ? 1
-                    : 0;
+            swept[r] = sweep_incomplete_runout<P>(game, state, runouts[r], seat, reach,
+                                                  std::span<float>(win, hands),
+                                                  std::span<float>(loss, hands))
+                           ? 1
+                           : 0;
         }
     });
     // Each hand adds its runouts in order, wins before losses, as the serial
@@ -188,13 +195,14 @@ void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int se
     zero(out);
     parallel_for(hands, [&](std::size_t begin, std::size_t end) {
         for (std::size_t row = 0; row < 2 * n; ++row) {
-            axpy(out.data() + begin, rows + row * hands + begin, end - begin, 1.0f);
+            axpy<P>(out.data() + begin, rows + row * hands + begin, end - begin, 1.0f);
         }
     });
     const std::size_t swept_count = static_cast<std::size_t>(std::count(swept, swept + n, 1));
     scale_incomplete_values(out, swept_count, divisor);
 }
 
+template <KernelPath P>
 void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
                                     std::span<const float> reach, std::span<float> out,
                                     std::size_t depth, ScratchStack& scratch, Recurse recurse,
@@ -209,7 +217,7 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
         unseen = static_cast<float>(children);
     }
     float* scaled = ScratchFrame::ensure(frame.scaled_reach, reach.size());
-    scale_into(scaled, reach.data(), 1.0f / unseen, reach.size());
+    scale_into<P>(scaled, reach.data(), 1.0f / unseen, reach.size());
     const std::span<const float> child_reach(scaled, reach.size());
     float* rows = ScratchFrame::ensure(frame.chance_values, children * hands);
     frame.chance_children = children;
@@ -272,7 +280,7 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
 
     float* acc = ScratchFrame::ensure(frame.chance_accumulator, hands);
     std::fill(acc, acc + hands, 0.0f);
-    sum_rows_into(acc, rows, children, hands);
+    sum_rows_into<P>(acc, rows, children, hands);
 
     // Folded cards: their image's row with the swapped hands exchanged.
     const SuitIsomorphism& iso = game.card_context().suit_isomorphism;
@@ -291,7 +299,7 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
             }
             const SwapPairs& pairs = game.select_board_table(state, k)[seat];
             if (pairs.empty()) {
-                axpy(acc, rows + c * hands, hands, 1.0f);
+                axpy<P>(acc, rows + c * hands, hands, 1.0f);
                 continue;
             }
             std::memcpy(buffer, rows + c * hands, hands * sizeof(float));
@@ -300,10 +308,20 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
                     std::swap(buffer[i], buffer[j]);
                 }
             }
-            axpy(acc, buffer, hands, 1.0f);
+            axpy<P>(acc, buffer, hands, 1.0f);
         }
     }
     std::copy(acc, acc + hands, out.begin());
 }
+
+template void DiscountedCfr::solve_recursive<kBuildPath>(Game&, std::size_t, int,
+                                                         std::span<const float>, std::span<float>,
+                                                         std::size_t, ScratchStack&);
+template void DiscountedCfr::evaluate_chance<kBuildPath>(Game&, std::size_t, int,
+                                                         std::span<const float>, std::span<float>,
+                                                         std::size_t, ScratchStack&, Recurse, bool);
+template void DiscountedCfr::evaluate_terminal<kBuildPath>(Game&, const NodeState&, int,
+                                                           std::span<const float>, std::span<float>,
+                                                           RunoutScratch&);
 
 }  // namespace quendal

@@ -8,8 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+// Last: the definitions below are built for this compile's kernel path.
+#include "core/kernel_path_target.h"
+
 namespace quendal {
 
+template <KernelPath P>
 void DiscountedCfr::average_strategy_into(std::size_t node, float* out) {
     NodeInfo& info = nodes_[node];
     const std::size_t a_count = info.actions;
@@ -30,13 +34,17 @@ void DiscountedCfr::average_strategy_into(std::size_t node, float* out) {
     }
 }
 
+#ifndef QUENDAL_COMPILING_AVX2_PATH
+// Public queries: built once, in the portable compile, they run on the path in
+// use.
+
 std::vector<float> DiscountedCfr::average_strategy_flat(std::size_t node) {
     if (node >= nodes_.size() || !nodes_[node].active || nodes_[node].actions == 0 ||
         nodes_[node].hands == 0) {
         return {};
     }
     std::vector<float> flat(nodes_[node].actions * nodes_[node].hands);
-    average_strategy_into(node, flat.data());
+    with_kernel_path([&]<KernelPath P>() { average_strategy_into<P>(node, flat.data()); });
     return flat;
 }
 
@@ -58,15 +66,17 @@ std::vector<float> DiscountedCfr::average_strategy(std::size_t node) {
     return mean;
 }
 
-template <bool Best>
+#endif
+
+template <KernelPath P, bool Best>
 void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
                                     std::span<const float> reach, std::span<float> out,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
-    const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive
-                              : &DiscountedCfr::compute_cfvalue_recursive;
+    const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive<P>
+                              : &DiscountedCfr::compute_cfvalue_recursive<P>;
     if (state.type == kTerminalNode) {
-        evaluate_terminal(game, state, seat, reach, out, scratch.runouts());
+        evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
         return;
     }
     if (state.children.empty()) {
@@ -74,7 +84,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
         return;
     }
     if (state.type == kChanceNode) {
-        evaluate_chance(game, node, seat, reach, out, depth, scratch, self, false);
+        evaluate_chance<P>(game, node, seat, reach, out, depth, scratch, self, false);
         return;
     }
     const std::size_t a_count = state.children.size();
@@ -87,7 +97,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
         }
         const std::size_t opp_hands = nodes_[node].hands;
         float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-        average_strategy_into(node, strategy);
+        average_strategy_into<P>(node, strategy);
         float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
         float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
         for (std::size_t a = 0; a < a_count; ++a) {
@@ -100,7 +110,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
                           std::span<float>(values + a * hands, hands), depth + 1, scratch);
         }
         std::fill(out.begin(), out.end(), 0.0f);
-        sum_rows_into(out.data(), values, a_count, hands);
+        sum_rows_into<P>(out.data(), values, a_count, hands);
         return;
     }
 
@@ -111,8 +121,8 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     }
     if constexpr (!Best) {
         float* strategy = ScratchFrame::ensure(frame.strategy, a_count * hands);
-        average_strategy_into(node, strategy);
-        fma_actions(out.data(), strategy, values, a_count, hands);
+        average_strategy_into<P>(node, strategy);
+        fma_actions<P>(out.data(), strategy, values, a_count, hands);
     } else {
         const std::vector<float>* lock = game.find_node_lock(node);
         const bool per_hand = lock != nullptr && lock->size() >= a_count * hands;
@@ -140,20 +150,22 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     }
 }
 
+template <KernelPath P>
 void DiscountedCfr::compute_cfvalue_recursive(Game& game, std::size_t node, int seat,
                                               std::span<const float> reach, std::span<float> out,
                                               std::size_t depth, ScratchStack& scratch) {
-    value_recursive<false>(game, node, seat, reach, out, depth, scratch);
+    value_recursive<P, false>(game, node, seat, reach, out, depth, scratch);
 }
 
+template <KernelPath P>
 void DiscountedCfr::compute_best_cfvalue_recursive(Game& game, std::size_t node, int seat,
                                                    std::span<const float> reach,
                                                    std::span<float> out, std::size_t depth,
                                                    ScratchStack& scratch) {
-    value_recursive<true>(game, node, seat, reach, out, depth, scratch);
+    value_recursive<P, true>(game, node, seat, reach, out, depth, scratch);
 }
 
-template <bool Best>
+template <KernelPath P, bool Best>
 std::array<float, 2> DiscountedCfr::root_values_sum(Game& game) {
     ProfileScope scope(Best ? kProfileMesEv : kProfileCurrentEv);
     const CardContext& ctx = game.card_context();
@@ -161,8 +173,8 @@ std::array<float, 2> DiscountedCfr::root_values_sum(Game& game) {
     std::array<float, 2> result{};
     for (int seat = 0; seat < 2; ++seat) {
         eval_values_[seat].assign(ctx.pockets[seat].size(), 0.0f);
-        value_recursive<Best>(game, 0, seat, ctx.pocket_weights[1 - seat], eval_values_[seat], 0,
-                              scratch);
+        value_recursive<P, Best>(game, 0, seat, ctx.pocket_weights[1 - seat], eval_values_[seat], 0,
+                                 scratch);
         const std::vector<float>& w = ctx.pocket_weights[seat];
         double sum = 0.0;
         for (std::size_t h = 0; h < std::min(w.size(), eval_values_[seat].size()); ++h) {
@@ -173,12 +185,16 @@ std::array<float, 2> DiscountedCfr::root_values_sum(Game& game) {
     return result;
 }
 
+#ifndef QUENDAL_COMPILING_AVX2_PATH
+// Public queries: built once, in the portable compile, they run on the path in
+// use.
+
 std::array<float, 2> DiscountedCfr::current_ev(Game& game) {
-    return root_values_sum<false>(game);
+    return with_kernel_path([&]<KernelPath P>() { return root_values_sum<P, false>(game); });
 }
 
 std::array<float, 2> DiscountedCfr::mes_ev(Game& game) {
-    return root_values_sum<true>(game);
+    return with_kernel_path([&]<KernelPath P>() { return root_values_sum<P, true>(game); });
 }
 
 std::vector<float> DiscountedCfr::compute_node_values(Game& game, std::size_t node, int seat) {
@@ -194,20 +210,34 @@ std::vector<float> DiscountedCfr::compute_node_values_with_reach(Game& game, std
         return values;
     }
     ScratchStack scratch;
-    value_recursive<false>(game, node, seat, reach, values, 0, scratch);
+    with_kernel_path([&]<KernelPath P>() {
+        value_recursive<P, false>(game, node, seat, reach, values, 0, scratch);
+    });
     return values;
 }
 
+#endif
+
+template <KernelPath P>
 float DiscountedCfr::measure_exploitability(Game& game) {
     ProfileScope scope(kProfileExploitability);
-    const std::array<float, 2> best = mes_ev(game);
+    const std::array<float, 2> best = root_values_sum<P, true>(game);
     if (game.config().rake_rate > 0.0) {
-        const std::array<float, 2> current = current_ev(game);
+        const std::array<float, 2> current = root_values_sum<P, false>(game);
         const float d1 = best[1] - current[1];
         const float d0 = best[0] - current[0];
         return static_cast<float>(0.5 * (static_cast<double>(d1) + static_cast<double>(d0)));
     }
     return static_cast<float>(0.5 * (static_cast<double>(best[0]) + best[1]));
 }
+
+template void DiscountedCfr::average_strategy_into<kBuildPath>(std::size_t, float*);
+template void DiscountedCfr::value_recursive<kBuildPath, false>(Game&, std::size_t, int,
+                                                                std::span<const float>,
+                                                                std::span<float>, std::size_t,
+                                                                ScratchStack&);
+template std::array<float, 2> DiscountedCfr::root_values_sum<kBuildPath, false>(Game&);
+template std::array<float, 2> DiscountedCfr::root_values_sum<kBuildPath, true>(Game&);
+template float DiscountedCfr::measure_exploitability<kBuildPath>(Game&);
 
 }  // namespace quendal

@@ -108,7 +108,8 @@ void DiscountedCfr::run(Game& game) {
                 i == options_.max_iterations || (options_.exploitability_interval != 0 &&
                                                  i % options_.exploitability_interval == 0);
             if (measure) {
-                exploitability_ = measure_exploitability(game);
+                exploitability_ = with_kernel_path(
+                    [&]<KernelPath P>() { return measure_exploitability<P>(game); });
             }
             const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
                                     Clock::now() - iteration_start)
@@ -149,8 +150,10 @@ void DiscountedCfr::solve_iteration(Game& game, std::uint32_t t) {
     const CardContext& ctx = game.card_context();
     for (int seat = 0; seat < 2; ++seat) {
         root_values_[seat].assign(ctx.pockets[seat].size(), 0.0f);
-        solve_recursive(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat], 0,
-                        scratch_[seat]);
+        with_kernel_path([&]<KernelPath P>() {
+            solve_recursive<P>(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat], 0,
+                               scratch_[seat]);
+        });
     }
 }
 

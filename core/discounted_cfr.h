@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/game.h"
+#include "core/kernel_path.h"
 #include "core/node_info.h"
 #include "core/parallel_for.h"
 #include "core/scratch_stack.h"
@@ -73,10 +74,15 @@ private:
 
     void prepare_states(Game& game);
     void solve_iteration(Game& game, std::uint32_t t);
+    // The traversals are built per kernel path (core/kernel_path.h): the
+    // public entry points run them on the path in use.
+    template <KernelPath P>
     void solve_recursive(Game& game, std::size_t node, int seat, std::span<const float> reach,
                          std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    template <KernelPath P>
     void solve_own_decision(Game& game, std::size_t node, int seat, std::span<const float> reach,
                             std::span<float> out, std::size_t depth, ScratchStack& scratch);
+    template <KernelPath P>
     void solve_opponent_decision(Game& game, std::size_t node, int seat,
                                  std::span<const float> reach, std::span<float> out,
                                  std::size_t depth, ScratchStack& scratch);
@@ -84,26 +90,32 @@ private:
                                             std::span<float>, std::size_t, ScratchStack&);
     // Chance nodes of every traversal; training merges repeated children and
     // fans out only above its size thresholds.
+    template <KernelPath P>
     void evaluate_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
                          std::span<float> out, std::size_t depth, ScratchStack& scratch,
                          Recurse recurse, bool training);
     // Terminal values; an all-in before the turn sweeps its runouts on the pool.
+    template <KernelPath P>
     void evaluate_terminal(Game& game, const NodeState& state, int seat,
                            std::span<const float> reach, std::span<float> out,
                            RunoutScratch& scratch);
+    template <KernelPath P>
     void compute_cfvalue_recursive(Game& game, std::size_t node, int seat,
                                    std::span<const float> reach, std::span<float> out,
                                    std::size_t depth, ScratchStack& scratch);
+    template <KernelPath P>
     void compute_best_cfvalue_recursive(Game& game, std::size_t node, int seat,
                                         std::span<const float> reach, std::span<float> out,
                                         std::size_t depth, ScratchStack& scratch);
-    template <bool Best>
+    template <KernelPath P, bool Best>
     void value_recursive(Game& game, std::size_t node, int seat, std::span<const float> reach,
                          std::span<float> out, std::size_t depth, ScratchStack& scratch);
     // Writes the average strategy of a decision node (A × H) into `out`.
+    template <KernelPath P>
     void average_strategy_into(std::size_t node, float* out);
-    template <bool Best>
+    template <KernelPath P, bool Best>
     std::array<float, 2> root_values_sum(Game& game);
+    template <KernelPath P>
     float measure_exploitability(Game& game);
 
     // Chunks [0, n) over the pool; callers check that the pool exists.

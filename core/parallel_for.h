@@ -1,7 +1,11 @@
 // Splits [0, n) into up to `threads` contiguous chunks: all but the last go to
 // the pool, the caller runs the last and then helps until every chunk is done.
 // An exception in any chunk is held until every chunk has finished, then the
-// first one is rethrown on the calling thread.
+// first one is rethrown on the calling thread. When handing a chunk to the
+// pool fails (out of memory), the chunks not yet handed out and the caller's
+// own are skipped, the queued ones still run to their end, and the failure is
+// rethrown the same way. `Pool` is a ThreadPool or a stand-in with its submit
+// (which either queues the task or throws) and wait_and_help.
 #pragma once
 
 #include "core/thread_pool.h"
@@ -14,8 +18,8 @@
 
 namespace quendal {
 
-template <typename Body>
-void parallel_for(ThreadPool& pool, std::size_t threads, std::size_t n, const Body& body) {
+template <typename Pool, typename Body>
+void parallel_for(Pool& pool, std::size_t threads, std::size_t n, const Body& body) {
     const std::size_t k = std::max<std::size_t>(1, std::min(threads, n));
     const std::size_t chunk = std::max<std::size_t>(1, (n + k - 1) / k);
     const std::size_t chunks = n == 0 ? 0 : (n + chunk - 1) / chunk;
@@ -34,22 +38,33 @@ void parallel_for(ThreadPool& pool, std::size_t threads, std::size_t n, const Bo
             error = e;
         }
     };
+    bool all_handed = true;
     for (std::size_t j = 0; j < handed; ++j) {
         const std::size_t begin = j * chunk;
         const std::size_t end = std::min(begin + chunk, n);
-        pool.submit([&, begin, end] {
-            try {
-                body(begin, end);
-            } catch (...) {
-                record(std::current_exception());
-            }
-            countdown.fetch_sub(1);
-        });
+        try {
+            pool.submit([&, begin, end] {
+                try {
+                    body(begin, end);
+                } catch (...) {
+                    record(std::current_exception());
+                }
+                countdown.fetch_sub(1);
+            });
+        } catch (...) {
+            // Chunks j and later were never queued: nothing will count them down.
+            countdown.fetch_sub(handed - j);
+            record(std::current_exception());
+            all_handed = false;
+            break;
+        }
     }
-    try {
-        body(handed * chunk, n);
-    } catch (...) {
-        record(std::current_exception());
+    if (all_handed) {
+        try {
+            body(handed * chunk, n);
+        } catch (...) {
+            record(std::current_exception());
+        }
     }
     // The tasks refer to this frame: wait for every one before leaving.
     pool.wait_and_help(countdown);

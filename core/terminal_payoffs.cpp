@@ -7,6 +7,9 @@
 #include <bit>
 #include <cmath>
 
+// Last: the definitions below are built for this compile's kernel path.
+#include "core/kernel_path_target.h"
+
 namespace quendal {
 
 namespace {
@@ -28,6 +31,17 @@ Units units_for(double pot, double rake, double normaliser) {
 
 double terminal_pot(const Game& game, const NodeState& node) {
     return static_cast<double>(game.config().starting_pot) + 2.0 * node.matched;
+}
+
+// The body of rake_for_pot. Like ranking_table below, each compile of the
+// sweeps calls a copy of its own, as it would call a function of this file;
+// the public names are built once, in the portable compile.
+double pot_rake(const TreeConfig& config, double pot) {
+    if (!(config.rake_rate > 0.0)) {
+        return 0.0;
+    }
+    const double rake = pot * config.rake_rate;
+    return config.rake_cap > 0.0 ? std::min(config.rake_cap, rake) : rake;
 }
 
 bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach,
@@ -152,7 +166,7 @@ bool sweep_runout(const Game& game, const RunoutRecord& record, int seat, double
                   std::span<const float> opp_reach, std::span<float> out,
                   std::span<float> loss_out) {
     const CardContext& ctx = game.card_context();
-    const double rake = rake_for_pot(game.config(), pot);
+    const double rake = pot_rake(game.config(), pot);
     const double net = pot > 0.0 ? std::max(0.0, pot - rake) : 0.0;
     const Units u = units_for(pot, rake, ctx.matchup_normaliser);
     if (std::fabs(pot - net) > 1e-9) {
@@ -170,24 +184,8 @@ bool card_level_built(const CardContext& ctx, CardCode turn) {
     return turn < kCardCount && ((ctx.dead_mask >> turn) & 1) == 0;
 }
 
-}  // namespace
-
-double rake_for_pot(const TreeConfig& config, double pot) {
-    if (!(config.rake_rate > 0.0)) {
-        return 0.0;
-    }
-    const double rake = pot * config.rake_rate;
-    return config.rake_cap > 0.0 ? std::min(config.rake_cap, rake) : rake;
-}
-
-float unseen_card_count(const NodeState& node) {
-    if (node.turn == kNoCard) {
-        return 45.0f;
-    }
-    return node.river == kNoCard ? 44.0f : 0.0f;
-}
-
-const PocketIndexList& select_ranking_table(const Game& game, const NodeState& node, int seat) {
+// The body of select_ranking_table.
+const PocketIndexList& ranking_table(const Game& game, const NodeState& node, int seat) {
     const CardContext& ctx = game.card_context();
     if (node.turn != kNoCard && node.river != kNoCard) {
         // A list built for this runout is used even when it is empty: then the
@@ -203,68 +201,24 @@ const PocketIndexList& select_ranking_table(const Game& game, const NodeState& n
     return ctx.pocket_index_map[seat];
 }
 
-void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
-                 std::span<const float> opp_reach, std::span<float> out) {
-    ProfileScope scope(kProfileFold);
-    const CardContext& ctx = game.card_context();
-    const PocketList& opp_pockets = ctx.pockets[1 - seat];
-    Accumulator acc;
-    for (PocketIndex o : select_ranking_table(game, node, 1 - seat)) {
-        if (o < opp_reach.size()) {
-            acc.add(opp_pockets[o], opp_reach[o]);  // zero reach adds exact zeros
-        }
-    }
-    const PocketIndexList& own = select_ranking_table(game, node, seat);
-    if (acc.sum == 0.0) {
-        for (PocketIndex h : own) {
-            out[h] = 0.0f;
-        }
-        return;
-    }
-    const PocketList& own_pockets = ctx.pockets[seat];
-    const PocketIndexList& same_hand = ctx.same_hand[seat];
-    for (PocketIndex h : own) {
-        const PocketIndex same = same_hand[h];
-        const double r_same = same != kNoPocket ? reach_of(opp_reach, same) : 0.0;
-        out[h] = static_cast<float>((acc.disjoint(own_pockets[h]) + r_same) * unit);
-    }
+}  // namespace
+
+#ifndef QUENDAL_COMPILING_AVX2_PATH
+// Path-independent pieces, built once: in the portable compile.
+
+double rake_for_pot(const TreeConfig& config, double pot) {
+    return pot_rake(config, pot);
 }
 
-bool showdown_u(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
-                std::span<float> out) {
-    ProfileScope scope(kProfileShowdownUnraked);
-    if (!sizes_match(game, seat, opp_reach, out) || node.turn == kNoCard || node.river == kNoCard) {
-        return false;
+float unseen_card_count(const NodeState& node) {
+    if (node.turn == kNoCard) {
+        return 45.0f;
     }
-    zero(out);
-    const CardContext& ctx = game.card_context();
-    const double pot = node.pot;
-    const Units u = units_for(pot, 0.0, ctx.matchup_normaliser);
-    return sweep_unraked(ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out, out);
+    return node.river == kNoCard ? 44.0f : 0.0f;
 }
 
-bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
-                std::span<float> out) {
-    ProfileScope scope(kProfileShowdownRaked);
-    if (!sizes_match(game, seat, opp_reach, out) || node.turn == kNoCard || node.river == kNoCard) {
-        return false;
-    }
-    zero(out);
-    const CardContext& ctx = game.card_context();
-    const double pot = node.pot;
-    const Units u = units_for(pot, rake_for_pot(game.config(), pot), ctx.matchup_normaliser);
-    return sweep_raked(ctx, ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out);
-}
-
-bool showdown_dispatch(const Game& game, const NodeState& node, int seat,
-                       std::span<const float> opp_reach, std::span<float> out) {
-    if (node.turn == kNoCard || node.river == kNoCard) {
-        return false;
-    }
-    const double pot = node.pot;
-    const double net = pot > 0.0 ? std::max(0.0, pot - rake_for_pot(game.config(), pot)) : 0.0;
-    return std::fabs(pot - net) > 1e-9 ? showdown_r(game, node, seat, opp_reach, out)
-                                       : showdown_u(game, node, seat, opp_reach, out);
+const PocketIndexList& select_ranking_table(const Game& game, const NodeState& node, int seat) {
+    return ranking_table(game, node, seat);
 }
 
 std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
@@ -302,13 +256,6 @@ std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
     return 0;
 }
 
-bool sweep_incomplete_runout(const Game& game, const NodeState& node, RunoutPair runout, int seat,
-                             std::span<const float> opp_reach, std::span<float> win_out,
-                             std::span<float> loss_out) {
-    const RunoutRecord& record = game.card_context().runout_record(runout.first, runout.second);
-    return sweep_runout(game, record, seat, terminal_pot(game, node), opp_reach, win_out, loss_out);
-}
-
 void scale_incomplete_values(std::span<float> out, std::size_t swept, std::size_t divisor) {
     if (swept > 0 && divisor > 0) {
         const float scale = 1.0f / static_cast<float>(divisor);
@@ -318,6 +265,85 @@ void scale_incomplete_values(std::span<float> out, std::size_t swept, std::size_
     }
 }
 
+#endif
+
+template <KernelPath P>
+void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
+                 std::span<const float> opp_reach, std::span<float> out) {
+    ProfileScope scope(kProfileFold);
+    const CardContext& ctx = game.card_context();
+    const PocketList& opp_pockets = ctx.pockets[1 - seat];
+    Accumulator acc;
+    for (PocketIndex o : ranking_table(game, node, 1 - seat)) {
+        if (o < opp_reach.size()) {
+            acc.add(opp_pockets[o], opp_reach[o]);  // zero reach adds exact zeros
+        }
+    }
+    const PocketIndexList& own = ranking_table(game, node, seat);
+    if (acc.sum == 0.0) {
+        for (PocketIndex h : own) {
+            out[h] = 0.0f;
+        }
+        return;
+    }
+    const PocketList& own_pockets = ctx.pockets[seat];
+    const PocketIndexList& same_hand = ctx.same_hand[seat];
+    for (PocketIndex h : own) {
+        const PocketIndex same = same_hand[h];
+        const double r_same = same != kNoPocket ? reach_of(opp_reach, same) : 0.0;
+        out[h] = static_cast<float>((acc.disjoint(own_pockets[h]) + r_same) * unit);
+    }
+}
+
+template <KernelPath P>
+bool showdown_u(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
+                std::span<float> out) {
+    ProfileScope scope(kProfileShowdownUnraked);
+    if (!sizes_match(game, seat, opp_reach, out) || node.turn == kNoCard || node.river == kNoCard) {
+        return false;
+    }
+    zero(out);
+    const CardContext& ctx = game.card_context();
+    const double pot = node.pot;
+    const Units u = units_for(pot, 0.0, ctx.matchup_normaliser);
+    return sweep_unraked(ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out, out);
+}
+
+template <KernelPath P>
+bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
+                std::span<float> out) {
+    ProfileScope scope(kProfileShowdownRaked);
+    if (!sizes_match(game, seat, opp_reach, out) || node.turn == kNoCard || node.river == kNoCard) {
+        return false;
+    }
+    zero(out);
+    const CardContext& ctx = game.card_context();
+    const double pot = node.pot;
+    const Units u = units_for(pot, pot_rake(game.config(), pot), ctx.matchup_normaliser);
+    return sweep_raked(ctx, ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out);
+}
+
+template <KernelPath P>
+bool showdown_dispatch(const Game& game, const NodeState& node, int seat,
+                       std::span<const float> opp_reach, std::span<float> out) {
+    if (node.turn == kNoCard || node.river == kNoCard) {
+        return false;
+    }
+    const double pot = node.pot;
+    const double net = pot > 0.0 ? std::max(0.0, pot - pot_rake(game.config(), pot)) : 0.0;
+    return std::fabs(pot - net) > 1e-9 ? showdown_r<P>(game, node, seat, opp_reach, out)
+                                       : showdown_u<P>(game, node, seat, opp_reach, out);
+}
+
+template <KernelPath P>
+bool sweep_incomplete_runout(const Game& game, const NodeState& node, RunoutPair runout, int seat,
+                             std::span<const float> opp_reach, std::span<float> win_out,
+                             std::span<float> loss_out) {
+    const RunoutRecord& record = game.card_context().runout_record(runout.first, runout.second);
+    return sweep_runout(game, record, seat, terminal_pot(game, node), opp_reach, win_out, loss_out);
+}
+
+template <KernelPath P>
 void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
                                std::span<const float> opp_reach, std::span<float> out) {
     ProfileScope scope(kProfileIncomplete);
@@ -329,13 +355,14 @@ void incomplete_board_showdown(const Game& game, const NodeState& node, int seat
     const std::size_t divisor = incomplete_board_runouts(game, node, runouts);
     std::size_t swept = 0;
     for (const RunoutPair& runout : runouts) {
-        if (sweep_incomplete_runout(game, node, runout, seat, opp_reach, out, out)) {
+        if (sweep_incomplete_runout<P>(game, node, runout, seat, opp_reach, out, out)) {
             ++swept;
         }
     }
     scale_incomplete_values(out, swept, divisor);
 }
 
+template <KernelPath P>
 void terminal_eval(const Game& game, const NodeState& node, int seat,
                    std::span<const float> opp_reach, std::span<float> out) {
     ProfileScope scope(kProfileTerminalEval);
@@ -346,15 +373,15 @@ void terminal_eval(const Game& game, const NodeState& node, int seat,
     const CardContext& ctx = game.card_context();
     zero(out);
     const double pot = terminal_pot(game, node);
-    const double rake = rake_for_pot(game.config(), pot);
+    const double rake = pot_rake(game.config(), pot);
     const Units u = units_for(pot, rake, ctx.matchup_normaliser);
     if (node.last_action == kFold) {
         const double unit = seat == node.last_actor ? u.loss : u.win;
-        fold_payoff(game, node, seat, static_cast<float>(unit), opp_reach, out);
+        fold_payoff<P>(game, node, seat, static_cast<float>(unit), opp_reach, out);
         return;
     }
     if (node.turn == kNoCard || node.river == kNoCard) {
-        incomplete_board_showdown(game, node, seat, opp_reach, out);
+        incomplete_board_showdown<P>(game, node, seat, opp_reach, out);
         return;
     }
     if (std::fabs(rake) <= 1e-9) {
@@ -362,9 +389,25 @@ void terminal_eval(const Game& game, const NodeState& node, int seat,
         sweep_unraked(ctx.runout_record(node.turn, node.river), seat, u, opp_reach, out, out);
         return;
     }
-    if (!showdown_dispatch(game, node, seat, opp_reach, out)) {
+    if (!showdown_dispatch<P>(game, node, seat, opp_reach, out)) {
         zero(out);
     }
 }
+
+template void terminal_eval<kBuildPath>(const Game&, const NodeState&, int, std::span<const float>,
+                                        std::span<float>);
+template void fold_payoff<kBuildPath>(const Game&, const NodeState&, int, double,
+                                      std::span<const float>, std::span<float>);
+template bool showdown_dispatch<kBuildPath>(const Game&, const NodeState&, int,
+                                            std::span<const float>, std::span<float>);
+template bool showdown_u<kBuildPath>(const Game&, const NodeState&, int, std::span<const float>,
+                                     std::span<float>);
+template bool showdown_r<kBuildPath>(const Game&, const NodeState&, int, std::span<const float>,
+                                     std::span<float>);
+template void incomplete_board_showdown<kBuildPath>(const Game&, const NodeState&, int,
+                                                    std::span<const float>, std::span<float>);
+template bool sweep_incomplete_runout<kBuildPath>(const Game&, const NodeState&, RunoutPair, int,
+                                                  std::span<const float>, std::span<float>,
+                                                  std::span<float>);
 
 }  // namespace quendal

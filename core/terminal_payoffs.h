@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/game.h"
+#include "core/kernel_path.h"
 
 #include <cstddef>
 #include <span>
@@ -21,18 +22,36 @@ float unseen_card_count(const NodeState& node);
 // The seat's pockets that avoid the node's board.
 const PocketIndexList& select_ranking_table(const Game& game, const NodeState& node, int seat);
 
+// The sweeps are built per kernel path (core/kernel_path.h); terminal_eval
+// and showdown_u also run on the path in use under their plain names.
+template <KernelPath P>
 void terminal_eval(const Game& game, const NodeState& node, int seat,
                    std::span<const float> opp_reach, std::span<float> out);
+template <KernelPath P>
 void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
                  std::span<const float> opp_reach, std::span<float> out);
+template <KernelPath P>
 bool showdown_dispatch(const Game& game, const NodeState& node, int seat,
                        std::span<const float> opp_reach, std::span<float> out);
+template <KernelPath P>
 bool showdown_u(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
                 std::span<float> out);
+template <KernelPath P>
 bool showdown_r(const Game& game, const NodeState& node, int seat, std::span<const float> opp_reach,
                 std::span<float> out);
+template <KernelPath P>
 void incomplete_board_showdown(const Game& game, const NodeState& node, int seat,
                                std::span<const float> opp_reach, std::span<float> out);
+
+inline void terminal_eval(const Game& game, const NodeState& node, int seat,
+                          std::span<const float> opp_reach, std::span<float> out) {
+    with_kernel_path([&]<KernelPath P>() { terminal_eval<P>(game, node, seat, opp_reach, out); });
+}
+inline bool showdown_u(const Game& game, const NodeState& node, int seat,
+                       std::span<const float> opp_reach, std::span<float> out) {
+    return with_kernel_path(
+        [&]<KernelPath P>() { return showdown_u<P>(game, node, seat, opp_reach, out); });
+}
 
 // The pieces of incomplete_board_showdown, for callers that sweep the runouts
 // on several threads: the runouts in sweep order (returns the divisor), one
@@ -42,6 +61,7 @@ void incomplete_board_showdown(const Game& game, const NodeState& node, int seat
 // output in runout order, wins before losses, gives the serial result.
 std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
                                      std::vector<RunoutPair>& runouts);
+template <KernelPath P>
 bool sweep_incomplete_runout(const Game& game, const NodeState& node, RunoutPair runout, int seat,
                              std::span<const float> opp_reach, std::span<float> win_out,
                              std::span<float> loss_out);

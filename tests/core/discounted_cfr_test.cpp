@@ -20,7 +20,9 @@ struct DiscountedCfrTestAccess {
     static void traverse(DiscountedCfr& cfr, Game& game, std::size_t node, int seat,
                          std::span<const float> reach, std::span<float> out) {
         ScratchStack scratch;
-        cfr.solve_recursive(game, node, seat, reach, out, 0, scratch);
+        with_kernel_path([&]<KernelPath P>() {
+            cfr.solve_recursive<P>(game, node, seat, reach, out, 0, scratch);
+        });
     }
     static std::vector<NodeInfo>& nodes(DiscountedCfr& cfr) { return cfr.nodes_; }
 };

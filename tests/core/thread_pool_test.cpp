@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <new>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -115,6 +116,68 @@ TEST(ParallelFor, AnExceptionInAChunkReachesTheCallerAfterEveryChunk) {
     std::atomic<int> sum{0};
     parallel_for(pool, 4, 100, [&](std::size_t b, std::size_t e) { sum += int(e - b); });
     EXPECT_EQ(sum.load(), 100);
+}
+
+// A pool without workers whose submit fails once, on its `fail_at`-th call (0
+// the first), as it does when memory runs out. Its tasks run only while a
+// caller waits, so a chunk still queued when parallel_for leaves would run
+// later against a frame that no longer exists.
+class FailingPool {
+public:
+    explicit FailingPool(std::size_t fail_at) : fail_at_(fail_at) {}
+
+    void submit(ThreadPool::Task task) {
+        if (submits_++ == fail_at_) {
+            throw std::bad_alloc();
+        }
+        ++queued_;
+        pool_.submit([this, task = std::move(task)] {
+            task();
+            ++ran_;
+        });
+    }
+    void wait_and_help(const std::atomic<std::size_t>& countdown) {
+        pool_.wait_and_help(countdown);
+    }
+    std::size_t queued() const { return queued_; }
+    std::size_t ran() const { return ran_; }
+
+private:
+    ThreadPool pool_{0};
+    std::size_t fail_at_;
+    std::size_t submits_ = 0;
+    std::size_t queued_ = 0;
+    std::size_t ran_ = 0;
+};
+
+TEST(ParallelFor, AFailedHandOutRunsTheQueuedChunksBeforeRethrowing) {
+    // 10 indices on 5 threads: four chunks of 2 for the pool, [8, 10) for the caller.
+    for (std::size_t fail_at : {0u, 1u, 3u}) {
+        FailingPool pool(fail_at);
+        std::set<Range> ran;
+        EXPECT_THROW(parallel_for(pool, 5, 10,
+                                  [&](std::size_t b, std::size_t e) {
+                                      ran.insert({b, e});
+                                  }),
+                     std::bad_alloc)
+            << fail_at;
+        EXPECT_EQ(pool.queued(), fail_at);
+        // Checked before anything else waits on the pool, which would run a
+        // chunk left behind.
+        ASSERT_EQ(pool.ran(), pool.queued())
+            << "a queued chunk outlived the call, fail_at " << fail_at;
+        std::set<Range> queued;
+        for (std::size_t j = 0; j < fail_at; ++j) {
+            queued.insert({2 * j, 2 * j + 2});
+        }
+        EXPECT_EQ(ran, queued) << fail_at;
+
+        // Later loops on the same pool run in full.
+        std::size_t sum = 0;
+        parallel_for(pool, 5, 10, [&](std::size_t b, std::size_t e) { sum += e - b; });
+        EXPECT_EQ(sum, 10u);
+        EXPECT_EQ(pool.ran(), pool.queued());
+    }
 }
 
 TEST(ThreadPool, DestructionRunsEveryQueuedTask) {

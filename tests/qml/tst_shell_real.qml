@@ -45,6 +45,8 @@ TestCase {
         const before = JSON.stringify(shell.exportProjectState())
         tryVerify(function () { return shell.canSolve }, 30000, "the estimate arrives")
         runningSpy.clear()
+        shell.forceActiveFocus()
+        waitForRendering(shell)
         keyClick(Qt.Key_F5)
         compare(shell.navIndex, 2)
         // Running rises and falls again; a tiny solve may be over by now.

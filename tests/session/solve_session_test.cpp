@@ -7,6 +7,7 @@
 #include <clocale>
 #include <functional>
 #include <future>
+#include <memory>
 #include <new>
 #include <numeric>
 #include <system_error>
@@ -434,15 +435,17 @@ TEST(SolveSession, AStartOnTheFinalReportIsAccepted) {
     SolveConfig config = test::river_fixture();
     config.max_iterations = 3;
     for (int round = 0; round < 20; ++round) {
-        std::promise<void> finished;
-        ASSERT_TRUE(session.start(config, [&](const SolveProgress& p) {
+        auto finished = std::make_shared<std::promise<void>>();
+        std::future<void> done = finished->get_future();
+        const auto linger = std::chrono::milliseconds(round % 3 == 0 ? 20 : 0);
+        ASSERT_TRUE(session.start(config, [finished, linger](const SolveProgress& p) {
             if (p.result) {
-                finished.set_value();
+                finished->set_value();
                 // The worker lingers in the callback after handing the report over.
-                std::this_thread::sleep_for(std::chrono::milliseconds(round % 3 == 0 ? 20 : 0));
+                std::this_thread::sleep_for(linger);
             }
         }));
-        finished.get_future().wait();
+        done.wait();
     }
     session.wait_until_idle();
     EXPECT_FALSE(session.is_running());
