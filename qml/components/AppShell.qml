@@ -409,9 +409,12 @@ Item {
         context: Qt.ApplicationShortcut
         onActivated: root._startFromKeyboard()
     }
+    // Only while a solve runs: otherwise Escape stays with the focused item
+    // (a dialog closes on it).
     Shortcut {
         sequence: "Escape"
         context: Qt.ApplicationShortcut
+        enabled: !!root.controller && !!root.controller.running
         onActivated: root._cancelFromKeyboard()
     }
 

@@ -1,63 +1,276 @@
-// The set-up page. (Its rows are built page by page; this frame carries the
-// properties and signals the shell binds and handles.)
+// The set-up page, page 1 of the shell: a scroll area holding the header,
+// the first row (board and profile buttons, game settings, both sizing
+// cards) and the second row (both range panels), with the card picker of
+// the board. Its state and functions come from the types it is built on.
+// The rows never reflow: below the width they need, the page scrolls.
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
+import Tessaval
+import "board_entry.js" as Board
+import "page_layout.js" as PageLayout
 
-Item {
-    id: page
+ProjectSettingsProfiles {
+    id: root
 
-    property var theme
-    property var type
-    property bool canSolve: true
+    readonly property real _row1RequiredWidth: flickable._row1RequiredWidth
+    readonly property real _rangesRequiredWidth: flickable._rangesRequiredWidth
+    readonly property int recommendedWindowWidth: flickable
+                                                  ? PageLayout.recommendedWidth(_row1RequiredWidth, _rangesRequiredWidth)
+                                                  : 1540
 
-    property string boardText: ""
-    property string oopRangeText: ""
-    property string ipRangeText: ""
-    property string betSizesText: ""
-    property int maxIterations: 2000
-    property real startingPot: 100
-    property real effectiveStack: 100
-    property string startingStreet: "flop"
-    property real targetExploitability: 0.10
-    property real rakePercent: 0.0
-    property int rakeCap: 0
-    property string oopFlopBetSizesText: ""
-    property string oopTurnBetSizesText: ""
-    property string oopRiverBetSizesText: ""
-    property string oopFlopRaiseSizesText: ""
-    property string oopTurnRaiseSizesText: ""
-    property string oopRiverRaiseSizesText: ""
-    property bool oopFlopAddAllIn: false
-    property bool oopTurnAddAllIn: false
-    property bool oopRiverAddAllIn: false
-    property bool oopFlopDontDonk: false
-    property bool oopTurnDontDonk: false
-    property bool oopRiverDontDonk: false
-    property string ipFlopBetSizesText: ""
-    property string ipTurnBetSizesText: ""
-    property string ipRiverBetSizesText: ""
-    property string ipFlopRaiseSizesText: ""
-    property string ipTurnRaiseSizesText: ""
-    property string ipRiverRaiseSizesText: ""
-    property bool ipFlopAddAllIn: false
-    property bool ipTurnAddAllIn: false
-    property bool ipRiverAddAllIn: false
-    property bool oopAddAllInIfJamLtEnabled: false
-    property real oopAddAllInIfJamLtPct: 0.0
-    property bool ipAddAllInIfJamLtEnabled: false
-    property real ipAddAllInIfJamLtPct: 0.0
+    readonly property Item boardDisplay: boardCard.boardDisplay
+    readonly property Item oopMatrix: oopRangePanel.matrix
+    readonly property Item ipMatrix: ipRangePanel.matrix
 
-    readonly property int recommendedWindowWidth: 1540
-
-    signal goToSolve()
-
-    function openImportRangeDialog(player) {
+    // Puts the card picker under the board display, inside the window.
+    function positionCardPickerDialogUnderBoard() {
+        const win = root.Window.window
+        if (!win || !boardDisplay)
+            return
+        const anchor = boardDisplay.mapToItem(null, 0, boardDisplay.height)
+        const pos = Board.pickerPosition(anchor, win.width, win.height,
+                                         cardPickerDialog.implicitWidth, cardPickerDialog.implicitHeight)
+        cardPickerDialog.x = pos.x
+        cardPickerDialog.y = pos.y
     }
 
-    Label {
-        anchors.centerIn: parent
-        text: qsTr("Project Setup")
-        color: page.theme ? page.theme.textMuted : "#8B949E"
-        font.pixelSize: 20
+    function _openCardPicker(index) {
+        editingCardIndex = index
+        positionCardPickerDialogUnderBoard()
+        cardPickerDialog.open()
+    }
+
+    // Mouse wheels and touchpads: Shift moves the page sideways; otherwise
+    // it moves up and down, and inner scrollable controls still get the
+    // event first.
+    function _wheel(event) {
+        const step = PageLayout.wheelStep(event.angleDelta.x, event.angleDelta.y)
+        if (event.modifiers & Qt.ShiftModifier) {
+            flickable.contentX = PageLayout.scrolledPosition(flickable.contentX, step,
+                                                             flickable.contentWidth, flickable.width)
+            event.accepted = true
+        } else {
+            flickable.contentY = PageLayout.scrolledPosition(flickable.contentY, step,
+                                                             flickable.contentHeight, flickable.height)
+        }
+    }
+
+    Flickable {
+        id: flickable
+        objectName: "flickable"
+        anchors.fill: parent
+
+        readonly property real _row1RequiredWidth: PageLayout.row1RequiredWidth(
+            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard)
+        readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(root.oopMatrix, root.ipMatrix)
+
+        contentWidth: contentRoot.width
+        contentHeight: contentRoot.height + 48
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        flickableDirection: Flickable.HorizontalAndVerticalFlick
+
+        ScrollBar.vertical: ScrollBar {
+            objectName: "verticalScrollBar"
+            policy: ScrollBar.AsNeeded
+        }
+        ScrollBar.horizontal: ScrollBar {
+            objectName: "horizontalScrollBar"
+            // Shown for as long as the rows are wider than the window, not
+            // only while scrolling, so that the cut-off right side is seen.
+            readonly property bool needed: flickable.contentWidth > flickable.width + 1
+            policy: needed ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            visible: needed
+        }
+
+        // A handler only takes events with a delta in its own direction:
+        // the vertical one takes every event with a vertical part, the
+        // horizontal one those without.
+        WheelHandler {
+            acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
+            onWheel: function (event) { root._wheel(event) }
+        }
+        WheelHandler {
+            orientation: Qt.Horizontal
+            acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
+            onWheel: function (event) {
+                if (event.angleDelta.y === 0)
+                    root._wheel(event)
+            }
+        }
+
+        Item {
+            id: contentRoot
+            objectName: "contentRoot"
+            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            height: mainColumn.implicitHeight
+
+            ColumnLayout {
+                id: mainColumn
+                objectName: "mainColumn"
+                width: contentRoot.width
+                spacing: 24
+
+                Item {
+                    Layout.preferredHeight: 8
+                }
+
+                ProjectHeader {
+                    objectName: "projectHeader"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 24
+                    Layout.rightMargin: 24
+                    theme: root.theme
+                    controller: root.appControllerObject
+                    boardReady: root.validBoard(root.boardText)
+                    canSolve: root.canSolve
+                    onContinueClicked: root.goToSolve()
+                }
+
+                RowLayout {
+                    id: row1CardsRow
+                    objectName: "row1CardsRow"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 24
+                    Layout.rightMargin: 24
+                    spacing: 16
+
+                    readonly property real uniformColumnHeight: PageLayout.uniformHeight(
+                        [boardColumn, gameSettingsCard, oopSizingCard, ipSizingCard])
+                    readonly property real _boardWidth: PageLayout.boardColumnWidth(root.boardDisplay)
+                    readonly property real _boardMinWidth: (root.boardDisplay ? root.boardDisplay.implicitWidth : 0) + 27
+
+                    ColumnLayout {
+                        id: boardColumn
+                        objectName: "boardColumn"
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredWidth: row1CardsRow._boardWidth
+                        spacing: 12
+
+                        BoardCard {
+                            id: boardCard
+                            objectName: "boardCard"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: row1CardsRow._boardMinWidth
+                            Layout.maximumWidth: row1CardsRow._boardWidth
+                            Layout.alignment: Qt.AlignTop
+                            theme: root.theme
+                            boardText: root.boardText
+                            cardScale: 1.25 * root.uiScale
+                            onSlotClicked: function (index) { root._openCardPicker(index) }
+                        }
+
+                        ProfileButtonsCard {
+                            id: settingsButtonsCard
+                            objectName: "settingsButtonsCard"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: row1CardsRow._boardMinWidth
+                            Layout.maximumWidth: row1CardsRow._boardWidth
+                            Layout.alignment: Qt.AlignTop
+                            theme: root.theme
+                            onLoadClicked: root.openLoadSettingsDialog()
+                            onSaveClicked: root.openSaveSettingsDialog()
+                        }
+                    }
+
+                    GameSettingsCard {
+                        id: gameSettingsCard
+                        objectName: "gameSettingsCard"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        theme: root.theme
+                        page: root
+                        inputWidth: root.gameSettingsInputColumnWidth
+                    }
+
+                    SizingCard {
+                        id: oopSizingCard
+                        objectName: "oopSizingCard"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        theme: root.theme
+                        page: root
+                        player: "oop"
+                        columnWidth: root.sizingStreetColumnWidth
+                    }
+
+                    SizingCard {
+                        id: ipSizingCard
+                        objectName: "ipSizingCard"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        theme: root.theme
+                        page: root
+                        player: "ip"
+                        columnWidth: root.sizingStreetColumnWidth
+                    }
+                }
+
+                RowLayout {
+                    id: row2RangesRow
+                    objectName: "row2RangesRow"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 24
+                    Layout.rightMargin: 24
+                    spacing: 16
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignTop
+                        spacing: 12
+
+                        RangePanel {
+                            id: oopRangePanel
+                            objectName: "oopRangePanel"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            theme: root.theme
+                            page: root
+                            player: "oop"
+                        }
+                    }
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignTop
+                        spacing: 12
+
+                        RangePanel {
+                            id: ipRangePanel
+                            objectName: "ipRangePanel"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            theme: root.theme
+                            page: root
+                            player: "ip"
+                        }
+                    }
+                }
+
+                Item {
+                    Layout.preferredHeight: 24
+                }
+            }
+        }
+    }
+
+    CardPickerDialog {
+        id: cardPickerDialog
+        objectName: "cardPickerDialog"
+        theme: root.theme
+        editingCardIndex: root.editingCardIndex
+        usedCards: root.usedBoardCards
+        onCardChosen: function (card) { root.setBoardCardAt(root.editingCardIndex, card) }
+        onClearClicked: root.clearBoardFrom(root.editingCardIndex)
     }
 }

@@ -1,0 +1,38 @@
+// A plain button of the set-up page (dialog footers, "Copy OOP settings"):
+// neutral surface, hover and press shades, 12-pixel label unless set.
+import QtQuick
+import QtQuick.Controls
+
+Button {
+    id: button
+
+    property var theme: null
+
+    hoverEnabled: true
+    font.family: theme ? theme.fontFamilyResolved : "sans-serif"
+    font.pixelSize: 12
+    font.weight: Font.DemiBold
+
+    contentItem: Text {
+        text: button.text
+        font: button.font
+        color: button.theme ? button.theme.text : "#F0F6FC"
+        opacity: button.enabled ? 1.0 : 0.5
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    background: Rectangle {
+        radius: button.theme ? button.theme.radiusSm : 8
+        color: button.down ? (button.theme ? button.theme.surface3 : "#2D333B")
+             : button.hovered ? (button.theme ? button.theme.surfaceHover : "#30363D")
+             : (button.theme ? button.theme.surface2 : "#21262D")
+        border.width: 1
+        border.color: button.theme ? button.theme.stroke : "#30363D"
+    }
+
+    HoverHandler {
+        cursorShape: Qt.PointingHandCursor
+    }
+}

@@ -1,0 +1,102 @@
+.pragma library
+// The set-up page's geometry: the size scale, the widths derived from it,
+// the widths the rows need, the window width the page asks for, and the
+// wheel steps of its scroll area. Also the header's memory figures.
+
+var BASELINE_WIDTH = 1540.0
+var MIN_SCALE = 0.80
+var ROW_MARGIN = 24
+var CARD_SPACING = 16
+var BOARD_CARD_EXTRA = 27
+var BOARD_CARD_MIN = 240
+var GAME_CARD_ABSENT = 420
+var SIZING_CARD_ABSENT = 520
+
+// Halves up: 61.6 gives 62, 0.5 gives 1.
+function roundHalfUp(x) {
+    return Math.floor(x + 0.5)
+}
+
+function uiScale(pageWidth) {
+    const w = Number(pageWidth)
+    if (!isFinite(w))
+        return MIN_SCALE
+    return Math.max(MIN_SCALE, Math.min(1.0, w / BASELINE_WIDTH))
+}
+
+function sizingStreetColumnWidth(scale) {
+    return Math.max(56, roundHalfUp(70 * scale * 1.10))
+}
+
+function gameSettingsInputColumnWidth(scale) {
+    return Math.max(52, roundHalfUp(60 * scale))
+}
+
+// An implicit width, or `absent` for an item that does not exist yet.
+function _width(item, absent) {
+    return item ? item.implicitWidth : absent
+}
+
+// The board column's width: the board card around the board display, at
+// least 240.
+function boardColumnWidth(boardDisplay) {
+    return Math.max(_width(boardDisplay, 0) + BOARD_CARD_EXTRA, BOARD_CARD_MIN)
+}
+
+// Margins, the board column, the game-settings card and both sizing cards
+// with the spacing between them.
+function row1RequiredWidth(boardDisplay, gameCard, oopCard, ipCard) {
+    return 2 * ROW_MARGIN + boardColumnWidth(boardDisplay)
+            + CARD_SPACING + _width(gameCard, GAME_CARD_ABSENT)
+            + CARD_SPACING + _width(oopCard, SIZING_CARD_ABSENT)
+            + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT)
+}
+
+function rangesRequiredWidth(oopMatrix, ipMatrix) {
+    return 2 * ROW_MARGIN + _width(oopMatrix, 0) + CARD_SPACING + _width(ipMatrix, 0)
+}
+
+// The smallest whole width at which neither row needs scrolling.
+function recommendedWidth(row1, ranges) {
+    return Math.ceil(Math.max(row1, ranges))
+}
+
+// The tallest of the given items' implicit heights; missing items are
+// skipped.
+function uniformHeight(items) {
+    let h = 0
+    for (let i = 0; i < items.length; ++i) {
+        if (items[i])
+            h = Math.max(h, items[i].implicitHeight)
+    }
+    return h
+}
+
+// Half the wheel's angle delta: the vertical one, else the horizontal one.
+function wheelStep(dx, dy) {
+    return (dy !== 0 ? dy : dx) / 2
+}
+
+// A scroll position moved back by `step`, within [0, content − viewport].
+function scrolledPosition(current, step, contentSize, viewportSize) {
+    const maxPos = Math.max(0, contentSize - viewportSize)
+    return Math.max(0, Math.min(maxPos, current - step))
+}
+
+function _figure(v) {
+    return v === undefined || v === null ? 0 : Number(v)
+}
+
+// The estimate does not fit: both figures known (finite, above 0) and the
+// required one above the available one.
+function memoryWarning(required, available) {
+    const req = _figure(required)
+    const avail = _figure(available)
+    return isFinite(req) && isFinite(avail) && req > 0 && avail > 0 && req > avail
+}
+
+// A controller's memory text, or `fallback` when there is none.
+function memoryText(text, fallback) {
+    const t = text === undefined || text === null ? "" : String(text)
+    return t.length > 0 ? t : fallback
+}
