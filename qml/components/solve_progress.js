@@ -16,6 +16,16 @@ function iterationFromStatus(text) {
     return isFinite(n) && n > 0 ? Math.floor(n) : 0
 }
 
+// The exploitability an iteration text carries ("…exploitability≈12.3400"),
+// as it stands there (the engine's unit, hundredths of a chip); NaN when the
+// text carries none or the figure does not begin with a digit.
+function exploitabilityFromStatus(text) {
+    if (text === undefined || text === null)
+        return NaN
+    const match = /exploitability≈(\d+(?:\.\d+)?)/.exec(String(text))
+    return match ? Number(match[1]) : NaN
+}
+
 function _startsWith(text, prefix) {
     return typeof text === "string" && text.length > 0 && text.indexOf(prefix) === 0
 }

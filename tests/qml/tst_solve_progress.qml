@@ -22,6 +22,27 @@ TestCase {
         compare(Progress.iterationFromStatus(data.text), data.expect)
     }
 
+    function test_exploitabilityFromStatus_data() {
+        return [
+            { tag: "iteration text", text: "Iter 100 | exploitability≈12.3400", expect: 12.34 },
+            { tag: "whole number", text: "exploitability≈7 left", expect: 7 },
+            { tag: "ends at a second point", text: "exploitability≈1.5.2", expect: 1.5 },
+            { tag: "point without digits", text: "exploitability≈3.", expect: 3 },
+            { tag: "negative", text: "exploitability≈-1.0000", expect: NaN },
+            { tag: "not a number", text: "exploitability≈inf", expect: NaN },
+            { tag: "equals sign", text: "exploitability=1.0000", expect: NaN },
+            { tag: "null", text: null, expect: NaN }
+        ]
+    }
+
+    function test_exploitabilityFromStatus(data) {
+        const v = Progress.exploitabilityFromStatus(data.text)
+        if (isNaN(data.expect))
+            verify(isNaN(v), String(v))
+        else
+            compare(v, data.expect)
+    }
+
     function test_totalIterations_data() {
         return [
             { tag: "0.5 of 400", maxIt: 400, t: 0.5, expect: 200 },

@@ -1,0 +1,221 @@
+// The solve page's Configuration card: the board, the spot's figures, the
+// options that are on, and the start, cancel and results buttons. It shows
+// what the page gives it and reports clicks; the page decides.
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tessaval
+
+Card {
+    id: card
+
+    property string boardText: ""
+    property string streetText: ""
+    property string potStackText: ""
+    property string targetText: ""
+    property string rakeText: ""
+    property string betSizesText: ""
+    property var optionLines: []
+    property bool running: false
+    property bool startEnabled: false
+    property bool cancelEnabled: false
+    property bool viewResultsEnabled: false
+
+    signal startClicked()
+    signal cancelClicked()
+    signal viewResultsClicked()
+
+    readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+
+    function _color(token, fallback) {
+        return theme ? theme[token] : fallback
+    }
+
+    component GridLabel: Text {
+        Layout.alignment: Qt.AlignTop
+        font.family: card._family
+        font.pixelSize: 13
+        color: card._color("textMuted", "#8B949E")
+    }
+
+    // Cut at the right when the column is narrow.
+    component GridValue: Text {
+        Layout.fillWidth: true
+        Layout.minimumWidth: 40
+        elide: Text.ElideRight
+        font.family: card._family
+        font.pixelSize: 13
+        font.weight: Font.DemiBold
+        color: card._color("text", "#F0F6FC")
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 14
+
+        Text {
+            text: qsTranslate("SolvePage", "Configuration")
+            font.family: card._family
+            font.pixelSize: 16
+            font.bold: true
+            color: card._color("text", "#F0F6FC")
+        }
+
+        BoardDisplay {
+            objectName: "configBoard"
+            Layout.alignment: Qt.AlignHCenter
+            theme: card.theme
+            boardText: card.boardText
+            compact: true
+            cardScale: 1.8
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 1
+            color: card._color("stroke", "#30363D")
+            opacity: 0.5
+        }
+
+        RowLayout {
+            id: summaryRow
+            Layout.fillWidth: true
+            spacing: 16
+
+            GridLayout {
+                id: grid
+                objectName: "configGrid"
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignTop
+                columns: 2
+                columnSpacing: 12
+                rowSpacing: 8
+
+                GridLabel { text: qsTranslate("SolvePage", "Street") }
+                GridValue { objectName: "streetValue"; text: card.streetText }
+                GridLabel { text: qsTranslate("SolvePage", "Pot / Stack") }
+                GridValue { objectName: "potStackValue"; text: card.potStackText }
+                GridLabel { text: qsTranslate("SolvePage", "Target") }
+                GridValue { objectName: "targetValue"; text: card.targetText }
+                GridLabel { text: qsTranslate("SolvePage", "Rake") }
+                GridValue { objectName: "rakeValue"; text: card.rakeText }
+                GridLabel { text: qsTranslate("SolvePage", "Bet sizes") }
+                GridValue { objectName: "betSizesValue"; text: card.betSizesText }
+            }
+
+            Rectangle {
+                id: optionsPanel
+                objectName: "optionsPanel"
+                // Gives up its spare 20 px before the values are cut.
+                Layout.preferredWidth: Math.max(180, Math.min(200, summaryRow.width - grid.implicitWidth
+                                                                    - summaryRow.spacing))
+                Layout.minimumWidth: 180
+                Layout.alignment: Qt.AlignTop
+                implicitHeight: optionsColumn.implicitHeight + 20
+                radius: card._color("radiusSm", 8)
+                color: card._color("surface2", "#21262D")
+                border.width: 1
+                border.color: card._color("stroke", "#30363D")
+
+                ColumnLayout {
+                    id: optionsColumn
+                    x: 10
+                    y: 10
+                    width: parent.width - 20
+                    spacing: 4
+
+                    Text {
+                        Layout.fillWidth: true
+                        text: qsTranslate("SolvePage", "Options enabled")
+                        font.family: card._family
+                        font.pixelSize: 12
+                        font.weight: Font.DemiBold
+                        color: card._color("text", "#F0F6FC")
+                        wrapMode: Text.WordWrap
+                    }
+
+                    Text {
+                        objectName: "noOptions"
+                        visible: card.optionLines.length === 0
+                        Layout.fillWidth: true
+                        text: qsTranslate("SolvePage", "None")
+                        font.family: card._family
+                        font.pixelSize: 12
+                        color: card._color("textFaint", "#6E7681")
+                    }
+
+                    Repeater {
+                        model: card.optionLines
+
+                        delegate: Text {
+                            required property var modelData
+
+                            objectName: "optionLine"
+                            Layout.fillWidth: true
+                            text: "• " + modelData
+                            font.family: card._family
+                            font.pixelSize: 12
+                            color: card._color("textMuted", "#8B949E")
+                            wrapMode: Text.WordWrap
+                        }
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 1
+            color: card._color("stroke", "#30363D")
+            opacity: 0.5
+        }
+
+        Text {
+            text: qsTranslate("SolvePage", "Controls")
+            font.family: card._family
+            font.pixelSize: 16
+            font.bold: true
+            color: card._color("text", "#F0F6FC")
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            PrimaryButton {
+                id: startButton
+                objectName: "startButton"
+                Layout.fillWidth: true
+                theme: card.theme
+                text: card.running ? qsTranslate("SolvePage", "Solving...") : qsTranslate("SolvePage", "Start Solve")
+                iconText: card.running ? "" : "▶"
+                loading: card.running
+                enabled: card.startEnabled
+                onClicked: card.startClicked()
+            }
+
+            SecondaryButton {
+                id: cancelButton
+                objectName: "cancelButton"
+                Layout.preferredWidth: 100
+                theme: card.theme
+                text: qsTranslate("SolvePage", "Cancel")
+                iconName: "stop"
+                danger: enabled
+                enabled: card.cancelEnabled
+                onClicked: card.cancelClicked()
+            }
+        }
+
+        SecondaryButton {
+            id: viewResultsButton
+            objectName: "viewResultsButton"
+            Layout.fillWidth: true
+            theme: card.theme
+            text: qsTranslate("SolvePage", "View Results →")
+            iconName: "trend-up"
+            enabled: card.viewResultsEnabled
+            onClicked: card.viewResultsClicked()
+        }
+    }
+}
