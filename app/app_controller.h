@@ -179,9 +179,10 @@ private:
     QVariantList activityGrid(int span) const;
 
     // Applies one report of the solve of `epoch` on the GUI thread; `records`
-    // are the per-node results of an ok final report, built on the worker.
+    // are the per-node results of an ok final report, built on the worker;
+    // `lastQueued` tells that no later report of that solve is on its way.
     void onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
-                         std::shared_ptr<const NodeRecords> records);
+                         std::shared_ptr<const NodeRecords> records, bool lastQueued);
     SolveSession::ProgressCallback solveProgressCallback(std::uint64_t epoch);
     void clearResultLists();
     void clearNodeCaches();

@@ -1,5 +1,6 @@
 // Solve control, progress and result delivery, and memory-estimate requests.
 #include "app/app_controller.h"
+#include "app/progress_mailbox.h"
 #include "app/solve_config_map.h"
 
 #include <QCoreApplication>
@@ -201,20 +202,39 @@ void AppController::clearResults() {
 
 SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_t epoch) {
     std::shared_ptr<DeliveryGate> gate = gate_;
-    return [this, gate, epoch](const SolveProgress& report) {
-        // On the worker: copy, compact the per-node results, post.
+    auto mailbox = std::make_shared<ProgressMailbox>();
+    return [this, gate, epoch, mailbox](const SolveProgress& report) {
+        // On the worker: iteration reports are coalesced, the others copied
+        // (the per-node results compacted) and posted in order.
+        if (!report.result && report.status.rfind("Iter ", 0) == 0) {
+            if (std::optional<SolveProgress> first = mailbox->putIteration(lightCopy(report))) {
+                mailbox->posted();
+                gate->post([this, epoch, mailbox, first = std::move(*first)] {
+                    const std::optional<SolveProgress> newest = mailbox->takeWaiting();
+                    const bool lastQueued = mailbox->delivered();
+                    onSolveProgress(epoch, first, nullptr, lastQueued && !newest);
+                    if (newest) {
+                        onSolveProgress(epoch, *newest, nullptr, lastQueued);
+                    }
+                });
+            }
+            return;
+        }
         std::shared_ptr<const NodeRecords> records;
         if (report.result && report.result->ok) {
             records = NodeRecords::from_snapshot(*report.result);
         }
-        gate->post([this, epoch, copy = lightCopy(report), records = std::move(records)] {
-            onSolveProgress(epoch, copy, records);
+        mailbox->posted();
+        gate->post([this, epoch, mailbox, copy = lightCopy(report), records = std::move(records)] {
+            const bool lastQueued = mailbox->delivered();
+            onSolveProgress(epoch, copy, records, lastQueued);
         });
     };
 }
 
 void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
-                                    std::shared_ptr<const NodeRecords> records) {
+                                    std::shared_ptr<const NodeRecords> records,
+                                    bool lastQueued) {
     if (epoch != epoch_) {
         // A report of an older solve. Its final report may only settle
         // `running`, and only when the session started no newer solve.
@@ -289,7 +309,9 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
         emit resultsChanged();
         qInfo().noquote() << "UI emitted resultsChanged";
         setRunning(false);
-    } else if (!session_.is_running()) {
+    } else if (lastQueued && !session_.is_running()) {
+        // The worker has ended and nothing more of it is on its way: a
+        // final report that could not be handed over never comes.
         setRunning(false);
     }
 }

@@ -2,7 +2,9 @@
 #include "solve_maps.h"
 #include "test_settings.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -194,6 +196,41 @@ private slots:
         QCOMPARE(c.resultsSummary(), summary);
         QCOMPARE(c.treeNodeCount(), nodes);
         QVERIFY(c.session().solved_state());
+    }
+
+    // A fast solve whose worker ends long before the GUI thread has caught up:
+    // `running` holds until the final report, the iteration reports that
+    // piled up reach the GUI thread coalesced, and every other text arrives.
+    void runningHoldsUntilTheFinalReportWhateverPilesUp() {
+        AppController c(machine_.environment());
+        QStringList statuses;
+        QStringList whileStopped;
+        bool stalled = false;
+        connect(&c, &AppController::statusTextChanged, [&] {
+            statuses << c.statusText();
+            if (!c.running() && c.statusText() != "Starting..." && c.statusText() != "Done") {
+                whileStopped << c.statusText();
+            }
+            if (!stalled && c.statusText().startsWith("Init:")) {
+                stalled = true;
+                QThread::msleep(400);  // the worker runs ahead meanwhile
+            }
+        });
+        QVariantMap cfg = test::riverMap(3000);
+        cfg["thread_count"] = 1;
+        c.startSolveWithConfig(cfg);
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 30000);
+        QVERIFY(!c.running());
+        QVERIFY2(whileStopped.isEmpty(), qPrintable(whileStopped.join(" / ")));
+        QVERIFY2(statuses.size() < 1000, qPrintable(QString::number(statuses.size())));
+        QVERIFY(statuses.contains("Init: starting solver..."));
+        QVERIFY(statuses.contains("Finalizing: computing results..."));
+        QVERIFY(statuses.contains("Finalizing: building result snapshot..."));
+        const int firstIteration = statuses.indexOf(QRegularExpression("Iter .*"));
+        QVERIFY(firstIteration > statuses.indexOf("Init: starting solver..."));
+        QVERIFY(statuses.lastIndexOf(QRegularExpression("Iter .*")) <
+                statuses.indexOf("Finalizing: computing results..."));
+        QCOMPARE(c.resultIterations(), 3000);
     }
 
     void errorsAndCancelEndWithAnEmptyResult() {
