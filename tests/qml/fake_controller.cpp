@@ -52,3 +52,97 @@ void FakeController::clearCalls() {
     calls_.clear();
     emit callsChanged();
 }
+
+void FakeController::reSolveWithNodeLocks() {
+    record(QStringLiteral("reSolveWithNodeLocks"), {});
+    if (running_) {
+        return;
+    }
+    if (refuseStarts_) {
+        statusText_ = QStringLiteral("No previous solve config (solve once first)");
+        emit statusTextChanged();
+        return;
+    }
+    resultIterations_ = 0;
+    emit resultsChanged();
+    running_ = true;
+    emit runningChanged();
+}
+
+QVariant FakeController::nodeField(const char* method, int nodeIndex, const QString& key,
+                                   const QVariantList& extraArgs) {
+    record(QString::fromLatin1(method), QVariantList{nodeIndex} + extraArgs);
+    return tree_.value(QString::number(nodeIndex)).toMap().value(key);
+}
+
+int FakeController::treeNodeCount() {
+    record(QStringLiteral("treeNodeCount"), {});
+    int count = 0;
+    for (auto it = tree_.cbegin(); it != tree_.cend(); ++it) {
+        bool ok = false;
+        const int index = it.key().toInt(&ok);
+        if (ok && index >= count) {
+            count = index + 1;
+        }
+    }
+    return count;
+}
+
+QVariantMap FakeController::nodeMeta(int nodeIndex) {
+    return nodeField("nodeMeta", nodeIndex, QStringLiteral("meta")).toMap();
+}
+
+QVariantList FakeController::nodeActions(int nodeIndex) {
+    return nodeField("nodeActions", nodeIndex, QStringLiteral("actions")).toList();
+}
+
+QVariantList FakeController::nodeActionStats(int nodeIndex) {
+    return nodeField("nodeActionStats", nodeIndex, QStringLiteral("actionStats")).toList();
+}
+
+QVariantMap FakeController::nodeHandStrategy(int nodeIndex) {
+    return nodeField("nodeHandStrategy", nodeIndex, QStringLiteral("handStrategy")).toMap();
+}
+
+QVariantMap FakeController::nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) {
+    return nodeField("nodeHandStrategyReach169", nodeIndex, QStringLiteral("reach169"), {bucketName})
+        .toMap()
+        .value(bucketName.trimmed().toLower())
+        .toMap();
+}
+
+QVariantList FakeController::nodeHandCombos(int nodeIndex) {
+    return nodeField("nodeHandCombos", nodeIndex, QStringLiteral("combos")).toList();
+}
+
+QVariantList FakeController::nodeSeatHandCombos(int nodeIndex, const QString& seat) {
+    const QString key = seat.trimmed().toUpper() == QLatin1String("IP") ? "IP" : "OOP";
+    return nodeField("nodeSeatHandCombos", nodeIndex, QStringLiteral("seatCombos"), {seat})
+        .toMap()
+        .value(key)
+        .toList();
+}
+
+QVariantList FakeController::nodeHandBuckets(int nodeIndex) {
+    return nodeField("nodeHandBuckets", nodeIndex, QStringLiteral("buckets")).toList();
+}
+
+QVariantList FakeController::nodePocketActionEvs(int nodeIndex, const QString& seat,
+                                                 const QString& c1, const QString& c2) {
+    const QString a = c1.trimmed().toLower(), b = c2.trimmed().toLower();
+    const QVariantList rows =
+        nodeField("nodePocketActionEvs", nodeIndex, QStringLiteral("combos"), {seat, c1, c2})
+            .toList();
+    for (const QVariant& row : rows) {
+        const QVariantMap m = row.toMap();
+        const QString r1 = m.value("c1").toString().toLower(), r2 = m.value("c2").toString().toLower();
+        if ((r1 == a && r2 == b) || (r1 == b && r2 == a)) {
+            return m.value("actionEvs").toList();
+        }
+    }
+    return {};
+}
+
+QVariantList FakeController::nodeLocks(int nodeIndex) {
+    return nodeField("nodeLocks", nodeIndex, QStringLiteral("locks")).toList();
+}

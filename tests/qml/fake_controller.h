@@ -26,6 +26,8 @@ private:
     FAKE_PROPERTY(int, resultIterations, resultsChanged, 0)
     FAKE_PROPERTY(double, resultExploitability, resultsChanged, 0.0)
     FAKE_PROPERTY(double, resultStartingPot, resultsChanged, 0.0)
+    FAKE_PROPERTY(double, resultEvOop, resultsChanged, 0.0)
+    FAKE_PROPERTY(double, resultEvIp, resultsChanged, 0.0)
     FAKE_PROPERTY(QString, resultsSummary, resultsChanged, QString())
     FAKE_PROPERTY(qulonglong, resultsReclaimableMemoryBytes, resultsChanged, 0)
     FAKE_PROPERTY(int, systemThreadCount, constantsChanged, 8)
@@ -40,6 +42,13 @@ private:
     // When true, a start is refused as the controller does for an unusable spot.
     FAKE_PROPERTY(bool, refuseStarts, constantsChanged, false)
     FAKE_PROPERTY(QVariantList, calls, callsChanged, QVariantList())
+    // A synthetic solved tree for the node queries: node index (as text) ->
+    // {"meta": map, "actions": list, "actionStats": list, "handStrategy": map,
+    //  "reach169": {bucket name, lower case ("" for none): map}, "combos": list,
+    //  "seatCombos": {"OOP": list, "IP": list}, "buckets": list, "locks": list}.
+    // The node count is the largest index + 1; a missing node or field answers
+    // empty, as the controller does out of range. Setting it announces results.
+    FAKE_PROPERTY(QVariantMap, tree, resultsChanged, QVariantMap())
 #undef FAKE_PROPERTY
 
 public:
@@ -50,6 +59,25 @@ public:
     Q_INVOKABLE void cancelSolve();
     Q_INVOKABLE void clearResults();
     Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+    // Like the controller: without a refusal, the results are cleared
+    // (resultsChanged) before the start is reported (runningChanged).
+    Q_INVOKABLE void reSolveWithNodeLocks();
+    // Announces results again without changing any figure.
+    Q_INVOKABLE void emitResultsChanged() { emit resultsChanged(); }
+
+    // Node queries answered from `tree`, each call recorded.
+    Q_INVOKABLE int treeNodeCount();
+    Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex);
+    Q_INVOKABLE QVariantList nodeActions(int nodeIndex);
+    Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex);
+    Q_INVOKABLE QVariantMap nodeHandStrategy(int nodeIndex);
+    Q_INVOKABLE QVariantMap nodeHandStrategyReach169(int nodeIndex, const QString& bucketName);
+    Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex);
+    Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& seat);
+    Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex);
+    Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, const QString& seat,
+                                                 const QString& c1, const QString& c2);
+    Q_INVOKABLE QVariantList nodeLocks(int nodeIndex);
 
     // The recorded calls of one method, their argument lists in order.
     Q_INVOKABLE QVariantList callsOf(const QString& method) const;
@@ -67,4 +95,6 @@ signals:
 
 private:
     void record(const QString& method, const QVariantList& args);
+    QVariant nodeField(const char* method, int nodeIndex, const QString& key,
+                       const QVariantList& extraArgs = {});
 };

@@ -1,0 +1,127 @@
+// The "Buckets" card: the hand buckets of the player to act with their
+// combo counts and average strategies; a click filters the matrix and the
+// hand list to the bucket (a second click lifts the filter).
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tessaval
+import "results_hands.js" as Hands
+import "results_frame.js" as Frame
+
+Card {
+    id: card
+
+    property var page
+    readonly property var buckets: page ? page.currentHandBuckets : []
+    readonly property real _scale: page ? page.uiScale : 1
+
+    function _tok(name, fallback) {
+        return theme ? theme[name] : fallback
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 10
+
+        RowLayout {
+            Layout.fillWidth: true
+            Text {
+                text: qsTranslate("ResultsPage", "Buckets")
+                color: card._tok("text", "#F0F6FC")
+                font.family: card._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 14
+                font.bold: true
+            }
+            Item { Layout.fillWidth: true }
+            Text {
+                objectName: "bucketCount"
+                text: qsTranslate("ResultsPage", "%1 shown").arg(card.buckets.length)
+                color: card._tok("textMuted", "#8B949E")
+                font.family: card._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 11
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            radius: card._tok("radiusSm", 8)
+            color: card._tok("bg0", "#080B12")
+            border.width: 1
+            border.color: card._tok("strokeLight", "#21262D")
+
+            ListView {
+                id: list
+                objectName: "bucketList"
+                anchors.fill: parent
+                anchors.margins: 8
+                clip: true
+                spacing: 6
+                boundsBehavior: Flickable.StopAtBounds
+                model: card.buckets
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+                delegate: Rectangle {
+                    id: row
+                    required property var modelData
+                    required property int index
+                    readonly property string bucketName: modelData && modelData.name !== undefined ? String(modelData.name) : ""
+                    readonly property bool isSelected: card.page && card.page.selectedBucket === bucketName
+                    objectName: "bucketRow_" + bucketName
+                    width: list.width
+                    height: rowContent.implicitHeight + 12
+                    radius: card._tok("radiusXs", 4)
+                    color: isSelected ? card._tok("surface3", "#2D333B") : card._tok("surface2", "#21262D")
+
+                    RowLayout {
+                        id: rowContent
+                        anchors.fill: parent
+                        anchors.margins: 6
+                        spacing: 8
+
+                        ColumnLayout {
+                            Layout.preferredWidth: Frame.scaled(150, 110, card._scale)
+                            Layout.maximumWidth: Layout.preferredWidth
+                            spacing: 2
+                            Text {
+                                objectName: "bucketName"
+                                Layout.fillWidth: true
+                                text: row.modelData && row.modelData.displayName ? String(row.modelData.displayName)
+                                                                                : row.bucketName
+                                elide: Text.ElideRight
+                                color: card._tok("text", "#F0F6FC")
+                                font.family: card._tok("fontFamilyResolved", "sans-serif")
+                                font.pixelSize: 12
+                                font.weight: Font.DemiBold
+                            }
+                            Text {
+                                objectName: "bucketCombos"
+                                readonly property string number: Hands.bucketCombosNumber(row.modelData ? row.modelData.combos : NaN)
+                                text: number.length > 0 ? qsTranslate("ResultsPage", "%1 combos").arg(number) : ""
+                                color: card._tok("textMuted", "#8B949E")
+                                font.family: card._tok("fontFamilyResolved", "sans-serif")
+                                font.pixelSize: 10
+                            }
+                        }
+                        ActionBar {
+                            objectName: "bucketBar"
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 16
+                            Layout.alignment: Qt.AlignVCenter
+                            theme: card.theme
+                            showLabels: false
+                            actions: card.page ? card.page._handActionsForProbs(row.modelData ? row.modelData.actionProbs : [])
+                                               : []
+                        }
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: card.page.toggleBucketFilter(row.bucketName)
+                    }
+                }
+            }
+        }
+    }
+}

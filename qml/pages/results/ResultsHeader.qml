@@ -1,0 +1,149 @@
+// The header of the results page's strategy card: the board of the path
+// (or of the practice hand), the player to act, the "Distributions" and
+// view buttons, and the result's EVs and exploitability.
+import QtQuick
+import QtQuick.Layouts
+import Tessaval
+import "results_frame.js" as Frame
+
+RowLayout {
+    id: header
+
+    property var page
+    property var theme
+
+    readonly property var _c: page ? page.controller : null
+    readonly property string _dash: qsTranslate("ResultsPage", "\u2014")
+    readonly property string evOopText: _c ? Frame.seatEvText(_c.resultEvOop, _c.resultStartingPot) : _dash
+    readonly property string evIpText: _c ? Frame.seatEvText(_c.resultEvIp, _c.resultStartingPot) : _dash
+    readonly property string exploitabilityText: _c ? Frame.exploitabilityText(_c.resultExploitability) : _dash
+    readonly property color _seatColor: page && page.selectedPlayer === "OOP"
+                                        ? (theme ? theme.actionBet : "#A371F7")
+                                        : (theme ? theme.info : "#58A6FF")
+    readonly property int _buttonWidth: Frame.scaled(140, 110, page ? page.uiScale : 1)
+    // On narrow pages the statistics give way first (their captions elide).
+    readonly property int _statMinWidth: 72
+
+    function _tok(name, fallback) {
+        return theme ? theme[name] : fallback
+    }
+
+    spacing: 12
+
+    ColumnLayout {
+        Layout.alignment: Qt.AlignVCenter
+        spacing: 8
+
+        Text {
+            text: qsTranslate("ResultsPage", "Strategy View")
+            color: header._tok("text", "#F0F6FC")
+            font.family: header._tok("fontFamilyResolved", "sans-serif")
+            font.pixelSize: 18
+            font.bold: true
+        }
+
+        RowLayout {
+            spacing: 12
+
+            BoardDisplay {
+                objectName: "headerBoard"
+                theme: header.theme
+                compact: true
+                cardScale: header.page ? header.page.uiScale : 1
+                boardText: header.page ? (header.page.playMode ? header.page.playBoardText
+                                                               : header.page.treeBoardText) : ""
+            }
+            Rectangle {
+                Layout.preferredWidth: 1
+                Layout.preferredHeight: 30
+                color: header._tok("stroke", "#30363D")
+            }
+            Rectangle {
+                objectName: "playerBadge"
+                Layout.preferredHeight: 26
+                Layout.preferredWidth: badgeText.implicitWidth + 20
+                radius: height / 2
+                color: header.theme ? header.theme.withOpacity(header._seatColor, 0.15)
+                                    : Qt.rgba(header._seatColor.r, header._seatColor.g, header._seatColor.b, 0.15)
+                border.width: 1
+                border.color: header._seatColor
+                Text {
+                    id: badgeText
+                    objectName: "playerBadgeText"
+                    anchors.centerIn: parent
+                    text: qsTranslate("ResultsPage", "%1 to act").arg(header.page ? header.page.selectedPlayer : "")
+                    color: header._seatColor
+                    font.family: header._tok("fontFamilyResolved", "sans-serif")
+                    font.pixelSize: 11
+                    font.weight: Font.DemiBold
+                }
+            }
+        }
+    }
+
+    Item { Layout.fillWidth: true }
+
+    RowLayout {
+        Layout.alignment: Qt.AlignVCenter
+        spacing: 12
+
+        SecondaryButton {
+            objectName: "distributionsButton"
+            theme: header.theme
+            text: qsTranslate("ResultsPage", "Distributions")
+            enabled: !!header._c
+            // Never narrower than its text.
+            Layout.preferredWidth: Math.max(header._buttonWidth, implicitWidth)
+            Layout.minimumWidth: Layout.preferredWidth
+            onClicked: header.page.distDialog.open()
+        }
+        SecondaryButton {
+            objectName: "playToggleButton"
+            theme: header.theme
+            text: header.page && header.page.playMode ? qsTranslate("ResultsPage", "Range view")
+                                                      : qsTranslate("ResultsPage", "Play vs solution")
+            Layout.preferredWidth: Math.max(header._buttonWidth, implicitWidth)
+            Layout.minimumWidth: Layout.preferredWidth
+            onClicked: header.page.playMode = !header.page.playMode
+        }
+        StatCard {
+            objectName: "evOopStat"
+            theme: header.theme
+            compact: true
+            Layout.fillWidth: true
+            Layout.preferredWidth: implicitWidth
+            Layout.maximumWidth: implicitWidth
+            Layout.minimumWidth: header._statMinWidth
+            label: qsTranslate("ResultsPage", "EV (OOP)")
+            value: header.evOopText
+            unit: ""
+            accentColor: header._tok("success", "#3FB950")
+        }
+        StatCard {
+            objectName: "evIpStat"
+            theme: header.theme
+            compact: true
+            Layout.fillWidth: true
+            Layout.preferredWidth: implicitWidth
+            Layout.maximumWidth: implicitWidth
+            Layout.minimumWidth: header._statMinWidth
+            label: qsTranslate("ResultsPage", "EV (IP)")
+            value: header.evIpText
+            unit: ""
+            accentColor: header._tok("info", "#58A6FF")
+        }
+        StatCard {
+            objectName: "exploitabilityStat"
+            theme: header.theme
+            compact: true
+            Layout.fillWidth: true
+            Layout.preferredWidth: implicitWidth
+            Layout.maximumWidth: implicitWidth
+            Layout.minimumWidth: header._statMinWidth
+            label: qsTranslate("ResultsPage", "Exploitability")
+            value: header.exploitabilityText
+            unit: ""
+            accentColor: header._tok("gold", "#F0B429")
+        }
+    }
+}

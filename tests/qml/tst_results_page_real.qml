@@ -1,0 +1,95 @@
+import QtQuick
+import QtTest
+import Tessaval
+
+// The results page on a real result: a tiny turn spot solved through the
+// controller, walked down to the river deal and past it.
+TestCase {
+    id: testCase
+    name: "ResultsPageWithController"
+    width: 1540
+    height: 1000
+    visible: true
+    when: windowShown
+
+    Theme { id: tokens }
+    Component {
+        id: pageComponent
+        ResultsPage {
+            width: testCase.width
+            height: testCase.height
+            theme: tokens
+            controller: appController
+            boardText: "KsQd7h4c"
+            random: function () { return 0.25 }
+        }
+    }
+
+    function spot() {
+        const s = { board: "KsQd7h4c", starting_pot: 10, effective_stack: 20, starting_street: "turn",
+                    max_iterations: 20, target_exploitability: 0, thread_count: 2,
+                    oop_range: "AA, KK, QQ, 77, AK, KQ, QJs", ip_range: "KK, QQ, JJ, AK, AQ, 98s" }
+        for (const seat of ["oop", "ip"])
+            for (const street of ["flop", "turn", "river"]) {
+                s[seat + "_" + street + "_bet_sizes"] = "50"
+                s[seat + "_" + street + "_raise_sizes"] = "a"
+            }
+        return s
+    }
+
+    function test_walkToRiver() {
+        const p = createTemporaryObject(pageComponent, testCase)
+        appController.startSolveWithConfig(spot())
+        tryVerify(function () { return !appController.running }, 60000)
+        compare(appController.statusText, "Done")
+
+        // The root as the result left it.
+        compare(p.treeLevels.count, 1)
+        compare(p.currentMeta.nodeType, "decision")
+        compare(p.selectedPlayer, "OOP")
+        compare(findChild(p, "evOopStat").value,
+                (appController.resultEvOop + appController.resultStartingPot / 2).toFixed(3))
+        const rootActions = p.currentActions
+        verify(rootActions.length >= 2)
+        verify(rootActions.every(function (a) { return isFinite(a.ev) }))
+        // The engine's bets ("bet 50%") take the page's bet colours.
+        verify(rootActions.some(function (a) { return a.name === "Bet 50%" }))
+        verify(rootActions.every(function (a) { return a.name.indexOf("Bet ") === 0 === (a.color !== undefined) }))
+        tryCompare(p, "_handCombosLoading", false)
+        verify(p.currentHandCombos.length > 0)
+        verify(p.currentHandBuckets.length > 0)
+
+        // Check, check: the river deal.
+        const check = rootActions.findIndex(function (a) { return a.actionType === "check" })
+        p.selectActionAtLevel(0, check)
+        compare(p.selectedPlayer, "IP")
+        p.selectActionAtLevel(1, p.currentActions.findIndex(function (a) { return a.actionType === "check" }))
+        compare(p.currentMeta.nodeType, "chance")
+        compare(p.currentMeta.chanceDeal, "river")
+        compare(p.currentActions.map(function (a) { return a.name }), ["Random river card"])
+
+        // Every suit is on the board: each listed card is offered as it is.
+        p.openChancePicker(2, p.currentNodeIndex)
+        compare(p.chancePickerTitle, "Choose River Card")
+        const cards = p._actionsForNode(p.currentNodeIndex).map(function (a) { return a.name })
+        compare(p.chancePickerAvailableCardIndices.length, cards.length)
+        compare(p._chanceCardIndexForSelection("Ks"), -1)
+        const picked = Object.keys(p.chancePickerIndexByCard).find(function (c) {
+            const offered = p.chancePickerAvailableCardIndices
+            return p.chancePickerIndexByCard[c] === offered[Math.floor(0.25 * offered.length)]
+        })
+        p.chooseChanceCardRandom()
+        compare(p.treeBoardText, "KsQd7h4c" + picked)
+        compare(p.currentMeta.nodeType, "decision")
+        compare(p.selectedPlayer, "OOP")
+
+        // The river decision shows its hands with one EV line per action.
+        tryCompare(p, "_handCombosLoading", false)
+        verify(p.visibleHandCombos.length > 0)
+        const defs = p._loadedHandActionDefs
+        compare(defs.length, p.currentActions.length)
+        compare(p.visibleHandCombos[0].actionEvs.length, defs.length)
+        p.handSearchText = p.visibleHandCombos[0].c1 + p.visibleHandCombos[0].c2
+        compare(p.visibleHandCombos.length, 1)
+    }
+}
