@@ -19,6 +19,12 @@ Item {
     readonly property var cards: Logic.parseBoard(boardText)
     readonly property string streetLabel: Logic.streetLabel(cards)
     readonly property real _spaceXs: theme ? theme.spaceXs : 4
+    // Which slots are shown. The size is worked out from these, not from the
+    // slots' effective visibility, so that a board inside a hidden page (a
+    // page stack's other pages) reports the size it has when shown.
+    readonly property bool _flopShown: Logic.flopVisible(cards, editable)
+    readonly property bool _turnShown: Logic.laterSlotVisible(cards, 3, compact, editable)
+    readonly property bool _riverShown: Logic.laterSlotVisible(cards, 4, compact, editable)
 
     signal cardClicked(int index)
 
@@ -61,20 +67,20 @@ Item {
             readonly property var _layout: Logic.layoutRow(
                 [board.horizontalPadding, flopPanel.implicitWidth, turnCard.implicitWidth,
                  riverCard.implicitWidth, board.horizontalPadding],
-                [true, flopPanel.visible, turnCard.visible, riverCard.visible, true],
+                [true, board._flopShown, board._turnShown, board._riverShown, true],
                 board.compact ? 4 : 8)
 
             implicitWidth: _layout.width
-            implicitHeight: Math.max(1, flopPanel.visible ? flopPanel.implicitHeight : 0,
-                                     turnCard.visible ? turnCard.implicitHeight : 0,
-                                     riverCard.visible ? riverCard.implicitHeight : 0)
+            implicitHeight: Math.max(1, board._flopShown ? flopPanel.implicitHeight : 0,
+                                     board._turnShown ? turnCard.implicitHeight : 0,
+                                     board._riverShown ? riverCard.implicitHeight : 0)
             width: implicitWidth
             height: implicitHeight
 
             Rectangle {
                 id: flopPanel
                 objectName: "flopPanel"
-                visible: Logic.flopVisible(board.cards, board.editable)
+                visible: board._flopShown
                 x: cardRow._layout.xs[1]
                 anchors.verticalCenter: parent.verticalCenter
                 implicitWidth: flopRow.implicitWidth + (board.compact ? 8 : 16)
@@ -111,7 +117,7 @@ Item {
             PlayingCard {
                 id: turnCard
                 objectName: "slot3"
-                visible: Logic.laterSlotVisible(board.cards, 3, board.compact, board.editable)
+                visible: board._turnShown
                 x: cardRow._layout.xs[2]
                 anchors.verticalCenter: parent.verticalCenter
                 theme: board.theme
@@ -127,7 +133,7 @@ Item {
             PlayingCard {
                 id: riverCard
                 objectName: "slot4"
-                visible: Logic.laterSlotVisible(board.cards, 4, board.compact, board.editable)
+                visible: board._riverShown
                 disabled: Logic.riverDisabled(board.cards, board.editable)
                 x: cardRow._layout.xs[3]
                 anchors.verticalCenter: parent.verticalCenter

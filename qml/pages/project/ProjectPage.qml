@@ -35,6 +35,14 @@ ProjectSettingsProfiles {
         cardPickerDialog.y = pos.y
     }
 
+    // Start-up of the range library and the settings profiles, in this
+    // order: the stored override maps, the built-in libraries with those
+    // maps applied, the settings profiles, then the stored Custom trees.
+    Component.onCompleted: {
+        _loadStoredOverrideMaps()
+        _loadStoredCustomTrees()
+    }
+
     function _openCardPicker(index) {
         editingCardIndex = index
         positionCardPickerDialogUnderBoard()

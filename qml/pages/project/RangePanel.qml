@@ -1,9 +1,13 @@
 // One player's range card in the second row of the set-up page: the title
-// with the player's dot over the hand matrix, the range library sidebar and
-// the weight and range-text fields.
+// with the player's dot and "Clear", the hand matrix beside the range
+// library, and the click-weight and range-text fields. The range text is
+// the only state: the matrix is drawn from it and every paint, keystroke
+// and library pick writes it back at once.
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Tessaval
+import "page_layout.js" as PageLayout
 
 Card {
     id: panel
@@ -12,11 +16,30 @@ Card {
     property var page
     property string player: "oop"
     // The panel's hand matrix; the page reads its implicit width for the
-    // width the range row needs. None while the panel has no matrix.
-    readonly property Item matrix: null
+    // width the range row needs.
+    readonly property Item matrix: handMatrix
 
     readonly property bool _isOop: player === "oop"
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+    readonly property string _monoFamily: theme ? theme.fontMonoResolved : "monospace"
+    readonly property string _rangeKey: _isOop ? "oopRangeText" : "ipRangeText"
+    readonly property string _weightKey: _isOop ? "oopClickWeightPct" : "ipClickWeightPct"
+    readonly property string rangeText: page ? page[_rangeKey] : ""
+    readonly property real clickWeightPct: page ? page[_weightKey] : 100
+    readonly property real _scale: page ? page.uiScale : 1.0
+    readonly property real _sidebarMinWidth: Math.max(150, PageLayout.roundHalfUp(180 * _scale))
+    readonly property real _weightFieldWidth: Math.max(56, PageLayout.roundHalfUp(70 * _scale))
+
+    // One cell of a paint stroke: a cell turned on gets the click weight, a
+    // cell turned off takes every token that covers it out of the text.
+    function _painted(hand, desiredOn, currentWeight) {
+        const w = Number(currentWeight)
+        const add = clickWeightPct / 100
+        if (desiredOn && !(w > 0))
+            page[_rangeKey] = page.toggleHand(rangeText, hand, 0, add)
+        else if (!desiredOn && w > 0)
+            page[_rangeKey] = page.toggleHand(rangeText, hand, w, add)
+    }
 
     padding: 16
 
@@ -25,6 +48,7 @@ Card {
         spacing: 12
 
         RowLayout {
+            Layout.fillWidth: true
             spacing: 8
 
             Rectangle {
@@ -43,6 +67,150 @@ Card {
             }
             Item {
                 Layout.fillWidth: true
+            }
+            Repeater {
+                model: [{ label: qsTranslate("ProjectPage", "Clear"), value: "" }]
+                delegate: Button {
+                    id: preset
+                    required property var modelData
+                    objectName: panel.player + "ClearButton"
+                    implicitWidth: 42
+                    implicitHeight: 24
+                    text: modelData.label
+                    focusPolicy: Qt.NoFocus
+                    font.family: panel._family
+                    font.pixelSize: 10
+                    contentItem: Text {
+                        text: preset.text
+                        font: preset.font
+                        color: panel.theme ? panel.theme.textMuted : "#8B949E"
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                    background: Rectangle {
+                        radius: 6
+                        color: preset.down ? (panel.theme ? panel.theme.surface3 : "#2D333B")
+                                           : (panel.theme ? panel.theme.surface2 : "#21262D")
+                        border.width: 1
+                        border.color: panel.theme ? panel.theme.stroke : "#30363D"
+                    }
+                    HoverHandler {
+                        cursorShape: Qt.PointingHandCursor
+                    }
+                    onClicked: panel.page[panel._rangeKey] = modelData.value
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            HandMatrix {
+                id: handMatrix
+                objectName: panel.player + "Matrix"
+                theme: panel.theme
+                weights: panel.page ? panel.page.parseRangeWeights(panel.rangeText) : ({})
+                editable: true
+                autoFitToWidth: true
+                cellSize: Math.max(28, PageLayout.roundHalfUp(36 * panel._scale))
+                Layout.fillWidth: true
+                Layout.preferredWidth: implicitWidth
+                Layout.preferredHeight: effectiveMatrixSize
+                Layout.minimumHeight: effectiveMatrixSize
+                Layout.alignment: Qt.AlignTop
+                onHandPainted: function (hand, desiredOn, currentWeight) {
+                    panel._painted(hand, desiredOn, currentWeight)
+                }
+            }
+
+            RangeLibrarySidebar {
+                objectName: panel.player + "LibrarySidebar"
+                theme: panel.theme
+                page: panel.page
+                player: panel.player
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.minimumWidth: panel._sidebarMinWidth
+                Layout.preferredWidth: Math.max(implicitWidth, panel._sidebarMinWidth)
+                Layout.alignment: Qt.AlignTop
+            }
+        }
+
+        RowLayout {
+            Layout.preferredWidth: handMatrix.implicitWidth
+            Layout.maximumWidth: handMatrix.implicitWidth
+            Layout.alignment: Qt.AlignLeft
+            spacing: 8
+
+            Text {
+                text: qsTranslate("ProjectPage", "Weight")
+                font.family: panel._family
+                font.pixelSize: 12
+                color: panel.theme ? panel.theme.textMuted : "#8B949E"
+            }
+            SetupNumberField {
+                objectName: panel.player + "ClickWeightField"
+                theme: panel.theme
+                value: panel.clickWeightPct
+                minimum: 0
+                maximum: 100
+                decimals: 3
+                fallback: 100
+                live: true
+                placeholderText: "100"
+                Layout.preferredWidth: panel._weightFieldWidth
+                Layout.maximumWidth: panel._weightFieldWidth
+                onValueCommitted: function (v) { panel.page[panel._weightKey] = v }
+            }
+            Text {
+                text: "%"
+                font.family: panel._family
+                font.pixelSize: 12
+                color: panel.theme ? panel.theme.textMuted : "#8B949E"
+            }
+            TextField {
+                id: rangeInput
+                objectName: panel.player + "RangeInput"
+                Layout.fillWidth: true
+                text: panel.rangeText
+                placeholderText: qsTranslate("ProjectPage", "e.g., AA, KK, AKs, QQ+ or 50%")
+                selectByMouse: true
+                leftPadding: 10
+                rightPadding: 10
+                font.family: panel._monoFamily
+                font.pixelSize: 12
+                // Unfocused, the overlay below shows the text on one
+                // centred, elided line instead.
+                color: activeFocus ? (panel.theme ? panel.theme.text : "#F0F6FC") : "transparent"
+                placeholderTextColor: activeFocus ? (panel.theme ? panel.theme.textFaint : "#6E7681") : "transparent"
+                selectionColor: panel.theme ? panel.theme.withOpacity(panel.theme.accent, 0.35) : "#2F81F7"
+                selectedTextColor: panel.theme ? panel.theme.text : "#F0F6FC"
+                background: Rectangle {
+                    implicitHeight: 30
+                    radius: panel.theme ? panel.theme.radiusSm : 8
+                    color: panel.theme ? panel.theme.surface2 : "#21262D"
+                    border.width: 1
+                    border.color: rangeInput.activeFocus ? (panel.theme ? panel.theme.strokeFocus : "#58A6FF")
+                                                         : (panel.theme ? panel.theme.stroke : "#30363D")
+                }
+                onTextEdited: panel.page[panel._rangeKey] = text
+
+                Text {
+                    objectName: "rangeOverlay"
+                    anchors.fill: parent
+                    anchors.leftMargin: 10
+                    anchors.rightMargin: 10
+                    visible: !rangeInput.activeFocus
+                    text: panel.rangeText.length > 0 ? panel.rangeText : rangeInput.placeholderText
+                    font: rangeInput.font
+                    color: panel.rangeText.length > 0 ? (panel.theme ? panel.theme.text : "#F0F6FC")
+                                                      : (panel.theme ? panel.theme.textFaint : "#6E7681")
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                    clip: true
+                }
             }
         }
     }

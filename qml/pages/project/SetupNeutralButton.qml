@@ -1,5 +1,6 @@
-// A plain button of the set-up page (dialog footers, "Copy OOP settings"):
-// neutral surface, hover and press shades, 12-pixel label unless set.
+// A plain button of the set-up page (dialog footers, "Copy OOP settings",
+// the range panels' library buttons): neutral surface, hover and press
+// shades, 12-pixel label unless set; a disabled one is drawn faded.
 import QtQuick
 import QtQuick.Controls
 
@@ -17,7 +18,7 @@ Button {
         text: button.text
         font: button.font
         color: button.theme ? button.theme.text : "#F0F6FC"
-        opacity: button.enabled ? 1.0 : 0.5
+        opacity: button.enabled ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -30,6 +31,7 @@ Button {
              : (button.theme ? button.theme.surface2 : "#21262D")
         border.width: 1
         border.color: button.theme ? button.theme.stroke : "#30363D"
+        opacity: button.enabled ? 1.0 : 0.55
     }
 
     HoverHandler {

@@ -1,0 +1,234 @@
+.pragma library
+// The set-up page's range text: reading it into a weight per hand class for
+// the hand matrices, writing a painted cell back into it, and cleaning the
+// text of an imported range file.
+//
+// Reading follows the solver: a comma-separated item that the engine
+// accepts (white space inside it ignored, as the engine ignores it) lights
+// exactly the combos the solve will use. Text the engine would refuse is
+// still shown as well as it can be: such an item is split further at white
+// space and each fragment is read on its own, with a weight read from the start
+// of its number and clamped into [0, 1]; a fragment that names no hands lights
+// nothing.
+.import "range_grammar.js" as Grammar
+
+var RANKS = "AKQJT98765432"
+
+// The 169 labels in grid order.
+var LABELS = (function () {
+    const out = []
+    for (let r = 0; r < 13; ++r) {
+        for (let c = 0; c < 13; ++c) {
+            if (r === c)
+                out.push(RANKS.charAt(r) + RANKS.charAt(c))
+            else if (r < c)
+                out.push(RANKS.charAt(r) + RANKS.charAt(c) + "s")
+            else
+                out.push(RANKS.charAt(c) + RANKS.charAt(r) + "o")
+        }
+    }
+    return out
+})()
+
+var FULL_WEIGHT = 0.999
+
+function _text(v) {
+    return v === undefined || v === null ? "" : String(v)
+}
+
+function _clamp01(v) {
+    return Math.max(0, Math.min(1, v))
+}
+
+// A weight clamped into [0, 1]; 1 when it is no finite number.
+function clampWeight(w) {
+    const n = Number(w)
+    if (w === null || w === undefined || w === "" || !isFinite(n))
+        return 1
+    return _clamp01(n)
+}
+
+// The weight as written after a colon: three decimals without trailing
+// zeros (0.5, 0.333, 0).
+function weightText(w) {
+    return clampWeight(w).toFixed(3).replace(/0+$/, "").replace(/\.$/, "")
+}
+
+// A class with its weight, bare from 0.999 up.
+function tokenWithWeight(token, w) {
+    const c = clampWeight(w)
+    return c >= FULL_WEIGHT ? token : token + ":" + weightText(c)
+}
+
+// The whole text as one percentage of every hand ("50%", " 12.5% ", and
+// "50 %"), read as the engine reads a whole-deck percentage: the number is
+// returned, else null.
+function percentOf(text) {
+    const t = _text(text).trim()
+    if (/^[0-9.]+%$/.test(t)) {
+        // The engine reads the longest leading number with one point at most.
+        const lead = /^\d*\.?\d*/.exec(t)[0]
+        return /\d/.test(lead) ? Number(lead) : null
+    }
+    const spaced = /^(\d+(?:\.\d+)?)\s*%$/.exec(t)
+    return spaced === null ? null : Number(spaced[1])
+}
+
+// The leading decimal number of a text, NaN when there is none.
+function _leadingNumber(s) {
+    return parseFloat(s)
+}
+
+// Tokens of a range text: a comma-separated item the engine accepts is one
+// token (white space removed); any other item gives its fragments between
+// white space. Each token is {text, item}, item being the accepted reading
+// or null.
+function tokens(text) {
+    const out = []
+    const items = _text(text).split(",")
+    for (let i = 0; i < items.length; ++i) {
+        const compact = items[i].replace(/\s+/g, "")
+        if (compact.length === 0)
+            continue
+        const item = Grammar.parseItem(compact)
+        if (item !== null) {
+            out.push({ text: compact, item: item })
+            continue
+        }
+        const fragments = items[i].split(/\s+/)
+        for (let j = 0; j < fragments.length; ++j) {
+            if (fragments[j].length > 0)
+                out.push({ text: fragments[j], item: null })
+        }
+    }
+    return out
+}
+
+function _expressionOf(token) {
+    const colon = token.indexOf(":")
+    return colon >= 0 ? token.slice(0, colon) : token
+}
+
+// A fragment the engine refuses, read leniently: {patterns, weight} or null.
+function _lenientItem(token) {
+    if (token.length < 2)
+        return null
+    const patterns = Grammar.parseExpression(_expressionOf(token))
+    if (patterns === null)
+        return null
+    let weight = 1
+    const colon = token.indexOf(":")
+    if (colon >= 0) {
+        const rest = token.slice(colon + 1)
+        const next = rest.indexOf(":")
+        const n = _leadingNumber(next >= 0 ? rest.slice(0, next) : rest)
+        if (isFinite(n))
+            weight = _clamp01(n)
+    }
+    return { patterns: patterns, weight: weight }
+}
+
+// The weight per hand class that a range text gives. A whole-text
+// percentage gives every class that weight, unclamped (the matrix draws
+// above 1 as full); otherwise later tokens overwrite earlier ones, combo by
+// combo, and a class shows the mean of its combos.
+function parseRangeWeights(text) {
+    const t = _text(text)
+    if (t.trim().length === 0)
+        return {}
+    const pct = percentOf(t)
+    if (pct !== null) {
+        const all = {}
+        for (let i = 0; i < LABELS.length; ++i)
+            all[LABELS[i]] = pct / 100
+        return all
+    }
+    const table = new Grammar.ComboTable()
+    const list = tokens(t)
+    for (let i = 0; i < list.length; ++i) {
+        const item = list[i].item !== null ? list[i].item : _lenientItem(list[i].text)
+        if (item === null)
+            continue
+        for (let j = 0; j < item.patterns.length; ++j)
+            table.assign(item.patterns[j], item.weight)
+    }
+    return table.weights()
+}
+
+// The class labels one hand expression (without its weight) covers, as the
+// engine expands it; an expression that names no hands gives itself.
+function expandHand(token) {
+    const t = _text(token)
+    const classes = Grammar.expressionClasses(t.replace(/\s+/g, ""))
+    return classes === null ? [t] : classes
+}
+
+function _shares(a, b) {
+    for (let i = 0; i < a.length; ++i) {
+        if (b.indexOf(a[i]) >= 0)
+            return true
+    }
+    return false
+}
+
+// The range text after one painted cell. Turning a cell off (its current
+// weight above 0) removes every token that covers the class, with all its
+// other classes; turning it on appends the class with the weight to add.
+// A whole-text percentage is cleared by any cell turned off and replaced by
+// the class turned on. Tokens are joined with ", ".
+function toggleHand(rangeText, hand, currentWeight, addWeight) {
+    const add = tokenWithWeight(_text(hand), addWeight)
+    const on = Number(currentWeight) > 0
+    if (percentOf(rangeText) !== null)
+        return on ? "" : add
+    const list = tokens(rangeText).map(function (t) { return t.text })
+    if (on) {
+        const target = expandHand(hand)
+        return list.filter(function (t) {
+            return !_shares(expandHand(_expressionOf(t)), target)
+        }).join(", ")
+    }
+    list.push(add)
+    return list.join(", ")
+}
+
+// Holds two rank letters next to each other (either case).
+function _hasRankPair(token) {
+    return /[AKQJT98765432][AKQJT98765432]/i.test(token)
+}
+
+// The text of an imported range file as range text: a weight written after
+// a token applies to it and to every weightless token since the previous
+// weighted one; tokens without two adjacent rank letters are dropped;
+// tokens are otherwise kept as written.
+function normalizeImportedRangeText(rawText) {
+    const parts = _text(rawText).replace(/\r/g, "\n").split(/[\s,]+/)
+    const out = []
+    let pending = []
+    const flush = function (w) {
+        const weight = clampWeight(w)
+        for (let i = 0; i < pending.length; ++i) {
+            const token = pending[i].trim()
+            if (_hasRankPair(token))
+                out.push(tokenWithWeight(token, weight))
+        }
+        pending = []
+    }
+    for (let i = 0; i < parts.length; ++i) {
+        const token = parts[i]
+        if (token.trim().length === 0)
+            continue
+        const colon = token.indexOf(":")
+        if (colon < 0) {
+            pending.push(token)
+            continue
+        }
+        const base = token.slice(0, colon).trim()
+        if (base.length > 0)
+            pending.push(base)
+        const n = _leadingNumber(token.slice(colon + 1).trim())
+        flush(isFinite(n) ? n : 1)
+    }
+    flush(1)
+    return out.join(", ")
+}
