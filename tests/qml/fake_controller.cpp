@@ -1,7 +1,10 @@
 #include "fake_controller.h"
 
+#include <QDateTime>
+
 void FakeController::record(const QString& method, const QVariantList& args) {
-    calls_.append(QVariantMap{{"method", method}, {"args", args}});
+    calls_.append(QVariantMap{
+        {"method", method}, {"args", args}, {"time", QDateTime::currentMSecsSinceEpoch()}});
     emit callsChanged();
 }
 

@@ -2,10 +2,12 @@
 // writable property, and every call is recorded in `calls` as
 // {"method": name, "args": [...]}, so a test can put the interface in any
 // state (a running solve with given status texts, given results) and see
-// what it asked for.
+// what it asked for. Each recorded call also carries its "time" (ms since
+// the epoch).
 #pragma once
 
 #include <QObject>
+#include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
 
