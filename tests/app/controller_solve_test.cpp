@@ -222,7 +222,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 30000);
         QVERIFY(!c.running());
         QVERIFY2(whileStopped.isEmpty(), qPrintable(whileStopped.join(" / ")));
-        QVERIFY2(statuses.size() < 1000, qPrintable(QString::number(statuses.size())));
+        // While the GUI thread stalled, the worker ran ahead: its reports were
+        // coalesced, so fewer iteration texts arrive than iterations were run
+        // (how many fewer depends on how busy the machine is).
+        const auto iterationTexts = statuses.filter(QRegularExpression("^Iter ")).size();
+        QVERIFY2(iterationTexts < 3000, qPrintable(QString::number(iterationTexts)));
         QVERIFY(statuses.contains("Init: starting solver..."));
         QVERIFY(statuses.contains("Finalizing: computing results..."));
         QVERIFY(statuses.contains("Finalizing: building result snapshot..."));
