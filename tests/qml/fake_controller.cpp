@@ -1,6 +1,7 @@
 #include "fake_controller.h"
 
 #include <QDateTime>
+#include <QFile>
 
 void FakeController::record(const QString& method, const QVariantList& args) {
     calls_.append(QVariantMap{
@@ -148,4 +149,52 @@ QVariantList FakeController::nodePocketActionEvs(int nodeIndex, const QString& s
 
 QVariantList FakeController::nodeLocks(int nodeIndex) {
     return nodeField("nodeLocks", nodeIndex, QStringLiteral("locks")).toList();
+}
+
+QVariantMap FakeController::nodeHandDistributions169(int nodeIndex) {
+    record(QStringLiteral("nodeHandDistributions169"), {nodeIndex});
+    return distributionsAnswer_;
+}
+
+void FakeController::setNodeLockProbs(int nodeIndex, const QString& hand, const QVariantList& probs) {
+    record(QStringLiteral("setNodeLockProbs"), {nodeIndex, hand, QVariant(probs)});
+}
+
+void FakeController::clearNodeLocks(int nodeIndex) {
+    record(QStringLiteral("clearNodeLocks"), {nodeIndex});
+    const QString key = QString::number(nodeIndex);
+    if (tree_.contains(key)) {
+        QVariantMap node = tree_.value(key).toMap();
+        node.remove(QStringLiteral("locks"));
+        tree_.insert(key, node);
+    }
+}
+
+QVariantMap FakeController::showdownWinner(const QString& boardText, const QString& oopText,
+                                           const QString& ipText) {
+    record(QStringLiteral("showdownWinner"), {boardText, oopText, ipText});
+    return {{"winner", showdownAnswer_}};
+}
+
+void FakeController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
+    record(QStringLiteral("recordPlayVsSolutionHand"), {isMistake, evLoss});
+}
+
+QVariantMap FakeController::readTextFile(const QUrl& fileUrl) {
+    record(QStringLiteral("readTextFile"), {fileUrl.toString()});
+    return readTextFileAnswer_;
+}
+
+QVariantMap FakeController::saveTextFile(const QUrl& fileUrl, const QString& text) {
+    record(QStringLiteral("saveTextFile"), {fileUrl.toString(), text});
+    return saveTextFileAnswer_;
+}
+
+QString FakeController::readTextResource(const QString& path) {
+    record(QStringLiteral("readTextResource"), {path});
+    if (resourceTexts_.contains(path)) {
+        return resourceTexts_.value(path).toString();
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }

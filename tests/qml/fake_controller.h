@@ -51,6 +51,17 @@ private:
     // The node count is the largest index + 1; a missing node or field answers
     // empty, as the controller does out of range. Setting it announces results.
     FAKE_PROPERTY(QVariantMap, tree, resultsChanged, QVariantMap())
+    // The answer of nodeHandDistributions169, whatever the node.
+    FAKE_PROPERTY(QVariantMap, distributionsAnswer, constantsChanged, QVariantMap())
+    // The winner showdownWinner answers ("OOP", "IP", "TIE" or "UNKNOWN").
+    FAKE_PROPERTY(QString, showdownAnswer, constantsChanged, QStringLiteral("UNKNOWN"))
+    // The answer of readTextFile ({"ok", "error", "text"}), whatever the file.
+    FAKE_PROPERTY(QVariantMap, readTextFileAnswer, constantsChanged, QVariantMap())
+    // The answer of saveTextFile ({"ok", "error"}), whatever the file.
+    FAKE_PROPERTY(QVariantMap, saveTextFileAnswer, constantsChanged, (QVariantMap{{"ok", true}}))
+    // Texts readTextResource answers for given resource paths; any other path
+    // is read from the program's resources, as the controller reads it.
+    FAKE_PROPERTY(QVariantMap, resourceTexts, constantsChanged, QVariantMap())
 #undef FAKE_PROPERTY
 
 public:
@@ -80,6 +91,27 @@ public:
     Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, const QString& seat,
                                                  const QString& c1, const QString& c2);
     Q_INVOKABLE QVariantList nodeLocks(int nodeIndex);
+    Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
+    Q_INVOKABLE void emitHandDistributions169Ready(int nodeIndex) {
+        emit handDistributions169Ready(nodeIndex);
+    }
+
+    // Lock edits, recorded; clearing also drops the node's "locks" in `tree`
+    // (without announcing results).
+    Q_INVOKABLE void setNodeLockProbs(int nodeIndex, const QString& hand, const QVariantList& probs);
+    Q_INVOKABLE void clearNodeLocks(int nodeIndex);
+
+    // Practice: both recorded; the showdown answers `showdownAnswer`.
+    Q_INVOKABLE QVariantMap showdownWinner(const QString& boardText, const QString& oopText,
+                                           const QString& ipText);
+    Q_INVOKABLE void recordPlayVsSolutionHand(bool isMistake, double evLoss);
+
+    // Files: recorded, answered with `readTextFileAnswer`.
+    Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl);
+    // Recorded with the URL and the text, answered with `saveTextFileAnswer`.
+    Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text);
+    // Recorded; `resourceTexts` first, then the real resource.
+    Q_INVOKABLE QString readTextResource(const QString& path);
 
     // The recorded calls of one method, their argument lists in order.
     Q_INVOKABLE QVariantList callsOf(const QString& method) const;
@@ -94,6 +126,7 @@ signals:
     void solveRequiredMemoryChanged();
     void systemMemoryChanged();
     void callsChanged();
+    void handDistributions169Ready(int nodeIndex);
 
 private:
     void record(const QString& method, const QVariantList& args);

@@ -40,6 +40,8 @@ ProjectSettingsProfiles {
     // maps applied, the settings profiles, then the stored Custom trees.
     Component.onCompleted: {
         _loadStoredOverrideMaps()
+        _loadBundledPresetRanges()
+        _loadStoredSettingsProfiles()
         _loadStoredCustomTrees()
     }
 

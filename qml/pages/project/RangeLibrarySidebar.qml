@@ -183,6 +183,21 @@ ColumnLayout {
             font.pixelSize: 10
             color: sidebar.theme ? sidebar.theme.danger : "#F85149"
         }
+
+        // Why the last developer export of the shown built-in library failed.
+        Text {
+            objectName: "exportErrorText"
+            Layout.fillWidth: true
+            visible: sidebar.developerMode && text.trim().length > 0
+            text: !sidebar.page ? ""
+                : sidebar.category === 0 && sidebar.page._exportStandardError ? String(sidebar.page._exportStandardError)
+                : sidebar.category === 1 && sidebar.page._exportExploitError ? String(sidebar.page._exportExploitError)
+                : ""
+            wrapMode: Text.Wrap
+            font.family: sidebar._family
+            font.pixelSize: 10
+            color: sidebar.theme ? sidebar.theme.danger : "#F85149"
+        }
     }
 
     Item {

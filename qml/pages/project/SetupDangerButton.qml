@@ -9,6 +9,7 @@ Button {
 
     property var theme: null
     property bool outlined: false
+    property real disabledOpacity: 0.55
 
     readonly property color _danger: theme ? theme.danger : "#F85149"
 
@@ -38,7 +39,7 @@ Button {
         border.color: !button.outlined ? Qt.rgba(1, 1, 1, 0.10)
                     : button.enabled ? button._danger
                     : (button.theme ? button.theme.stroke : "#30363D")
-        opacity: button.enabled ? 1.0 : 0.55
+        opacity: button.enabled ? 1.0 : button.disabledOpacity
     }
 
     HoverHandler {
