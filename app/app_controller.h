@@ -28,6 +28,8 @@
 
 namespace quendal_app {
 
+class ProgressMailbox;
+
 class AppController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString appDir READ appDir CONSTANT)
@@ -179,10 +181,16 @@ private:
     QVariantList activityGrid(int span) const;
 
     // Applies one report of the solve of `epoch` on the GUI thread; `records`
-    // are the per-node results of an ok final report, built on the worker;
-    // `lastQueued` tells that no later report of that solve is on its way.
+    // are the per-node results of an ok final report, built on the worker,
+    // and `rootResults` the root's action statistics and combos, computed
+    // there too so that the page's first questions cost the GUI thread
+    // nothing (null when they could not be had); `mailbox` is the solve's
+    // mailbox, asked at the end whether anything of the solve is still on its
+    // way (null when a later report is known to follow).
     void onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
-                         std::shared_ptr<const NodeRecords> records, bool lastQueued);
+                         std::shared_ptr<const NodeRecords> records,
+                         std::shared_ptr<const NodeStatsAndCombos> rootResults,
+                         const ProgressMailbox* mailbox);
     SolveSession::ProgressCallback solveProgressCallback(std::uint64_t epoch);
     void clearResultLists();
     void clearNodeCaches();
@@ -233,6 +241,13 @@ private:
     std::shared_ptr<DeliveryGate> gate_;
     std::unique_ptr<MemoryEstimator> estimator_;
 
+    // The session's action statistics and combos of a node, computed
+    // together by the first query that needs either; null when the session
+    // has neither for the node.
+    std::shared_ptr<const NodeStatsAndCombos> nodeStatsAndCombos(int nodeIndex) const;
+    // Drops the node's shared results once the caches hold what they give.
+    void releaseNodeStatsAndCombos(int nodeIndex) const;
+
     // Per-node query caches.
     mutable QHash<int, QVariantMap> handStrategyByNode_;
     mutable QHash<QString, QVariantMap> reach169ByKey_;
@@ -241,6 +256,8 @@ private:
     mutable QHash<int, QVariantList> handBucketsByNode_;
     mutable QHash<int, QVariantList> seatHandCombosOopByNode_;
     mutable QHash<int, QVariantList> seatHandCombosIpByNode_;
+    // Shared results not yet turned into both maps (statistics and combo rows).
+    mutable QHash<int, std::shared_ptr<const NodeStatsAndCombos>> statsAndCombosByNode_;
     QHash<int, QVariantMap> distributionsByNode_;
     QSet<int> pendingDistributions_;
     // Distributions started before the caches were last cleared store nothing.

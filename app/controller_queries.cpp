@@ -75,6 +75,32 @@ QVariantList comboRows(const HandCombosResult& result) {
 
 }  // namespace
 
+std::shared_ptr<const NodeStatsAndCombos> AppController::nodeStatsAndCombos(int nodeIndex) const {
+    if (const auto it = statsAndCombosByNode_.constFind(nodeIndex);
+        it != statsAndCombosByNode_.cend()) {
+        return *it;
+    }
+    NodeStatsAndCombos r = session_.node_stats_and_combos(static_cast<std::uint64_t>(nodeIndex));
+    if (!r.stats.ok && !r.combos.ok) {
+        return nullptr;
+    }
+    auto shared = std::make_shared<const NodeStatsAndCombos>(std::move(r));
+    statsAndCombosByNode_.insert(nodeIndex, shared);
+    return shared;
+}
+
+void AppController::releaseNodeStatsAndCombos(int nodeIndex) const {
+    const auto it = statsAndCombosByNode_.constFind(nodeIndex);
+    if (it == statsAndCombosByNode_.cend()) {
+        return;
+    }
+    const bool stats = !(*it)->stats.ok || actionStatsByNode_.contains(nodeIndex);
+    const bool combos = !(*it)->combos.ok || handCombosByNode_.contains(nodeIndex);
+    if (stats && combos) {
+        statsAndCombosByNode_.erase(it);
+    }
+}
+
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
     if (nodeIndex < 0) {
         return {};
@@ -82,10 +108,11 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
     if (const auto it = actionStatsByNode_.constFind(nodeIndex); it != actionStatsByNode_.cend()) {
         return *it;
     }
-    const ActionStatsResult r = session_.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
-    if (!r.ok) {
+    const std::shared_ptr<const NodeStatsAndCombos> shared = nodeStatsAndCombos(nodeIndex);
+    if (!shared || !shared->stats.ok) {
         return {};
     }
+    const ActionStatsResult& r = shared->stats;
     const std::size_t n = std::min({r.labels.size(), r.codes.size(), r.frequency.size(),
                                     r.combos.size(), r.equity.size(), r.ev.size()});
     QVariantList rows;
@@ -98,6 +125,7 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
                                 {"ev", r.ev[i] / 100.0}});
     }
     actionStatsByNode_.insert(nodeIndex, rows);
+    releaseNodeStatsAndCombos(nodeIndex);
     return rows;
 }
 
@@ -152,12 +180,13 @@ QVariantList AppController::nodeHandCombos(int nodeIndex) const {
     if (const auto it = handCombosByNode_.constFind(nodeIndex); it != handCombosByNode_.cend()) {
         return *it;
     }
-    const HandCombosResult r = session_.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
-    if (!r.ok) {
+    const std::shared_ptr<const NodeStatsAndCombos> shared = nodeStatsAndCombos(nodeIndex);
+    if (!shared || !shared->combos.ok) {
         return {};
     }
-    const QVariantList rows = comboRows(r);
+    const QVariantList rows = comboRows(shared->combos);
     handCombosByNode_.insert(nodeIndex, rows);
+    releaseNodeStatsAndCombos(nodeIndex);
     return rows;
 }
 
@@ -247,20 +276,21 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex,
     }
     QVariantMap base = nodeHandStrategy(nodeIndex);
     int actions = base.value("actionTypeList").toList().size();
-    QVariantList rows;
-    const HandCombosResult live = session_.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
-    if (live.ok) {
-        rows = comboRows(live);
-    } else if (handCombosByNode_.contains(nodeIndex)) {
-        for (const QVariant& row : handCombosByNode_.value(nodeIndex)) {
-            const QVariantMap m = row.toMap();
-            if (m.value("c1").toString().size() >= 2 && m.value("c2").toString().size() >= 2) {
-                rows.append(row);
-            }
-        }
-    } else {
+    // The node's combo rows, cached by nodeHandCombos. Cached rows came from
+    // the solved state the session holds now (every change of it clears the
+    // caches) or, with none held, from a project file; either way they are
+    // the rows the session would give.
+    const QVariantList combos = nodeHandCombos(nodeIndex);
+    if (!handCombosByNode_.contains(nodeIndex)) {
         reach169ByKey_.insert(key, base);
         return base;
+    }
+    QVariantList rows;
+    for (const QVariant& row : combos) {
+        const QVariantMap m = row.toMap();
+        if (m.value("c1").toString().size() >= 2 && m.value("c2").toString().size() >= 2) {
+            rows.append(row);
+        }
     }
     struct ClassSums {
         double weight = 0.0;

@@ -69,6 +69,7 @@ void AppController::clearNodeCaches() {
     handBucketsByNode_.clear();
     seatHandCombosOopByNode_.clear();
     seatHandCombosIpByNode_.clear();
+    statsAndCombosByNode_.clear();
     distributionsByNode_.clear();
     pendingDistributions_.clear();
 }
@@ -211,30 +212,43 @@ SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_
                 mailbox->posted();
                 gate->post([this, epoch, mailbox, first = std::move(*first)] {
                     const std::optional<SolveProgress> newest = mailbox->takeWaiting();
-                    const bool lastQueued = mailbox->delivered();
-                    onSolveProgress(epoch, first, nullptr, lastQueued && !newest);
+                    mailbox->delivered();
+                    onSolveProgress(epoch, first, nullptr, nullptr, newest ? nullptr : mailbox.get());
                     if (newest) {
-                        onSolveProgress(epoch, *newest, nullptr, lastQueued);
+                        onSolveProgress(epoch, *newest, nullptr, nullptr, mailbox.get());
                     }
                 });
             }
             return;
         }
         std::shared_ptr<const NodeRecords> records;
+        std::shared_ptr<const NodeStatsAndCombos> rootResults;
         if (report.result && report.result->ok) {
             records = NodeRecords::from_snapshot(*report.result);
+            // The session holds this solve's state by now. Without the
+            // root's results the page computes them when it asks.
+            try {
+                NodeStatsAndCombos root = session_.node_stats_and_combos(0);
+                if (root.stats.ok || root.combos.ok) {
+                    rootResults = std::make_shared<const NodeStatsAndCombos>(std::move(root));
+                }
+            } catch (const std::exception&) {
+                rootResults.reset();
+            }
         }
         mailbox->posted();
-        gate->post([this, epoch, mailbox, copy = lightCopy(report), records = std::move(records)] {
-            const bool lastQueued = mailbox->delivered();
-            onSolveProgress(epoch, copy, records, lastQueued);
+        gate->post([this, epoch, mailbox, copy = lightCopy(report), records = std::move(records),
+                    rootResults = std::move(rootResults)] {
+            mailbox->delivered();
+            onSolveProgress(epoch, copy, records, rootResults, mailbox.get());
         });
     };
 }
 
 void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& report,
                                     std::shared_ptr<const NodeRecords> records,
-                                    bool lastQueued) {
+                                    std::shared_ptr<const NodeStatsAndCombos> rootResults,
+                                    const ProgressMailbox* mailbox) {
     if (epoch != epoch_) {
         // A report of an older solve. Its final report may only settle
         // `running`, and only when the session started no newer solve.
@@ -263,6 +277,9 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
             resultEvIp_ = 0.0;
         } else {
             clearNodeCaches();
+            if (rootResults) {
+                statsAndCombosByNode_.insert(0, std::move(rootResults));
+            }
             summary = QStringLiteral("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
                           .arg(QString::fromStdString(s.board))
                           .arg(s.iterations)
@@ -309,9 +326,11 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
         emit resultsChanged();
         qInfo().noquote() << "UI emitted resultsChanged";
         setRunning(false);
-    } else if (lastQueued && !session_.is_running()) {
+    } else if (mailbox && !session_.is_running() && mailbox->idle()) {
         // The worker has ended and nothing more of it is on its way: a
-        // final report that could not be handed over never comes.
+        // final report that could not be handed over never comes. (Asked
+        // now, not when this delivery began: the GUI thread may have been
+        // held up in between while the worker ran to its end.)
         setRunning(false);
     }
 }

@@ -39,8 +39,11 @@ public:
 
     // Counts a delivery posted to the GUI thread.
     void posted() { inFlight_.fetch_add(1); }
-    // Counts a delivery handled; true when no other one is on its way.
-    bool delivered() { return inFlight_.fetch_sub(1) == 1; }
+    // Counts a delivery taken up by the GUI thread.
+    void delivered() { inFlight_.fetch_sub(1); }
+    // True when no delivery is on its way. Asked once the worker has ended
+    // (it posts everything before it ends), so the answer cannot go stale.
+    bool idle() const { return inFlight_.load() == 0; }
 
 private:
     std::mutex mutex_;

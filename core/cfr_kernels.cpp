@@ -2,6 +2,8 @@
 
 #include "core/solver_profile.h"
 
+#include <algorithm>
+
 #ifdef QUENDAL_COMPILING_AVX2_PATH
 #include <immintrin.h>
 #define QUENDAL_KERNELS_AVX2 1
@@ -175,6 +177,56 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
 }
 
 template <KernelPath P>
+void average_strategy_rows(float* out, const float* sums, std::size_t actions,
+                           std::size_t hands) {
+    if (actions == 0 || hands == 0) {
+        return;
+    }
+    const float uniform = 1.0f / static_cast<float>(actions);
+    // A block of hands at a time: first each hand's total over its actions,
+    // added in action order, then every row divided by it.
+    constexpr std::size_t kBlock = 256;
+    float totals[kBlock];
+    for (std::size_t begin = 0; begin < hands; begin += kBlock) {
+        const std::size_t n = std::min(kBlock, hands - begin);
+        std::fill(totals, totals + n, 0.0f);
+        for (std::size_t a = 0; a < actions; ++a) {
+            const float* row = sums + a * hands + begin;
+            for_lanes(
+                n,
+                [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                    // max(0, x) is x for a NaN x and for -0, as std::max(x, 0) is.
+                    const __m256 kept = _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
+                    _mm256_storeu_ps(totals + h, _mm256_add_ps(_mm256_loadu_ps(totals + h), kept));
+#endif
+                },
+                [&](std::size_t h) { totals[h] += std::max(row[h], 0.0f); });
+        }
+        for (std::size_t a = 0; a < actions; ++a) {
+            const float* row = sums + a * hands + begin;
+            float* to = out + a * hands + begin;
+            for_lanes(
+                n,
+                [&]([[maybe_unused]] std::size_t h) {
+#ifdef QUENDAL_KERNELS_AVX2
+                    // Lanes without a positive total divide too (masked
+                    // exceptions) and then take the uniform probability.
+                    const __m256 total = _mm256_loadu_ps(totals + h);
+                    const __m256 has = _mm256_cmp_ps(total, _mm256_setzero_ps(), _CMP_GT_OQ);
+                    const __m256 kept = _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
+                    _mm256_storeu_ps(to + h, _mm256_blendv_ps(_mm256_set1_ps(uniform),
+                                                              _mm256_div_ps(kept, total), has));
+#endif
+                },
+                [&](std::size_t h) {
+                    to[h] = totals[h] > 0.0f ? std::max(row[h], 0.0f) / totals[h] : uniform;
+                });
+        }
+    }
+}
+
+template <KernelPath P>
 void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
     for_lanes(
         n,
@@ -249,6 +301,7 @@ template void fma_actions<kBuildPath>(float*, const float*, const float*, std::s
 template void update_regrets<kBuildPath>(float*, const float*, const float*, std::size_t,
                                          std::size_t, float, float);
 template void regret_matching<kBuildPath>(float*, float*, const float*, std::size_t, std::size_t);
+template void average_strategy_rows<kBuildPath>(float*, const float*, std::size_t, std::size_t);
 template void multiply_into<kBuildPath>(float*, const float*, const float*, std::size_t);
 template void strategy_sum_update<kBuildPath>(float*, const float*, float, std::size_t);
 template void sum_rows_into<kBuildPath>(float*, const float*, std::size_t, std::size_t);

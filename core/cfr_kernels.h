@@ -30,6 +30,13 @@ template <KernelPath P>
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
                      std::size_t hands);
 
+// The average strategy from strategy sums: per hand, each action's sum
+// (negative as 0) over the sum of the hand's kept sums, added in action
+// order; 1 / A for every action of a hand whose kept sums add to no more
+// than 0.
+template <KernelPath P>
+void average_strategy_rows(float* out, const float* sums, std::size_t actions, std::size_t hands);
+
 // out[i] = a[i] * b[i].
 template <KernelPath P>
 void multiply_into(float* out, const float* a, const float* b, std::size_t n);
@@ -70,6 +77,10 @@ inline void regret_matching(float* strategy, float* scratch, const float* regret
                             std::size_t actions, std::size_t hands) {
     with_kernel_path(
         [&]<KernelPath P>() { regret_matching<P>(strategy, scratch, regrets, actions, hands); });
+}
+inline void average_strategy_rows(float* out, const float* sums, std::size_t actions,
+                                  std::size_t hands) {
+    with_kernel_path([&]<KernelPath P>() { average_strategy_rows<P>(out, sums, actions, hands); });
 }
 inline void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
     with_kernel_path([&]<KernelPath P>() { multiply_into<P>(out, a, b, n); });

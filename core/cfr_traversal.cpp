@@ -260,13 +260,26 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
     const bool parallel =
         pool_ && threads_ >= 2 && positions.size() >= 2 &&
         (training ? depth <= 8 && children >= 6 && hands >= 64 && hands * children >= 1536
-                  : distinct);
-    if (parallel) {
+                  : distinct && !scratch.inside_chance_chunk);
+    if (parallel && training) {
         // Each chunk borrows a stack of its own: frames are never shared between threads.
         parallel_for(positions.size(), [&](std::size_t begin, std::size_t end) {
             ScratchPool::Lease lease(chunk_scratch_);
+            lease.stack().inside_chance_chunk = false;
             evaluate(begin, end, lease.stack());
         });
+    } else if (parallel) {
+        // Read-only traversals fan out at the first chance node of a line
+        // only, one child per task so that the pool balances unequal
+        // subtrees; nested fan-outs would cost more in hand-offs than they
+        // gain. Each child's row is written on its own, so the values are
+        // those of the serial loop.
+        quendal::parallel_for(*pool_, positions.size(), positions.size(),
+                              [&](std::size_t begin, std::size_t end) {
+                                  ScratchPool::Lease lease(chunk_scratch_);
+                                  lease.stack().inside_chance_chunk = true;
+                                  evaluate(begin, end, lease.stack());
+                              });
     } else {
         evaluate(0, positions.size(), scratch);
     }

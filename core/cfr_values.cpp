@@ -20,18 +20,11 @@ void DiscountedCfr::average_strategy_into(std::size_t node, float* out) {
     const std::size_t hands = info.hands;
     const std::vector<float>& sums = info.strategy_sum_view(compact_);
     const float uniform = 1.0f / static_cast<float>(a_count);
-    for (std::size_t h = 0; h < hands; ++h) {
-        float total = 0.0f;
-        if (!sums.empty()) {
-            for (std::size_t a = 0; a < a_count; ++a) {
-                total += std::max(sums[a * hands + h], 0.0f);
-            }
-        }
-        for (std::size_t a = 0; a < a_count; ++a) {
-            out[a * hands + h] =
-                total > 0.0f ? std::max(sums[a * hands + h], 0.0f) / total : uniform;
-        }
+    if (sums.empty()) {
+        std::fill(out, out + a_count * hands, uniform);
+        return;
     }
+    average_strategy_rows<P>(out, sums.data(), a_count, hands);
 }
 
 #ifndef QUENDAL_COMPILING_AVX2_PATH
@@ -212,6 +205,31 @@ std::vector<float> DiscountedCfr::compute_node_values_with_reach(Game& game, std
     ScratchStack scratch;
     with_kernel_path([&]<KernelPath P>() {
         value_recursive<P, false>(game, node, seat, reach, values, 0, scratch);
+    });
+    return values;
+}
+
+std::vector<std::vector<float>> DiscountedCfr::compute_child_values(
+    Game& game, std::size_t node, int seat, std::span<const std::span<const float>> reaches) {
+    const std::vector<std::uint64_t>& children = game.nodes()[node].children;
+    const std::size_t count = children.size();
+    const std::size_t hands = game.card_context().pockets[seat].size();
+    std::vector<std::vector<float>> values(reaches.size() * count,
+                                           std::vector<float>(hands, 0.0f));
+    if (hands == 0) {
+        return values;
+    }
+    // The children one after another on this thread: the first chance node
+    // of each line below hands its cards to the pool, which keeps every
+    // worker busy without a second level of tasks waiting on the first.
+    ScratchStack scratch;
+    with_kernel_path([&]<KernelPath P>() {
+        for (std::size_t c = 0; c < count; ++c) {
+            for (std::size_t r = 0; r < reaches.size(); ++r) {
+                value_recursive<P, false>(game, children[c], seat, reaches[r],
+                                          values[r * count + c], 0, scratch);
+            }
+        }
     });
     return values;
 }

@@ -60,6 +60,11 @@ public:
     std::vector<float> compute_node_values(Game& game, std::size_t node, int seat);
     std::vector<float> compute_node_values_with_reach(Game& game, std::size_t node, int seat,
                                                       std::span<const float> reach);
+    // Per-hand values of `seat` at every child of `node`, once per opponent
+    // reach: entry r × C + c holds reach r at child c (C children), each the
+    // list compute_node_values_with_reach gives for that child and reach.
+    std::vector<std::vector<float>> compute_child_values(
+        Game& game, std::size_t node, int seat, std::span<const std::span<const float>> reaches);
 
     // Discount factors of iteration parameter t.
     struct Discounts {

@@ -63,6 +63,11 @@ public:
     }
     RunoutScratch& runouts() { return runouts_; }
 
+    // Set while the stack serves a chunk of a chance node's children in a
+    // read-only traversal: the chance nodes further down then run their
+    // children on the thread of the chunk.
+    bool inside_chance_chunk = false;
+
 private:
     RunoutScratch runouts_;
     std::array<ScratchFrame, kInlineFrames> inline_;

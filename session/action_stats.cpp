@@ -55,22 +55,16 @@ double river_equity(const quendal::CardContext& ctx, const quendal::NodeState& n
 
 }  // namespace
 
-ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
-                                            std::uint64_t index) {
-    ActionStatsResult result;
-    const std::optional<ActingNode> acting = acting_node(game, solver, index, true);
+std::optional<ActionStatsInputs> action_stats_inputs(const quendal::Game& game,
+                                                     quendal::DiscountedCfr& solver,
+                                                     std::uint64_t index) {
+    std::optional<ActingNode> acting = acting_node(game, solver, index, true);
     if (!acting) {
-        return result;
+        return std::nullopt;
     }
-    const quendal::NodeState& node = *acting->node;
-    const std::size_t actions = acting->actions;
     const quendal::CardContext& ctx = game.card_context();
-    const int player = acting->player;
-    const int opponent = 1 - player;
-    const std::size_t hands = acting->hands;
-    const std::vector<float>& strategy = acting->strategy;
     // Range weights, with the hands that hold a card dealt on the way at 0.
-    const std::uint64_t dealt = node_dead_cards(game, node);
+    const std::uint64_t dealt = node_dead_cards(game, *acting->node);
     const auto live_weights = [&](int seat) {
         std::vector<float> w = ctx.pocket_weights[seat];
         for (std::size_t j = 0; j < w.size() && j < ctx.pockets[seat].size(); ++j) {
@@ -80,18 +74,47 @@ ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::Discou
         }
         return w;
     };
-    const std::vector<float> own = live_weights(player);
-    const std::vector<float> villain = live_weights(opponent);
+    ActionStatsInputs inputs;
+    inputs.own = live_weights(acting->player);
+    inputs.villain = live_weights(1 - acting->player);
+    inputs.mean = solver.average_strategy(index);
+    inputs.acting = std::move(*acting);
+    return inputs;
+}
 
-    const std::vector<float> mean = solver.average_strategy(index);
-    std::vector<std::vector<float>> child_values;
+ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                            std::uint64_t index) {
+    const std::optional<ActionStatsInputs> inputs = action_stats_inputs(game, solver, index);
+    if (!inputs) {
+        return {};
+    }
+    const std::span<const float> reach(inputs->villain);
+    const auto children =
+        acting_child_values(game, solver, inputs->acting, index, std::span(&reach, 1));
+    if (!children) {
+        return {};
+    }
+    return action_stats_from_values(game, index, *inputs, children->front());
+}
+
+ActionStatsResult action_stats_from_values(const quendal::Game& game, std::uint64_t index,
+                                           const ActionStatsInputs& inputs,
+                                           const std::vector<float>& child_values) {
+    ActionStatsResult result;
+    const quendal::NodeState& node = *inputs.acting.node;
+    const std::size_t actions = inputs.acting.actions;
+    const quendal::CardContext& ctx = game.card_context();
+    const int player = inputs.acting.player;
+    const int opponent = 1 - player;
+    const std::size_t hands = inputs.acting.hands;
+    const std::vector<float>& strategy = inputs.acting.strategy;
+    const std::vector<float>& own = inputs.own;
+    const std::vector<float>& villain = inputs.villain;
+    if (child_values.size() != actions * hands) {
+        return result;
+    }
     for (std::size_t a = 0; a < actions; ++a) {
-        result.frequency.push_back(a < mean.size() ? mean[a] : 0.0f);
-        child_values.push_back(
-            solver.compute_node_values_with_reach(game, node.children[a], player, villain));
-        if (child_values.back().size() != hands) {
-            return ActionStatsResult{};
-        }
+        result.frequency.push_back(a < inputs.mean.size() ? inputs.mean[a] : 0.0f);
     }
     const std::int32_t pot = node.pot >= 1 ? node.pot : game.config().starting_pot;
     const UnblockedWeight unblocked(ctx, opponent, villain);
@@ -108,7 +131,7 @@ ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::Discou
             }
             const double k = static_cast<double>(p) * own[h];
             combos += k;
-            double x = child_values[a][h];
+            double x = child_values[a * hands + h];
             const double m = unblocked(h);
             if (normaliser > 0.0 && m > 0.0) {
                 x *= normaliser / m;

@@ -5,8 +5,10 @@
 
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "session/node_reach.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +28,24 @@ struct ActionStatsResult {
 // holding a card dealt on the way to the node weigh nothing, on either side.
 ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
                                             std::uint64_t node);
+
+// The statistics in two steps, for callers that walk the node's children
+// once for several queries: what they read beside the engine's values (the
+// acting node, both seats' range weights with the dealt cards at 0, the
+// per-action frequencies), nothing when the node does not qualify; then the
+// result from the acting seat's values at the children walked with
+// `villain` as the opponent's reach (an A × H block of acting_child_values).
+struct ActionStatsInputs {
+    ActingNode acting;
+    std::vector<float> own;
+    std::vector<float> villain;
+    std::vector<float> mean;
+};
+std::optional<ActionStatsInputs> action_stats_inputs(const quendal::Game& game,
+                                                     quendal::DiscountedCfr& solver,
+                                                     std::uint64_t node);
+ActionStatsResult action_stats_from_values(const quendal::Game& game, std::uint64_t node,
+                                           const ActionStatsInputs& inputs,
+                                           const std::vector<float>& child_values);
 
 }  // namespace quendal_app

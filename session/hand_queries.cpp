@@ -2,6 +2,7 @@
 
 #include "core/card.h"
 #include "session/action_labels.h"
+#include "session/action_stats.h"
 #include "session/hand_buckets.h"
 
 #include <algorithm>
@@ -106,46 +107,76 @@ HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
     });
 }
 
+std::optional<HandCombosInputs> hand_combos_inputs(const quendal::Game& game,
+                                                   quendal::DiscountedCfr& solver,
+                                                   const NodeParents& parents,
+                                                   std::uint64_t index) {
+    std::optional<ActingNode> acting = acting_node(game, solver, index, true);
+    if (!acting) {
+        return std::nullopt;
+    }
+    const quendal::CardContext& ctx = game.card_context();
+    const int player = acting->player;
+    const int opponent = 1 - player;
+    if (ctx.pockets[opponent].empty() ||
+        ctx.pocket_weights[opponent].size() != ctx.pockets[opponent].size()) {
+        return std::nullopt;
+    }
+    const auto path = parents.path_to(index);
+    if (!path) {
+        return std::nullopt;
+    }
+    const std::uint64_t dead = node_dead_cards(game, *acting->node);
+    HandCombosInputs inputs;
+    inputs.opp_reach =
+        seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
+    const std::vector<float> ones(acting->hands, 1.0f);
+    inputs.own_reach = seat_reach_along(game, solver, *path, player, ones, dead);
+    inputs.acting = std::move(*acting);
+    return inputs;
+}
+
 HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::DiscountedCfr& solver,
                                           const NodeParents& parents, std::uint64_t index) {
+    return guarded<HandCombosResult>([&]() -> HandCombosResult {
+        const std::optional<HandCombosInputs> inputs =
+            hand_combos_inputs(game, solver, parents, index);
+        if (!inputs) {
+            return {};
+        }
+        const std::span<const float> reach(inputs->opp_reach);
+        const auto children =
+            acting_child_values(game, solver, inputs->acting, index, std::span(&reach, 1));
+        if (!children) {
+            return {};
+        }
+        return hand_combos_from_values(game, solver, index, *inputs, children->front());
+    });
+}
+
+HandCombosResult hand_combos_from_values(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                         std::uint64_t index, const HandCombosInputs& inputs,
+                                         const std::vector<float>& child_values) {
     return guarded<HandCombosResult>([&] {
         HandCombosResult result;
-        const std::optional<ActingNode> acting = acting_node(game, solver, index, true);
-        if (!acting) {
-            return result;
-        }
-        const quendal::NodeState& node = *acting->node;
-        const std::size_t actions = acting->actions;
+        const quendal::NodeState& node = *inputs.acting.node;
+        const std::size_t actions = inputs.acting.actions;
         const quendal::CardContext& ctx = game.card_context();
-        const int player = acting->player;
+        const int player = inputs.acting.player;
         const int opponent = 1 - player;
-        const std::size_t hands = acting->hands;
-        const std::vector<float>& strategy = acting->strategy;
-        if (ctx.pockets[opponent].empty() ||
-            ctx.pocket_weights[opponent].size() != ctx.pockets[opponent].size()) {
+        const std::size_t hands = inputs.acting.hands;
+        const std::vector<float>& strategy = inputs.acting.strategy;
+        const std::vector<float>& opp_reach = inputs.opp_reach;
+        const std::vector<float>& own_reach = inputs.own_reach;
+        if (child_values.size() != actions * hands) {
             return result;
         }
-        const auto path = parents.path_to(index);
-        if (!path) {
-            return result;
-        }
-        const std::uint64_t dead = node_dead_cards(game, node);
-        const std::vector<float> opp_reach =
-            seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
-        const std::vector<float> ones(hands, 1.0f);
-        const std::vector<float> own_reach =
-            seat_reach_along(game, solver, *path, player, ones, dead);
-
+        // The node's values follow from its children's; a node with more
+        // children than actions is walked as a whole.
+        std::optional<std::vector<float>> derived = acting_node_values(inputs.acting, child_values);
         const std::vector<float> values =
-            solver.compute_node_values_with_reach(game, index, player, opp_reach);
-        std::vector<std::vector<float>> child_values;
-        for (std::size_t a = 0; a < actions; ++a) {
-            child_values.push_back(
-                solver.compute_node_values_with_reach(game, node.children[a], player, opp_reach));
-            if (child_values.back().size() != hands) {
-                return result;
-            }
-        }
+            derived ? std::move(*derived)
+                    : solver.compute_node_values_with_reach(game, index, player, opp_reach);
         if (values.size() != hands) {
             return result;
         }
@@ -170,7 +201,7 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
             double sum = 0.0;
             for (std::size_t a = 0; a < actions; ++a) {
                 row.action_evs.push_back(
-                    scaled_hand_value(child_values[a][h], normaliser, m, offset));
+                    scaled_hand_value(child_values[a * hands + h], normaliser, m, offset));
                 const float p = strategy[a * hands + h];
                 const float kept = std::isfinite(p) && p > 0.0f ? p : 0.0f;
                 row.action_probs.push_back(kept);
@@ -186,6 +217,48 @@ HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::Discount
             result.rows.begin(), result.rows.end(),
             [](const HandComboRecord& a, const HandComboRecord& b) { return a.ev > b.ev; });
         result.ok = true;
+        return result;
+    });
+}
+
+NodeStatsAndCombos compute_node_stats_and_combos(quendal::Game& game,
+                                                 quendal::DiscountedCfr& solver,
+                                                 const NodeParents& parents, std::uint64_t index) {
+    return guarded<NodeStatsAndCombos>([&] {
+        NodeStatsAndCombos result;
+        const std::optional<ActionStatsInputs> stats = action_stats_inputs(game, solver, index);
+        const std::optional<HandCombosInputs> combos =
+            hand_combos_inputs(game, solver, parents, index);
+        if (!stats && !combos) {
+            return result;
+        }
+        // One walk of the children serves both when the opponent reaches
+        // the node with its whole range (at the root, say).
+        std::vector<std::span<const float>> reaches;
+        std::size_t stats_block = 0, combos_block = 0;
+        if (stats) {
+            reaches.emplace_back(stats->villain);
+        }
+        if (combos) {
+            if (stats && same_reach(stats->villain, combos->opp_reach)) {
+                combos_block = 0;
+            } else {
+                combos_block = reaches.size();
+                reaches.emplace_back(combos->opp_reach);
+            }
+        }
+        const ActingNode& acting = stats ? stats->acting : combos->acting;
+        const auto children = acting_child_values(game, solver, acting, index, reaches);
+        if (!children) {
+            return result;
+        }
+        if (stats) {
+            result.stats = action_stats_from_values(game, index, *stats, (*children)[stats_block]);
+        }
+        if (combos) {
+            result.combos =
+                hand_combos_from_values(game, solver, index, *combos, (*children)[combos_block]);
+        }
         return result;
     });
 }
@@ -227,13 +300,15 @@ PocketActionEvsResult compute_node_pocket_action_evs(
             seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
         const double m = UnblockedWeight(ctx, opponent, opp_reach)(h);
         const double offset = ev_offset(game, node);
+        const std::span<const float> reach(opp_reach);
+        const std::vector<std::vector<float>> values =
+            solver.compute_child_values(game, index, seat, std::span(&reach, 1));
         for (std::size_t action = 0; action < actions; ++action) {
-            const std::vector<float> values =
-                solver.compute_node_values_with_reach(game, node.children[action], seat, opp_reach);
-            if (values.size() != pockets.size()) {
+            if (values[action].size() != pockets.size()) {
                 return PocketActionEvsResult{};
             }
-            result.evs.push_back(scaled_hand_value(values[h], ctx.matchup_normaliser, m, offset));
+            result.evs.push_back(
+                scaled_hand_value(values[action][h], ctx.matchup_normaliser, m, offset));
         }
         result.ok = true;
         return result;

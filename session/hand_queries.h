@@ -5,9 +5,11 @@
 
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "session/action_stats.h"
 #include "session/node_reach.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +52,37 @@ HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
 // Rows sorted by EV, highest first; equal EVs keep pocket order.
 HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::DiscountedCfr& solver,
                                           const NodeParents& parents, std::uint64_t node);
+
+// The combos in two steps, for callers that walk the node's children once
+// for several queries: what they read beside the engine's values (the
+// acting node and both seats' reach along the path to it), nothing when
+// the node does not qualify; then the rows from the acting seat's values at
+// the children walked with `opp_reach` as the opponent's reach (an A × H
+// block of acting_child_values). The node's own values follow from its
+// children's.
+struct HandCombosInputs {
+    ActingNode acting;
+    std::vector<float> opp_reach;
+    std::vector<float> own_reach;
+};
+std::optional<HandCombosInputs> hand_combos_inputs(const quendal::Game& game,
+                                                   quendal::DiscountedCfr& solver,
+                                                   const NodeParents& parents, std::uint64_t node);
+HandCombosResult hand_combos_from_values(quendal::Game& game, quendal::DiscountedCfr& solver,
+                                         std::uint64_t node, const HandCombosInputs& inputs,
+                                         const std::vector<float>& child_values);
+
+// The action statistics and the combos of one node together, the values of
+// its children walked once for both: the two results are those of
+// compute_node_action_stats and compute_node_hand_combos. Where the opponent
+// reaches the node with its whole range, one walk of each child serves both.
+struct NodeStatsAndCombos {
+    ActionStatsResult stats;
+    HandCombosResult combos;
+};
+NodeStatsAndCombos compute_node_stats_and_combos(quendal::Game& game,
+                                                 quendal::DiscountedCfr& solver,
+                                                 const NodeParents& parents, std::uint64_t node);
 
 // `ip` picks the seat; the seat must act at the node. A card text that does
 // not read as a card gives ok false.

@@ -1,6 +1,9 @@
 #include "session/node_reach.h"
 
+#include "core/cfr_kernels.h"
+
 #include <cmath>
+#include <cstring>
 
 namespace quendal_app {
 
@@ -35,6 +38,50 @@ std::optional<ActingNode> acting_node(const quendal::Game& game, quendal::Discou
         return std::nullopt;
     }
     return a;
+}
+
+std::optional<std::vector<std::vector<float>>> acting_child_values(
+    quendal::Game& game, quendal::DiscountedCfr& solver, const ActingNode& acting,
+    std::uint64_t index, std::span<const std::span<const float>> reaches) {
+    const std::size_t children = acting.node->children.size();
+    const std::size_t actions = acting.actions;
+    const std::size_t hands = acting.hands;
+    if (children < actions) {
+        return std::nullopt;
+    }
+    const std::vector<std::vector<float>> values =
+        solver.compute_child_values(game, index, acting.player, reaches);
+    std::vector<std::vector<float>> blocks(reaches.size());
+    for (std::size_t r = 0; r < reaches.size(); ++r) {
+        blocks[r].resize(actions * hands);
+        for (std::size_t a = 0; a < actions; ++a) {
+            const std::vector<float>& row = values[r * children + a];
+            if (row.size() != hands) {
+                return std::nullopt;
+            }
+            std::copy(row.begin(), row.end(),
+                      blocks[r].begin() + static_cast<std::ptrdiff_t>(a * hands));
+        }
+    }
+    return blocks;
+}
+
+std::optional<std::vector<float>> acting_node_values(const ActingNode& acting,
+                                                     const std::vector<float>& children) {
+    const std::size_t actions = acting.actions;
+    const std::size_t hands = acting.hands;
+    if (acting.node->children.size() != actions || children.size() != actions * hands ||
+        acting.strategy.size() != actions * hands) {
+        return std::nullopt;
+    }
+    std::vector<float> values(hands, 0.0f);
+    quendal::fma_actions(values.data(), acting.strategy.data(), children.data(), actions, hands);
+    return values;
+}
+
+bool same_reach(std::span<const float> a, std::span<const float> b) {
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0);
 }
 
 NodeParents::NodeParents(const quendal::Game& game)

@@ -30,6 +30,26 @@ struct ActingNode {
 std::optional<ActingNode> acting_node(const quendal::Game& game, quendal::DiscountedCfr& solver,
                                       std::uint64_t index, bool need_children);
 
+// The acting seat's values at the first A children of the node, one A × H
+// block (action-major) per opponent reach, in the order of `reaches`; each
+// row is what a walk of that child alone gives. Nothing when a child's
+// values do not have H entries.
+std::optional<std::vector<std::vector<float>>> acting_child_values(
+    quendal::Game& game, quendal::DiscountedCfr& solver, const ActingNode& acting,
+    std::uint64_t index, std::span<const std::span<const float>> reaches);
+
+// The node's own values for the reach its children's values (an A × H block
+// of acting_child_values) were walked with: each child weighted by the
+// average strategy and summed as the engine's walk of the node sums them, so
+// the values are that walk's. Nothing when the node has more children than
+// actions (the walk would weigh children the strategy does not cover).
+std::optional<std::vector<float>> acting_node_values(const ActingNode& acting,
+                                                     const std::vector<float>& children);
+
+// True when the two lists hold the same bits, so that walks with either
+// give the same values.
+bool same_reach(std::span<const float> a, std::span<const float> b);
+
 // Each node's first parent in index order and its position among that
 // parent's children; built once per solved game.
 struct NodeParents {

@@ -69,6 +69,15 @@ ActionStatsResult SolveSession::node_action_stats(std::uint64_t node) const {
     }
 }
 
+NodeStatsAndCombos SolveSession::node_stats_and_combos(std::uint64_t node) const {
+    const SolvedState state = solved_state();
+    if (!state) {
+        return {};
+    }
+    return compute_node_stats_and_combos(*state.game, *state.solver,
+                                         state.tables->parents(*state.game), node);
+}
+
 HandDistributionsResult SolveSession::node_hand_distributions(std::uint64_t node) const {
     const SolvedState state = solved_state();
     if (!state) {

@@ -86,6 +86,9 @@ public:
     // Needs only the kept game.
     HandCombosResult node_seat_hand_combos(std::uint64_t node, bool ip) const;
     ActionStatsResult node_action_stats(std::uint64_t node) const;
+    // node_action_stats and node_hand_combos of one node together, its
+    // children walked once for the two.
+    NodeStatsAndCombos node_stats_and_combos(std::uint64_t node) const;
     // The most expensive query; safe to run on any thread beside the others.
     HandDistributionsResult node_hand_distributions(std::uint64_t node) const;
 

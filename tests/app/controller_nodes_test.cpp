@@ -86,6 +86,31 @@ private slots:
         QVERIFY(c_->nodePocketActionEvs(0, "oop", "As", "Ad").isEmpty());
     }
 
+    // The root's statistics and combos, ready when the result arrives, are
+    // what the session computes for the root.
+    void rootResultsOnArrivalAreTheSessions() {
+        const ActionStatsResult stats = c_->session().node_action_stats(0);
+        const HandCombosResult combos = c_->session().node_hand_combos(0);
+        QVERIFY(stats.ok && combos.ok);
+        const QVariantList statRows = c_->nodeActionStats(0);
+        QCOMPARE(statRows.size(), int(stats.ev.size()));
+        for (int i = 0; i < statRows.size(); ++i) {
+            const QVariantMap row = statRows[i].toMap();
+            QCOMPARE(row["ev"].toDouble(), stats.ev[i] / 100.0);
+            QCOMPARE(row["combos"].toDouble(), stats.combos[i]);
+            QCOMPARE(row["frequency"].toFloat(), stats.frequency[i]);
+        }
+        const QVariantList comboRows = c_->nodeHandCombos(0);
+        QCOMPARE(comboRows.size(), int(combos.rows.size()));
+        for (int i = 0; i < comboRows.size(); ++i) {
+            const QVariantMap row = comboRows[i].toMap();
+            QCOMPARE(row["c1"].toString() + row["c2"].toString(),
+                     QString::fromStdString(combos.rows[i].c1 + combos.rows[i].c2));
+            QCOMPARE(row["ev"].toDouble(), combos.rows[i].ev / 100.0);
+            QCOMPARE(row["weight"].toDouble(), combos.rows[i].weight);
+        }
+    }
+
     void reachByBucket() {
         const QVariantMap plain = c_->nodeHandStrategyReach169(0, "");
         QVERIFY(!plain["weights"].toMap().isEmpty());

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -157,6 +159,78 @@ TEST(DiscountedCfrTraversal, FlopAllInSweptOnThePoolGivesBitIdenticalState) {
             }
             for (std::size_t j = 0; j < 3; ++j) {
                 EXPECT_EQ(root[j], root[3 * k + j]) << "rake " << rake << " threads " << k;
+            }
+        }
+    }
+}
+
+// The read-only walks hand chance nodes and whole children to the pool, yet
+// every row is the one-thread walk's bits: a node's values, and its
+// children's for several opponent reaches at once, at flop, turn and river
+// nodes of both seats, with and without folded suits.
+TEST(DiscountedCfrTraversal, ReadOnlyWalksOnThePoolGiveTheOneThreadBits) {
+    TreeConfig c = spot_config(0, "100%");
+    c.effective_stack = 1000;
+    for (const char* board : {"Ah8d3c", "AhKh7h"}) {
+        struct Solved {
+            std::unique_ptr<Game> game;
+            std::unique_ptr<DiscountedCfr> cfr;
+        };
+        std::vector<Solved> solved;
+        for (std::size_t threads : {1u, 4u}) {
+            Solved s{std::make_unique<Game>(c, CardContext(make_board(board),
+                                                           {parse_range("AA, 88, A8s, KQs, 76s, QJs"),
+                                                            parse_range("33, AKs, QJs, T9s, 98s")})),
+                     std::make_unique<DiscountedCfr>(options(threads))};
+            Access::prepare(*s.cfr, *s.game);
+            for (std::uint32_t t = 0; t < 4; ++t) {
+                Access::iterate(*s.cfr, *s.game, t);
+            }
+            solved.push_back(std::move(s));
+        }
+        Game& game = *solved[1].game;
+        DiscountedCfr& pooled = *solved[1].cfr;
+        DiscountedCfr& serial = *solved[0].cfr;
+        const auto& nodes = game.nodes();
+        // The root, its children, and the first decision node on the turn and the river.
+        std::vector<std::size_t> picked = {0};
+        for (const std::uint64_t child : nodes[0].children) {
+            picked.push_back(child);
+        }
+        for (const bool river : {false, true}) {
+            for (std::size_t i = 0; i < nodes.size(); ++i) {
+                if (nodes[i].type == kDecisionNode && nodes[i].turn != kNoCard &&
+                    (nodes[i].river != kNoCard) == river) {
+                    picked.push_back(i);
+                    break;
+                }
+            }
+        }
+        ASSERT_EQ(picked.size(), 1 + nodes[0].children.size() + 2) << board;
+        for (const std::size_t n : picked) {
+            for (int seat = 0; seat < 2; ++seat) {
+                const std::vector<float>& full = game.card_context().pocket_weights[1 - seat];
+                std::vector<float> part(full.size());
+                for (std::size_t j = 0; j < part.size(); ++j) {
+                    part[j] = full[j] * static_cast<float>(j % 3) * 0.375f;
+                }
+                const std::span<const float> reaches[] = {full, part};
+                EXPECT_EQ(pooled.compute_node_values_with_reach(game, n, seat, full),
+                          serial.compute_node_values_with_reach(*solved[0].game, n, seat, full))
+                    << board << " node " << n << " seat " << seat;
+                const std::vector<std::vector<float>> children =
+                    pooled.compute_child_values(game, n, seat, reaches);
+                const std::size_t count = nodes[n].children.size();
+                ASSERT_EQ(children.size(), 2 * count);
+                for (std::size_t r = 0; r < 2; ++r) {
+                    for (std::size_t k = 0; k < count; ++k) {
+                        EXPECT_EQ(children[r * count + k],
+                                  serial.compute_node_values_with_reach(
+                                      *solved[0].game, nodes[n].children[k], seat, reaches[r]))
+                            << board << " node " << n << " seat " << seat << " reach " << r
+                            << " child " << k;
+                    }
+                }
             }
         }
     }

@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -63,6 +67,68 @@ TEST(KernelPath, ThePlainKernelsRunTheBuildOfThePathInUse) {
         const float want = path == KernelPath::kAvx2Fma ? 0x1p-11f + 0x1p-24f : 0x1p-11f;
         for (std::size_t h = 0; h < kHands; ++h) {
             EXPECT_EQ(out[h], want) << kernel_path_name() << " hand " << h;
+        }
+    }
+}
+
+// The average strategy as a plain loop: per hand the kept sums (negative as
+// 0) added in action order, each divided by that total, 1 / A without a
+// positive total.
+std::vector<float> plain_average(const std::vector<float>& sums, std::size_t actions,
+                                 std::size_t hands) {
+    std::vector<float> out(actions * hands);
+    for (std::size_t h = 0; h < hands; ++h) {
+        float total = 0.0f;
+        for (std::size_t a = 0; a < actions; ++a) {
+            total += std::max(sums[a * hands + h], 0.0f);
+        }
+        for (std::size_t a = 0; a < actions; ++a) {
+            out[a * hands + h] = total > 0.0f ? std::max(sums[a * hands + h], 0.0f) / total
+                                              : 1.0f / static_cast<float>(actions);
+        }
+    }
+    return out;
+}
+
+// On either path the blocked kernel gives the plain loop's bits: hand counts
+// around the vector width and the block of hands, hands with only negative
+// or zero sums, -0, a NaN and sums too large to add without overflow.
+TEST(KernelPath, AverageStrategyRowsGiveThePlainLoopsBits) {
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> dist(-1.0f, 3.0f);
+    for (KernelPath path : {KernelPath::kPortable, KernelPath::kAvx2Fma}) {
+        if (!kernel_path_available(path)) {
+            continue;
+        }
+        ScopedKernelPath use(path);
+        for (std::size_t actions : {1u, 2u, 3u, 6u}) {
+            for (std::size_t hands : {0u, 1u, 7u, 8u, 9u, 17u, 255u, 256u, 257u, 530u}) {
+                std::vector<float> sums(actions * hands);
+                for (float& x : sums) {
+                    x = dist(rng);
+                }
+                for (std::size_t h = 0; h < hands; h += 5) {
+                    for (std::size_t a = 0; a < actions; ++a) {
+                        sums[a * hands + h] = h % 10 == 0 ? -std::fabs(sums[a * hands + h]) : -0.0f;
+                    }
+                }
+                if (hands > 3) {
+                    sums[3] = std::numeric_limits<float>::quiet_NaN();
+                }
+                if (hands > 6 && actions > 1) {
+                    sums[6] = sums[hands + 6] = std::numeric_limits<float>::max();
+                }
+                std::vector<float> out(actions * hands, -7.0f);
+                average_strategy_rows(out.data(), sums.data(), actions, hands);
+                const std::vector<float> want = plain_average(sums, actions, hands);
+                for (std::size_t i = 0; i < out.size(); ++i) {
+                    ASSERT_TRUE(std::bit_cast<std::uint32_t>(out[i]) ==
+                                    std::bit_cast<std::uint32_t>(want[i]) ||
+                                (std::isnan(out[i]) && std::isnan(want[i])))
+                        << kernel_path_name() << " A=" << actions << " H=" << hands << " i=" << i
+                        << ": " << out[i] << " against " << want[i];
+                }
+            }
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "session/solve_session.h"
 #include "session_fixtures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -196,6 +197,123 @@ TEST(HandQueries, DealtCardsWeighNothingOnTurnAndRiverNodes) {
         want += w * std::max(in, 1);
     }
     EXPECT_NEAR(bucketed, want, 1e-4);
+}
+
+// The action statistics and the combos computed together, from one walk of
+// the children serving both where it can and the node's values following
+// from its children's, against a plain reference: one walk of the engine
+// per child and one of the node, for each query's own opponent reach. Flop
+// nodes where the two reaches are the same (the root) and where they are
+// not, turn and river nodes of both seats.
+TEST(HandQueries, StatsAndCombosTogetherAgreeWithOneWalkPerChild) {
+    Solved s(test::tiny_flop_fixture());
+    quendal::Game& game = *s.state.game;
+    quendal::DiscountedCfr& solver = *s.state.solver;
+    const NodeParents& parents = s.state.tables->parents(game);
+    const quendal::CardContext& ctx = game.card_context();
+    const auto& nodes = game.nodes();
+    std::vector<std::size_t> picked = {0};
+    for (const std::uint64_t child : nodes[0].children) {
+        if (nodes[child].type == quendal::kDecisionNode) {
+            picked.push_back(child);
+        }
+    }
+    for (const int seat : {0, 1}) {
+        for (const bool river : {false, true}) {
+            picked.push_back(s.find([&](const quendal::NodeState& n) {
+                return n.type == quendal::kDecisionNode && n.player == seat &&
+                       n.turn != quendal::kNoCard && (n.river != quendal::kNoCard) == river;
+            }));
+        }
+    }
+    for (const std::size_t n : picked) {
+        ASSERT_LT(n, nodes.size());
+        const quendal::NodeState& node = nodes[n];
+        const int player = node.player;
+        const int opponent = 1 - player;
+        const std::size_t actions = node.actions.size();
+        const NodeStatsAndCombos both = s.session.node_stats_and_combos(n);
+        ASSERT_TRUE(both.stats.ok && both.combos.ok) << "node " << n;
+
+        // Each on its own gives the same.
+        const ActionStatsResult stats = s.session.node_action_stats(n);
+        ASSERT_TRUE(stats.ok);
+        EXPECT_EQ(stats.labels, both.stats.labels);
+        EXPECT_EQ(stats.frequency, both.stats.frequency);
+        EXPECT_EQ(stats.combos, both.stats.combos);
+        EXPECT_EQ(stats.ev, both.stats.ev);
+        const HandCombosResult combos = s.session.node_hand_combos(n);
+        ASSERT_EQ(combos.rows.size(), both.combos.rows.size());
+        for (std::size_t i = 0; i < combos.rows.size(); ++i) {
+            EXPECT_EQ(combos.rows[i].c1 + combos.rows[i].c2,
+                      both.combos.rows[i].c1 + both.combos.rows[i].c2);
+            EXPECT_EQ(combos.rows[i].ev, both.combos.rows[i].ev);
+            EXPECT_EQ(combos.rows[i].action_evs, both.combos.rows[i].action_evs);
+        }
+
+        // The reference walks.
+        const std::uint64_t dead = node_dead_cards(game, node);
+        const auto path = parents.path_to(n);
+        ASSERT_TRUE(path.has_value());
+        const std::vector<float> opp_reach =
+            seat_reach_along(game, solver, *path, opponent, ctx.pocket_weights[opponent], dead);
+        std::vector<float> villain = ctx.pocket_weights[opponent];
+        for (std::size_t j = 0; j < villain.size(); ++j) {
+            if ((quendal::pocket_mask(ctx.pockets[opponent][j]) & dead) != 0) {
+                villain[j] = 0.0f;
+            }
+        }
+        std::vector<std::vector<float>> by_reach, by_villain;
+        for (std::size_t a = 0; a < actions; ++a) {
+            by_reach.push_back(
+                solver.compute_node_values_with_reach(game, node.children[a], player, opp_reach));
+            by_villain.push_back(
+                solver.compute_node_values_with_reach(game, node.children[a], player, villain));
+        }
+        const std::vector<float> own_values =
+            solver.compute_node_values_with_reach(game, n, player, opp_reach);
+        const double offset = ev_offset(game, node);
+        const UnblockedWeight unblocked(ctx, opponent, opp_reach);
+        for (const HandComboRecord& row : both.combos.rows) {
+            const quendal::Pocket p =
+                quendal::make_pocket(quendal::parse_card(row.c1), quendal::parse_card(row.c2));
+            const auto& pockets = ctx.pockets[player];
+            const std::size_t h = static_cast<std::size_t>(
+                std::find(pockets.begin(), pockets.end(), p) - pockets.begin());
+            ASSERT_LT(h, pockets.size());
+            const double m = unblocked(h);
+            EXPECT_EQ(row.ev, scaled_hand_value(own_values[h], ctx.matchup_normaliser, m, offset))
+                << "node " << n << " " << row.c1 << row.c2;
+            for (std::size_t a = 0; a < actions; ++a) {
+                EXPECT_EQ(row.action_evs[a],
+                          scaled_hand_value(by_reach[a][h], ctx.matchup_normaliser, m, offset))
+                    << "node " << n << " " << row.c1 << row.c2 << " action " << a;
+            }
+        }
+        // The statistics weigh each child's values by the acting seat's
+        // range under the strategy, against the opponent's whole range.
+        const std::vector<float> strategy = solver.average_strategy_flat(n);
+        const std::vector<float>& own = ctx.pocket_weights[player];
+        const std::size_t hands = own.size();
+        const UnblockedWeight against_range(ctx, opponent, villain);
+        for (std::size_t a = 0; a < actions; ++a) {
+            double k_sum = 0.0, ev_sum = 0.0;
+            for (std::size_t h = 0; h < hands; ++h) {
+                const float q = strategy[a * hands + h];
+                const bool dealt = (quendal::pocket_mask(ctx.pockets[player][h]) & dead) != 0;
+                if (dealt || !(own[h] > 0.0f) || !(q > 0.0f)) {
+                    continue;
+                }
+                const double k = static_cast<double>(q) * own[h];
+                k_sum += k;
+                const double m = against_range(h);
+                ev_sum += k * by_villain[a][h] * (m > 0.0 ? ctx.matchup_normaliser / m : 1.0);
+            }
+            const double want = (k_sum > 0.0 ? ev_sum / k_sum : 0.0) + offset;
+            EXPECT_NEAR(both.stats.ev[a], want, 1e-9 * (1.0 + std::fabs(want)))
+                << "node " << n << " action " << a;
+        }
+    }
 }
 
 TEST(HandQueries, EveryFailureIsOkFalseWithEmptyLists) {
