@@ -50,7 +50,7 @@ ToolBar {
                                           && controller.statusText !== null ? String(controller.statusText) : ""
     readonly property int _resultIterations: controller && controller.resultIterations > 0
                                              ? controller.resultIterations : 0
-    readonly property string _phase: Progress.phase(_running, _statusText)
+    readonly property string _phase: Progress.phase(_running, _statusText, qsTranslate("AppController", "Starting..."))
     readonly property string _stateWord: {
         switch (_phase) {
         case "finalizing":

@@ -32,13 +32,14 @@ function _startsWith(text, prefix) {
 
 // The phase a running solve is in: "finalizing", "starting", "initializing"
 // or "solving"; "ready" when no solve runs. The solver's initialisation
-// texts begin with "Init:".
-function phase(running, statusText) {
+// texts begin with "Init:". The controller's own "Starting..." reaches us in
+// the interface language: `startingText` is that translation.
+function phase(running, statusText, startingText) {
     if (!running)
         return "ready"
     if (_startsWith(statusText, "Finalizing:"))
         return "finalizing"
-    if (_startsWith(statusText, "Starting"))
+    if (_startsWith(statusText, "Starting") || (startingText && statusText === startingText))
         return "starting"
     if (_startsWith(statusText, "Init:") || _startsWith(statusText, "Initializing:"))
         return "initializing"

@@ -120,6 +120,13 @@ TestCase {
     }
 
     // A failed run is drawn like a cancelled one.
+    function test_cancellingInAnyLanguage() {
+        verify(Runs.isCancelling("Cancelling...", ""))
+        verify(Runs.isCancelling("Abbrechen...", "Abbrechen..."))
+        verify(!Runs.isCancelling("Abbrechen...", ""))
+        verify(!Runs.isCancelling("Iter 3", "Abbrechen..."))
+    }
+
     function test_pillTokens() {
         compare(["Running", "Completed", "Cancelled", "Failed"].map(Runs.pillToken),
                 ["success", "info", "danger", "danger"])

@@ -7,6 +7,22 @@ import "qrc:/Tessaval/qml/components/solve_progress.js" as Progress
 TestCase {
     name: "SolveProgress"
 
+    // The controller's own texts arrive translated; the engine's stay English.
+    function test_phaseInAnyLanguage_data() {
+        return [
+            { tag: "stopped", running: false, text: "Starting...", tr: "", expect: "ready" },
+            { tag: "English start", running: true, text: "Starting...", tr: "Starting...", expect: "starting" },
+            { tag: "German start", running: true, text: "Starte...", tr: "Starte...", expect: "starting" },
+            { tag: "init", running: true, text: "Init: starting solver...", tr: "Starte...", expect: "initializing" },
+            { tag: "finalizing", running: true, text: "Finalizing: computing results...", tr: "Starte...", expect: "finalizing" },
+            { tag: "iterations", running: true, text: "Iter 3 | exploitability\u22481.0", tr: "Starte...", expect: "solving" }
+        ]
+    }
+
+    function test_phaseInAnyLanguage(data) {
+        compare(Progress.phase(data.running, data.text, data.tr), data.expect)
+    }
+
     function test_iterationFromStatus_data() {
         return [
             { tag: "iteration text", text: "Iter 100 | exploitability≈12.3400", expect: 100 },

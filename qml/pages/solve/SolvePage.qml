@@ -89,7 +89,7 @@ Item {
     readonly property int _resultIterations: _hasController && controller.resultIterations > 0
                                              ? controller.resultIterations : 0
     readonly property var _resultExploitability: _hasController ? controller.resultExploitability : undefined
-    readonly property string _phase: _hasController ? Progress.phase(_running, _statusText) : "ready"
+    readonly property string _phase: _hasController ? Progress.phase(_running, _statusText, qsTranslate("AppController", "Starting...")) : "ready"
 
     readonly property bool runComplete: _hasController && !_running && _resultIterations > 0
 
@@ -320,7 +320,7 @@ Item {
             _stream.lastIter = n
         // A cancel asked for elsewhere (the Escape shortcut) ends the
         // followed run as a cancel too.
-        if (_running && _activeRunId >= 0 && Runs.isCancelling(st))
+        if (_running && _activeRunId >= 0 && Runs.isCancelling(st, qsTranslate("AppController", "Cancelling...")))
             _setRunStatus(_activeRunId, Runs.CANCELLED)
         _noteReport()
     }

@@ -76,9 +76,11 @@ function endStatus(rowStatus, finalStatusText) {
 }
 
 // A status text that tells of a cancel under way (the page's own, or one
-// asked for elsewhere).
-function isCancelling(statusText) {
-    return _text(statusText).indexOf("Cancelling") === 0
+// asked for elsewhere). The controller's "Cancelling..." reaches us in the
+// interface language: `cancellingText` is that translation.
+function isCancelling(statusText, cancellingText) {
+    const st = _text(statusText)
+    return st.indexOf("Cancelling") === 0 || (!!cancellingText && st === cancellingText)
 }
 
 // The theme tokens of a status pill: fill (taken at alpha 0.18) and border.
