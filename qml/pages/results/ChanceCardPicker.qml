@@ -28,7 +28,8 @@ Popup {
     function prepareAndOpen(levelIndex, nodeIndex) {
         const p = page
         const s = Tree.chancePickerSetup(p._levelsArray(), levelIndex, nodeIndex, p._tree,
-                                         p.chanceCardDisplayOverrideByNode, p.boardText, [])
+                                         p.chanceCardDisplayOverrideByNode, p.boardText,
+                                         p.practiceEngine.blockedChanceCards())
         p.chancePickerTitle = s.title
         p.chancePickerActions = s.actions
         p.chancePickerBoardText = s.boardText
@@ -71,8 +72,8 @@ Popup {
         p.chancePickerActions = []
         if (inPlay) {
             const a = Tree.actionAt(p._actionsForNode(row ? row.nodeIndex : -1), actionIndex)
-            if (wasLastLevel && a)
-                p._appendActionToPlayLine("Chance", Cards.normalizeCardText(
+            if (a)
+                p.practiceEngine.chanceCardChosen(levels, level, wasLastLevel, Cards.normalizeCardText(
                     Tree.shownChanceCard(p.chanceCardDisplayOverrideByNode, row.nodeIndex, a.name)))
             p._rebuildPlayBoardFromTree()
             p.playNodeIndex = p.currentNodeIndex

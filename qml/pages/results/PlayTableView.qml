@@ -1,11 +1,98 @@
 // The play view: the table of the practice mode with its seats, board,
-// prompts and drill controls, the hand log and the played hand's details.
-// It shows the page's practice state and calls the page's operations.
+// prompts and drill controls, the selected hand's details under it and the
+// hand log beside it. It shows the page's practice state and calls the
+// page's operations; it keeps no state of its own.
 import QtQuick
+import QtQuick.Layouts
+import "hand_details.js" as Details
 
-Item {
+Rectangle {
     id: view
 
     property var page
     property var theme
+
+    readonly property alias tableArea: tableArea
+
+    function _tok(name, fallback) {
+        return theme ? theme[name] : fallback
+    }
+
+    radius: _tok("radiusMd", 12)
+    color: _tok("bg0", "#080B12")
+    border.width: 1
+    border.color: _tok("stroke", "#30363D")
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 10
+
+        RowLayout {
+            Layout.fillWidth: true
+            Text {
+                objectName: "playTitle"
+                text: qsTranslate("ResultsPage", "Play vs. Solution")
+                color: view._tok("text", "#F0F6FC")
+                font.family: view._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 14
+                font.bold: true
+            }
+            Item { Layout.fillWidth: true }
+            Text {
+                objectName: "playRoleStatus"
+                text: view.page && view.page.playSessionStarted
+                      ? qsTranslate("ResultsPage", "Role: %1").arg(view.page.playRole)
+                      : qsTranslate("ResultsPage", "Choose a role to start")
+                color: view._tok("textMuted", "#8B949E")
+                font.family: view._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 11
+            }
+        }
+
+        RowLayout {
+            objectName: "playStage"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 12
+
+            // The table with the selected hand's details under it.
+            Item {
+                id: tableColumn
+                objectName: "playTableColumn"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+
+                PlayTableStage {
+                    id: tableArea
+                    objectName: "tableArea"
+                    page: view.page
+                    theme: view.theme
+                    width: parent.width
+                    height: Math.max(0, parent.height - (details.visible ? details.height + 10 : 0))
+                }
+
+                PlayHandDetailsPanel {
+                    id: details
+                    objectName: "playHandDetailsPanel"
+                    page: view.page
+                    theme: view.theme
+                    visible: !!view.page && view.page.playSelectedLogIndex >= 0
+                    width: parent.width
+                    height: Details.detailsPanelHeight(tableColumn.height, contentHeight, 10)
+                    anchors.bottom: parent.bottom
+                }
+            }
+
+            PlayHandLogPanel {
+                readonly property var _widths: Details.logPanelWidths(view.page ? view.page.uiScale : 1)
+                objectName: "playHandLogPanel"
+                page: view.page
+                theme: view.theme
+                Layout.fillHeight: true
+                Layout.preferredWidth: _widths.preferred
+                Layout.minimumWidth: _widths.minimum
+            }
+        }
+    }
 }

@@ -16,6 +16,9 @@ import "results_tree.js" as Tree
 import "results_actions.js" as Actions
 import "results_hands.js" as Hands
 import "results_cards.js" as Cards
+import "results_matrix.js" as Matrix
+import "results_locks.js" as Locks
+import "results_distributions.js" as Dist
 
 Item {
     id: root
@@ -54,6 +57,10 @@ Item {
     property bool nodeLockMixedMode: false
     property var nodeLockMixedFreqTexts: []
     property var nodeLocksByNode: ({})
+    property bool _updatingMixedFreqTexts: false
+    // The node's actions in the solver's order: position i of every locked
+    // probability list is action i.
+    readonly property var nodeLockActionList: _nodeLockActionListFor(currentNodeIndex)
     // Set by the lock panel's re-solve request (_startNodeLockReSolve): the
     // solve about to start keeps the lock edit state.
     property bool _startingSolveWithNodeLocks: false
@@ -105,6 +112,20 @@ Item {
 
     onSelectedBucketChanged: refreshHandMatrix()
 
+    // ---- Strategy matrix inputs (written by refreshHandMatrix only) ---------
+
+    property var handWeights: ({})
+    property var handActionTypes: ({})
+    property var handColors: ({})
+    property var handActionTypeList: []
+    property var handActionProbs: ({})
+
+    // ---- Distributions dialog ----------------------------------------------
+
+    property var _distPayload: ({})
+    property bool _distMetricEquity: true
+    property real _distHoverT: -1.0
+
     // ---- Practice mode (PracticeEngine.qml) --------------------------------
 
     property bool playSessionStarted: false
@@ -116,6 +137,27 @@ Item {
     property bool _internalPlayReset: false
     property var _playHandComboEvCache: ({})
     property alias playTickTimer: playTickTimer
+    property string playRole: ""
+    property int playStepDelayMs: 1000
+    property string oopCard1: ""
+    property string oopCard2: ""
+    property string ipCard1: ""
+    property string ipCard2: ""
+    property bool playStopOnSuboptimalAction: true
+    property real playSuboptimalEpsilon: 1e-6
+    property real playSuboptimalRelativeTol: 0.01
+    property string playLastActionActor: ""
+    property string playLastActionText: ""
+    readonly property ListModel playHandLog: ListModel {}
+    property bool playFollowLatestHandDetails: true
+    property int playSelectedLogIndex: -1
+    property var playSelectedLog: ({})
+    property var playSelectedDetails: ({})
+    property bool playDrillMode: false
+    property int playDrillNodeIndex: -1
+    property string playDrillActor: ""
+    property string playDrillFeedbackText: ""
+    property bool playDrillFeedbackWrong: false
 
     // ---- Panels that other files fill --------------------------------------
 
@@ -213,6 +255,7 @@ Item {
         ignoreUnknownSignals: true
         function onResultsChanged() { root._onResultsChanged() }
         function onRunningChanged() { root._onRunningChanged() }
+        function onHandDistributions169Ready(nodeIndex) { root._onHandDistributions169Ready(nodeIndex) }
     }
 
     Component.onCompleted: {
@@ -285,12 +328,17 @@ Item {
 
     onPlayModeChanged: {
         playTickTimer.stop()
+        const nodeBefore = currentNodeIndex
         _internalPlayReset = true
         resetTreeToRoot()
         _internalPlayReset = false
         resetPlaySession()
-        if (!playMode)
+        if (!playMode) {
             _scheduleHandCombosLoad()
+            // A node change has refreshed the matrix already.
+            if (currentNodeIndex === nodeBefore)
+                refreshHandMatrix()
+        }
     }
 
     onCurrentNodeIndexChanged: {
@@ -308,6 +356,7 @@ Item {
                 _schedulePlayTick(0)
             }
         }
+        nodeLockPanel.syncMixedInputsToNode(currentNodeIndex)
     }
 
     // ---- Tree navigation ----------------------------------------------------
@@ -497,12 +546,91 @@ Item {
         strategyMatrixPanel.refresh()
     }
 
+    // Node figures of the current node (NaN where a ratio does not exist).
+    function _seatIndexFromPlayer(p) { return Matrix.seatIndexFromPlayer(p) }
+    function _potSize() { return Matrix.potSize(currentMeta) }
+    function _effectiveStack() { return Matrix.effectiveStack(currentMeta) }
+    function _investedFor(seatIndex) { return Matrix.investedFor(currentMeta, seatIndex) }
+    function _toCallAmount() { return Matrix.toCallAmount(currentMeta) }
+    function _stackRemaining() { return Matrix.stackRemaining(currentMeta) }
+    function _rakeTaken() { return Matrix.rakeTaken(currentMeta, rakePercent, rakeCap) }
+    function _spr() { return Matrix.spr(currentMeta) }
+    function _potOdds() { return Matrix.potOdds(currentMeta) }
+    function _fmtAmt2(x) { return Matrix.fmtAmt2(x, qsTr("\u2014")) }
+
+    // ---- Node locks (NodeLockPanel.qml) ------------------------------------------
+
+    function _nodeKey(nodeIndex) { return Locks.nodeKey(nodeIndex) }
+    function _currentNodeIsLockable() { return currentMeta.nodeType === "decision" }
+    function _nodeLockActionListFor(nodeIndex) {
+        const own = _actionsForNode(nodeIndex)
+        return own.length > 0 ? own : currentActions
+    }
+    function _nodeLockActionDisplayName(a) {
+        if (!a)
+            return ""
+        const name = a.name === undefined || a.name === null ? "" : String(a.name)
+        return _nodeActionNameTranslated(name.length > 0 ? name : a.actionType)
+    }
+    function _initMixedInputsForNode(actionCount) { nodeLockPanel.initMixedInputsForNode(actionCount) }
+    function _applyMixedEdit(actionCount, editedIndex, editedValue) {
+        nodeLockPanel.applyMixedEdit(actionCount, editedIndex, editedValue)
+    }
+    function _mixedProbsFromInputs(actionCount) { return nodeLockPanel.mixedProbsFromInputs(actionCount) }
+    function applyNodeLockToHand(nodeIndex, handLabel) { nodeLockPanel.applyNodeLockToHand(nodeIndex, handLabel) }
+    function resetNodeLockEdits(nodeIndex) { nodeLockPanel.resetNodeLockEdits(nodeIndex) }
+
+    // ---- Distributions (DistributionsDialog.qml) ---------------------------------
+
+    function _reloadDistributions() {
+        const c = controller
+        _distPayload = c && typeof c.nodeHandDistributions169 === "function"
+                ? (c.nodeHandDistributions169(currentNodeIndex) || Dist.fallbackPayload())
+                : Dist.fallbackPayload()
+    }
+
+    function _distSeriesSortedSeparate() {
+        return Dist.seriesSortedSeparate(_distPayload, _distMetricEquity)
+    }
+
+    // Only the node the open dialog shows is read again.
+    function _onHandDistributions169Ready(nodeIndex) {
+        if (!distDialog.visible || Number(nodeIndex) !== Number(currentNodeIndex))
+            return
+        _reloadDistributions()
+        distDialog.repaint()
+    }
+
     // ---- Practice mode (PracticeEngine.qml) -----------------------------------
 
     function resetPlaySession() { practiceEngine.resetPlaySession() }
     function playTick() { practiceEngine.playTick() }
     function _schedulePlayTick(ms) { practiceEngine.schedulePlayTick(ms) }
     function _appendActionToPlayLine(actor, actionName) { practiceEngine.appendActionToPlayLine(actor, actionName) }
+    function startPlaySession(role) { practiceEngine.startPlaySession(role) }
+    function _restartHandAtRoot() { practiceEngine._restartHandAtRoot() }
+    function _resetToRootAndRestartHand() { practiceEngine._resetToRootAndRestartHand() }
+    function _startPlaySessionImpl() { practiceEngine._startPlaySessionImpl() }
+    function _autoHandleChanceNode() { practiceEngine._autoHandleChanceNode() }
+    function _autoHandleOpponentDecision(actor) { practiceEngine._autoHandleOpponentDecision(actor) }
+    function _pickWeightedActionIndex(actions, used) { return practiceEngine._pickWeightedActionIndex(actions, used) }
+    function _advancePlayByActionIndex(i) { practiceEngine._advancePlayByActionIndex(i) }
+    function _actionListAtPlayNode() { return practiceEngine._actionListAtPlayNode() }
+    function _eligibleCombosForDeal(combos, used) { return practiceEngine._eligibleCombosForDeal(combos, used) }
+    function _pickWeightedCombo(pool) { return practiceEngine._pickWeightedCombo(pool) }
+    function _dealToSeat(seat, used) { return practiceEngine._dealToSeat(seat, used) }
+    function _dealToSeatAtNode(node, seat, used) { return practiceEngine._dealToSeatAtNode(node, seat, used) }
+    function _suboptimalEvInfoAtNode(node, actor, i) { return practiceEngine._suboptimalEvInfoAtNode(node, actor, i) }
+    function _logPlayHand(extra) { practiceEngine._logPlayHand(extra) }
+    function _isHeroSeat(seat) { return practiceEngine._isHeroSeat(seat) }
+    function _setLastAction(actor, text) { practiceEngine._setLastAction(actor, text) }
+    function startDrillSpot() { practiceEngine.startDrillSpot() }
+    function stopDrillSpot() { practiceEngine.stopDrillSpot() }
+    function _dealDrillHand() { practiceEngine._dealDrillHand() }
+    function _handleDrillChoice(i) { practiceEngine._handleDrillChoice(i) }
+    function _buildPlayHandDetails(entry) { return practiceEngine._buildPlayHandDetails(entry) }
+    function selectPlayLog(index) { practiceEngine.selectPlayLog(index) }
+    function userSelectPlayLog(index) { practiceEngine.userSelectPlayLog(index) }
 
     PracticeEngine {
         id: practiceEngine

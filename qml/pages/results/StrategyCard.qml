@@ -81,30 +81,57 @@ Card {
             spacing: 20
 
             // Matrix, legend, node figures and mode switch, with the
-            // node-lock panel under them.
-            ColumnLayout {
-                id: strategyColumn
-                objectName: "strategyColumn"
+            // node-lock panel under them. They scroll when the lock panel
+            // makes them taller than the card, and sideways on pages too
+            // narrow for the matrix's smallest legible cells. Gutters keep
+            // the scroll bars off the content (their sizes do not depend on
+            // the content's, so the matrix never resizes itself in a loop).
+            Flickable {
+                id: strategyScroll
+                objectName: "strategyScroll"
+                readonly property int _gutter: 10
+                readonly property bool _sideways: contentWidth > width + 1
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.alignment: Qt.AlignTop
-                spacing: 12
+                Layout.minimumWidth: strategyMatrixPanel.minimumFiguresWidth + _gutter
+                implicitWidth: strategyColumn.implicitWidth + _gutter
+                contentWidth: Math.max(width, strategyMatrixPanel.minimumContentWidth + _gutter)
+                contentHeight: strategyColumn.implicitHeight + (_sideways ? _gutter : 0)
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                flickableDirection: Flickable.AutoFlickIfNeeded
 
-                StrategyMatrixPanel {
-                    id: strategyMatrixPanel
-                    objectName: "strategyMatrixPanel"
-                    Layout.fillWidth: true
-                    page: card.page
-                    theme: card.theme
+                ScrollBar.vertical: ScrollBar {
+                    objectName: "strategyScrollBar"
+                    policy: strategyScroll.contentHeight > strategyScroll.height + 1 ? ScrollBar.AlwaysOn
+                                                                                     : ScrollBar.AlwaysOff
                 }
-                NodeLockPanel {
-                    id: nodeLockPanel
-                    objectName: "nodeLockPanel"
-                    Layout.fillWidth: true
-                    page: card.page
-                    theme: card.theme
+                ScrollBar.horizontal: ScrollBar {
+                    policy: strategyScroll._sideways ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
                 }
-                Item { Layout.fillHeight: true }
+
+                ColumnLayout {
+                    id: strategyColumn
+                    objectName: "strategyColumn"
+                    width: strategyScroll.contentWidth - strategyScroll._gutter
+                    spacing: 12
+
+                    StrategyMatrixPanel {
+                        id: strategyMatrixPanel
+                        objectName: "strategyMatrixPanel"
+                        Layout.fillWidth: true
+                        page: card.page
+                        theme: card.theme
+                    }
+                    NodeLockPanel {
+                        id: nodeLockPanel
+                        objectName: "nodeLockPanel"
+                        Layout.fillWidth: true
+                        page: card.page
+                        theme: card.theme
+                    }
+                }
             }
 
             HandBucketsCard {

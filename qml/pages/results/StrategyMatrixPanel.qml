@@ -1,8 +1,15 @@
 // The "Strategy by Hand" column of the range view: the 13 x 13 strategy
 // matrix of the player to act, its legend, the node figures and the mode
-// switch. The page calls refresh() whenever the matrix inputs are due.
+// switch. The page calls refresh() whenever the matrix inputs are due; they
+// are not bindings, so that a node change computes them once, from the new
+// node's own actions.
 import QtQuick
 import QtQuick.Layouts
+import Tessaval
+import "results_matrix.js" as Matrix
+import "results_locks.js" as Locks
+import "results_frame.js" as Frame
+import "results_actions.js" as Actions
 
 ColumnLayout {
     id: panel
@@ -10,17 +17,196 @@ ColumnLayout {
     property var page
     property var theme
 
+    readonly property real _scale: page ? page.uiScale : 1
+    readonly property var legendActions: Matrix.legendEntries(page ? page.currentActions : [])
+    // The narrowest the column's content gets: the node figures beside the
+    // mode buttons, and the matrix at its smallest legible cells (narrower
+    // than that, the column scrolls sideways).
+    readonly property real minimumFiguresWidth: Frame.scaled(180, 140, _scale) + Frame.scaled(150, 120, _scale) + 10
+    readonly property real minimumContentWidth: Math.max(matrix.minCellSize * 13 + matrix.cellSpacing * 12,
+                                                         minimumFiguresWidth)
+
+    function _tok(name, fallback) {
+        return theme ? theme[name] : fallback
+    }
+
     spacing: 12
 
     // Recomputes the matrix inputs of the page's current node.
     function refresh() {
+        const p = page
+        if (!p)
+            return
+        const c = p.controller
+        if (!c || typeof c.nodeHandStrategy !== "function") {
+            p.handWeights = ({})
+            p.handActionTypes = ({})
+            p.handColors = ({})
+            p.handActionProbs = ({})
+            p.handActionTypeList = []
+            return
+        }
+        // The play view hides the matrix; leaving it refreshes.
+        if (p.playMode)
+            return
+        const node = p.currentNodeIndex
+        const strategy = c.nodeHandStrategy(node) || {}
+        // Read from the controller, not from currentActions: that binding may
+        // still describe the previous node while the node changes.
+        const defs = Actions.colorizeBetRaiseActions(p._rawActionDefinitionsFor(node), !!theme && !!theme.dark)
+        const reach = typeof c.nodeHandStrategyReach169 === "function"
+                ? c.nodeHandStrategyReach169(node, String(p.selectedBucket || "")) : null
+        const t = theme
+        const r = Matrix.matrixInputs({
+            strategy: strategy,
+            reach: reach,
+            defs: defs,
+            lockEntry: p.nodeLocksByNode[Locks.nodeKey(node)],
+            actionColor: t ? function (key) { return t.actionColor(key) } : null,
+            mutedColor: t ? t.textMuted : "#888"
+        })
+        p.handWeights = r.weights
+        p.handActionTypes = r.dominant
+        p.handColors = r.colors
+        p.handActionTypeList = r.typeList
+        p.handActionProbs = r.probs
+    }
+
+    // Colours follow the theme.
+    Connections {
+        target: panel.theme || null
+        ignoreUnknownSignals: true
+        function onDarkChanged() { panel.refresh() }
     }
 
     Text {
         text: qsTranslate("ResultsPage", "Strategy by Hand")
-        color: panel.theme ? panel.theme.text : "#F0F6FC"
-        font.family: panel.theme ? panel.theme.fontFamilyResolved : "sans-serif"
+        color: panel._tok("text", "#F0F6FC")
+        font.family: panel._tok("fontFamilyResolved", "sans-serif")
         font.pixelSize: 14
         font.bold: true
+    }
+
+    HandMatrix {
+        id: matrix
+        objectName: "strategyHandMatrix"
+        Layout.fillWidth: true
+        Layout.preferredHeight: effectiveMatrixSize
+        Layout.minimumHeight: effectiveMatrixSize
+        theme: panel.theme
+        weights: panel.page ? panel.page.handWeights : ({})
+        colors: panel.page ? panel.page.handColors : ({})
+        actionTypes: panel.page ? panel.page.handActionTypeList : []
+        actionProbs: panel.page ? panel.page.handActionProbs : ({})
+        weightDisplayMode: "verticalFill"
+        cellSize: 34
+        autoFitToWidth: true
+        // Cells below this size no longer hold their labels.
+        minCellSize: 24
+        showLabels: true
+        selectable: true
+        dragSelectable: !!panel.page && panel.page.nodeLockMode
+
+        onHandClicked: function (hand) {
+            const p = panel.page
+            if (p.nodeLockMode)
+                p.applyNodeLockToHand(p.currentNodeIndex, hand)
+            else
+                p.toggleHandFilter(hand)
+        }
+        onHandDragged: function (hand) {
+            const p = panel.page
+            if (p.nodeLockMode)
+                p.applyNodeLockToHand(p.currentNodeIndex, hand)
+        }
+    }
+
+    Flow {
+        objectName: "strategyLegend"
+        Layout.fillWidth: true
+        spacing: 16
+
+        Repeater {
+            model: panel.legendActions
+            delegate: Row {
+                required property var modelData
+                objectName: "legendEntry"
+                spacing: 6
+                Rectangle {
+                    objectName: "legendSwatch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 12
+                    height: 12
+                    radius: 2
+                    color: modelData.color !== undefined && modelData.color !== null ? modelData.color
+                           : panel.theme ? panel.theme.actionColor(modelData.actionType) : "#8B949E"
+                }
+                Text {
+                    objectName: "legendLabel"
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: modelData.name === undefined || modelData.name === null ? "" : String(modelData.name)
+                    color: panel._tok("textMuted", "#8B949E")
+                    font.family: panel._tok("fontFamilyResolved", "sans-serif")
+                    font.pixelSize: 11
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        NodeFiguresBox {
+            objectName: "nodeFiguresBox"
+            page: panel.page
+            theme: panel.theme
+            Layout.fillWidth: true
+            Layout.minimumWidth: Frame.scaled(180, 140, panel._scale)
+            Layout.alignment: Qt.AlignTop
+        }
+
+        ColumnLayout {
+            readonly property int _w: Frame.scaled(150, 120, panel._scale)
+            // The labels and their mark fit the narrow column.
+            readonly property int _fontSize: Math.max(10, Math.round(12 * panel._scale))
+            Layout.preferredWidth: _w
+            Layout.minimumWidth: _w
+            Layout.maximumWidth: _w
+            Layout.alignment: Qt.AlignTop
+            spacing: 6
+
+            SecondaryButton {
+                objectName: "standardModeButton"
+                Layout.fillWidth: true
+                theme: panel.theme
+                font.pixelSize: parent._fontSize
+                leftPadding: 4
+                rightPadding: 4
+                text: qsTranslate("ResultsPage", "Standard mode")
+                iconText: panel.page && !panel.page.nodeLockMode ? "\u2713" : ""
+                // Also in standard mode already: the node's locks go.
+                onClicked: {
+                    const p = panel.page
+                    p.nodeLockMode = false
+                    p.resetNodeLockEdits(p.currentNodeIndex)
+                    p.nodeLockSelectedActionIndex = -1
+                }
+            }
+            SecondaryButton {
+                objectName: "nodeLockModeButton"
+                Layout.fillWidth: true
+                theme: panel.theme
+                font.pixelSize: parent._fontSize
+                leftPadding: 4
+                rightPadding: 4
+                text: qsTranslate("ResultsPage", "Node-lock mode")
+                iconText: panel.page && panel.page.nodeLockMode ? "\u2713" : ""
+                onClicked: {
+                    panel.page.nodeLockMode = true
+                    panel.page.nodeLockSelectedActionIndex = -1
+                }
+            }
+        }
     }
 }

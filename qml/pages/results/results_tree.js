@@ -199,7 +199,10 @@ function chancePickerTitle(meta) {
 
 // What the picker offers for the chance node of level `levelIndex`:
 // {title, actions, boardText, indexByCard, available}. Cards on the board
-// before the node, and any card of `blockedCards`, are not offered.
+// before the node, and any card of `blockedCards` (cards held in a hand),
+// are not offered. A blocked card is kept in `indexByCard` under -1, so
+// that no card of its class stands in for it; when it is the card the
+// solver lists, a free card of the same class is offered in its place.
 function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, boardText, blockedCards) {
     const actions = tree.actions(nodeIndex)
     const board = boardFromLevelsUpTo(boardText, levels, levelIndex, tree, overrides)
@@ -207,17 +210,28 @@ function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, board
     const onBoard = Cards.boardCards(board)
     for (let i = 0; i < onBoard.length; ++i)
         used[onBoard[i]] = true
-    const blocked = blockedCards || []
-    for (let i = 0; i < blocked.length; ++i)
-        used[Cards.normalizeCardText(blocked[i])] = true
-    const map = suitDisplayMapFromOverridesUpTo(levels, levelIndex, tree, overrides)
     const indexByCard = {}
+    const blocked = blockedCards || []
+    for (let i = 0; i < blocked.length; ++i) {
+        const card = Cards.normalizeCardText(blocked[i])
+        if (card.length === 2 && !used[card]) {
+            used[card] = true
+            indexByCard[card] = -1
+        }
+    }
+    const absent = absentSuits(board)
+    const map = suitDisplayMapFromOverridesUpTo(levels, levelIndex, tree, overrides)
     const available = []
     for (let i = 0; i < actions.length; ++i) {
         const name = _text(actions[i] ? actions[i].name : "")
         if (name.length !== 2)
             continue
-        const shown = applySuitDisplayMap(Cards.normalizeCardText(name), map)
+        let shown = applySuitDisplayMap(Cards.normalizeCardText(name), map)
+        if (indexByCard[shown] === -1 && absent.length >= 2 && absent.indexOf(shown.charAt(1)) >= 0) {
+            const free = absent.map(function (suit) { return shown.charAt(0) + suit })
+                               .filter(function (card) { return !used[card] && indexByCard[card] === undefined })
+            shown = free.length > 0 ? free[0] : shown
+        }
         if (used[shown])
             continue
         indexByCard[shown] = i
@@ -259,7 +273,7 @@ function chanceCardIndexForSelection(cardText, indexByCard, pickerBoardText) {
         if (absent[i] === suit)
             continue
         const key = rank + absent[i]
-        if (indexByCard && Object.prototype.hasOwnProperty.call(indexByCard, key))
+        if (indexByCard && Object.prototype.hasOwnProperty.call(indexByCard, key) && indexByCard[key] >= 0)
             return indexByCard[key]
     }
     return -1

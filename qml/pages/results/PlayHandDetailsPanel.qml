@@ -1,0 +1,228 @@
+// The selected played hand street by street: the flop, turn and river with
+// the steps taken on each, both players' hole cards, and a summary with the
+// winner, the amount won, the rake and, for a mistake, the EV lost with the
+// wrong and the right action.
+import QtQuick
+import QtQuick.Controls
+import Tessaval
+import "hand_details.js" as Details
+
+Rectangle {
+    id: panel
+
+    property var page
+    property var theme
+
+    readonly property var details: page ? page.playSelectedDetails : ({})
+    readonly property var entry: page ? page.playSelectedLog : ({})
+    // The tallest column: the panel's height follows it.
+    readonly property real contentHeight: Math.max(flop.implicitHeight, turn.implicitHeight, river.implicitHeight,
+                                                   hands.implicitHeight, summary.implicitHeight)
+    readonly property real _columnWidth: Details.detailsColumnFit(width - 20)
+    readonly property real _loss: entry && typeof entry.evLoss === "number" ? entry.evLoss : NaN
+    readonly property bool _mistake: isFinite(_loss) && _loss > 0
+
+    function _tok(name, fallback) {
+        return theme ? theme[name] : fallback
+    }
+
+    function _card(text, at) {
+        return String(text || "").substr(at, 2)
+    }
+
+    radius: _tok("radiusMd", 12)
+    color: _tok("surface2", "#21262D")
+    border.width: 1
+    border.color: _tok("stroke", "#30363D")
+    clip: true
+
+    component Rule: Rectangle {
+        width: 1
+        height: row.height
+        color: panel._tok("stroke", "#30363D")
+        opacity: 0.9
+    }
+
+    component InfoText: Text {
+        color: panel._tok("text", "#F0F6FC")
+        font.family: panel._tok("fontFamilyResolved", "sans-serif")
+        font.pixelSize: 12
+    }
+
+    component SeatCards: Row {
+        id: seatRow
+        property string seat: ""
+        property string cards: ""
+        spacing: 8
+        InfoText {
+            width: 30
+            anchors.verticalCenter: parent.verticalCenter
+            text: seatRow.seat
+            color: panel._tok("textMuted", "#8B949E")
+        }
+        Row {
+            spacing: 6
+            Repeater {
+                model: [panel._card(seatRow.cards, 0), panel._card(seatRow.cards, 2)]
+                delegate: PlayingCard {
+                    required property var modelData
+                    theme: panel.theme
+                    mini: true
+                    hoverable: false
+                    enableHoverScale: false
+                    rank: panel.page ? panel.page._cardRank(modelData) : ""
+                    suit: panel.page ? panel.page._cardSuit(modelData) : ""
+                }
+            }
+        }
+    }
+
+    // Sideways scrolling only when the panel is too narrow for five columns.
+    Flickable {
+        id: columns
+        objectName: "detailsColumns"
+        x: 10
+        y: 10
+        width: parent.width - 20
+        height: parent.height - 20
+        contentWidth: row.width
+        contentHeight: height
+        clip: true
+        flickableDirection: Flickable.HorizontalFlick
+        interactive: contentWidth > width
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        Row {
+            id: row
+            height: columns.height
+
+            Item {
+                width: panel._columnWidth
+                height: row.height
+                PlayHandStreetColumn {
+                    id: flop
+                    objectName: "flopColumn"
+                    x: 10
+                    width: parent.width - 20
+                    theme: panel.theme
+                    title: qsTranslate("ResultsPage", "Flop")
+                    boardText: panel.details.flopBoard || ""
+                    steps: panel.details.flopActions || []
+                }
+            }
+            Rule {}
+            Item {
+                width: panel._columnWidth
+                height: row.height
+                PlayHandStreetColumn {
+                    id: turn
+                    objectName: "turnColumn"
+                    x: 10
+                    width: parent.width - 20
+                    theme: panel.theme
+                    title: qsTranslate("ResultsPage", "Turn")
+                    // Only the turn card, in its own slot.
+                    boardText: panel.details.turnCard ? "______" + panel.details.turnCard : ""
+                    steps: panel.details.turnActions || []
+                }
+            }
+            Rule {}
+            Item {
+                width: panel._columnWidth
+                height: row.height
+                PlayHandStreetColumn {
+                    id: river
+                    objectName: "riverColumn"
+                    x: 10
+                    width: parent.width - 20
+                    theme: panel.theme
+                    title: qsTranslate("ResultsPage", "River")
+                    boardText: panel.details.riverCard ? "________" + panel.details.riverCard : ""
+                    steps: panel.details.riverActions || []
+                }
+            }
+            Rule {}
+            Item {
+                width: panel._columnWidth
+                height: row.height
+                Column {
+                    id: hands
+                    objectName: "handsColumn"
+                    x: 10
+                    width: parent.width - 20
+                    spacing: 10
+                    InfoText {
+                        text: qsTranslate("ResultsPage", "Hands")
+                        font.weight: Font.DemiBold
+                    }
+                    SeatCards {
+                        objectName: "ipCards"
+                        seat: "IP"
+                        cards: panel.details.ipText || ""
+                    }
+                    SeatCards {
+                        objectName: "oopCards"
+                        seat: "OOP"
+                        cards: panel.details.oopText || ""
+                    }
+                }
+            }
+            Rule {}
+            Item {
+                width: panel._columnWidth
+                height: row.height
+                Column {
+                    id: summary
+                    objectName: "summaryColumn"
+                    x: 10
+                    width: parent.width - 20
+                    spacing: 10
+                    InfoText {
+                        text: qsTranslate("ResultsPage", "Summary")
+                        font.weight: Font.DemiBold
+                    }
+                    InfoText {
+                        objectName: "winnerText"
+                        text: qsTranslate("ResultsPage", "Winner: %1").arg(panel.details.winner || "\u2014")
+                    }
+                    InfoText {
+                        objectName: "amountsText"
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        color: panel._tok("textMuted", "#8B949E")
+                        text: qsTranslate("ResultsPage", "Won: %1   Rake: %2")
+                              .arg(Details.wholeOrDash(panel.details.wonAmount)).arg(Details.wholeOrDash(panel.details.rakeTaken))
+                    }
+                    InfoText {
+                        objectName: "evLostText"
+                        visible: panel._mistake
+                        text: qsTranslate("ResultsPage", "EV lost: %1").arg(panel._mistake ? panel._loss.toFixed(3) : "")
+                        color: panel._tok("danger", "#F85149")
+                        font.weight: Font.DemiBold
+                    }
+                    InfoText {
+                        objectName: "incorrectText"
+                        visible: panel._mistake
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        text: qsTranslate("ResultsPage", "Incorrect: %1").arg(panel.entry.mistakeAction || "\u2014")
+                        color: panel._tok("danger", "#F85149")
+                        font.pixelSize: 11
+                        font.weight: Font.DemiBold
+                    }
+                    InfoText {
+                        objectName: "correctText"
+                        visible: panel._mistake && String(panel.entry.correctAction || "").length > 0
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        text: qsTranslate("ResultsPage", "Correct: %1").arg(panel.entry.correctAction || "")
+                        color: panel._tok("success", "#3FB950")
+                        font.pixelSize: 11
+                        font.weight: Font.DemiBold
+                    }
+                }
+            }
+        }
+    }
+}

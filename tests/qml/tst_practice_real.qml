@@ -1,0 +1,156 @@
+import QtQuick
+import QtTest
+import Tessaval
+import "practice_fixture.js" as Fixture
+
+// Practice hands on real results: a river spot and a turn spot solved
+// through the controller, hands played to their end, logged and counted in
+// the controller's practice statistics.
+TestCase {
+    id: testCase
+    name: "PracticeWithController"
+    width: 1540
+    height: 1000
+    visible: true
+    when: windowShown
+
+    Theme { id: tokens }
+    Component {
+        id: pageComponent
+        ResultsPage {
+            width: testCase.width
+            height: testCase.height
+            theme: tokens
+            controller: appController
+            playStepDelayMs: 0
+            playMode: true
+        }
+    }
+
+    function solve(board, street) {
+        const s = { board: board, starting_pot: 10, effective_stack: 20, starting_street: street,
+                    max_iterations: 25, target_exploitability: 0, thread_count: 2,
+                    oop_range: "AA, KK, QQ, 77, AK, KQ, QJs, 98s", ip_range: "KK, QQ, JJ, AK, AQ, 98s, 65s" }
+        for (const seat of ["oop", "ip"])
+            for (const st of ["flop", "turn", "river"]) {
+                s[seat + "_" + st + "_bet_sizes"] = "50"
+                s[seat + "_" + st + "_raise_sizes"] = "a"
+            }
+        appController.startSolveWithConfig(s)
+        tryVerify(function () { return !appController.running }, 120000)
+        compare(appController.statusText, "Done")
+    }
+
+    function runSteps(p) {
+        for (let i = 0; i < 100 && p.playTickTimer.running; ++i) {
+            p.playTickTimer.stop()
+            p.playTick()
+        }
+        verify(p.playAwaitingUserAction || p.playHandComplete, "stuck at node " + p.playNodeIndex)
+    }
+
+    function noCardTwice(p) {
+        const cards = [p.oopCard1, p.oopCard2, p.ipCard1, p.ipCard2]
+        for (let i = 0; i + 1 < p.playBoardText.length; i += 2)
+            cards.push(p.playBoardText.substr(i, 2))
+        compare(new Set(cards).size, cards.length, cards.join(" "))
+        verify(cards.every(function (c) { return c.length === 2 }), cards.join(" "))
+    }
+
+    // Plays hands as both seats; `choose` picks the action at each decision.
+    function playHands(p, count, choose) {
+        for (let hand = 0; hand < count; ++hand) {
+            if (hand > 0)
+                p._resetToRootAndRestartHand()
+            runSteps(p)
+            while (!p.playHandComplete) {
+                noCardTwice(p)
+                p.practiceEngine._handleUserPlayAction(choose(p))
+                runSteps(p)
+            }
+            noCardTwice(p)
+        }
+    }
+
+    function bestAction(p) {
+        const node = p.playNodeIndex
+        const info = p._suboptimalEvInfoAtNode(node, p._metaForNode(node).player, 0)
+        verify(info.ok)
+        return info.bestIndex
+    }
+
+    // Checks and calls: every hand goes to showdown.
+    function passiveAction(p) {
+        const kinds = p._actionListAtPlayNode().map(function (a) { return String(a.actionType).split(" ")[0] })
+        const i = kinds.indexOf("check")
+        return i >= 0 ? i : kinds.indexOf("call")
+    }
+
+    function test_riverSpot() {
+        solve("KsQd7h4c2s", "river")
+        const before = appController.playVsSolutionStats()
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQd7h4c2s", random: Fixture.seeded(11) })
+        p.startPlaySession("BOTH")
+        playHands(p, 10, bestAction)
+        for (let i = 0; i < 10; ++i) {
+            const e = p.playHandLog.get(i)
+            compare(e.isMistake, false, e.line)
+            verify(e.line.length > 0 && e.oop.length === 4 && e.ip.length === 4)
+            p.selectPlayLog(i)
+            compare(p.playSelectedDetails.riverActions.length, e.line.split(" \u2192 ").length)
+        }
+
+        p.playStopOnSuboptimalAction = false
+        p._resetToRootAndRestartHand()
+        playHands(p, 6, passiveAction)
+        compare(p.playHandLog.count, 16)
+        for (let i = 0; i < 6; ++i) {
+            const e = p.playHandLog.get(i)
+            compare(e.line.indexOf("Fold"), -1)
+            p.selectPlayLog(i)
+            const d = p.playSelectedDetails
+            const winner = appController.showdownWinner(e.board, e.oop, e.ip).winner
+            verify(["OOP", "IP", "TIE"].indexOf(winner) >= 0, winner)
+            compare(d.winner, winner)
+            compare(d.wonAmount, winner === "TIE" ? 0 : e.pot - (winner === "OOP" ? e.investedOop : e.investedIp))
+        }
+        const after = appController.playVsSolutionStats()
+        compare([after.totalHands - before.totalHands, after.totalMistakes - before.totalMistakes], [16, 0])
+
+        // A drill at the root answers and logs nothing.
+        p._resetToRootAndRestartHand()
+        runSteps(p)
+        p.startDrillSpot()
+        for (let i = 0; i < 5; ++i) {
+            p.practiceEngine._handleUserPlayAction(0)
+            verify(p.playDrillFeedbackText === "Correct" || p.playDrillFeedbackText.indexOf("Wrong") === 0)
+            p.practiceEngine._dealDrillHand()
+            p.playAwaitingUserAction = true
+            noCardTwice(p)
+        }
+        p.stopDrillSpot()
+        compare(appController.playVsSolutionStats().totalHands, after.totalHands)
+    }
+
+    // The river is dealt by the controller's chance frequencies, never a
+    // card already on the table.
+    function test_turnSpot() {
+        solve("KsQd7h4c", "turn")
+        const rnd = Fixture.seeded(5)
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQd7h4c", random: rnd })
+        p.playStopOnSuboptimalAction = false
+        p.startPlaySession("BOTH")
+        playHands(p, 25, function (q) { return Math.floor(rnd() * q._actionListAtPlayNode().length) })
+        let rivers = 0
+        for (let i = 0; i < p.playHandLog.count; ++i) {
+            const e = p.playHandLog.get(i)
+            const dealt = e.line.indexOf("Chance: ") >= 0
+            compare(e.board.length, dealt ? 10 : 8, e.line)
+            if (dealt) {
+                rivers += 1
+                compare(e.line.substr(e.line.indexOf("Chance: ") + 8, 2), e.board.substr(8, 2))
+            }
+        }
+        verify(rivers > 0)
+    }
+}
