@@ -139,7 +139,7 @@ Item {
                         }
                         Text {
                             objectName: "name"
-                            text: Logic.nameText(blockSlot.entry)
+                            text: Logic.labelText(blockSlot.entry)
                             color: bar.theme ? bar.theme.textMuted : "#8B949E"
                             font.pixelSize: 11
                         }

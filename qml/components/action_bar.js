@@ -1,5 +1,6 @@
 // Shares, segment geometry, hit test and label texts of the action bar.
 .pragma library
+.import "tree_node.js" as TreeNode
 
 function count(actions) {
     return actions && actions.length !== undefined ? Number(actions.length) : 0
@@ -163,6 +164,13 @@ function _number(a, key) {
 
 function nameText(a) {
     return a && a.name !== undefined && a.name !== null ? String(a.name) : ""
+}
+
+// The action's name as the user reads it: the action verbs in the
+// interface language, as on the game tree.
+function labelText(a) {
+    const name = nameText(a)
+    return name.length > 0 ? TreeNode.displayActionLabel(name, a.actionType) : ""
 }
 
 function shareText(share) {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import Tessaval
+import TestSupport
 import "qrc:/Tessaval/qml/components/action_bar.js" as Logic
 
 TestCase {
@@ -119,6 +120,16 @@ TestCase {
         ]
     }
     function test_labelTexts(data) { compare(block(make({ actions: [data.entry] }), 0, data.key).text, data.text) }
+
+    // The action's name reads in the interface language, as on the tree.
+    TestTranslator { id: translator; contexts: ["TreeNode"]; prefix: "T:" }
+    function test_nameInTheInterfaceLanguage() {
+        translator.language = Qt.locale().name.split("_")[0]
+        translator.active = true
+        const b = make({ actions: [{ name: "Bet 33%", actionType: "bet 33%" }, { name: "Check", actionType: "check" }] })
+        compare([block(b, 0, "name").text, block(b, 1, "name").text], ["T:Bet 33%", "T:Check"])
+        translator.active = false
+    }
 
     // Blocks that wrap make the bar taller, so a layout does not draw over them.
     function test_labelBlocksLayout() {

@@ -144,7 +144,8 @@ ColumnLayout {
                 Text {
                     objectName: "legendLabel"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: modelData.name === undefined || modelData.name === null ? "" : String(modelData.name)
+                    text: modelData.name === undefined || modelData.name === null ? ""
+                          : panel.page._nodeActionNameTranslated(String(modelData.name))
                     color: panel._tok("textMuted", "#8B949E")
                     font.family: panel._tok("fontFamilyResolved", "sans-serif")
                     font.pixelSize: 11
