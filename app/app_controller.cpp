@@ -69,7 +69,7 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
     memoryTimer_.setSingleShot(false);
     connect(&memoryTimer_, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
     memoryTimer_.start();
-    setStatusText(translated("Ready"));
+    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Ready")));
 }
 
 AppController::~AppController() {

@@ -151,14 +151,14 @@ public:
         // false "hasResults") makes the file damaged alike.
         const auto root = skeleton_.root();
         if (!root) {
-            return translated("Invalid JSON");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid JSON"));
         }
         if (root->kind != '{') {
-            return translated("Unrecognized project format");  // an array has no format tag
+            return translated(QT_TRANSLATE_NOOP("AppController", "Unrecognized project format"));  // an array has no format tag
         }
         const auto members = skeleton_.members(*root);
         if (!members) {
-            return translated("Invalid JSON");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid JSON"));
         }
         QHash<QString, JsonSpan> top;
         for (const auto& [key, span] : *members) {
@@ -166,17 +166,17 @@ public:
         }
         const QJsonValue format = scalar(top, "format");
         if (!ok_) {
-            return translated("Invalid JSON");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid JSON"));
         }
         if (format.toString() != QLatin1String("quendal_project")) {
-            return translated("Unrecognized project format");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Unrecognized project format"));
         }
         const QJsonValue version = scalar(top, "version");
         if (!ok_) {
-            return translated("Invalid JSON");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid JSON"));
         }
         if (!version.isDouble() || version.toDouble() != 1.0) {
-            return translated("Unsupported project version");
+            return translated(QT_TRANSLATE_NOOP("AppController", "Unsupported project version"));
         }
         p.project = objectMember(top, "project").toVariantMap();
         const QJsonValue has = scalar(top, "hasResults");
@@ -195,7 +195,7 @@ public:
         }
         p.lastUiCfg = objectMember(top, "lastUiCfg").toVariantMap();
         if (!ok_) {
-            return translated("Invalid project file: %1").arg(problem_);
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid project file: %1")).arg(problem_);
         }
         return {};
     }
@@ -608,7 +608,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     const QString& path = *localPath;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result["error"] = translated("Failed to open file");
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file"));
         return result;
     }
     const QByteArray bytes = file.readAll();
@@ -649,7 +649,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     lastSolveConfig_ = loaded.lastUiCfg;
     setRunning(false);
     setProgress(0.0);
-    setStatusText(translated("Loaded project (%1 strategy nodes, %2 combo nodes)")
+    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Loaded project (%1 strategy nodes, %2 combo nodes)"))
                       .arg(handStrategyByNode_.size())
                       .arg(handCombosByNode_.size()));
     emit resultsChanged();

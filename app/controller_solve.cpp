@@ -94,7 +94,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     if (running_) {
         return;
     }
-    setStatusText(translated("Starting..."));
+    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Starting...")));
     const auto value = [&](const char* key) { return cfg.value(QString::fromLatin1(key)); };
     qInfo().noquote() << "UI startSolveWithConfig: board=" << value("board").toString()
                       << " oop_range.len=" << value("oop_range").toString().size()
@@ -123,23 +123,23 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         buildSolveConfig(cfg, applyNodeLocks ? &nodeLocks_ : nullptr, systemThreadCount_);
     const std::size_t boardLength = config.board.size();
     if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-        setStatusText(translated("Not ready: enter a valid board first"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
         return;
     }
     if (!rangeHasAnyHand(QString::fromStdString(config.oop_range)) ||
         !rangeHasAnyHand(QString::fromStdString(config.ip_range))) {
-        setStatusText(translated("Not ready: select at least one hand in both ranges"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: select at least one hand in both ranges")));
         return;
     }
     for (const char* key : kSizingKeys) {
         if (!cfgHasText(cfg, QString::fromLatin1(key))) {
-            setStatusText(translated("Not ready: fill out both OOP and IP sizing"));
+            setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
             return;
         }
     }
     // Above 100% the winner of a pot would pay more rake than the pot holds.
     if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
-        setStatusText(translated("Not ready: rake must be between 0 and 100%"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
         return;
     }
     session_.reset();
@@ -151,7 +151,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     runningSolveEstimate_ = solveRequiredMemoryBytes_;
     if (solveRequiredMemoryBytes_ != 0 && systemAvailableMemoryBytes_ != 0 &&
         systemAvailableMemoryBytes_ <= solveRequiredMemoryBytes_) {
-        setStatusText(translated("Not enough RAM to solve (after clearing previous results)"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not enough RAM to solve (after clearing previous results)")));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -162,7 +162,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     } else {
         // The session still finishes a solve whose epoch has ended (one
         // cleared or replaced mid-run); nothing of ours runs.
-        setStatusText(translated("Already running"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Already running")));
         setRunning(false);
     }
 }
@@ -172,7 +172,7 @@ void AppController::reSolveWithNodeLocks() {
         return;
     }
     if (lastSolveConfig_.isEmpty()) {
-        setStatusText(translated("No previous solve config (solve once first)"));
+        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "No previous solve config (solve once first)")));
         return;
     }
     QVariantMap cfg = lastSolveConfig_;
@@ -182,7 +182,7 @@ void AppController::reSolveWithNodeLocks() {
 
 void AppController::cancelSolve() {
     session_.cancel();
-    setStatusText(translated("Cancelling..."));
+    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Cancelling...")));
 }
 
 void AppController::clearResults() {
@@ -195,7 +195,7 @@ void AppController::clearResults() {
     lastSolveConfig_.clear();
     runningSolveEstimate_ = 0;
     setProgress(0.0);
-    setStatusText(translated("Ready"));
+    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Ready")));
     setRunning(false);
     emit resultsChanged();
     emit systemMemoryChanged();

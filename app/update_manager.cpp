@@ -200,13 +200,13 @@ void UpdateManager::checkNow() {
     }
     const QString url = normalizeUrlText(manifestUrl_);
     if (url.isEmpty()) {
-        setLastError(translated("Update URL is not configured."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update URL is not configured.")));
         return;
     }
     const QUrl address(url);
     if (!isAllowedAddress(address)) {
         setLastError(
-            translated("Update check failed: %1").arg(translated("the address must use HTTPS")));
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1")).arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
         return;
     }
     if (checkReply_) {
@@ -241,7 +241,7 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError) {
-        setLastError(translated("Update check failed: %1").arg(reply->errorString()));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1")).arg(reply->errorString()));
         return;
     }
     const QByteArray body = reply->readAll();
@@ -255,7 +255,7 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
         settings.setValue(kCachedAtKey, lastSuccessAt_);
         return;
     }
-    setLastError(translated("Invalid update response (HTTP %1).").arg(status));
+    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Invalid update response (HTTP %1).")).arg(status));
 }
 
 void UpdateManager::downloadNow() {
@@ -263,7 +263,7 @@ void UpdateManager::downloadNow() {
         return;
     }
     if (!downloadUrl_.isValid()) {
-        setLastError(translated("No download URL available."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
         return;
     }
     if (downloadReply_) {
@@ -275,7 +275,7 @@ void UpdateManager::downloadNow() {
     setLastError(QString());
     if (!isAllowedAddress(downloadUrl_)) {
         setLastError(
-            translated("Download failed: %1").arg(translated("the address must use HTTPS")));
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1")).arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
         return;
     }
     downloadBusy_ = true;
@@ -292,7 +292,7 @@ void UpdateManager::downloadNow() {
         delete file;
         downloadBusy_ = false;
         downloadedFilePath_.clear();
-        setLastError(translated("Failed to create download file."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to create download file.")));
         return;
     }
     QNetworkRequest request(downloadUrl_);
@@ -340,7 +340,7 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
     if (reply->error() != QNetworkReply::NoError) {
         file->cancelWriting();
         file->deleteLater();
-        lastError_ = translated("Download failed: %1").arg(reply->errorString());
+        lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1")).arg(reply->errorString());
         downloaded_ = false;
     } else {
         if (file->isOpen()) {
@@ -355,7 +355,7 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
                                                            QFileDevice::ExeOwner);
             downloaded_ = true;
         } else {
-            lastError_ = translated("Failed to finalize download file (HTTP %1).").arg(status);
+            lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to finalize download file (HTTP %1).")).arg(status);
             downloaded_ = false;
         }
     }
@@ -367,11 +367,11 @@ void UpdateManager::installNow() {
         return;
     }
     if (!isDownloadReady()) {
-        setLastError(translated("No downloaded update is ready to install."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No downloaded update is ready to install.")));
         return;
     }
     if (!QFileInfo::exists(downloadedFilePath_)) {
-        setLastError(translated("Downloaded installer file is missing."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Downloaded installer file is missing.")));
         return;
     }
     if (launcher_ && launcher_(downloadedFilePath_, kInstallerSwitches)) {
@@ -380,7 +380,7 @@ void UpdateManager::installNow() {
         }
         return;
     }
-    setLastError(translated("Failed to launch installer."));
+    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to launch installer.")));
 }
 
 void UpdateManager::updateNow() {
@@ -388,7 +388,7 @@ void UpdateManager::updateNow() {
         return;
     }
     if (!updateAvailable_) {
-        setLastError(translated("No update is available."));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No update is available.")));
         return;
     }
     if (isDownloadReady()) {
@@ -424,7 +424,7 @@ void UpdateManager::openDownloadUrl() {
         QDesktopServices::openUrl(downloadUrl_);
         return;
     }
-    setLastError(translated("No download URL available."));
+    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
 }
 
 void UpdateManager::clearState() {

@@ -8,6 +8,9 @@
 //
 // A scene: {"name": "home", "script": "appShell.navIndex = 0",
 //           "waitFor": "true", "settleMs": 300, "timeoutMs": 10000}
+// A scene with "language": "de" is shot in that interface language (set
+// through the language manager before its script); the language in use
+// before it comes back once both pictures are written.
 // Scripts also reach `probe`: probe.showGallery("WidgetGallery.qml") covers
 // the window with a QML file of the scenes' folder (given the shell's theme),
 // probe.hideGallery() removes it.
@@ -103,6 +106,7 @@ struct Walk {
     int index = 0;
     bool light = false;
     int failures = 0;
+    QString languageBefore;
 
     void next() {
         QQuickWindow* window = mainWindow();
@@ -115,9 +119,18 @@ struct Walk {
         const QJsonObject scene = scenes.at(index).toObject();
         evaluate(window, QStringLiteral("appShell.theme.dark = %1").arg(light ? "false" : "true"));
         if (!light) {
+            const QString language = scene.value("language").toString();
+            if (!language.isEmpty()) {
+                languageBefore = evaluate(window, "languageManager.currentLanguage").toString();
+                setLanguage(window, language);
+            }
             evaluate(window, scene.value("script").toString());
         }
         waitThenShoot(window, scene, 0);
+    }
+
+    static void setLanguage(QQuickWindow* window, const QString& code) {
+        evaluate(window, QStringLiteral("languageManager.setLanguage(\"%1\")").arg(code));
     }
 
     void waitThenShoot(QQuickWindow* window, const QJsonObject& scene, int waited) {
@@ -141,6 +154,9 @@ struct Walk {
                 ++failures;
             }
             if (light) {
+                if (!scene.value("language").toString().isEmpty()) {
+                    setLanguage(window, languageBefore);
+                }
                 ++index;
             }
             light = !light;
