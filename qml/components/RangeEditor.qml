@@ -55,18 +55,15 @@ Item {
             }
             Item { Layout.fillWidth: true }
             Repeater {
-                model: [
-                    { "text": "100%", "range": "100%" },
-                    { "text": "50%", "range": "50%" },
-                    { "text": "25%", "range": "25%" },
-                    { "text": qsTr("Clear"), "range": "" }
-                ]
+                // Keyed by range only: the translated label is read in the
+                // delegate, so a language switch leaves the buttons in place.
+                model: ["100%", "50%", "25%", ""]
                 delegate: Button {
                     required property var modelData
-                    objectName: "preset_" + modelData.range
+                    objectName: "preset_" + modelData
                     implicitWidth: 48
                     implicitHeight: 26
-                    text: modelData.text
+                    text: modelData.length > 0 ? modelData : qsTr("Clear")
                     font.pixelSize: 11
                     font.weight: Font.DemiBold
                     background: Rectangle {
@@ -83,7 +80,7 @@ Item {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                     }
-                    onClicked: editor.applyPreset(modelData.range)
+                    onClicked: editor.applyPreset(modelData)
                 }
             }
         }

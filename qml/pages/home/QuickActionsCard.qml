@@ -10,14 +10,31 @@ Card {
     signal actionTriggered(string action)
 
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+    // No translated text in the model: a language switch must not rebuild
+    // the tiles inside the layout. Their texts are looked up per tile.
     readonly property var actions: [
-        { iconName: "target", title: qsTranslate("HomePage", "New Solve"),
-          desc: qsTranslate("HomePage", "Configure board, ranges, tree"), action: "project" },
-        { iconName: "bolt", title: qsTranslate("HomePage", "Quick Solve"),
-          desc: qsTranslate("HomePage", "Use default settings"), action: "solve" },
-        { iconName: "chart", title: qsTranslate("HomePage", "Import Range"),
-          desc: qsTranslate("HomePage", "Load from file"), action: "import" }
+        { iconName: "target", action: "project" },
+        { iconName: "bolt", action: "solve" },
+        { iconName: "chart", action: "import" }
     ]
+
+    function _title(action) {
+        switch (action) {
+        case "project": return qsTranslate("HomePage", "New Solve")
+        case "solve": return qsTranslate("HomePage", "Quick Solve")
+        case "import": return qsTranslate("HomePage", "Import Range")
+        }
+        return ""
+    }
+
+    function _description(action) {
+        switch (action) {
+        case "project": return qsTranslate("HomePage", "Configure board, ranges, tree")
+        case "solve": return qsTranslate("HomePage", "Use default settings")
+        case "import": return qsTranslate("HomePage", "Load from file")
+        }
+        return ""
+    }
 
     ColumnLayout {
         anchors.left: parent.left
@@ -76,7 +93,7 @@ Card {
 
                         Text {
                             Layout.fillWidth: true
-                            text: modelData.title
+                            text: card._title(modelData.action)
                             font.family: card._family
                             font.pixelSize: 13
                             font.weight: Font.DemiBold
@@ -88,7 +105,7 @@ Card {
 
                         Text {
                             Layout.fillWidth: true
-                            text: modelData.desc
+                            text: card._description(modelData.action)
                             font.family: card._family
                             font.pixelSize: 11
                             color: card.theme ? card.theme.textMuted : "#8B949E"

@@ -150,17 +150,22 @@ ColumnLayout {
             elide: Text.ElideRight
         }
 
+        // Counted rows, each reading its entry: the list is rebuilt when the
+        // interface language changes (for the shown names), and rows keyed by
+        // the list itself would then be destroyed and recreated inside the
+        // layout while it arranges them.
         Repeater {
-            model: sidebar.rows
+            model: sidebar.rows.length
             delegate: RangeLibraryRow {
-                required property var modelData
-                objectName: "libraryRow_" + modelData.name
+                required property int index
+                readonly property var _row: sidebar.rows[index] || ({})
+                objectName: "libraryRow_" + (_row.name || "")
                 Layout.fillWidth: true
                 theme: sidebar.theme
-                entry: modelData
-                selected: sidebar.selectedId === modelData.id
-                open: !!sidebar.openFolderIds && !!sidebar.openFolderIds[modelData.id]
-                onClicked: sidebar.rowClicked(modelData)
+                entry: _row
+                selected: sidebar.selectedId === _row.id
+                open: !!sidebar.openFolderIds && !!sidebar.openFolderIds[_row.id]
+                onClicked: sidebar.rowClicked(_row)
             }
         }
 

@@ -68,37 +68,35 @@ Card {
             Item {
                 Layout.fillWidth: true
             }
-            Repeater {
-                model: [{ label: qsTranslate("ProjectPage", "Clear"), value: "" }]
-                delegate: Button {
-                    id: preset
-                    required property var modelData
-                    objectName: panel.player + "ClearButton"
-                    implicitWidth: 42
-                    implicitHeight: 24
-                    text: modelData.label
-                    focusPolicy: Qt.NoFocus
-                    font.family: panel._family
-                    font.pixelSize: 10
-                    contentItem: Text {
-                        text: preset.text
-                        font: preset.font
-                        color: panel.theme ? panel.theme.textMuted : "#8B949E"
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                    }
-                    background: Rectangle {
-                        radius: 6
-                        color: preset.down ? (panel.theme ? panel.theme.surface3 : "#2D333B")
-                                           : (panel.theme ? panel.theme.surface2 : "#21262D")
-                        border.width: 1
-                        border.color: panel.theme ? panel.theme.stroke : "#30363D"
-                    }
-                    HoverHandler {
-                        cursorShape: Qt.PointingHandCursor
-                    }
-                    onClicked: panel.page[panel._rangeKey] = modelData.value
+            // A plain button: a Repeater over translated text would recreate
+            // it inside the layout at each language switch.
+            Button {
+                id: preset
+                objectName: panel.player + "ClearButton"
+                implicitWidth: 42
+                implicitHeight: 24
+                text: qsTranslate("ProjectPage", "Clear")
+                focusPolicy: Qt.NoFocus
+                font.family: panel._family
+                font.pixelSize: 10
+                contentItem: Text {
+                    text: preset.text
+                    font: preset.font
+                    color: panel.theme ? panel.theme.textMuted : "#8B949E"
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
                 }
+                background: Rectangle {
+                    radius: 6
+                    color: preset.down ? (panel.theme ? panel.theme.surface3 : "#2D333B")
+                                       : (panel.theme ? panel.theme.surface2 : "#21262D")
+                    border.width: 1
+                    border.color: panel.theme ? panel.theme.stroke : "#30363D"
+                }
+                HoverHandler {
+                    cursorShape: Qt.PointingHandCursor
+                }
+                onClicked: panel.page[panel._rangeKey] = ""
             }
         }
 

@@ -144,15 +144,17 @@ Card {
                         color: card._color("textFaint", "#6E7681")
                     }
 
+                    // Counted, not keyed by text: new translations of the
+                    // same lines keep these rows in place.
                     Repeater {
-                        model: card.optionLines
+                        model: card.optionLines.length
 
                         delegate: Text {
-                            required property var modelData
+                            required property int index
 
                             objectName: "optionLine"
                             Layout.fillWidth: true
-                            text: "• " + modelData
+                            text: "• " + (card.optionLines[index] || "")
                             font.family: card._family
                             font.pixelSize: 12
                             color: card._color("textMuted", "#8B949E")
