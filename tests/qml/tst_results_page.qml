@@ -542,6 +542,17 @@ TestCase {
         compare(p.selectedBucket, "")
     }
 
+    // Bucket names come translated from the controller: a language switch
+    // asks for them again.
+    function test_bucketsFollowTheLanguage() {
+        const p = makePage()
+        const asked = fake.callsOf("nodeHandBuckets").length
+        languageManager.setLanguage("de")
+        languageManager.setLanguage("system")
+        verify(fake.callsOf("nodeHandBuckets").length > asked)
+        compare(findChild(p, "bucketCount").text, "3 shown")
+    }
+
     function test_evColumnOfRows() {
         const p = makePage()
         p.selectActionAtLevel(0, 2)               // Fold, Call, Raise 60%, Raise 120%

@@ -175,6 +175,17 @@ Item {
         return controller ? controller.resultIterations : 0
     }
 
+    // Rises at every change of the interface language, for what the
+    // controller hands over already translated.
+    property int _i18nRev: 0
+    Connections {
+        target: typeof languageManager !== "undefined" ? languageManager : null
+        ignoreUnknownSignals: true
+        function onCurrentLanguageChanged() {
+            root._i18nRev += 1
+        }
+    }
+
     function _hasTree() {
         _epoch()
         return !!controller && typeof controller.treeNodeCount === "function" && controller.treeNodeCount() > 0
@@ -500,6 +511,7 @@ Item {
         if (!controller || typeof controller.nodeHandBuckets !== "function")
             return []
         _epoch()
+        _i18nRev  // the controller names the buckets in the interface language
         return playMode ? [] : (controller.nodeHandBuckets(nodeIndex) || [])
     }
 
