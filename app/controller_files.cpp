@@ -80,12 +80,14 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
     const QString& path = *localPath;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1")).arg(file.errorString());
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
+                              .arg(file.errorString());
         return result;
     }
     file.write(text.toUtf8());
     if (!file.commit()) {
-        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to save file: %1")).arg(file.errorString());
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to save file: %1"))
+                              .arg(file.errorString());
         return result;
     }
     result["ok"] = true;

@@ -154,7 +154,8 @@ public:
             return translated(QT_TRANSLATE_NOOP("AppController", "Invalid JSON"));
         }
         if (root->kind != '{') {
-            return translated(QT_TRANSLATE_NOOP("AppController", "Unrecognized project format"));  // an array has no format tag
+            return translated(QT_TRANSLATE_NOOP(
+                "AppController", "Unrecognized project format"));  // an array has no format tag
         }
         const auto members = skeleton_.members(*root);
         if (!members) {
@@ -195,7 +196,8 @@ public:
         }
         p.lastUiCfg = objectMember(top, "lastUiCfg").toVariantMap();
         if (!ok_) {
-            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid project file: %1")).arg(problem_);
+            return translated(QT_TRANSLATE_NOOP("AppController", "Invalid project file: %1"))
+                .arg(problem_);
         }
         return {};
     }
@@ -649,9 +651,11 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     lastSolveConfig_ = loaded.lastUiCfg;
     setRunning(false);
     setProgress(0.0);
-    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Loaded project (%1 strategy nodes, %2 combo nodes)"))
-                      .arg(handStrategyByNode_.size())
-                      .arg(handCombosByNode_.size()));
+    setStatusText(
+        translated(QT_TRANSLATE_NOOP("AppController",
+                                     "Loaded project (%1 strategy nodes, %2 combo nodes)"))
+            .arg(handStrategyByNode_.size())
+            .arg(handCombosByNode_.size()));
     emit resultsChanged();
     result["ok"] = true;
     qInfo().noquote() << "Loaded project:" << path << "hasResults=" << loaded.hasResults;

@@ -1,6 +1,5 @@
 // Node queries answered from per-node caches or the session, as maps for QML.
 #include "app/app_controller.h"
-
 #include "core/thread_start.h"
 
 #include <QCoreApplication>

@@ -123,23 +123,27 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         buildSolveConfig(cfg, applyNodeLocks ? &nodeLocks_ : nullptr, systemThreadCount_);
     const std::size_t boardLength = config.board.size();
     if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
+        setStatusText(
+            translated(QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
         return;
     }
     if (!rangeHasAnyHand(QString::fromStdString(config.oop_range)) ||
         !rangeHasAnyHand(QString::fromStdString(config.ip_range))) {
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: select at least one hand in both ranges")));
+        setStatusText(translated(QT_TRANSLATE_NOOP(
+            "AppController", "Not ready: select at least one hand in both ranges")));
         return;
     }
     for (const char* key : kSizingKeys) {
         if (!cfgHasText(cfg, QString::fromLatin1(key))) {
-            setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
+            setStatusText(translated(
+                QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
             return;
         }
     }
     // Above 100% the winner of a pot would pay more rake than the pot holds.
     if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
+        setStatusText(translated(
+            QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
         return;
     }
     session_.reset();
@@ -151,7 +155,8 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     runningSolveEstimate_ = solveRequiredMemoryBytes_;
     if (solveRequiredMemoryBytes_ != 0 && systemAvailableMemoryBytes_ != 0 &&
         systemAvailableMemoryBytes_ <= solveRequiredMemoryBytes_) {
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Not enough RAM to solve (after clearing previous results)")));
+        setStatusText(translated(QT_TRANSLATE_NOOP(
+            "AppController", "Not enough RAM to solve (after clearing previous results)")));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -172,7 +177,8 @@ void AppController::reSolveWithNodeLocks() {
         return;
     }
     if (lastSolveConfig_.isEmpty()) {
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "No previous solve config (solve once first)")));
+        setStatusText(translated(
+            QT_TRANSLATE_NOOP("AppController", "No previous solve config (solve once first)")));
         return;
     }
     QVariantMap cfg = lastSolveConfig_;
@@ -213,7 +219,8 @@ SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_
                 gate->post([this, epoch, mailbox, first = std::move(*first)] {
                     const std::optional<SolveProgress> newest = mailbox->takeWaiting();
                     mailbox->delivered();
-                    onSolveProgress(epoch, first, nullptr, nullptr, newest ? nullptr : mailbox.get());
+                    onSolveProgress(epoch, first, nullptr, nullptr,
+                                    newest ? nullptr : mailbox.get());
                     if (newest) {
                         onSolveProgress(epoch, *newest, nullptr, nullptr, mailbox.get());
                     }

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QUrl>
-
 #include <optional>
 
 namespace quendal_app {

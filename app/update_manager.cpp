@@ -200,13 +200,15 @@ void UpdateManager::checkNow() {
     }
     const QString url = normalizeUrlText(manifestUrl_);
     if (url.isEmpty()) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update URL is not configured.")));
+        setLastError(
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update URL is not configured.")));
         return;
     }
     const QUrl address(url);
     if (!isAllowedAddress(address)) {
         setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1")).arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"))
+                .arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
         return;
     }
     if (checkReply_) {
@@ -241,7 +243,8 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1")).arg(reply->errorString()));
+        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"))
+                         .arg(reply->errorString()));
         return;
     }
     const QByteArray body = reply->readAll();
@@ -255,7 +258,9 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
         settings.setValue(kCachedAtKey, lastSuccessAt_);
         return;
     }
-    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Invalid update response (HTTP %1).")).arg(status));
+    setLastError(
+        translated(QT_TRANSLATE_NOOP("UpdateManager", "Invalid update response (HTTP %1)."))
+            .arg(status));
 }
 
 void UpdateManager::downloadNow() {
@@ -275,7 +280,8 @@ void UpdateManager::downloadNow() {
     setLastError(QString());
     if (!isAllowedAddress(downloadUrl_)) {
         setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1")).arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"))
+                .arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
         return;
     }
     downloadBusy_ = true;
@@ -292,7 +298,8 @@ void UpdateManager::downloadNow() {
         delete file;
         downloadBusy_ = false;
         downloadedFilePath_.clear();
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to create download file.")));
+        setLastError(
+            translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to create download file.")));
         return;
     }
     QNetworkRequest request(downloadUrl_);
@@ -340,7 +347,8 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
     if (reply->error() != QNetworkReply::NoError) {
         file->cancelWriting();
         file->deleteLater();
-        lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1")).arg(reply->errorString());
+        lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"))
+                         .arg(reply->errorString());
         downloaded_ = false;
     } else {
         if (file->isOpen()) {
@@ -355,7 +363,10 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
                                                            QFileDevice::ExeOwner);
             downloaded_ = true;
         } else {
-            lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to finalize download file (HTTP %1).")).arg(status);
+            lastError_ =
+                translated(QT_TRANSLATE_NOOP("UpdateManager",
+                                             "Failed to finalize download file (HTTP %1)."))
+                    .arg(status);
             downloaded_ = false;
         }
     }
@@ -367,11 +378,13 @@ void UpdateManager::installNow() {
         return;
     }
     if (!isDownloadReady()) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No downloaded update is ready to install.")));
+        setLastError(translated(
+            QT_TRANSLATE_NOOP("UpdateManager", "No downloaded update is ready to install.")));
         return;
     }
     if (!QFileInfo::exists(downloadedFilePath_)) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Downloaded installer file is missing.")));
+        setLastError(translated(
+            QT_TRANSLATE_NOOP("UpdateManager", "Downloaded installer file is missing.")));
         return;
     }
     if (launcher_ && launcher_(downloadedFilePath_, kInstallerSwitches)) {

@@ -22,11 +22,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <sys/resource.h>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <utility>
 #include <vector>
 
@@ -66,8 +66,7 @@ QVariantMap deepSpot(int iterations, int threads) {
         {"max_iterations", iterations},
         {"target_exploitability", 0.0},
         {"thread_count", threads},
-        {"oop_range",
-         "AA-22, AKs-A2s, KQs-K9s, QJs-Q9s, JTs-J9s, T9s, 98s, 87s, AKo-ATo, KQo-KJo"},
+        {"oop_range", "AA-22, AKs-A2s, KQs-K9s, QJs-Q9s, JTs-J9s, T9s, 98s, 87s, AKo-ATo, KQo-KJo"},
         {"ip_range",
          "JJ-22, AQs-A2s, KQs-K8s, QJs-Q8s, JTs-J8s, T9s-T8s, 98s, 87s, 76s, AQo-AJo, KQo"}};
     for (const char* seat : {"oop", "ip"}) {
@@ -157,10 +156,11 @@ void timeNode(const AppController& c, const char* label, int n) {
         query();
     }
     const double again = ms(cached);
-    std::printf("{\"node\":\"%s\",\"index\":%d,\"combos\":%lld,\"first_visit_ms\":%.1f,"
-                "\"first_visit_cpu_ms\":%.0f,\"cached_visit_ms\":%.2f%s}\n",
-                label, n, static_cast<long long>(c.nodeHandCombos(n).size()), first, cpu, again,
-                parts.c_str());
+    std::printf(
+        "{\"node\":\"%s\",\"index\":%d,\"combos\":%lld,\"first_visit_ms\":%.1f,"
+        "\"first_visit_cpu_ms\":%.0f,\"cached_visit_ms\":%.2f%s}\n",
+        label, n, static_cast<long long>(c.nodeHandCombos(n).size()), first, cpu, again,
+        parts.c_str());
 }
 
 }  // namespace
@@ -193,13 +193,14 @@ int main(int argc, char** argv) {
     QElapsedTimer solve;
     solve.start();
     controller.startSolveWithConfig(spot == "flop" ? flopSpot(iterations, threads)
-                                                  : deepSpot(iterations, threads));
+                                                   : deepSpot(iterations, threads));
     app.exec();
-    std::printf("{\"spot\":\"%s\",\"nodes\":%d,\"iterations\":%d,\"threads\":%d,"
-                "\"solve_ms\":%lld,\"finalizing_ms\":%lld,\"status\":\"%s\"}\n",
-                spot.c_str(), controller.treeNodeCount(), iterations, threads,
-                static_cast<long long>(solve.elapsed()), static_cast<long long>(finalizingMs),
-                qPrintable(controller.statusText()));
+    std::printf(
+        "{\"spot\":\"%s\",\"nodes\":%d,\"iterations\":%d,\"threads\":%d,"
+        "\"solve_ms\":%lld,\"finalizing_ms\":%lld,\"status\":\"%s\"}\n",
+        spot.c_str(), controller.treeNodeCount(), iterations, threads,
+        static_cast<long long>(solve.elapsed()), static_cast<long long>(finalizingMs),
+        qPrintable(controller.statusText()));
     std::fflush(stdout);
     const AppController& c = controller;
     const int afterCheck = child(c, 0, 0);

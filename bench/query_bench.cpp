@@ -47,8 +47,7 @@ quendal_app::SolveConfig page_flop(std::uint32_t iterations, std::size_t threads
     c.starting_pot = 1000;
     c.effective_stack = 9500;
     c.oop_range = "AA-22, AKs-A2s, KQs-K9s, QJs-Q9s, JTs-J9s, T9s, 98s, 87s, AKo-ATo, KQo-KJo";
-    c.ip_range =
-        "JJ-22, AQs-A2s, KQs-K8s, QJs-Q8s, JTs-J8s, T9s-T8s, 98s, 87s, 76s, AQo-AJo, KQo";
+    c.ip_range = "JJ-22, AQs-A2s, KQs-K8s, QJs-Q8s, JTs-J8s, T9s-T8s, 98s, 87s, 76s, AQo-AJo, KQo";
     for (auto* seat : {&c.oop_sizing, &c.ip_sizing}) {
         for (quendal_app::StreetSizing& s : *seat) {
             s.bet_sizes = "33, 75";
@@ -152,8 +151,8 @@ int main(int argc, char** argv) {
         time_ms([&] { quendal_app::compute_node_action_stats(*game, *solver, 0); });
     const double combos_ms =
         time_ms([&] { quendal_app::compute_node_hand_combos(*game, *solver, parents, 0); });
-    const double both_ms = time_ms(
-        [&] { quendal_app::compute_node_stats_and_combos(*game, *solver, parents, 0); });
+    const double both_ms =
+        time_ms([&] { quendal_app::compute_node_stats_and_combos(*game, *solver, parents, 0); });
     const double strategy_ms =
         time_ms([&] { quendal_app::compute_node_hand_strategy(*game, *solver, 0); });
     std::printf(

@@ -177,8 +177,7 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
 }
 
 template <KernelPath P>
-void average_strategy_rows(float* out, const float* sums, std::size_t actions,
-                           std::size_t hands) {
+void average_strategy_rows(float* out, const float* sums, std::size_t actions, std::size_t hands) {
     if (actions == 0 || hands == 0) {
         return;
     }
@@ -197,7 +196,8 @@ void average_strategy_rows(float* out, const float* sums, std::size_t actions,
                 [&]([[maybe_unused]] std::size_t h) {
 #ifdef QUENDAL_KERNELS_AVX2
                     // max(0, x) is x for a NaN x and for -0, as std::max(x, 0) is.
-                    const __m256 kept = _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
+                    const __m256 kept =
+                        _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
                     _mm256_storeu_ps(totals + h, _mm256_add_ps(_mm256_loadu_ps(totals + h), kept));
 #endif
                 },
@@ -214,7 +214,8 @@ void average_strategy_rows(float* out, const float* sums, std::size_t actions,
                     // exceptions) and then take the uniform probability.
                     const __m256 total = _mm256_loadu_ps(totals + h);
                     const __m256 has = _mm256_cmp_ps(total, _mm256_setzero_ps(), _CMP_GT_OQ);
-                    const __m256 kept = _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
+                    const __m256 kept =
+                        _mm256_max_ps(_mm256_setzero_ps(), _mm256_loadu_ps(row + h));
                     _mm256_storeu_ps(to + h, _mm256_blendv_ps(_mm256_set1_ps(uniform),
                                                               _mm256_div_ps(kept, total), has));
 #endif

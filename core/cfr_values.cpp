@@ -214,8 +214,7 @@ std::vector<std::vector<float>> DiscountedCfr::compute_child_values(
     const std::vector<std::uint64_t>& children = game.nodes()[node].children;
     const std::size_t count = children.size();
     const std::size_t hands = game.card_context().pockets[seat].size();
-    std::vector<std::vector<float>> values(reaches.size() * count,
-                                           std::vector<float>(hands, 0.0f));
+    std::vector<std::vector<float>> values(reaches.size() * count, std::vector<float>(hands, 0.0f));
     if (hands == 0) {
         return values;
     }

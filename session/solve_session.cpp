@@ -281,8 +281,7 @@ void SolveSession::run_worker(Closure& closure) noexcept {
 
         bool stored = false;
         if (!cancel_requested_.load()) {
-            const double fraction =
-                iteration_fraction(solver->iterations(), config.max_iterations);
+            const double fraction = iteration_fraction(solver->iterations(), config.max_iterations);
             report(callback, fraction, "Finalizing: computing results...");
             snapshot.iterations = solver->iterations();
             snapshot.exploitability = solver->exploitability();

@@ -11,11 +11,11 @@
 #include <fcntl.h>
 #include <functional>
 #include <new>
-#include <thread>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace quendal_app;

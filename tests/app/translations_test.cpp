@@ -2,7 +2,6 @@
 // manager from the program's resources and serves what its source holds, and
 // no translation loses or gains a placeholder of its source text.
 #include "app/language_manager.h"
-
 #include "test_settings.h"
 #include "ts_catalogue.h"
 
@@ -79,8 +78,8 @@ private slots:
         QCOMPARE(ts.language, code);
 
         LanguageManager manager(nullptr);
-        QTest::ignoreMessage(QtInfoMsg,
-                             qPrintable(QString("Language set to %1 (translator loaded )").arg(code)));
+        QTest::ignoreMessage(
+            QtInfoMsg, qPrintable(QString("Language set to %1 (translator loaded )").arg(code)));
         manager.setLanguage(code);
         QCOMPARE(manager.currentLanguage(), code);
 
@@ -102,8 +101,8 @@ private slots:
                     wrong << m.where() + " served as \"" + served + "\"";
                 }
             } else {
-                const QString served =
-                    QCoreApplication::translate(context.constData(), source.constData(), disambiguation);
+                const QString served = QCoreApplication::translate(
+                    context.constData(), source.constData(), disambiguation);
                 if (served != m.forms.first()) {
                     wrong << m.where() + " served as \"" + served + "\"";
                 }

@@ -28,8 +28,8 @@ struct TsMessage {
     // Left in the file only for history; lrelease never ships it.
     bool retired() const { return type == "obsolete" || type == "vanished"; }
     bool hasText() const {
-        return !forms.isEmpty() &&
-               std::none_of(forms.begin(), forms.end(), [](const QString& f) { return f.isEmpty(); });
+        return !forms.isEmpty() && std::none_of(forms.begin(), forms.end(),
+                                                [](const QString& f) { return f.isEmpty(); });
     }
     // lrelease ships every translation with text that is not retired,
     // unfinished ones included.

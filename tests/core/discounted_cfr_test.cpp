@@ -178,10 +178,11 @@ TEST(DiscountedCfrTraversal, ReadOnlyWalksOnThePoolGiveTheOneThreadBits) {
         };
         std::vector<Solved> solved;
         for (std::size_t threads : {1u, 4u}) {
-            Solved s{std::make_unique<Game>(c, CardContext(make_board(board),
-                                                           {parse_range("AA, 88, A8s, KQs, 76s, QJs"),
-                                                            parse_range("33, AKs, QJs, T9s, 98s")})),
-                     std::make_unique<DiscountedCfr>(options(threads))};
+            Solved s{
+                std::make_unique<Game>(
+                    c, CardContext(make_board(board), {parse_range("AA, 88, A8s, KQs, 76s, QJs"),
+                                                       parse_range("33, AKs, QJs, T9s, 98s")})),
+                std::make_unique<DiscountedCfr>(options(threads))};
             Access::prepare(*s.cfr, *s.game);
             for (std::uint32_t t = 0; t < 4; ++t) {
                 Access::iterate(*s.cfr, *s.game, t);

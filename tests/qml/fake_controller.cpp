@@ -109,7 +109,8 @@ QVariantMap FakeController::nodeHandStrategy(int nodeIndex) {
 }
 
 QVariantMap FakeController::nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) {
-    return nodeField("nodeHandStrategyReach169", nodeIndex, QStringLiteral("reach169"), {bucketName})
+    return nodeField("nodeHandStrategyReach169", nodeIndex, QStringLiteral("reach169"),
+                     {bucketName})
         .toMap()
         .value(bucketName.trimmed().toLower())
         .toMap();
@@ -139,7 +140,8 @@ QVariantList FakeController::nodePocketActionEvs(int nodeIndex, const QString& s
             .toList();
     for (const QVariant& row : rows) {
         const QVariantMap m = row.toMap();
-        const QString r1 = m.value("c1").toString().toLower(), r2 = m.value("c2").toString().toLower();
+        const QString r1 = m.value("c1").toString().toLower(),
+                      r2 = m.value("c2").toString().toLower();
         if ((r1 == a && r2 == b) || (r1 == b && r2 == a)) {
             return m.value("actionEvs").toList();
         }
@@ -156,7 +158,8 @@ QVariantMap FakeController::nodeHandDistributions169(int nodeIndex) {
     return distributionsAnswer_;
 }
 
-void FakeController::setNodeLockProbs(int nodeIndex, const QString& hand, const QVariantList& probs) {
+void FakeController::setNodeLockProbs(int nodeIndex, const QString& hand,
+                                      const QVariantList& probs) {
     record(QStringLiteral("setNodeLockProbs"), {nodeIndex, hand, QVariant(probs)});
 }
 

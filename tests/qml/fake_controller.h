@@ -14,12 +14,12 @@
 class FakeController : public QObject {
     Q_OBJECT
 
-#define FAKE_PROPERTY(type, name, signal, init)                  \
-    Q_PROPERTY(type name MEMBER name##_ NOTIFY signal)         \
-                                                                 \
-public:                                                          \
-    type name##_ = init;                                         \
-                                                                 \
+#define FAKE_PROPERTY(type, name, signal, init)        \
+    Q_PROPERTY(type name MEMBER name##_ NOTIFY signal) \
+                                                       \
+public:                                                \
+    type name##_ = init;                               \
+                                                       \
 private:
 
     FAKE_PROPERTY(bool, running, runningChanged, false)
@@ -76,7 +76,9 @@ public:
     // (resultsChanged) before the start is reported (runningChanged).
     Q_INVOKABLE void reSolveWithNodeLocks();
     // Announces results again without changing any figure.
-    Q_INVOKABLE void emitResultsChanged() { emit resultsChanged(); }
+    Q_INVOKABLE void emitResultsChanged() {
+        emit resultsChanged();
+    }
 
     // Node queries answered from `tree`, each call recorded.
     Q_INVOKABLE int treeNodeCount();
@@ -98,7 +100,8 @@ public:
 
     // Lock edits, recorded; clearing also drops the node's "locks" in `tree`
     // (without announcing results).
-    Q_INVOKABLE void setNodeLockProbs(int nodeIndex, const QString& hand, const QVariantList& probs);
+    Q_INVOKABLE void setNodeLockProbs(int nodeIndex, const QString& hand,
+                                      const QVariantList& probs);
     Q_INVOKABLE void clearNodeLocks(int nodeIndex);
 
     // Practice: both recorded; the showdown answers `showdownAnswer`.

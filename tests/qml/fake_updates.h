@@ -10,12 +10,12 @@
 class FakeUpdates : public QObject {
     Q_OBJECT
 
-#define FAKE_PROPERTY(type, name, signal, init)                  \
-    Q_PROPERTY(type name MEMBER name##_ NOTIFY signal)         \
-                                                                 \
-public:                                                          \
-    type name##_ = init;                                         \
-                                                                 \
+#define FAKE_PROPERTY(type, name, signal, init)        \
+    Q_PROPERTY(type name MEMBER name##_ NOTIFY signal) \
+                                                       \
+public:                                                \
+    type name##_ = init;                               \
+                                                       \
 private:
 
     FAKE_PROPERTY(QString, currentVersion, stateChanged, QStringLiteral("1.0.4"))

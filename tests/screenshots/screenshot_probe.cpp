@@ -17,17 +17,17 @@
 #include "app/startup.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QQmlComponent>
-#include <QQuickItem>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -95,8 +95,7 @@ QVariant evaluate(QQuickWindow* window, const QString& script) {
     QQmlExpression expression(qmlContext(window), window, script);
     const QVariant value = expression.evaluate();
     if (expression.hasError()) {
-        std::fprintf(stderr, "script error: %s\n",
-                     qPrintable(expression.error().toString()));
+        std::fprintf(stderr, "script error: %s\n", qPrintable(expression.error().toString()));
     }
     return value;
 }
@@ -147,8 +146,8 @@ struct Walk {
         }
         QTimer::singleShot(scene.value("settleMs").toInt(300), [=, this] {
             const QString file = QDir(outputDir).filePath(
-                QStringLiteral("%1-%2.png").arg(scene.value("name").toString(),
-                                                light ? "light" : "dark"));
+                QStringLiteral("%1-%2.png")
+                    .arg(scene.value("name").toString(), light ? "light" : "dark"));
             if (!window->grabWindow().save(file)) {
                 std::fprintf(stderr, "could not write %s\n", qPrintable(file));
                 ++failures;

@@ -41,24 +41,85 @@ std::string json_number(double v) {
 const std::vector<std::string>& range_grammar_texts() {
     static const std::vector<std::string> texts = {
         // Single classes, either case.
-        "AA", "aa", "AK", "ak", "AKs", "akS", "AKo", "T9o", "32",
+        "AA",
+        "aa",
+        "AK",
+        "ak",
+        "AKs",
+        "akS",
+        "AKo",
+        "T9o",
+        "32",
         // "+": pairs, a kicker under a fixed rank, connectors and gappers.
-        "JJ+", "22+", "AA+", "A8s+", "K9o+", "AKs+", "AK+", "A2+", "T9s+", "65s+", "T9o+", "98+",
-        "86s+", "Q2s+",
+        "JJ+",
+        "22+",
+        "AA+",
+        "A8s+",
+        "K9o+",
+        "AKs+",
+        "AK+",
+        "A2+",
+        "T9s+",
+        "65s+",
+        "T9o+",
+        "98+",
+        "86s+",
+        "Q2s+",
         // Spans: pairs either way, kickers, connectors, and blocks.
-        "99-22", "22-99", "A5s-A2s", "A2s-A5s", "KTo-K7o", "AK-AT", "T9s-65s", "65s-T9s",
-        "K9s-QTs", "A5s-K2s", "J9o-T7o",
+        "99-22",
+        "22-99",
+        "A5s-A2s",
+        "A2s-A5s",
+        "KTo-K7o",
+        "AK-AT",
+        "T9s-65s",
+        "65s-T9s",
+        "K9s-QTs",
+        "A5s-K2s",
+        "J9o-T7o",
         // Exact combos, alone and over their class.
-        "AhKs", "AsAh", "AhKh", "QhJs+", "AhKh-AhQh", "AKo:0.5,AhKs", "AhKs,AKo:0.5", "2c2d+",
+        "AhKs",
+        "AsAh",
+        "AhKh",
+        "QhJs+",
+        "AhKh-AhQh",
+        "AKo:0.5,AhKs",
+        "AhKs,AKo:0.5",
+        "2c2d+",
         // Weights, the last mention of a combo winning.
-        "AA:0.5", "AA:0.5,AA", "AA,AA:0.5", "QQ+:0.5,AA", "AA:.5", "AA:1", "AA:0,KK", "AA:1e-1",
-        "AA:0x0.8", "AA:0.3", "A5s-A2s:0.5", "T9s+:0.25", "JJ-88:0.75,TT",
+        "AA:0.5",
+        "AA:0.5,AA",
+        "AA,AA:0.5",
+        "QQ+:0.5,AA",
+        "AA:.5",
+        "AA:1",
+        "AA:0,KK",
+        "AA:1e-1",
+        "AA:0x0.8",
+        "AA:0.3",
+        "A5s-A2s:0.5",
+        "T9s+:0.25",
+        "JJ-88:0.75,TT",
         // Whole-deck percentages.
-        "50%", "100%", "12.5%", " 50% ", "5.%", "33.3%", "0%",
+        "50%",
+        "100%",
+        "12.5%",
+        " 50% ",
+        "5.%",
+        "33.3%",
+        "0%",
         // White space inside items and empty items.
-        "A K", "A5s - A2s", "QQ + , AK", "AA : 0.5", "Ah Ks", "AA,,KK", "AA, KK,", ",AA",
+        "A K",
+        "A5s - A2s",
+        "QQ + , AK",
+        "AA : 0.5",
+        "Ah Ks",
+        "AA,,KK",
+        "AA, KK,",
+        ",AA",
         // The presets.
-        kPresetA, kPresetB,
+        kPresetA,
+        kPresetB,
     };
     return texts;
 }
@@ -84,7 +145,8 @@ std::string range_class_weights_json() {
             const auto& sum = sums.at(label);
             const double mean = sum.first / sum.second;
             if (mean > 0.0) {
-                weights += (weights.empty() ? "" : ", ") + json_string(label) + ": " + json_number(mean);
+                weights +=
+                    (weights.empty() ? "" : ", ") + json_string(label) + ": " + json_number(mean);
             }
         }
         out += "  {\"text\": " + json_string(texts[t]) + ", \"weights\": {" + weights + "}}";

@@ -471,7 +471,8 @@ TEST(SolveSession, AThrowingConsumerEndsTheSolveAsAnError) {
         const char* last_status;
     };
     const std::vector<Case> cases = {
-        {"on an iteration", [](const SolveProgress& p) { return p.status.rfind("Iter 2 ", 0) == 0; },
+        {"on an iteration",
+         [](const SolveProgress& p) { return p.status.rfind("Iter 2 ", 0) == 0; },
          "Error: std::bad_alloc"},
         {"on the final report", [](const SolveProgress& p) { return p.status == "Done"; },
          "Error: std::bad_alloc"},
