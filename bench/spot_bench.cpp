@@ -169,6 +169,8 @@ int run_spot(const BenchSpot& spot, std::size_t threads, std::uint32_t max_itera
                                 ",\"cpu\":" + json_string(cpu_model());
     double context_ms = 0, game_ms = 0;
     auto game = build_game(spot, &context_ms, &game_ms);
+    const long game_kib = peak_memory_kib();
+    long first_iteration_kib = 0;
     std::size_t decisions = 0;
     const std::size_t solver_bytes = solver_array_bytes(*game, &decisions);
     const double pot = spot.config.starting_pot;
@@ -187,6 +189,9 @@ int run_spot(const BenchSpot& spot, std::size_t threads, std::uint32_t max_itera
     const auto start = Clock::now();
     options.progress = [&](std::uint32_t i, float exploitability, double ms) {
         iteration_ms.push_back(ms);
+        if (i == 1) {
+            first_iteration_kib = peak_memory_kib();
+        }
         if (i % kMeasureEvery != 0) {
             return;
         }
@@ -234,12 +239,13 @@ int run_spot(const BenchSpot& spot, std::size_t threads, std::uint32_t max_itera
         "\"iterations\":%u,\"exploitability_pct\":%.4f,"
         "\"iterations_to_0.5pct\":%u,\"seconds_to_0.5pct\":%.2f,"
         "\"iterations_to_0.3pct\":%u,\"seconds_to_0.3pct\":%.2f,\"measurement_s\":%.2f,"
-        "\"wall_s\":%.2f,\"peak_kib\":%ld,\"bytes_per_iteration\":%.0f,"
+        "\"wall_s\":%.2f,\"game_peak_kib\":%ld,\"first_iteration_peak_kib\":%ld,"
+        "\"peak_kib\":%ld,\"bytes_per_iteration\":%.0f,"
         "\"copy_bandwidth_gbs\":%.1f,\"bandwidth_bound_s\":%.4f,\"profile\":%s%s}\n",
         spot.name.c_str(), threads, context_ms, game_ms, nodes, decisions, solver_bytes,
         median_ms / 1000.0, iterations, exploitability_pct, targets[0].iterations,
         targets[0].seconds, targets[1].iterations, targets[1].seconds, measurement_ms / 1000.0,
-        wall_s, peak_kib, bytes_per_iteration, bandwidth,
+        wall_s, game_kib, first_iteration_kib, peak_kib, bytes_per_iteration, bandwidth,
         bandwidth > 0 ? bytes_per_iteration / (bandwidth * 1e9) : 0.0, profile.c_str(),
         machine.c_str());
     return 0;
@@ -289,6 +295,13 @@ int main(int argc, char** argv) {
     if (argc >= 3 && mode == "--signature") {
         return signature(argv[2]);
     }
+    if (argc >= 5 && mode == "--checksum" && find_spot(argv[2]) != nullptr) {
+        const std::uint64_t h = solve_signature(*find_spot(argv[2]),
+                                                std::strtoul(argv[3], nullptr, 10),
+                                                std::strtoul(argv[4], nullptr, 10));
+        std::printf("%s: %016llx\n", argv[2], static_cast<unsigned long long>(h));
+        return 0;
+    }
     if (argc >= 3 && mode == "--scaling" && find_spot(argv[2]) != nullptr) {
         const std::uint32_t iterations = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 12;
         return run_scaling(*find_spot(argv[2]), iterations);
@@ -296,7 +309,7 @@ int main(int argc, char** argv) {
     if (argc < 2 || find_spot(argv[1]) == nullptr) {
         std::fprintf(stderr,
                      "usage: spot_bench SPOT [THREADS] [MAX_ITERATIONS] | --scaling SPOT "
-                     "[ITERATIONS] | --signature FILE\n");
+                     "[ITERATIONS] | --signature FILE | --checksum SPOT ITERATIONS THREADS\n");
         for (const BenchSpot& spot : bench_spots()) {
             std::fprintf(stderr, "  %s\n", spot.name.c_str());
         }

@@ -90,6 +90,35 @@ struct Accumulator {
     double disjoint(const StrengthEntry& e) const { return disjoint(e.low, e.high); }
 };
 
+// An opponent hand of a sorted list that carries reach. Most opponent hands
+// reach a terminal with none (their strategy left the line), and a hand
+// without reach adds exact zeros to every sum, so the sweeps first gather the
+// hands with reach, in list order, and then merge only those with their own
+// list: the sums are the same, bit for bit.
+struct LiveHand {
+    std::uint32_t key;
+    CardCode low;
+    CardCode high;
+    float reach;
+};
+
+// Room for every pocket of a seat.
+using LiveHands = std::array<LiveHand, kComboCount>;
+
+// Gathers the entries of `opp` with nonzero reach into `live` (without a
+// branch per entry: each entry is written, the count advances only past one
+// with reach). Returns how many there are.
+std::size_t gather_live(std::span<const StrengthEntry> opp, std::span<const float> reach,
+                        LiveHands& live) {
+    std::size_t n = 0;
+    for (const StrengthEntry& e : opp.first(std::min<std::size_t>(opp.size(), kComboCount))) {
+        const float r = reach_of(reach, e.pocket);
+        live[n] = {e.key, e.low, e.high, r};
+        n += r != 0.0f ? 1 : 0;
+    }
+    return n;
+}
+
 // Both sweeps add into `out` and write nothing when they decline.
 // The unraked sweep adds its wins and its losses in two passes, into `out`
 // and `loss_out` (the same array unless a caller keeps them apart).
@@ -101,20 +130,32 @@ bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
     if (own.empty() || opp.empty()) {
         return false;
     }
+    LiveHands live;
+    const std::size_t n = gather_live(opp, opp_reach, live);
+    if (n == 0) {
+        return true;  // every own hand adds 0
+    }
+    const auto key_less = [](std::uint32_t key, const StrengthEntry& e) { return key < e.key; };
+    const auto entry_less = [](const StrengthEntry& e, std::uint32_t key) { return e.key < key; };
+    // Own hands no stronger than the weakest live hand beat nothing: they
+    // would add exact zeros, so the wins start above it.
     Accumulator below;
     std::size_t j = 0;
-    for (const StrengthEntry& e : own) {
-        while (j < opp.size() && opp[j].key < e.key) {
-            below.add_entry(opp[j], opp_reach);
+    for (auto it = std::upper_bound(own.begin(), own.end(), live[0].key, key_less);
+         it != own.end(); ++it) {
+        while (j < n && live[j].key < it->key) {
+            below.add(live[j].low, live[j].high, live[j].reach);
             ++j;
         }
-        out[e.pocket] += static_cast<float>(below.disjoint(e) * u.win);
+        out[it->pocket] += static_cast<float>(below.disjoint(*it) * u.win);
     }
+    // Likewise own hands no weaker than the strongest live hand lose to none.
     Accumulator above;
-    std::size_t k = opp.size();
-    for (auto it = own.rbegin(); it != own.rend(); ++it) {
-        while (k > 0 && opp[k - 1].key > it->key) {
-            above.add_entry(opp[k - 1], opp_reach);
+    std::size_t k = n;
+    const auto top = std::lower_bound(own.begin(), own.end(), live[n - 1].key, entry_less);
+    for (auto it = std::make_reverse_iterator(top); it != own.rend(); ++it) {
+        while (k > 0 && live[k - 1].key > it->key) {
+            above.add(live[k - 1].low, live[k - 1].high, live[k - 1].reach);
             --k;
         }
         loss_out[it->pocket] += static_cast<float>(above.disjoint(*it) * u.loss);
@@ -131,9 +172,11 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     }
     const PocketIndexList& same_hand = ctx.same_hand[seat];
 
+    LiveHands live;
+    const std::size_t n = gather_live(opp, opp_reach, live);
     Accumulator all;
-    for (const StrengthEntry& e : opp) {
-        all.add_entry(e, opp_reach);
+    for (std::size_t i = 0; i < n; ++i) {
+        all.add(live[i].low, live[i].high, live[i].reach);
     }
     if (all.sum == 0.0) {
         return true;  // every own hand adds 0
@@ -141,12 +184,12 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     Accumulator lt, le;
     std::size_t j_lt = 0, j_le = 0;
     for (const StrengthEntry& e : own) {
-        while (j_lt < opp.size() && opp[j_lt].key < e.key) {
-            lt.add_entry(opp[j_lt], opp_reach);
+        while (j_lt < n && live[j_lt].key < e.key) {
+            lt.add(live[j_lt].low, live[j_lt].high, live[j_lt].reach);
             ++j_lt;
         }
-        while (j_le < opp.size() && opp[j_le].key <= e.key) {
-            le.add_entry(opp[j_le], opp_reach);
+        while (j_le < n && live[j_le].key <= e.key) {
+            le.add(live[j_le].low, live[j_le].high, live[j_le].reach);
             ++j_le;
         }
         const PocketIndex same = same_hand[e.pocket];
@@ -273,11 +316,20 @@ void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
     ProfileScope scope(kProfileFold);
     const CardContext& ctx = game.card_context();
     const PocketList& opp_pockets = ctx.pockets[1 - seat];
-    Accumulator acc;
+    // The hands with reach first, then their sums (those without add exact
+    // zeros), as the showdown sweeps gather theirs.
+    std::array<std::pair<Pocket, float>, kComboCount> live;
+    std::size_t n = 0;
     for (PocketIndex o : ranking_table(game, node, 1 - seat)) {
-        if (o < opp_reach.size()) {
-            acc.add(opp_pockets[o], opp_reach[o]);  // zero reach adds exact zeros
+        if (o < opp_reach.size() && n < live.size()) {
+            const float r = opp_reach[o];
+            live[n] = {opp_pockets[o], r};
+            n += r != 0.0f ? 1 : 0;
         }
+    }
+    Accumulator acc;
+    for (std::size_t i = 0; i < n; ++i) {
+        acc.add(live[i].first, live[i].second);
     }
     const PocketIndexList& own = ranking_table(game, node, seat);
     if (acc.sum == 0.0) {
