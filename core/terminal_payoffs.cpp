@@ -318,7 +318,11 @@ void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
     const PocketList& opp_pockets = ctx.pockets[1 - seat];
     // The hands with reach first, then their sums (those without add exact
     // zeros), as the showdown sweeps gather theirs.
-    std::array<std::pair<Pocket, float>, kComboCount> live;
+    struct LivePocket {
+        Pocket pocket;
+        float reach;
+    };
+    std::array<LivePocket, kComboCount> live;  // left uninitialised: written before read
     std::size_t n = 0;
     for (PocketIndex o : ranking_table(game, node, 1 - seat)) {
         if (o < opp_reach.size() && n < live.size()) {
@@ -329,7 +333,7 @@ void fold_payoff(const Game& game, const NodeState& node, int seat, double unit,
     }
     Accumulator acc;
     for (std::size_t i = 0; i < n; ++i) {
-        acc.add(live[i].first, live[i].second);
+        acc.add(live[i].pocket, live[i].reach);
     }
     const PocketIndexList& own = ranking_table(game, node, seat);
     if (acc.sum == 0.0) {

@@ -2,6 +2,12 @@
 
 #include "core/thread_start.h"
 
+#include <chrono>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace quendal {
 
 ThreadPool::ThreadPool(std::size_t workers) {
@@ -36,28 +42,68 @@ void ThreadPool::stop_and_join() {
     }
 }
 
+namespace {
+
+void cpu_relax() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// How long an idle worker keeps watching the queue before it sleeps.
+constexpr auto kSpinTime = std::chrono::microseconds(200);
+
+}  // namespace
+
 void ThreadPool::submit(Task task) {
     {
         std::lock_guard lock(mutex_);
         tasks_.push_back(std::move(task));
+        queued_.store(tasks_.size());
     }
-    wake_.notify_one();
+    // A worker counts itself as sleeping under the mutex before it waits, so
+    // one that saw no task is either counted here or sees this one.
+    if (sleeping_.load() != 0) {
+        wake_.notify_one();
+    }
+}
+
+bool ThreadPool::try_take(Task& task) {
+    if (queued_.load(std::memory_order_relaxed) == 0) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    if (tasks_.empty()) {
+        return false;
+    }
+    task = std::move(tasks_.front());
+    tasks_.pop_front();
+    queued_.store(tasks_.size());
+    return true;
+}
+
+bool ThreadPool::spin_for_task(Task& task) {
+    const auto until = std::chrono::steady_clock::now() + kSpinTime;
+    for (unsigned spin = 1;; ++spin) {
+        if (try_take(task)) {
+            return true;
+        }
+        cpu_relax();
+        if (spin % 64 == 0 && std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+    }
 }
 
 void ThreadPool::wait_and_help(const std::atomic<std::size_t>& countdown) {
     while (countdown.load() != 0) {
         Task task;
-        {
-            std::lock_guard lock(mutex_);
-            if (!tasks_.empty()) {
-                task = std::move(tasks_.front());
-                tasks_.pop_front();
-            }
-        }
-        if (task) {
+        if (try_take(task)) {
             task();
         } else {
-            std::this_thread::yield();
+            cpu_relax();
         }
     }
 }
@@ -65,14 +111,17 @@ void ThreadPool::wait_and_help(const std::atomic<std::size_t>& countdown) {
 void ThreadPool::worker_loop() {
     while (true) {
         Task task;
-        {
+        if (!spin_for_task(task)) {
             std::unique_lock lock(mutex_);
+            sleeping_.fetch_add(1);
             wake_.wait(lock, [this] { return stop_ || !tasks_.empty(); });
+            sleeping_.fetch_sub(1);
             if (tasks_.empty()) {
                 return;  // stopping, and the queue is drained
             }
             task = std::move(tasks_.front());
             tasks_.pop_front();
+            queued_.store(tasks_.size());
         }
         task();
     }

@@ -35,12 +35,21 @@ public:
 private:
     void worker_loop();
     void stop_and_join();
+    // Takes the front task when there is one.
+    bool try_take(Task& task);
+    // Watches the queue for a short while before a worker goes to sleep:
+    // parallel loops follow each other closely, and a sleeping worker takes
+    // far longer to wake than a loop's chunk takes to run.
+    bool spin_for_task(Task& task);
 
     std::vector<std::thread> workers_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Task> tasks_;
     bool stop_ = false;
+    // Read without the mutex by threads looking for work; changed under it.
+    std::atomic<std::size_t> queued_{0};
+    std::atomic<std::size_t> sleeping_{0};
 };
 
 }  // namespace quendal
