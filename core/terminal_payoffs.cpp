@@ -7,6 +7,10 @@
 #include <bit>
 #include <cmath>
 
+#ifdef QUENDAL_COMPILING_AVX2_PATH
+#include <immintrin.h>
+#endif
+
 // Last: the definitions below are built for this compile's kernel path.
 #include "core/kernel_path_target.h"
 
@@ -90,30 +94,94 @@ struct Accumulator {
     double disjoint(const StrengthEntry& e) const { return disjoint(e.low, e.high); }
 };
 
-// An opponent hand of a sorted list that carries reach. Most opponent hands
-// reach a terminal with none (their strategy left the line), and a hand
-// without reach adds exact zeros to every sum, so the sweeps first gather the
-// hands with reach, in list order, and then merge only those with their own
+// The opponent hands of a sorted list that carry reach, in list order: their
+// entries and, beside them, their reach. Most opponent hands reach a terminal
+// with none (their strategy left the line), and a hand without reach adds
+// exact zeros to every sum, so the sweeps merge only these with their own
 // list: the sums are the same, bit for bit.
-struct LiveHand {
+// The entry's layout without its default values, so that the buffers below
+// are not cleared on every sweep.
+struct LiveEntry {
     std::uint32_t key;
+    std::uint16_t pocket;
     CardCode low;
     CardCode high;
-    float reach;
+};
+static_assert(sizeof(LiveEntry) == sizeof(StrengthEntry));
+
+struct LiveHands {
+    // Room for every pocket of a seat, and for the vector gather's last
+    // group, which writes four entries whatever it keeps.
+    std::array<LiveEntry, kComboCount + 4> entries;
+    std::array<float, kComboCount + 4> reach;
 };
 
-// Room for every pocket of a seat.
-using LiveHands = std::array<LiveHand, kComboCount>;
+#ifdef QUENDAL_COMPILING_AVX2_PATH
+// Per mask of kept lanes (bit i: lane i has reach), the 32-bit lane indices
+// that move the kept 64-bit entries to the front, in order.
+constexpr std::array<std::array<int, 8>, 16> kKeepEntries = [] {
+    std::array<std::array<int, 8>, 16> table{};
+    for (int mask = 0; mask < 16; ++mask) {
+        int out = 0;
+        for (int lane = 0; lane < 4; ++lane) {
+            if ((mask >> lane) & 1) {
+                table[mask][2 * out] = 2 * lane;
+                table[mask][2 * out + 1] = 2 * lane + 1;
+                ++out;
+            }
+        }
+    }
+    return table;
+}();
+constexpr std::array<std::array<int, 4>, 16> kKeepFloats = [] {
+    std::array<std::array<int, 4>, 16> table{};
+    for (int mask = 0; mask < 16; ++mask) {
+        int out = 0;
+        for (int lane = 0; lane < 4; ++lane) {
+            if ((mask >> lane) & 1) {
+                table[mask][out++] = lane;
+            }
+        }
+    }
+    return table;
+}();
+#endif
 
-// Gathers the entries of `opp` with nonzero reach into `live` (without a
-// branch per entry: each entry is written, the count advances only past one
-// with reach). Returns how many there are.
+// Gathers the entries of `opp` with nonzero reach (an index beyond the reach
+// list counts as none) into `live` and returns how many there are. Each entry
+// is written and the count advances only past one with reach, so no branch
+// depends on the reach.
 std::size_t gather_live(std::span<const StrengthEntry> opp, std::span<const float> reach,
                         LiveHands& live) {
+    const std::size_t size = std::min<std::size_t>(opp.size(), kComboCount);
     std::size_t n = 0;
-    for (const StrengthEntry& e : opp.first(std::min<std::size_t>(opp.size(), kComboCount))) {
-        const float r = reach_of(reach, e.pocket);
-        live[n] = {e.key, e.low, e.high, r};
+    std::size_t i = 0;
+#ifdef QUENDAL_COMPILING_AVX2_PATH
+    const __m256i limit = _mm256_set1_epi64x(static_cast<long long>(reach.size()));
+    const __m256i pocket_mask = _mm256_set1_epi64x(0xFFFF);
+    for (; i + 4 <= size; i += 4) {
+        const __m256i entries = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&opp[i]));
+        // The pocket is the 16 bits above the key of each 64-bit entry.
+        const __m256i pockets = _mm256_and_si256(_mm256_srli_epi64(entries, 32), pocket_mask);
+        const __m256i inside = _mm256_cmpgt_epi64(limit, pockets);
+        // The 64-bit lane masks, narrowed to four 32-bit ones.
+        const __m128 take = _mm_castsi128_ps(_mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
+            inside, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6))));
+        const __m128 r = _mm256_mask_i64gather_ps(_mm_setzero_ps(), reach.data(), pockets, take, 4);
+        const int keep = _mm_movemask_ps(_mm_cmp_ps(r, _mm_setzero_ps(), _CMP_NEQ_UQ));
+        const __m256i moved = _mm256_permutevar8x32_epi32(
+            entries, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kKeepEntries[keep].data())));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(&live.entries[n]), moved);
+        _mm_storeu_ps(&live.reach[n],
+                      _mm_permutevar_ps(r, _mm_loadu_si128(reinterpret_cast<const __m128i*>(
+                                               kKeepFloats[keep].data()))));
+        n += static_cast<std::size_t>(std::popcount(static_cast<unsigned>(keep)));
+    }
+#endif
+    for (; i < size; ++i) {
+        const float r = reach_of(reach, opp[i].pocket);
+        live.entries[n] = {opp[i].key, opp[i].pocket, opp[i].low, opp[i].high};
+        live.reach[n] = r;
         n += r != 0.0f ? 1 : 0;
     }
     return n;
@@ -139,12 +207,14 @@ bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
     const auto entry_less = [](const StrengthEntry& e, std::uint32_t key) { return e.key < key; };
     // Own hands no stronger than the weakest live hand beat nothing: they
     // would add exact zeros, so the wins start above it.
+    const LiveEntry* const entry = live.entries.data();
+    const float* const reach = live.reach.data();
     Accumulator below;
     std::size_t j = 0;
-    for (auto it = std::upper_bound(own.begin(), own.end(), live[0].key, key_less);
+    for (auto it = std::upper_bound(own.begin(), own.end(), entry[0].key, key_less);
          it != own.end(); ++it) {
-        while (j < n && live[j].key < it->key) {
-            below.add(live[j].low, live[j].high, live[j].reach);
+        while (j < n && entry[j].key < it->key) {
+            below.add(entry[j].low, entry[j].high, reach[j]);
             ++j;
         }
         out[it->pocket] += static_cast<float>(below.disjoint(*it) * u.win);
@@ -152,10 +222,10 @@ bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
     // Likewise own hands no weaker than the strongest live hand lose to none.
     Accumulator above;
     std::size_t k = n;
-    const auto top = std::lower_bound(own.begin(), own.end(), live[n - 1].key, entry_less);
+    const auto top = std::lower_bound(own.begin(), own.end(), entry[n - 1].key, entry_less);
     for (auto it = std::make_reverse_iterator(top); it != own.rend(); ++it) {
-        while (k > 0 && live[k - 1].key > it->key) {
-            above.add(live[k - 1].low, live[k - 1].high, live[k - 1].reach);
+        while (k > 0 && entry[k - 1].key > it->key) {
+            above.add(entry[k - 1].low, entry[k - 1].high, reach[k - 1]);
             --k;
         }
         loss_out[it->pocket] += static_cast<float>(above.disjoint(*it) * u.loss);
@@ -174,9 +244,11 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
 
     LiveHands live;
     const std::size_t n = gather_live(opp, opp_reach, live);
+    const LiveEntry* const entry = live.entries.data();
+    const float* const reach = live.reach.data();
     Accumulator all;
     for (std::size_t i = 0; i < n; ++i) {
-        all.add(live[i].low, live[i].high, live[i].reach);
+        all.add(entry[i].low, entry[i].high, reach[i]);
     }
     if (all.sum == 0.0) {
         return true;  // every own hand adds 0
@@ -184,12 +256,12 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     Accumulator lt, le;
     std::size_t j_lt = 0, j_le = 0;
     for (const StrengthEntry& e : own) {
-        while (j_lt < n && live[j_lt].key < e.key) {
-            lt.add(live[j_lt].low, live[j_lt].high, live[j_lt].reach);
+        while (j_lt < n && entry[j_lt].key < e.key) {
+            lt.add(entry[j_lt].low, entry[j_lt].high, reach[j_lt]);
             ++j_lt;
         }
-        while (j_le < n && live[j_le].key <= e.key) {
-            le.add(live[j_le].low, live[j_le].high, live[j_le].reach);
+        while (j_le < n && entry[j_le].key <= e.key) {
+            le.add(entry[j_le].low, entry[j_le].high, reach[j_le]);
             ++j_le;
         }
         const PocketIndex same = same_hand[e.pocket];
