@@ -296,9 +296,9 @@ int main(int argc, char** argv) {
         return signature(argv[2]);
     }
     if (argc >= 5 && mode == "--checksum" && find_spot(argv[2]) != nullptr) {
-        const std::uint64_t h = solve_signature(*find_spot(argv[2]),
-                                                std::strtoul(argv[3], nullptr, 10),
-                                                std::strtoul(argv[4], nullptr, 10));
+        const std::uint64_t h =
+            solve_signature(*find_spot(argv[2]), std::strtoul(argv[3], nullptr, 10),
+                            std::strtoul(argv[4], nullptr, 10));
         std::printf("%s: %016llx\n", argv[2], static_cast<unsigned long long>(h));
         return 0;
     }

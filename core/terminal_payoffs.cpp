@@ -109,11 +109,14 @@ struct LiveEntry {
 };
 static_assert(sizeof(LiveEntry) == sizeof(StrengthEntry));
 
+// The hands are entries 1 to n, between a front entry of key 0 and a back
+// entry of key 0xFFFFFFFF (no real key equals either), so the merges stop at
+// the ends without counting.
 struct LiveHands {
-    // Room for every pocket of a seat, and for the vector gather's last
-    // group, which writes four entries whatever it keeps.
-    std::array<LiveEntry, kComboCount + 4> entries;
-    std::array<float, kComboCount + 4> reach;
+    // Room for every pocket of a seat, the two ends, and the vector gather's
+    // last group, which writes four entries whatever it keeps.
+    std::array<LiveEntry, kComboCount + 6> entries;
+    std::array<float, kComboCount + 6> reach;
 };
 
 #ifdef QUENDAL_COMPILING_AVX2_PATH
@@ -154,7 +157,9 @@ constexpr std::array<std::array<int, 4>, 16> kKeepFloats = [] {
 std::size_t gather_live(std::span<const StrengthEntry> opp, std::span<const float> reach,
                         LiveHands& live) {
     const std::size_t size = std::min<std::size_t>(opp.size(), kComboCount);
-    std::size_t n = 0;
+    live.entries[0] = {0, kNoPocket, kNoCard, kNoCard};
+    live.reach[0] = 0.0f;
+    std::size_t n = 1;
     std::size_t i = 0;
 #ifdef QUENDAL_COMPILING_AVX2_PATH
     const __m256i limit = _mm256_set1_epi64x(static_cast<long long>(reach.size()));
@@ -165,16 +170,18 @@ std::size_t gather_live(std::span<const StrengthEntry> opp, std::span<const floa
         const __m256i pockets = _mm256_and_si256(_mm256_srli_epi64(entries, 32), pocket_mask);
         const __m256i inside = _mm256_cmpgt_epi64(limit, pockets);
         // The 64-bit lane masks, narrowed to four 32-bit ones.
-        const __m128 take = _mm_castsi128_ps(_mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
-            inside, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6))));
+        const __m128 take = _mm_castsi128_ps(_mm256_castsi256_si128(
+            _mm256_permutevar8x32_epi32(inside, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6))));
         const __m128 r = _mm256_mask_i64gather_ps(_mm_setzero_ps(), reach.data(), pockets, take, 4);
         const int keep = _mm_movemask_ps(_mm_cmp_ps(r, _mm_setzero_ps(), _CMP_NEQ_UQ));
         const __m256i moved = _mm256_permutevar8x32_epi32(
-            entries, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kKeepEntries[keep].data())));
+            entries,
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kKeepEntries[keep].data())));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(&live.entries[n]), moved);
-        _mm_storeu_ps(&live.reach[n],
-                      _mm_permutevar_ps(r, _mm_loadu_si128(reinterpret_cast<const __m128i*>(
-                                               kKeepFloats[keep].data()))));
+        _mm_storeu_ps(
+            &live.reach[n],
+            _mm_permutevar_ps(
+                r, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeepFloats[keep].data()))));
         n += static_cast<std::size_t>(std::popcount(static_cast<unsigned>(keep)));
     }
 #endif
@@ -184,7 +191,9 @@ std::size_t gather_live(std::span<const StrengthEntry> opp, std::span<const floa
         live.reach[n] = r;
         n += r != 0.0f ? 1 : 0;
     }
-    return n;
+    live.entries[n] = {0xFFFFFFFFu, kNoPocket, kNoCard, kNoCard};
+    live.reach[n] = 0.0f;
+    return n - 1;
 }
 
 // Both sweeps add into `out` and write nothing when they decline.
@@ -205,15 +214,15 @@ bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
     }
     const auto key_less = [](std::uint32_t key, const StrengthEntry& e) { return key < e.key; };
     const auto entry_less = [](const StrengthEntry& e, std::uint32_t key) { return e.key < key; };
-    // Own hands no stronger than the weakest live hand beat nothing: they
-    // would add exact zeros, so the wins start above it.
     const LiveEntry* const entry = live.entries.data();
     const float* const reach = live.reach.data();
+    // Own hands no stronger than the weakest live hand beat nothing: they
+    // would add exact zeros, so the wins start above it.
     Accumulator below;
-    std::size_t j = 0;
-    for (auto it = std::upper_bound(own.begin(), own.end(), entry[0].key, key_less);
+    std::size_t j = 1;
+    for (auto it = std::upper_bound(own.begin(), own.end(), entry[1].key, key_less);
          it != own.end(); ++it) {
-        while (j < n && entry[j].key < it->key) {
+        while (entry[j].key < it->key) {
             below.add(entry[j].low, entry[j].high, reach[j]);
             ++j;
         }
@@ -222,10 +231,10 @@ bool sweep_unraked(const RunoutRecord& record, int seat, const Units& u,
     // Likewise own hands no weaker than the strongest live hand lose to none.
     Accumulator above;
     std::size_t k = n;
-    const auto top = std::lower_bound(own.begin(), own.end(), entry[n - 1].key, entry_less);
+    const auto top = std::lower_bound(own.begin(), own.end(), entry[n].key, entry_less);
     for (auto it = std::make_reverse_iterator(top); it != own.rend(); ++it) {
-        while (k > 0 && entry[k - 1].key > it->key) {
-            above.add(entry[k - 1].low, entry[k - 1].high, reach[k - 1]);
+        while (entry[k].key > it->key) {
+            above.add(entry[k].low, entry[k].high, reach[k]);
             --k;
         }
         loss_out[it->pocket] += static_cast<float>(above.disjoint(*it) * u.loss);
@@ -247,20 +256,20 @@ bool sweep_raked(const CardContext& ctx, const RunoutRecord& record, int seat, c
     const LiveEntry* const entry = live.entries.data();
     const float* const reach = live.reach.data();
     Accumulator all;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 1; i <= n; ++i) {
         all.add(entry[i].low, entry[i].high, reach[i]);
     }
     if (all.sum == 0.0) {
         return true;  // every own hand adds 0
     }
     Accumulator lt, le;
-    std::size_t j_lt = 0, j_le = 0;
+    std::size_t j_lt = 1, j_le = 1;
     for (const StrengthEntry& e : own) {
-        while (j_lt < n && entry[j_lt].key < e.key) {
+        while (entry[j_lt].key < e.key) {
             lt.add(entry[j_lt].low, entry[j_lt].high, reach[j_lt]);
             ++j_lt;
         }
-        while (j_le < n && entry[j_le].key <= e.key) {
+        while (entry[j_le].key <= e.key) {
             le.add(entry[j_le].low, entry[j_le].high, reach[j_le]);
             ++j_le;
         }
