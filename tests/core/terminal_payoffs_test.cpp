@@ -168,6 +168,58 @@ TEST(TerminalPayoffs, FoldPaysTheMatchedPotOnly) {
     }
 }
 
+// Deep in a solve most opponent hands reach a terminal with no weight: the
+// sweeps and the fold skip those hands and the own hands that can only add
+// zeros, and must still give every own hand its value.
+TEST(TerminalPayoffs, SparseOpponentReachMatchesBruteForce) {
+    std::mt19937 rng(23);
+    for (const auto& [rate, cap] : {std::pair{0.0, 0.0}, {0.05, 300.0}}) {
+        const Spot spot("Kc8d3h2s9c", "22+, A2s+, KTo+, QJs, 65s", "TT-44, AJs+, KQo, 76s, 9h8h",
+                        rate, cap);
+        for (int seat = 0; seat < 2; ++seat) {
+            const std::size_t n_opp = spot.ctx().pockets[1 - seat].size();
+            std::vector<std::vector<float>> reaches;
+            reaches.push_back(std::vector<float>(n_opp, 0.0f));                // nobody arrives
+            for (std::size_t only : {std::size_t{0}, n_opp / 2, n_opp - 1}) {  // one hand
+                reaches.push_back(std::vector<float>(n_opp, 0.0f));
+                reaches.back()[only] = 0.75f;
+            }
+            for (int k = 0; k < 3; ++k) {  // a few hands, at random
+                reaches.push_back(random_reach(n_opp, rng));
+                for (float& r : reaches.back()) {
+                    r = rng() % 10 == 0 ? r : 0.0f;
+                }
+            }
+            for (const std::vector<float>& reach : reaches) {
+                const NodeState showdown = terminal(spot, 400);
+                const double pot = showdown.pot;
+                const double rake = rate > 0 ? std::min(cap, pot * rate) : 0.0;
+                std::vector<float> out(spot.ctx().pockets[seat].size(), 42.0f);
+                terminal_eval(spot.game, showdown, seat, reach, out);
+                expect_values(out, brute_showdown(spot, seat, reach, spot.ctx().board, pot, rake),
+                              "showdown");
+
+                const NodeState fold = terminal(spot, 0, kFold, 1);  // IP folded
+                terminal_eval(spot.game, fold, seat, reach, out);
+                const double n = spot.ctx().matchup_normaliser;
+                const double unit =
+                    float(seat == 1 ? -500.0 / n : (500.0 - std::min(cap, 1000 * rate)) / n);
+                for (std::size_t h = 0; h < out.size(); ++h) {
+                    const Pocket own = spot.ctx().pockets[seat][h];
+                    double want = 0.0;
+                    for (std::size_t o = 0; o < n_opp; ++o) {
+                        if ((pocket_mask(own) & pocket_mask(spot.ctx().pockets[1 - seat][o])) ==
+                            0) {
+                            want += reach[o] * unit;
+                        }
+                    }
+                    EXPECT_NEAR(out[h], want, 1e-6 + 2e-5 * std::fabs(want)) << "fold hand " << h;
+                }
+            }
+        }
+    }
+}
+
 // The value of checking down from a flop or turn node through the chance
 // nodes: each dealt card weighs 1 / (cards unseen).
 std::vector<double> brute_checkdown(const Spot& spot, int seat, const std::vector<float>& reach,
