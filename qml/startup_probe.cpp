@@ -3,9 +3,11 @@
 // as a user closing the program would.
 #include "app/startup.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWindow>
 #include <QtQml/qqmlextensionplugin.h>
@@ -15,8 +17,22 @@ Q_IMPORT_QML_PLUGIN(TessavalPlugin)
 
 namespace {
 
+// Closes the windows once each has shown a frame and the event queue has
+// settled, so that no frame or image load is cut short: a window closed
+// halfway through its first frame leaves the renderer's images behind.
 void closeWhenShown() {
     QTimer::singleShot(700, qApp, [] {
+        for (QWindow* window : QGuiApplication::topLevelWindows()) {
+            auto* quick = qobject_cast<QQuickWindow*>(window);
+            if (quick != nullptr && quick->isVisible()) {
+                QEventLoop loop;
+                QObject::connect(quick, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+                QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+                quick->update();
+                loop.exec();
+            }
+        }
+        QCoreApplication::processEvents();
         for (QWindow* window : QGuiApplication::topLevelWindows()) {
             if (QQmlEngine* engine = qmlEngine(window)) {
                 for (const char* name : {"languageManager", "appController", "updates"}) {
