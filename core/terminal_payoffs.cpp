@@ -81,11 +81,6 @@ struct Accumulator {
         cards[high] += reach;
     }
     void add(Pocket pocket, float reach) { add(pocket_low(pocket), pocket_high(pocket), reach); }
-    // Adds the opponent hand of a sorted-list entry. A hand without reach adds
-    // exact zeros, which is cheaper than the branch it would take to skip it.
-    void add_entry(const StrengthEntry& e, std::span<const float> reach) {
-        add(e.low, e.high, reach_of(reach, e.pocket));
-    }
     // Reach of the hands that share no card with the pocket.
     double disjoint(CardCode low, CardCode high) const { return sum - cards[low] - cards[high]; }
     double disjoint(Pocket pocket) const {
@@ -94,13 +89,8 @@ struct Accumulator {
     double disjoint(const StrengthEntry& e) const { return disjoint(e.low, e.high); }
 };
 
-// The opponent hands of a sorted list that carry reach, in list order: their
-// entries and, beside them, their reach. Most opponent hands reach a terminal
-// with none (their strategy left the line), and a hand without reach adds
-// exact zeros to every sum, so the sweeps merge only these with their own
-// list: the sums are the same, bit for bit.
-// The entry's layout without its default values, so that the buffers below
-// are not cleared on every sweep.
+// A sorted-list entry's layout without its default values, so that the
+// buffers below are not cleared on every sweep.
 struct LiveEntry {
     std::uint32_t key;
     std::uint16_t pocket;
@@ -109,9 +99,13 @@ struct LiveEntry {
 };
 static_assert(sizeof(LiveEntry) == sizeof(StrengthEntry));
 
-// The hands are entries 1 to n, between a front entry of key 0 and a back
-// entry of key 0xFFFFFFFF (no real key equals either), so the merges stop at
-// the ends without counting.
+// The opponent hands of a sorted list that carry reach, in list order: their
+// entries and, beside them, their reach. Most opponent hands reach a terminal
+// with none (their strategy left the line), and a hand without reach adds
+// exact zeros to every sum, so the sweeps merge only these with their own
+// list: the sums are the same, bit for bit. The hands are entries 1 to n,
+// between a front entry of key 0 and a back entry of key 0xFFFFFFFF (no real
+// key equals either), so the merges stop at the ends without counting.
 struct LiveHands {
     // Room for every pocket of a seat, the two ends, and the vector gather's
     // last group, which writes four entries whatever it keeps.

@@ -78,10 +78,14 @@ bool ThreadPool::try_take(Task& task) {
     if (tasks_.empty()) {
         return false;
     }
+    take_front(task);
+    return true;
+}
+
+void ThreadPool::take_front(Task& task) {
     task = std::move(tasks_.front());
     tasks_.pop_front();
     queued_.store(tasks_.size());
-    return true;
 }
 
 bool ThreadPool::spin_for_task(Task& task) {
@@ -119,9 +123,7 @@ void ThreadPool::worker_loop() {
             if (tasks_.empty()) {
                 return;  // stopping, and the queue is drained
             }
-            task = std::move(tasks_.front());
-            tasks_.pop_front();
-            queued_.store(tasks_.size());
+            take_front(task);
         }
         task();
     }

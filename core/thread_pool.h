@@ -37,6 +37,9 @@ private:
     void stop_and_join();
     // Takes the front task when there is one.
     bool try_take(Task& task);
+    // Moves the front task out; the caller holds the mutex and the queue is
+    // not empty.
+    void take_front(Task& task);
     // Watches the queue for a short while before a worker goes to sleep:
     // parallel loops follow each other closely, and a sleeping worker takes
     // far longer to wake than a loop's chunk takes to run.
