@@ -5,7 +5,8 @@
 // pool fails (out of memory), the chunks not yet handed out and the caller's
 // own are skipped, the queued ones still run to their end, and the failure is
 // rethrown the same way. `Pool` is a ThreadPool or a stand-in with its submit
-// (which either queues the task or throws) and wait_and_help.
+// (which either queues the task, tagged with the loop's countdown, or throws)
+// and wait_and_help.
 #pragma once
 
 #include "core/thread_pool.h"
@@ -43,14 +44,16 @@ void parallel_for(Pool& pool, std::size_t threads, std::size_t n, const Body& bo
         const std::size_t begin = j * chunk;
         const std::size_t end = std::min(begin + chunk, n);
         try {
-            pool.submit([&, begin, end] {
-                try {
-                    body(begin, end);
-                } catch (...) {
-                    record(std::current_exception());
-                }
-                countdown.fetch_sub(1);
-            });
+            pool.submit(
+                [&, begin, end] {
+                    try {
+                        body(begin, end);
+                    } catch (...) {
+                        record(std::current_exception());
+                    }
+                    countdown.fetch_sub(1);
+                },
+                &countdown);
         } catch (...) {
             // Chunks j and later were never queued: nothing will count them down.
             countdown.fetch_sub(handed - j);

@@ -57,10 +57,10 @@ constexpr auto kSpinTime = std::chrono::microseconds(200);
 
 }  // namespace
 
-void ThreadPool::submit(Task task) {
+void ThreadPool::submit(Task task, const std::atomic<std::size_t>* countdown) {
     {
         std::lock_guard lock(mutex_);
-        tasks_.push_back(std::move(task));
+        tasks_.push_back({std::move(task), countdown});
         queued_.store(tasks_.size());
     }
     // A worker counts itself as sleeping under the mutex before it waits, so
@@ -82,8 +82,36 @@ bool ThreadPool::try_take(Task& task) {
     return true;
 }
 
+// A waiting thread's own work resumes only once the task it is running ends.
+// Its own loop's chunks are no longer than the loop it waits for, and once
+// they are taken the newest task is the next best: loops nested deeper are
+// submitted later and are smaller. An older task, such as a whole chunk of an
+// outer loop, would keep the thread away from its own work for that long and
+// leave the others idle at the end of the outer loop.
+bool ThreadPool::try_take_for(const std::atomic<std::size_t>& countdown, Task& task) {
+    if (queued_.load(std::memory_order_relaxed) == 0) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    if (tasks_.empty()) {
+        return false;
+    }
+    auto chosen = tasks_.end() - 1;
+    for (auto it = tasks_.end(); it != tasks_.begin();) {
+        --it;
+        if (it->countdown == &countdown) {
+            chosen = it;
+            break;
+        }
+    }
+    task = std::move(chosen->task);
+    tasks_.erase(chosen);
+    queued_.store(tasks_.size());
+    return true;
+}
+
 void ThreadPool::take_front(Task& task) {
-    task = std::move(tasks_.front());
+    task = std::move(tasks_.front().task);
     tasks_.pop_front();
     queued_.store(tasks_.size());
 }
@@ -104,7 +132,7 @@ bool ThreadPool::spin_for_task(Task& task) {
 void ThreadPool::wait_and_help(const std::atomic<std::size_t>& countdown) {
     while (countdown.load() != 0) {
         Task task;
-        if (try_take(task)) {
+        if (try_take_for(countdown, task)) {
             task();
         } else {
             cpu_relax();

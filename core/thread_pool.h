@@ -1,6 +1,7 @@
-// A small fixed pool of worker threads fed through one FIFO queue. A thread
-// waiting for its tasks helps run queued work instead of sleeping, so nested
-// parallel loops make progress.
+// A small fixed pool of worker threads fed through one queue. Idle workers
+// take the oldest task; a thread waiting for its loop's tasks helps run queued
+// work instead of sleeping, its own loop's first, so nested parallel loops
+// make progress and the waiting thread returns to its own work soon.
 #pragma once
 
 #include <atomic>
@@ -28,15 +29,24 @@ public:
 
     std::size_t worker_count() const { return workers_.size(); }
 
-    void submit(Task task);
-    // Returns once `countdown` reads 0, running queued tasks meanwhile.
+    // Queues a task; `countdown`, when given, is the loop counter the task
+    // counts down once it has run.
+    void submit(Task task, const std::atomic<std::size_t>* countdown = nullptr);
+    // Returns once `countdown` reads 0, running queued tasks meanwhile: the
+    // newest task of this countdown when there is one, else the newest task.
     void wait_and_help(const std::atomic<std::size_t>& countdown);
 
 private:
     void worker_loop();
     void stop_and_join();
+    struct Queued {
+        Task task;
+        const std::atomic<std::size_t>* countdown;
+    };
     // Takes the front task when there is one.
     bool try_take(Task& task);
+    // Takes the task a thread waiting on `countdown` should run next.
+    bool try_take_for(const std::atomic<std::size_t>& countdown, Task& task);
     // Moves the front task out; the caller holds the mutex and the queue is
     // not empty.
     void take_front(Task& task);
@@ -48,7 +58,7 @@ private:
     std::vector<std::thread> workers_;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<Task> tasks_;
+    std::deque<Queued> tasks_;
     bool stop_ = false;
     // Read without the mutex by threads looking for work; changed under it.
     std::atomic<std::size_t> queued_{0};

@@ -6,6 +6,7 @@
 #include <new>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -97,6 +98,32 @@ TEST(ParallelFor, WaitingCallerRunsNestedLoops) {
     EXPECT_EQ(threads, std::set<std::thread::id>{std::this_thread::get_id()});
 }
 
+TEST(ParallelFor, AWaitingCallerRunsItsOwnChunksBeforeOlderTasks) {
+    ThreadPool pool(0);
+    std::vector<std::string> ran;
+    std::atomic<std::size_t> other{1};
+    pool.submit(
+        [&] {
+            ran.push_back("other");
+            other.fetch_sub(1);
+        },
+        &other);
+    parallel_for(pool, 3, 3,
+                 [&](std::size_t b, std::size_t) { ran.push_back("chunk " + std::to_string(b)); });
+    // The loop is done without the older task, which is still queued.
+    EXPECT_EQ(std::set<std::string>(ran.begin(), ran.end()),
+              (std::set<std::string>{"chunk 0", "chunk 1", "chunk 2"}));
+    pool.wait_and_help(other);
+    EXPECT_EQ(ran.back(), "other");
+
+    // A caller whose loop has no task queued runs other tasks: here the one
+    // that counts its loop down.
+    std::atomic<std::size_t> mine{1};
+    pool.submit([&] { mine.fetch_sub(1); });
+    pool.wait_and_help(mine);
+    EXPECT_EQ(mine.load(), 0u);
+}
+
 TEST(ParallelFor, AnExceptionInAChunkReachesTheCallerAfterEveryChunk) {
     ThreadPool pool(3);
     for (std::size_t failing : {0u, 3u}) {  // a pool chunk, then the caller's own
@@ -126,15 +153,17 @@ class FailingPool {
 public:
     explicit FailingPool(std::size_t fail_at) : fail_at_(fail_at) {}
 
-    void submit(ThreadPool::Task task) {
+    void submit(ThreadPool::Task task, const std::atomic<std::size_t>* countdown) {
         if (submits_++ == fail_at_) {
             throw std::bad_alloc();
         }
         ++queued_;
-        pool_.submit([this, task = std::move(task)] {
-            task();
-            ++ran_;
-        });
+        pool_.submit(
+            [this, task = std::move(task)] {
+                task();
+                ++ran_;
+            },
+            countdown);
     }
     void wait_and_help(const std::atomic<std::size_t>& countdown) {
         pool_.wait_and_help(countdown);
