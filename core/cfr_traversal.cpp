@@ -202,6 +202,36 @@ void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int se
     scale_incomplete_values(out, swept_count, divisor);
 }
 
+#ifndef QUENDAL_COMPILING_AVX2_PATH
+// Path-independent: built once, in the portable compile.
+void DiscountedCfr::prefetch_arrays(std::size_t first, std::size_t last, int seat,
+                                    bool training) const {
+    const auto fetch = [](const std::vector<float>& array) {
+        const char* bytes = reinterpret_cast<const char*>(array.data());
+        const std::size_t size = array.size() * sizeof(float);
+        for (std::size_t b = 0; b < size; b += 64) {
+            __builtin_prefetch(bytes + b, 0, 2);  // into the second-level cache
+        }
+    };
+    last = std::min(last, nodes_.size());
+    for (std::size_t i = first; i < last; ++i) {
+        const NodeInfo& info = nodes_[i];
+        if (!info.active) {
+            continue;
+        }
+        // Training reads every node's regrets and the traversing seat's
+        // strategy sums; the read-only traversals the opponent's strategy sums.
+        const bool own = info.player == seat;
+        if (training) {
+            fetch(info.regrets);
+        }
+        if (training == own) {
+            fetch(info.strategy_sums);
+        }
+    }
+}
+#endif
+
 template <KernelPath P>
 void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
                                     std::span<const float> reach, std::span<float> out,
@@ -250,9 +280,22 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
         }
     }
 
+    // Every river card's subtree is the same betting tree, its nodes numbered
+    // in one run, so one subtree's length gives where the next one ends.
+    // While one is traversed, the next one's arrays are fetched: at the
+    // subtree's scale they come from memory, at every visit.
+    const std::size_t river_subtree =
+        state.street == 2 && positions.size() >= 2 &&
+                state.children[positions[1]] > state.children[positions[0]]
+            ? state.children[positions[1]] - state.children[positions[0]]
+            : 0;
     const auto evaluate = [&](std::size_t begin, std::size_t end, ScratchStack& stack) {
         for (std::size_t k = begin; k < end; ++k) {
             const std::size_t c = positions[k];
+            if (river_subtree != 0 && k + 1 < end) {
+                const std::size_t next = state.children[positions[k + 1]];
+                prefetch_arrays(next, next + river_subtree, seat, training);
+            }
             (this->*recurse)(game, state.children[c], seat, child_reach,
                              std::span<float>(rows + c * hands, hands), depth + 1, stack);
         }

@@ -99,6 +99,9 @@ private:
     void evaluate_chance(Game& game, std::size_t node, int seat, std::span<const float> reach,
                          std::span<float> out, std::size_t depth, ScratchStack& scratch,
                          Recurse recurse, bool training);
+    // Asks the cache for the arrays a traversal of `seat` reads in nodes
+    // [first, last) (a hint: it changes no value).
+    void prefetch_arrays(std::size_t first, std::size_t last, int seat, bool training) const;
     // Terminal values; an all-in before the turn sweeps its runouts on the pool.
     template <KernelPath P>
     void evaluate_terminal(Game& game, const NodeState& state, int seat,
