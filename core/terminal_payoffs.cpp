@@ -114,22 +114,9 @@ struct LiveHands {
 };
 
 #ifdef QUENDAL_COMPILING_AVX2_PATH
-// Per mask of kept lanes (bit i: lane i has reach), the 32-bit lane indices
-// that move the kept 64-bit entries to the front, in order.
-constexpr std::array<std::array<int, 8>, 16> kKeepEntries = [] {
-    std::array<std::array<int, 8>, 16> table{};
-    for (int mask = 0; mask < 16; ++mask) {
-        int out = 0;
-        for (int lane = 0; lane < 4; ++lane) {
-            if ((mask >> lane) & 1) {
-                table[mask][2 * out] = 2 * lane;
-                table[mask][2 * out + 1] = 2 * lane + 1;
-                ++out;
-            }
-        }
-    }
-    return table;
-}();
+// Per mask of kept lanes among four (bit i: lane i has reach), the kept lanes
+// in order: for the floats as they stand, and as the 32-bit halves of the
+// 64-bit entries.
 constexpr std::array<std::array<int, 4>, 16> kKeepFloats = [] {
     std::array<std::array<int, 4>, 16> table{};
     for (int mask = 0; mask < 16; ++mask) {
@@ -138,6 +125,16 @@ constexpr std::array<std::array<int, 4>, 16> kKeepFloats = [] {
             if ((mask >> lane) & 1) {
                 table[mask][out++] = lane;
             }
+        }
+    }
+    return table;
+}();
+constexpr std::array<std::array<int, 8>, 16> kKeepEntries = [] {
+    std::array<std::array<int, 8>, 16> table{};
+    for (int mask = 0; mask < 16; ++mask) {
+        for (int out = 0; out < 4; ++out) {
+            table[mask][2 * out] = 2 * kKeepFloats[mask][out];
+            table[mask][2 * out + 1] = 2 * kKeepFloats[mask][out] + 1;
         }
     }
     return table;

@@ -70,7 +70,14 @@ void ThreadPool::submit(Task task, const std::atomic<std::size_t>* countdown) {
     }
 }
 
-bool ThreadPool::try_take(Task& task) {
+// An idle worker takes the oldest task. A thread waiting on a countdown takes
+// the newest task of that countdown, else the newest task: its own work
+// resumes only once the task it runs ends. Its own loop's chunks are no longer
+// than the loop it waits for, and loops nested deeper are submitted later and
+// are smaller; an older task, such as a whole chunk of an outer loop, would
+// keep it away from its own work for that long and leave the others idle at
+// the end of the outer loop.
+bool ThreadPool::try_take(Task& task, const std::atomic<std::size_t>* waiting_on) {
     if (queued_.load(std::memory_order_relaxed) == 0) {
         return false;
     }
@@ -78,41 +85,25 @@ bool ThreadPool::try_take(Task& task) {
     if (tasks_.empty()) {
         return false;
     }
-    take_front(task);
-    return true;
-}
-
-// A waiting thread's own work resumes only once the task it is running ends.
-// Its own loop's chunks are no longer than the loop it waits for, and once
-// they are taken the newest task is the next best: loops nested deeper are
-// submitted later and are smaller. An older task, such as a whole chunk of an
-// outer loop, would keep the thread away from its own work for that long and
-// leave the others idle at the end of the outer loop.
-bool ThreadPool::try_take_for(const std::atomic<std::size_t>& countdown, Task& task) {
-    if (queued_.load(std::memory_order_relaxed) == 0) {
-        return false;
-    }
-    std::lock_guard lock(mutex_);
-    if (tasks_.empty()) {
-        return false;
+    if (waiting_on == nullptr) {
+        take(tasks_.begin(), task);
+        return true;
     }
     auto chosen = tasks_.end() - 1;
     for (auto it = tasks_.end(); it != tasks_.begin();) {
         --it;
-        if (it->countdown == &countdown) {
+        if (it->countdown == waiting_on) {
             chosen = it;
             break;
         }
     }
-    task = std::move(chosen->task);
-    tasks_.erase(chosen);
-    queued_.store(tasks_.size());
+    take(chosen, task);
     return true;
 }
 
-void ThreadPool::take_front(Task& task) {
-    task = std::move(tasks_.front().task);
-    tasks_.pop_front();
+void ThreadPool::take(std::deque<Queued>::iterator at, Task& task) {
+    task = std::move(at->task);
+    tasks_.erase(at);
     queued_.store(tasks_.size());
 }
 
@@ -132,7 +123,7 @@ bool ThreadPool::spin_for_task(Task& task) {
 void ThreadPool::wait_and_help(const std::atomic<std::size_t>& countdown) {
     while (countdown.load() != 0) {
         Task task;
-        if (try_take_for(countdown, task)) {
+        if (try_take(task, &countdown)) {
             task();
         } else {
             cpu_relax();
@@ -151,7 +142,7 @@ void ThreadPool::worker_loop() {
             if (tasks_.empty()) {
                 return;  // stopping, and the queue is drained
             }
-            take_front(task);
+            take(tasks_.begin(), task);
         }
         task();
     }

@@ -43,13 +43,11 @@ private:
         Task task;
         const std::atomic<std::size_t>* countdown;
     };
-    // Takes the front task when there is one.
-    bool try_take(Task& task);
-    // Takes the task a thread waiting on `countdown` should run next.
-    bool try_take_for(const std::atomic<std::size_t>& countdown, Task& task);
-    // Moves the front task out; the caller holds the mutex and the queue is
-    // not empty.
-    void take_front(Task& task);
+    // Takes a task when there is one: for an idle worker (no countdown) the
+    // oldest, else the one a thread waiting on `waiting_on` should run next.
+    bool try_take(Task& task, const std::atomic<std::size_t>* waiting_on = nullptr);
+    // Moves the task at `at` out; the caller holds the mutex.
+    void take(std::deque<Queued>::iterator at, Task& task);
     // Watches the queue for a short while before a worker goes to sleep:
     // parallel loops follow each other closely, and a sleeping worker takes
     // far longer to wake than a loop's chunk takes to run.
