@@ -3,10 +3,12 @@
 // decision nodes.
 #include "core/cfr_kernels.h"
 #include "core/discounted_cfr.h"
+#include "core/node_lock.h"
 #include "core/solver_profile.h"
 #include "core/terminal_payoffs.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -21,27 +23,6 @@ void zero(std::span<float> out) {
     std::fill(out.begin(), out.end(), 0.0f);
 }
 
-// Replaces the locked entries of a strategy (a lock entry with its sign bit
-// set is free). Returns true when every hand's action-0 entry is locked.
-bool apply_node_lock(const std::vector<float>* lock, float* strategy, std::size_t actions,
-                     std::size_t hands) {
-    if (lock == nullptr || lock->empty()) {
-        return false;
-    }
-    const std::vector<float>& l = *lock;
-    bool fully = l.size() >= hands;
-    for (std::size_t h = 0; fully && h < hands; ++h) {
-        fully = !std::signbit(l[h]);
-    }
-    const std::size_t n = std::min(actions * hands, l.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!std::signbit(l[i])) {
-            strategy[i] = l[i];
-        }
-    }
-    return fully;
-}
-
 }  // namespace
 
 template <KernelPath P>
@@ -50,6 +31,10 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
+        if (const float* values = scratch.river().find(node)) {
+            std::copy(values, values + out.size(), out.begin());
+            return;
+        }
         evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
         return;
     }
@@ -137,17 +122,24 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
         return;
     }
     const std::size_t hands = out.size();
-    std::vector<float>& regrets = info.regrets_view(compact_);
     ScratchFrame& frame = scratch.frame(depth);
-    float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-    float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
-    regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
-    apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
-    float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+    // In a batched river subtree the reach was computed on the way down.
+    const float* child_reach = scratch.river().find(node);
+    if (child_reach == nullptr) {
+        std::vector<float>& regrets = info.regrets_view(compact_);
+        float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
+        regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
+        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
+        float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+        for (std::size_t a = 0; a < a_count; ++a) {
+            multiply_into<P>(rows + a * opp_hands, strategy + a * opp_hands, reach.data(),
+                             opp_hands);
+        }
+        child_reach = rows;
+    }
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
     for (std::size_t a = 0; a < a_count; ++a) {
-        multiply_into<P>(child_reach + a * opp_hands, strategy + a * opp_hands, reach.data(),
-                         opp_hands);
         solve_recursive<P>(game, state.children[a], seat,
                            std::span<const float>(child_reach + a * opp_hands, opp_hands),
                            std::span<float>(values + a * hands, hands), depth + 1, scratch);
@@ -296,8 +288,13 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
                 const std::size_t next = state.children[positions[k + 1]];
                 prefetch_arrays(next, next + river_subtree, seat, training);
             }
-            (this->*recurse)(game, state.children[c], seat, child_reach,
-                             std::span<float>(rows + c * hands, hands), depth + 1, stack);
+            const std::span<float> row(rows + c * hands, hands);
+            if (state.street == 2) {
+                solve_river<P>(game, state.children[c], seat, child_reach, row, depth + 1, stack,
+                               recurse, training);
+            } else {
+                (this->*recurse)(game, state.children[c], seat, child_reach, row, depth + 1, stack);
+            }
         }
     };
     const bool parallel =

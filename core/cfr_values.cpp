@@ -69,6 +69,10 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive<P>
                               : &DiscountedCfr::compute_cfvalue_recursive<P>;
     if (state.type == kTerminalNode) {
+        if (const float* values = scratch.river().find(node)) {
+            std::copy(values, values + out.size(), out.begin());
+            return;
+        }
         evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
         return;
     }
@@ -89,15 +93,22 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
             return;
         }
         const std::size_t opp_hands = nodes_[node].hands;
-        float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-        average_strategy_into<P>(node, strategy);
-        float* child_reach = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+        // In a batched river subtree the reach was computed on the way down.
+        const float* child_reach = scratch.river().find(node);
+        if (child_reach == nullptr) {
+            float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+            average_strategy_into<P>(node, strategy);
+            float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+            for (std::size_t a = 0; a < a_count; ++a) {
+                for (std::size_t o = 0; o < opp_hands; ++o) {
+                    rows[a * opp_hands + o] =
+                        strategy[a * opp_hands + o] * (o < reach.size() ? reach[o] : 0.0f);
+                }
+            }
+            child_reach = rows;
+        }
         float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
         for (std::size_t a = 0; a < a_count; ++a) {
-            for (std::size_t o = 0; o < opp_hands; ++o) {
-                child_reach[a * opp_hands + o] =
-                    strategy[a * opp_hands + o] * (o < reach.size() ? reach[o] : 0.0f);
-            }
             (this->*self)(game, state.children[a], seat,
                           std::span<const float>(child_reach + a * opp_hands, opp_hands),
                           std::span<float>(values + a * hands, hands), depth + 1, scratch);

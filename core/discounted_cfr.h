@@ -93,6 +93,21 @@ private:
                                  std::size_t depth, ScratchStack& scratch);
     using Recurse = void (DiscountedCfr::*)(Game&, std::size_t, int, std::span<const float>,
                                             std::span<float>, std::size_t, ScratchStack&);
+    // A river subtree of any traversal: the same values and updates as
+    // `recurse`, with the terminals valued in batches first.
+    template <KernelPath P>
+    void solve_river(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                     std::span<float> out, std::size_t depth, ScratchStack& scratch,
+                     Recurse recurse, bool training);
+    // Records the opponent's child reach and the terminals below `node`;
+    // false when the batch cannot serve the subtree.
+    template <KernelPath P>
+    bool collect_river(Game& game, std::size_t node, int seat, std::size_t reach,
+                       std::size_t reach_size, std::size_t hands, std::size_t depth,
+                       ScratchStack& scratch, bool training);
+    template <KernelPath P>
+    void value_river_terminals(Game& game, int seat, std::size_t reach_size, std::size_t hands,
+                               ScratchStack& scratch);
     // Chance nodes of every traversal; training merges repeated children and
     // fans out only above its size thresholds.
     template <KernelPath P>

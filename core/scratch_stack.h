@@ -48,6 +48,30 @@ struct RunoutScratch {
     std::vector<std::uint8_t> swept;
 };
 
+// A river subtree in training, valued in three steps: the opponent's reach
+// at every node top-down, the terminals in batches, then the usual walk,
+// which takes both from here instead of computing them again.
+struct RiverBatch {
+    struct Terminal {
+        std::size_t node;
+        std::size_t reach;  // offsets into `rows`
+        std::size_t values;
+    };
+    bool active = false;
+    std::size_t first = 0;            // the subtree's root
+    std::vector<std::uint32_t> slot;  // per node from `first`: offset into `rows` + 1, or 0
+    std::vector<float> rows;          // opponent nodes' child reach, terminals' values
+    std::vector<Terminal> terminals;
+
+    // The rows recorded for a node of the subtree being walked, or null.
+    const float* find(std::size_t node) const {
+        if (!active || node < first || node - first >= slot.size() || slot[node - first] == 0) {
+            return nullptr;
+        }
+        return rows.data() + slot[node - first] - 1;
+    }
+};
+
 class ScratchStack {
 public:
     static constexpr std::size_t kInlineFrames = 32;
@@ -62,6 +86,7 @@ public:
         return overflow_[depth - kInlineFrames];
     }
     RunoutScratch& runouts() { return runouts_; }
+    RiverBatch& river() { return river_; }
 
     // Set while the stack serves a chunk of a chance node's children in a
     // read-only traversal: the chance nodes further down then run their
@@ -70,6 +95,7 @@ public:
 
 private:
     RunoutScratch runouts_;
+    RiverBatch river_;
     std::array<ScratchFrame, kInlineFrames> inline_;
     std::deque<ScratchFrame> overflow_;
 };

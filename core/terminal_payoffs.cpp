@@ -371,6 +371,33 @@ std::size_t incomplete_board_runouts(const Game& game, const NodeState& node,
     return 0;
 }
 
+TerminalKind plan_terminal(const Game& game, const NodeState& node, int seat,
+                           TerminalUnits& units) {
+    const TreeConfig& config = game.config();
+    const double normaliser = game.card_context().matchup_normaliser;
+    const double pot = terminal_pot(game, node);
+    const double rake = pot_rake(config, pot);
+    const Units u = units_for(pot, rake, normaliser);
+    if (node.last_action == kFold) {
+        units.win = static_cast<float>(seat == node.last_actor ? u.loss : u.win);
+        return TerminalKind::kFold;
+    }
+    if (node.turn == kNoCard || node.river == kNoCard) {
+        return TerminalKind::kOther;
+    }
+    Units used = u;
+    TerminalKind kind = TerminalKind::kUnraked;
+    if (std::fabs(rake) > 1e-9) {
+        // As showdown_dispatch decides, with the node's pot.
+        const double node_rake = pot_rake(config, node.pot);
+        const double net = node.pot > 0.0 ? std::max(0.0, node.pot - node_rake) : 0.0;
+        kind = std::fabs(node.pot - net) > 1e-9 ? TerminalKind::kRaked : TerminalKind::kUnraked;
+        used = units_for(node.pot, kind == TerminalKind::kRaked ? node_rake : 0.0, normaliser);
+    }
+    units = {used.win, used.loss, used.tie};
+    return kind;
+}
+
 void scale_incomplete_values(std::span<float> out, std::size_t swept, std::size_t divisor) {
     if (swept > 0 && divisor > 0) {
         const float scale = 1.0f / static_cast<float>(divisor);

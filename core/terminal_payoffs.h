@@ -7,6 +7,7 @@
 #include "core/kernel_path.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -52,6 +53,19 @@ inline bool showdown_u(const Game& game, const NodeState& node, int seat,
     return with_kernel_path(
         [&]<KernelPath P>() { return showdown_u<P>(game, node, seat, opp_reach, out); });
 }
+
+// How terminal_eval values a terminal, with the units it uses: a fold's
+// unit (rounded to single precision, as terminal_eval rounds it) in `win`;
+// kOther for an all-in before the river.
+enum class TerminalKind : std::uint8_t { kFold, kUnraked, kRaked, kOther };
+
+struct TerminalUnits {
+    double win = 0.0;
+    double loss = 0.0;
+    double tie = 0.0;
+};
+
+TerminalKind plan_terminal(const Game& game, const NodeState& node, int seat, TerminalUnits& units);
 
 // The pieces of incomplete_board_showdown, for callers that sweep the runouts
 // on several threads: the runouts in sweep order (returns the divisor), one

@@ -1,0 +1,187 @@
+// A river subtree valued in three steps: the opponent's reach at every node
+// top-down, as the traversal would compute it; the terminals in batches
+// (core/terminal_batch.h); then the traversal itself, which takes both from
+// the batch instead of computing them again. Values and updates are those of
+// the traversal alone, bit for bit.
+#include "core/cfr_kernels.h"
+#include "core/discounted_cfr.h"
+#include "core/node_lock.h"
+#include "core/terminal_batch.h"
+#include "core/terminal_payoffs.h"
+
+#include <algorithm>
+#include <array>
+
+// Last: the definitions below are built for this compile's kernel path.
+#include "core/kernel_path_target.h"
+
+namespace quendal {
+
+template <KernelPath P>
+bool DiscountedCfr::collect_river(Game& game, std::size_t node, int seat, std::size_t reach,
+                                  std::size_t reach_size, std::size_t hands, std::size_t depth,
+                                  ScratchStack& scratch, bool training) {
+    // Past these the batch's table and rows would cost more than they save.
+    constexpr std::size_t kMaxSpan = std::size_t{1} << 16;
+    constexpr std::size_t kMaxRows = std::size_t{1} << 22;
+    RiverBatch& batch = scratch.river();
+    if (node < batch.first || node - batch.first >= kMaxSpan) {
+        return false;
+    }
+    const std::size_t index = node - batch.first;
+    if (index >= batch.slot.size()) {
+        batch.slot.resize(index + 1, 0);
+    }
+    const auto allocate = [&](std::size_t n) {
+        const std::size_t offset = batch.rows.size();
+        batch.rows.resize(offset + n);
+        batch.slot[index] = static_cast<std::uint32_t>(offset + 1);
+        return offset;
+    };
+    const NodeState& state = game.nodes()[node];
+    if (state.type == kTerminalNode) {
+        if (batch.rows.size() + hands > kMaxRows) {
+            return false;
+        }
+        batch.terminals.push_back({node, reach, allocate(hands)});
+        return true;
+    }
+    if (state.children.empty() || hands == 0) {
+        return true;
+    }
+    if (state.type == kChanceNode) {
+        return false;  // not a river subtree
+    }
+    const auto collect = [&](std::size_t child, std::size_t child_reach) {
+        return collect_river<P>(game, child, seat, child_reach, reach_size, hands, depth + 1,
+                                scratch, training);
+    };
+    NodeInfo& info = nodes_[node];
+    if (state.player == seat) {
+        if (training && info.hands != hands) {
+            return true;  // valued as zeros, children unvisited
+        }
+        for (const std::size_t child : state.children) {
+            if (!collect(child, reach)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    if (state.children.size() == 1) {
+        return collect(state.children[0], reach);
+    }
+    const std::size_t a_count = info.actions;
+    const std::size_t opp_hands = info.hands;
+    if (opp_hands != reach_size) {
+        // Training values such a node as zeros; the read-only traversals
+        // pad the reach, which the batch leaves to them.
+        return training;
+    }
+    if (batch.rows.size() + a_count * opp_hands > kMaxRows) {
+        return false;
+    }
+    ScratchFrame& frame = scratch.frame(depth);
+    float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+    if (training) {
+        std::vector<float>& regrets = info.regrets_view(compact_);
+        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
+        regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
+        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
+    } else {
+        average_strategy_into<P>(node, strategy);
+    }
+    const std::size_t block = allocate(a_count * opp_hands);
+    float* rows = batch.rows.data();
+    for (std::size_t a = 0; a < a_count; ++a) {
+        multiply_into<P>(rows + block + a * opp_hands, strategy + a * opp_hands, rows + reach,
+                         opp_hands);
+    }
+    for (std::size_t a = 0; a < a_count; ++a) {
+        if (!collect(state.children[a], block + a * opp_hands)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <KernelPath P>
+void DiscountedCfr::solve_river(Game& game, std::size_t node, int seat,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& scratch, Recurse recurse,
+                                bool training) {
+    RiverBatch& batch = scratch.river();
+    batch.first = node;
+    std::fill(batch.slot.begin(), batch.slot.end(), 0);
+    batch.rows.assign(reach.begin(), reach.end());  // the root's reach at offset 0
+    batch.terminals.clear();
+    if (collect_river<P>(game, node, seat, 0, reach.size(), out.size(), depth, scratch, training)) {
+        value_river_terminals<P>(game, seat, reach.size(), out.size(), scratch);
+        batch.active = true;
+    }
+    (this->*recurse)(game, node, seat, reach, out, depth, scratch);
+    batch.active = false;
+}
+
+template <KernelPath P>
+void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reach_size,
+                                          std::size_t hands, ScratchStack& scratch) {
+    RiverBatch& batch = scratch.river();
+    if (batch.terminals.empty()) {
+        return;
+    }
+    const CardContext& ctx = game.card_context();
+    const bool sizes_ok =
+        reach_size == ctx.pockets[1 - seat].size() && hands == ctx.pockets[seat].size();
+    const NodeState& board = game.nodes()[batch.terminals.front().node];
+    // Pending lanes per kind: folds, unraked and raked showdowns. A lone
+    // terminal is swept alone: its sweep skips the hands without reach.
+    std::array<std::array<TerminalLane, kTerminalBatch>, 3> pending;
+    std::array<const NodeState*, 3> lone{};
+    std::array<std::size_t, 3> count{};
+    const auto flush = [&](TerminalKind kind) {
+        const auto k = static_cast<std::size_t>(kind);
+        if (count[k] == 1) {
+            const TerminalLane& lane = pending[k][0];
+            terminal_eval<P>(game, *lone[k], seat,
+                             std::span<const float>(lane.opp_reach, reach_size),
+                             std::span<float>(lane.out, hands));
+        } else if (count[k] > 1) {
+            terminal_eval_batch<P>(game, board, seat, kind,
+                                   std::span<const TerminalLane>(pending[k].data(), count[k]));
+        }
+        count[k] = 0;
+    };
+    for (const RiverBatch::Terminal& t : batch.terminals) {
+        const NodeState& state = game.nodes()[t.node];
+        TerminalLane lane{batch.rows.data() + t.reach, batch.rows.data() + t.values, {}};
+        TerminalKind kind =
+            sizes_ok ? plan_terminal(game, state, seat, lane.units) : TerminalKind::kOther;
+        if (state.turn != board.turn || state.river != board.river) {
+            kind = TerminalKind::kOther;
+        }
+        if (kind == TerminalKind::kOther) {
+            evaluate_terminal<P>(game, state, seat,
+                                 std::span<const float>(lane.opp_reach, reach_size),
+                                 std::span<float>(lane.out, hands), scratch.runouts());
+            continue;
+        }
+        const auto k = static_cast<std::size_t>(kind);
+        if (count[k] == 0) {
+            lone[k] = &state;
+        }
+        pending[k][count[k]++] = lane;
+        if (count[k] == kTerminalBatch) {
+            flush(kind);
+        }
+    }
+    flush(TerminalKind::kFold);
+    flush(TerminalKind::kUnraked);
+    flush(TerminalKind::kRaked);
+}
+
+template void DiscountedCfr::solve_river<kBuildPath>(Game&, std::size_t, int,
+                                                     std::span<const float>, std::span<float>,
+                                                     std::size_t, ScratchStack&, Recurse, bool);
+
+}  // namespace quendal

@@ -1,0 +1,158 @@
+#include "core/terminal_batch.h"
+
+#include "board_text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace quendal {
+namespace {
+
+NodeState river_terminal(const Game& game, std::int32_t matched, std::uint8_t last_action,
+                         std::uint8_t last_actor) {
+    NodeState node;
+    node.type = kTerminalNode;
+    node.matched = matched;
+    node.pot = game.config().starting_pot + 2 * matched;
+    node.last_action = last_action;
+    node.last_actor = last_actor;
+    node.turn = game.card_context().board[3];
+    node.river = game.card_context().board[4];
+    return node;
+}
+
+// A batch gives every terminal the values terminal_eval gives it alone, bit
+// for bit, on either kernel path: folds by either seat, showdowns with and
+// without rake, one to eight terminals, lanes where nobody arrives and
+// reaches where most hands are missing.
+TEST(TerminalBatch, EveryLaneGetsTheLoneTerminalsValuesExactly) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> dist(0.0f, 1.0f);
+    const KernelPath in_use = kernel_path();
+    for (const KernelPath path : {KernelPath::kPortable, KernelPath::kAvx2Fma}) {
+        if (!kernel_path_available(path)) {
+            continue;
+        }
+        set_kernel_path_for_testing(path);
+        for (const auto& [rate, cap] : {std::pair{0.0, 0.0}, {0.05, 300.0}, {0.05, 0.0}}) {
+            TreeConfig config;
+            config.start_street = 2;
+            config.starting_pot = 1000;
+            config.effective_stack = 5000;
+            config.rake_rate = rate;
+            config.rake_cap = cap;
+            // Many ties: a raked value then sums three nonzero products.
+            const Game game(config,
+                            CardContext(make_board("Kc8d3h2s9c"),
+                                        {parse_range("22+, A2s+, KTo+, QJs, 76s, QQ, AK"),
+                                         parse_range("TT-44, AJs+, KQo, 76s, 9h8h, QQ, AK")}));
+            const CardContext& ctx = game.card_context();
+            for (int seat = 0; seat < 2; ++seat) {
+                for (const auto& [action, actor] :
+                     {std::pair<std::uint8_t, std::uint8_t>{kCall, 1}, {kFold, 0}, {kFold, 1}}) {
+                    for (std::size_t n = 1; n <= kTerminalBatch; ++n) {
+                        std::vector<NodeState> nodes;
+                        std::vector<std::vector<float>> reach(n), got(n);
+                        std::vector<TerminalLane> lanes(n);
+                        TerminalKind kind = TerminalKind::kOther;
+                        for (std::size_t l = 0; l < n; ++l) {
+                            nodes.push_back(river_terminal(
+                                game, 100 * static_cast<std::int32_t>(l + 1), action, actor));
+                            const float sparse = l == 2 ? 1.0f : (l % 2 == 0 ? 0.2f : 0.9f);
+                            for (std::size_t o = 0; o < ctx.pockets[1 - seat].size(); ++o) {
+                                reach[l].push_back(dist(rng) < sparse ? 0.0f : dist(rng));
+                            }
+                            got[l].assign(ctx.pockets[seat].size(), 42.0f);
+                            lanes[l].opp_reach = reach[l].data();
+                            lanes[l].out = got[l].data();
+                            kind = plan_terminal(game, nodes[l], seat, lanes[l].units);
+                        }
+                        ASSERT_NE(kind, TerminalKind::kOther);
+                        with_kernel_path([&]<KernelPath P>() {
+                            terminal_eval_batch<P>(game, nodes[0], seat, kind, lanes);
+                        });
+                        for (std::size_t l = 0; l < n; ++l) {
+                            std::vector<float> want(ctx.pockets[seat].size());
+                            terminal_eval(game, nodes[l], seat, reach[l], want);
+                            EXPECT_EQ(std::memcmp(want.data(), got[l].data(),
+                                                  want.size() * sizeof(float)),
+                                      0)
+                                << "rate " << rate << " cap " << cap << " seat " << seat
+                                << " action " << int(action) << " batch " << n << " lane " << l
+                                << " path " << int(path);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    set_kernel_path_for_testing(in_use);
+}
+
+// A raked value that nearly cancels shows whether the batch rounds its
+// three products as the lone sweep does: QhQd beats JhJd, ties QsQc and
+// loses to KhKd, with the reach of JhJd chosen to offset the other two.
+TEST(TerminalBatch, RakedValuesThatNearlyCancelMatchTheLoneSweep) {
+    TreeConfig config;
+    config.start_street = 2;
+    config.starting_pot = 1000;
+    config.effective_stack = 5000;
+    config.rake_rate = 0.05;
+    const Game game(config, CardContext(make_board("Kc8d3h2s9c"),
+                                        {parse_range("QhQd"), parse_range("JhJd, KhKd, QsQc")}));
+    const CardContext& ctx = game.card_context();
+    // A pot whose units are not exact in binary, so that the products round.
+    const NodeState node = river_terminal(game, 707, kCall, 1);
+    const auto index_of = [&](const char* text) {
+        const Pocket p = make_pocket(parse_card(std::string_view(text, 2)),
+                                     parse_card(std::string_view(text + 2, 2)));
+        return static_cast<std::size_t>(
+            std::find(ctx.pockets[1].begin(), ctx.pockets[1].end(), p) - ctx.pockets[1].begin());
+    };
+    const std::size_t weaker = index_of("JhJd"), stronger = index_of("KhKd"), tied = index_of("QsQc");
+    ASSERT_LT(std::max({weaker, stronger, tied}), ctx.pockets[1].size());
+    const double pot = node.pot, rake = pot * config.rake_rate;
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> dist(0.01f, 1.0f);
+    for (const KernelPath path : {KernelPath::kPortable, KernelPath::kAvx2Fma}) {
+        if (!kernel_path_available(path)) {
+            continue;
+        }
+        const KernelPath in_use = kernel_path();
+        set_kernel_path_for_testing(path);
+        for (int round = 0; round < 64; ++round) {
+            std::vector<std::vector<float>> reach(kTerminalBatch), got(kTerminalBatch);
+            std::vector<TerminalLane> lanes(kTerminalBatch);
+            TerminalKind kind = TerminalKind::kOther;
+            for (std::size_t l = 0; l < kTerminalBatch; ++l) {
+                reach[l].assign(ctx.pockets[1].size(), 0.0f);
+                const float b = dist(rng), c = dist(rng);
+                reach[l][stronger] = b;
+                reach[l][tied] = c;
+                reach[l][weaker] =
+                    static_cast<float>((b * pot / 2 + c * rake / 2) / (pot / 2 - rake));
+                got[l].assign(ctx.pockets[0].size(), 42.0f);
+                lanes[l] = {reach[l].data(), got[l].data(), {}};
+                kind = plan_terminal(game, node, 0, lanes[l].units);
+            }
+            ASSERT_EQ(kind, TerminalKind::kRaked);
+            with_kernel_path(
+                [&]<KernelPath P>() { terminal_eval_batch<P>(game, node, 0, kind, lanes); });
+            for (std::size_t l = 0; l < kTerminalBatch; ++l) {
+                std::vector<float> want(ctx.pockets[0].size());
+                terminal_eval(game, node, 0, reach[l], want);
+                ASSERT_EQ(std::memcmp(want.data(), got[l].data(), want.size() * sizeof(float)), 0)
+                    << "round " << round << " lane " << l << " path " << int(path) << ": "
+                    << want[0] << " against " << got[l][0];
+            }
+        }
+        set_kernel_path_for_testing(in_use);
+    }
+}
+
+}  // namespace
+}  // namespace quendal
