@@ -31,7 +31,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
-        if (const float* values = scratch.river().find(node)) {
+        if (const float* values = scratch.batched(node)) {
             std::copy(values, values + out.size(), out.begin());
             return;
         }
@@ -124,7 +124,7 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
     const std::size_t hands = out.size();
     ScratchFrame& frame = scratch.frame(depth);
     // In a batched river subtree the reach was computed on the way down.
-    const float* child_reach = scratch.river().find(node);
+    const float* child_reach = scratch.batched(node);
     if (child_reach == nullptr) {
         std::vector<float>& regrets = info.regrets_view(compact_);
         float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
@@ -289,9 +289,9 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
                 prefetch_arrays(next, next + river_subtree, seat, training);
             }
             const std::span<float> row(rows + c * hands, hands);
-            if (state.street == 2) {
-                solve_river<P>(game, state.children[c], seat, child_reach, row, depth + 1, stack,
-                               recurse, training);
+            if (state.street == 1 || state.street == 2) {
+                solve_street<P>(game, state.children[c], seat, child_reach, row, depth + 1, stack,
+                                recurse, training);
             } else {
                 (this->*recurse)(game, state.children[c], seat, child_reach, row, depth + 1, stack);
             }

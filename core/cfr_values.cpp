@@ -69,7 +69,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive<P>
                               : &DiscountedCfr::compute_cfvalue_recursive<P>;
     if (state.type == kTerminalNode) {
-        if (const float* values = scratch.river().find(node)) {
+        if (const float* values = scratch.batched(node)) {
             std::copy(values, values + out.size(), out.begin());
             return;
         }
@@ -94,7 +94,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
         }
         const std::size_t opp_hands = nodes_[node].hands;
         // In a batched river subtree the reach was computed on the way down.
-        const float* child_reach = scratch.river().find(node);
+        const float* child_reach = scratch.batched(node);
         if (child_reach == nullptr) {
             float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
             average_strategy_into<P>(node, strategy);

@@ -152,10 +152,9 @@ void DiscountedCfr::solve_iteration(Game& game, std::uint32_t t) {
         root_values_[seat].assign(ctx.pockets[seat].size(), 0.0f);
         with_kernel_path([&]<KernelPath P>() {
             const NodeState& root = game.nodes()[0];
-            if (root.street == 2 && root.type != kChanceNode) {
-                // A river tree is one river subtree.
-                solve_river<P>(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat], 0,
-                               scratch_[seat], &DiscountedCfr::solve_recursive<P>, true);
+            if (root.street >= 1 && root.type != kChanceNode) {
+                solve_street<P>(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat], 0,
+                                scratch_[seat], &DiscountedCfr::solve_recursive<P>, true);
             } else {
                 solve_recursive<P>(game, 0, seat, ctx.pocket_weights[1 - seat], root_values_[seat],
                                    0, scratch_[seat]);

@@ -93,21 +93,22 @@ private:
                                  std::size_t depth, ScratchStack& scratch);
     using Recurse = void (DiscountedCfr::*)(Game&, std::size_t, int, std::span<const float>,
                                             std::span<float>, std::size_t, ScratchStack&);
-    // A river subtree of any traversal: the same values and updates as
-    // `recurse`, with the terminals valued in batches first.
+    // The subtree of a turn or river node of any traversal: the same values
+    // and updates as `recurse`, with the street's terminals valued in
+    // batches first.
     template <KernelPath P>
-    void solve_river(Game& game, std::size_t node, int seat, std::span<const float> reach,
-                     std::span<float> out, std::size_t depth, ScratchStack& scratch,
-                     Recurse recurse, bool training);
-    // Records the opponent's child reach and the terminals below `node`;
-    // false when the batch cannot serve the subtree.
+    void solve_street(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                      std::span<float> out, std::size_t depth, ScratchStack& scratch,
+                      Recurse recurse, bool training);
+    // Records the opponent's child reach and the terminals of the street
+    // below `node`; false when the batch cannot serve the subtree.
     template <KernelPath P>
-    bool collect_river(Game& game, std::size_t node, int seat, std::size_t reach,
-                       std::size_t reach_size, std::size_t hands, std::size_t depth,
-                       ScratchStack& scratch, bool training);
+    bool collect_street(Game& game, std::size_t node, int seat, std::size_t reach,
+                        std::size_t reach_size, std::size_t hands, std::size_t depth,
+                        ScratchStack& scratch, SubtreeBatch& batch, bool training);
     template <KernelPath P>
-    void value_river_terminals(Game& game, int seat, std::size_t reach_size, std::size_t hands,
-                               ScratchStack& scratch);
+    void value_street_terminals(Game& game, int seat, std::size_t reach_size, std::size_t hands,
+                                SubtreeBatch& batch, RunoutScratch& runouts);
     // Chance nodes of every traversal; training merges repeated children and
     // fans out only above its size thresholds.
     template <KernelPath P>

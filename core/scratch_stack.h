@@ -48,16 +48,17 @@ struct RunoutScratch {
     std::vector<std::uint8_t> swept;
 };
 
-// A river subtree in training, valued in three steps: the opponent's reach
-// at every node top-down, the terminals in batches, then the usual walk,
-// which takes both from here instead of computing them again.
-struct RiverBatch {
+// A street's subtree valued in three steps: the opponent's reach at every
+// node of the street top-down, its terminals in batches, then the usual
+// walk, which takes both from here instead of computing them again.
+struct SubtreeBatch {
     struct Terminal {
         std::size_t node;
         std::size_t reach;  // offsets into `rows`
         std::size_t values;
     };
     bool active = false;
+    bool stops_at_chance = false;     // the turn's: the river's subtrees have their own
     std::size_t first = 0;            // the subtree's root
     std::vector<std::uint32_t> slot;  // per node from `first`: offset into `rows` + 1, or 0
     std::vector<float> rows;          // opponent nodes' child reach, terminals' values
@@ -86,7 +87,13 @@ public:
         return overflow_[depth - kInlineFrames];
     }
     RunoutScratch& runouts() { return runouts_; }
-    RiverBatch& river() { return river_; }
+    SubtreeBatch& river_batch() { return river_; }
+    SubtreeBatch& turn_batch() { return turn_; }
+    // What the batches recorded for a node being walked, or null.
+    const float* batched(std::size_t node) const {
+        const float* rows = river_.find(node);
+        return rows != nullptr ? rows : turn_.find(node);
+    }
 
     // Set while the stack serves a chunk of a chance node's children in a
     // read-only traversal: the chance nodes further down then run their
@@ -95,7 +102,8 @@ public:
 
 private:
     RunoutScratch runouts_;
-    RiverBatch river_;
+    SubtreeBatch river_;
+    SubtreeBatch turn_;
     std::array<ScratchFrame, kInlineFrames> inline_;
     std::deque<ScratchFrame> overflow_;
 };

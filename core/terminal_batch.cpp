@@ -386,14 +386,12 @@ std::array<bool, W> batch_fold(const Game& game, const NodeState& node, int seat
     return lanes_without_reach<W>(acc.sum);
 }
 
+// Folds and showdowns on a complete board.
 template <std::size_t W>
 void value_batch(const Game& game, const NodeState& node, int seat, TerminalKind kind,
-                 std::span<const TerminalLane> lanes) {
+                 std::span<const TerminalLane> lanes, typename Lanes<W>::Rows& rows,
+                 SpareRows& spare) {
     const CardContext& ctx = game.card_context();
-    thread_local typename Lanes<W>::Rows rows;
-    thread_local SpareRows spare;
-    rows.prepare(ctx.pockets[1 - seat].size(), ctx.pockets[seat].size());
-    interleave_reach<W>(lanes, rows.reach_count, rows, spare);
     std::array<bool, W> none{};
     if (kind == TerminalKind::kFold) {
         ProfileScope fold(kProfileFold);
@@ -408,6 +406,52 @@ void value_batch(const Game& game, const NodeState& node, int seat, TerminalKind
     spread_values<W>(lanes, rows, none, spare);
 }
 
+// All-ins on a turn board: every river runout's sweep adds into the values,
+// in runout order, and the sums are divided as the lone all-in divides them.
+template <std::size_t W>
+void value_turn_all_ins(const Game& game, const NodeState& node, int seat, TerminalKind kind,
+                        std::span<const TerminalLane> lanes, typename Lanes<W>::Rows& rows,
+                        SpareRows& spare) {
+    ProfileScope scope(kProfileIncomplete);
+    const CardContext& ctx = game.card_context();
+    thread_local std::vector<RunoutPair> runouts;
+    const std::size_t divisor = incomplete_board_runouts(game, node, runouts);
+    std::size_t swept = 0;
+    for (const RunoutPair& runout : runouts) {
+        const RunoutRecord& record = ctx.runout_record(runout.first, runout.second);
+        if (real_entries(record.seats[0]).empty() || real_entries(record.seats[1]).empty()) {
+            continue;  // the lone sweep declines such a runout
+        }
+        ++swept;
+        if (kind == TerminalKind::kTurnAllInRaked) {
+            ProfileScope raked(kProfileShowdownRaked);
+            batch_raked<W>(ctx, record, seat, lanes, rows);
+        } else {
+            ProfileScope unraked(kProfileShowdownUnraked);
+            batch_unraked<W>(record, seat, lanes, rows);
+        }
+    }
+    spread_values<W>(lanes, rows, std::array<bool, W>{}, spare);
+    for (const TerminalLane& lane : lanes) {
+        scale_incomplete_values(std::span<float>(lane.out, rows.value_count), swept, divisor);
+    }
+}
+
+template <std::size_t W>
+void value_lanes(const Game& game, const NodeState& node, int seat, TerminalKind kind,
+                 std::span<const TerminalLane> lanes) {
+    const CardContext& ctx = game.card_context();
+    thread_local typename Lanes<W>::Rows rows;
+    thread_local SpareRows spare;
+    rows.prepare(ctx.pockets[1 - seat].size(), ctx.pockets[seat].size());
+    interleave_reach<W>(lanes, rows.reach_count, rows, spare);
+    if (kind == TerminalKind::kTurnAllInUnraked || kind == TerminalKind::kTurnAllInRaked) {
+        value_turn_all_ins<W>(game, node, seat, kind, lanes, rows, spare);
+    } else {
+        value_batch<W>(game, node, seat, kind, lanes, rows, spare);
+    }
+}
+
 }  // namespace
 
 template <KernelPath P>
@@ -415,9 +459,9 @@ void terminal_eval_batch(const Game& game, const NodeState& node, int seat, Term
                          std::span<const TerminalLane> lanes) {
     ProfileScope scope(kProfileTerminalEval);
     if (lanes.size() <= 4) {
-        value_batch<4>(game, node, seat, kind, lanes);
+        value_lanes<4>(game, node, seat, kind, lanes);
     } else {
-        value_batch<8>(game, node, seat, kind, lanes.first(std::min(lanes.size(), kTerminalBatch)));
+        value_lanes<8>(game, node, seat, kind, lanes.first(std::min(lanes.size(), kTerminalBatch)));
     }
 }
 

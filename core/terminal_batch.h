@@ -24,7 +24,7 @@ struct TerminalLane {
 };
 
 // Values 1 to kTerminalBatch terminals of one kind (not kOther), all on
-// `node`'s board.
+// `node`'s board (its turn, and its river but for all-ins on the turn).
 template <KernelPath P>
 void terminal_eval_batch(const Game& game, const NodeState& node, int seat, TerminalKind kind,
                          std::span<const TerminalLane> lanes);

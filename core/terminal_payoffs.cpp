@@ -382,8 +382,15 @@ TerminalKind plan_terminal(const Game& game, const NodeState& node, int seat,
         units.win = static_cast<float>(seat == node.last_actor ? u.loss : u.win);
         return TerminalKind::kFold;
     }
-    if (node.turn == kNoCard || node.river == kNoCard) {
+    if (node.turn == kNoCard) {
         return TerminalKind::kOther;
+    }
+    if (node.river == kNoCard) {
+        // As sweep_runout decides for every runout.
+        const double net = pot > 0.0 ? std::max(0.0, pot - rake) : 0.0;
+        units = {u.win, u.loss, u.tie};
+        return std::fabs(pot - net) > 1e-9 ? TerminalKind::kTurnAllInRaked
+                                           : TerminalKind::kTurnAllInUnraked;
     }
     Units used = u;
     TerminalKind kind = TerminalKind::kUnraked;

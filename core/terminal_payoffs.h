@@ -56,8 +56,17 @@ inline bool showdown_u(const Game& game, const NodeState& node, int seat,
 
 // How terminal_eval values a terminal, with the units it uses: a fold's
 // unit (rounded to single precision, as terminal_eval rounds it) in `win`;
-// kOther for an all-in before the river.
-enum class TerminalKind : std::uint8_t { kFold, kUnraked, kRaked, kOther };
+// an all-in on a turn board averages the sweeps of its river runouts, raked
+// or not; kOther for an all-in on the flop.
+enum class TerminalKind : std::uint8_t {
+    kFold,
+    kUnraked,
+    kRaked,
+    kTurnAllInUnraked,
+    kTurnAllInRaked,
+    kOther
+};
+inline constexpr std::size_t kTerminalKinds = 5;  // all but kOther
 
 struct TerminalUnits {
     double win = 0.0;

@@ -93,6 +93,53 @@ TEST(TerminalBatch, EveryLaneGetsTheLoneTerminalsValuesExactly) {
     set_kernel_path_for_testing(in_use);
 }
 
+// All-ins on a turn board average their river runouts as a lone all-in
+// does, raked or not.
+TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> dist(0.0f, 1.0f);
+    for (const double rate : {0.0, 0.05}) {
+        TreeConfig config;
+        config.start_street = 1;
+        config.starting_pot = 1000;
+        config.effective_stack = 5000;
+        config.rake_rate = rate;
+        config.rake_cap = 300;
+        const Game game(config, CardContext(make_board("Kc8d3h2s"),
+                                            {parse_range("22+, A2s+, KTo+, QJs, 76s"),
+                                             parse_range("TT-44, AJs+, KQo, 9h8h, JTs")}));
+        const CardContext& ctx = game.card_context();
+        for (const std::size_t n : {std::size_t{2}, std::size_t{5}}) {
+            std::vector<NodeState> nodes;
+            std::vector<std::vector<float>> reach(n), got(n);
+            std::vector<TerminalLane> lanes(n);
+            TerminalKind kind = TerminalKind::kOther;
+            for (std::size_t l = 0; l < n; ++l) {
+                NodeState node =
+                    river_terminal(game, 1000 + 333 * static_cast<std::int32_t>(l), kCall, 0);
+                node.river = kNoCard;
+                nodes.push_back(node);
+                for (std::size_t o = 0; o < ctx.pockets[0].size(); ++o) {
+                    reach[l].push_back(dist(rng) < 0.6f ? 0.0f : dist(rng));
+                }
+                got[l].assign(ctx.pockets[1].size(), 42.0f);
+                lanes[l] = {reach[l].data(), got[l].data(), {}};
+                kind = plan_terminal(game, nodes[l], 1, lanes[l].units);
+            }
+            ASSERT_EQ(kind,
+                      rate > 0 ? TerminalKind::kTurnAllInRaked : TerminalKind::kTurnAllInUnraked);
+            with_kernel_path(
+                [&]<KernelPath P>() { terminal_eval_batch<P>(game, nodes[0], 1, kind, lanes); });
+            for (std::size_t l = 0; l < n; ++l) {
+                std::vector<float> want(ctx.pockets[1].size());
+                terminal_eval(game, nodes[l], 1, reach[l], want);
+                EXPECT_EQ(std::memcmp(want.data(), got[l].data(), want.size() * sizeof(float)), 0)
+                    << "rate " << rate << " batch " << n << " lane " << l;
+            }
+        }
+    }
+}
+
 // A raked value that nearly cancels shows whether the batch rounds its
 // three products as the lone sweep does: QhQd beats JhJd, ties QsQc and
 // loses to KhKd, with the reach of JhJd chosen to offset the other two.
@@ -110,10 +157,11 @@ TEST(TerminalBatch, RakedValuesThatNearlyCancelMatchTheLoneSweep) {
     const auto index_of = [&](const char* text) {
         const Pocket p = make_pocket(parse_card(std::string_view(text, 2)),
                                      parse_card(std::string_view(text + 2, 2)));
-        return static_cast<std::size_t>(
-            std::find(ctx.pockets[1].begin(), ctx.pockets[1].end(), p) - ctx.pockets[1].begin());
+        return static_cast<std::size_t>(std::find(ctx.pockets[1].begin(), ctx.pockets[1].end(), p) -
+                                        ctx.pockets[1].begin());
     };
-    const std::size_t weaker = index_of("JhJd"), stronger = index_of("KhKd"), tied = index_of("QsQc");
+    const std::size_t weaker = index_of("JhJd"), stronger = index_of("KhKd"),
+                      tied = index_of("QsQc");
     ASSERT_LT(std::max({weaker, stronger, tied}), ctx.pockets[1].size());
     const double pot = node.pot, rake = pot * config.rake_rate;
     std::mt19937 rng(11);

@@ -1,8 +1,8 @@
-// A river subtree valued in three steps: the opponent's reach at every node
-// top-down, as the traversal would compute it; the terminals in batches
-// (core/terminal_batch.h); then the traversal itself, which takes both from
-// the batch instead of computing them again. Values and updates are those of
-// the traversal alone, bit for bit.
+// A street's subtree valued in three steps: the opponent's reach at every
+// node of the street top-down, as the traversal would compute it; the
+// street's terminals in batches (core/terminal_batch.h); then the traversal
+// itself, which takes both from the batch instead of computing them again.
+// Values and updates are those of the traversal alone, bit for bit.
 #include "core/cfr_kernels.h"
 #include "core/discounted_cfr.h"
 #include "core/node_lock.h"
@@ -18,13 +18,12 @@
 namespace quendal {
 
 template <KernelPath P>
-bool DiscountedCfr::collect_river(Game& game, std::size_t node, int seat, std::size_t reach,
-                                  std::size_t reach_size, std::size_t hands, std::size_t depth,
-                                  ScratchStack& scratch, bool training) {
+bool DiscountedCfr::collect_street(Game& game, std::size_t node, int seat, std::size_t reach,
+                                   std::size_t reach_size, std::size_t hands, std::size_t depth,
+                                   ScratchStack& scratch, SubtreeBatch& batch, bool training) {
     // Past these the batch's table and rows would cost more than they save.
     constexpr std::size_t kMaxSpan = std::size_t{1} << 16;
     constexpr std::size_t kMaxRows = std::size_t{1} << 22;
-    RiverBatch& batch = scratch.river();
     if (node < batch.first || node - batch.first >= kMaxSpan) {
         return false;
     }
@@ -50,11 +49,11 @@ bool DiscountedCfr::collect_river(Game& game, std::size_t node, int seat, std::s
         return true;
     }
     if (state.type == kChanceNode) {
-        return false;  // not a river subtree
+        return batch.stops_at_chance;  // the next street is the traversal's
     }
     const auto collect = [&](std::size_t child, std::size_t child_reach) {
-        return collect_river<P>(game, child, seat, child_reach, reach_size, hands, depth + 1,
-                                scratch, training);
+        return collect_street<P>(game, child, seat, child_reach, reach_size, hands, depth + 1,
+                                 scratch, batch, training);
     };
     NodeInfo& info = nodes_[node];
     if (state.player == seat) {
@@ -106,27 +105,35 @@ bool DiscountedCfr::collect_river(Game& game, std::size_t node, int seat, std::s
 }
 
 template <KernelPath P>
-void DiscountedCfr::solve_river(Game& game, std::size_t node, int seat,
-                                std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& scratch, Recurse recurse,
-                                bool training) {
-    RiverBatch& batch = scratch.river();
+void DiscountedCfr::solve_street(Game& game, std::size_t node, int seat,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& scratch, Recurse recurse,
+                                 bool training) {
+    const NodeState& root = game.nodes()[node];
+    SubtreeBatch& batch = root.street == 2 ? scratch.river_batch() : scratch.turn_batch();
     batch.first = node;
+    batch.stops_at_chance = root.street != 2;
     std::fill(batch.slot.begin(), batch.slot.end(), 0);
     batch.rows.assign(reach.begin(), reach.end());  // the root's reach at offset 0
     batch.terminals.clear();
-    if (collect_river<P>(game, node, seat, 0, reach.size(), out.size(), depth, scratch, training)) {
-        value_river_terminals<P>(game, seat, reach.size(), out.size(), scratch);
+    if (root.street >= 1 && root.type != kChanceNode &&
+        collect_street<P>(game, node, seat, 0, reach.size(), out.size(), depth, scratch, batch,
+                          training)) {
+        value_street_terminals<P>(game, seat, reach.size(), out.size(), batch, scratch.runouts());
         batch.active = true;
     }
+    // The batch serves this walk only, however it ends.
+    struct Close {
+        SubtreeBatch& batch;
+        ~Close() { batch.active = false; }
+    } close{batch};
     (this->*recurse)(game, node, seat, reach, out, depth, scratch);
-    batch.active = false;
 }
 
 template <KernelPath P>
-void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reach_size,
-                                          std::size_t hands, ScratchStack& scratch) {
-    RiverBatch& batch = scratch.river();
+void DiscountedCfr::value_street_terminals(Game& game, int seat, std::size_t reach_size,
+                                           std::size_t hands, SubtreeBatch& batch,
+                                           RunoutScratch& runouts) {
     if (batch.terminals.empty()) {
         return;
     }
@@ -134,11 +141,11 @@ void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reac
     const bool sizes_ok =
         reach_size == ctx.pockets[1 - seat].size() && hands == ctx.pockets[seat].size();
     const NodeState& board = game.nodes()[batch.terminals.front().node];
-    // Pending lanes per kind: folds, unraked and raked showdowns. A lone
-    // terminal is swept alone: its sweep skips the hands without reach.
-    std::array<std::array<TerminalLane, kTerminalBatch>, 3> pending;
-    std::array<const NodeState*, 3> lone{};
-    std::array<std::size_t, 3> count{};
+    // Pending lanes per kind. A lone terminal is swept alone: its sweep
+    // skips the hands without reach.
+    std::array<std::array<TerminalLane, kTerminalBatch>, kTerminalKinds> pending;
+    std::array<const NodeState*, kTerminalKinds> lone{};
+    std::array<std::size_t, kTerminalKinds> count{};
     const auto flush = [&](TerminalKind kind) {
         const auto k = static_cast<std::size_t>(kind);
         if (count[k] == 1) {
@@ -152,7 +159,7 @@ void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reac
         }
         count[k] = 0;
     };
-    for (const RiverBatch::Terminal& t : batch.terminals) {
+    for (const SubtreeBatch::Terminal& t : batch.terminals) {
         const NodeState& state = game.nodes()[t.node];
         TerminalLane lane{batch.rows.data() + t.reach, batch.rows.data() + t.values, {}};
         TerminalKind kind =
@@ -163,7 +170,7 @@ void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reac
         if (kind == TerminalKind::kOther) {
             evaluate_terminal<P>(game, state, seat,
                                  std::span<const float>(lane.opp_reach, reach_size),
-                                 std::span<float>(lane.out, hands), scratch.runouts());
+                                 std::span<float>(lane.out, hands), runouts);
             continue;
         }
         const auto k = static_cast<std::size_t>(kind);
@@ -175,13 +182,13 @@ void DiscountedCfr::value_river_terminals(Game& game, int seat, std::size_t reac
             flush(kind);
         }
     }
-    flush(TerminalKind::kFold);
-    flush(TerminalKind::kUnraked);
-    flush(TerminalKind::kRaked);
+    for (std::size_t k = 0; k < kTerminalKinds; ++k) {
+        flush(static_cast<TerminalKind>(k));
+    }
 }
 
-template void DiscountedCfr::solve_river<kBuildPath>(Game&, std::size_t, int,
-                                                     std::span<const float>, std::span<float>,
-                                                     std::size_t, ScratchStack&, Recurse, bool);
+template void DiscountedCfr::solve_street<kBuildPath>(Game&, std::size_t, int,
+                                                      std::span<const float>, std::span<float>,
+                                                      std::size_t, ScratchStack&, Recurse, bool);
 
 }  // namespace quendal
