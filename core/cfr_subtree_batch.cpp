@@ -32,14 +32,17 @@ bool DiscountedCfr::collect_street(Game& game, std::size_t node, int seat, std::
         batch.slot.resize(index + 1, 0);
     }
     const auto allocate = [&](std::size_t n) {
-        const std::size_t offset = batch.rows.size();
-        batch.rows.resize(offset + n);
+        const std::size_t offset = batch.used;
+        batch.used += n;
+        if (batch.rows.size() < batch.used) {
+            batch.rows.resize(batch.used);
+        }
         batch.slot[index] = static_cast<std::uint32_t>(offset + 1);
         return offset;
     };
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
-        if (batch.rows.size() + hands > kMaxRows) {
+        if (batch.used + hands > kMaxRows) {
             return false;
         }
         batch.terminals.push_back({node, reach, allocate(hands)});
@@ -77,7 +80,7 @@ bool DiscountedCfr::collect_street(Game& game, std::size_t node, int seat, std::
         // pad the reach, which the batch leaves to them.
         return training;
     }
-    if (batch.rows.size() + a_count * opp_hands > kMaxRows) {
+    if (batch.used + a_count * opp_hands > kMaxRows) {
         return false;
     }
     ScratchFrame& frame = scratch.frame(depth);
@@ -114,7 +117,13 @@ void DiscountedCfr::solve_street(Game& game, std::size_t node, int seat,
     batch.first = node;
     batch.stops_at_chance = root.street != 2;
     std::fill(batch.slot.begin(), batch.slot.end(), 0);
-    batch.rows.assign(reach.begin(), reach.end());  // the root's reach at offset 0
+    // The root's reach at offset 0; the rows after it are written before
+    // they are read.
+    if (batch.rows.size() < reach.size()) {
+        batch.rows.resize(reach.size());
+    }
+    std::copy(reach.begin(), reach.end(), batch.rows.begin());
+    batch.used = reach.size();
     batch.terminals.clear();
     if (root.street >= 1 && root.type != kChanceNode &&
         collect_street<P>(game, node, seat, 0, reach.size(), out.size(), depth, scratch, batch,

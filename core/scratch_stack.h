@@ -62,6 +62,7 @@ struct SubtreeBatch {
     std::size_t first = 0;            // the subtree's root
     std::vector<std::uint32_t> slot;  // per node from `first`: offset into `rows` + 1, or 0
     std::vector<float> rows;          // opponent nodes' child reach, terminals' values
+    std::size_t used = 0;             // the rows in use; the vector only grows
     std::vector<Terminal> terminals;
 
     // The rows recorded for a node of the subtree being walked, or null.
