@@ -129,8 +129,20 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
         fma_actions<P>(out.data(), strategy, values, a_count, hands);
     } else {
         const std::vector<float>* lock = game.find_node_lock(node);
-        const bool per_hand = lock != nullptr && lock->size() >= a_count * hands;
-        const bool per_node = lock != nullptr && !per_hand && lock->size() == a_count;
+        if (lock == nullptr) {
+            // Each hand's best action, the first of equal ones, action by
+            // action over all hands so that the compiler vectorises it.
+            std::copy(values, values + hands, out.begin());
+            for (std::size_t a = 1; a < a_count; ++a) {
+                const float* row = values + a * hands;
+                for (std::size_t h = 0; h < hands; ++h) {
+                    out[h] = row[h] > out[h] ? row[h] : out[h];
+                }
+            }
+            return;
+        }
+        const bool per_hand = lock->size() >= a_count * hands;
+        const bool per_node = !per_hand && lock->size() == a_count;
         for (std::size_t h = 0; h < hands; ++h) {
             if (per_node || (per_hand && !std::signbit((*lock)[h]))) {
                 double sum = 0.0;
