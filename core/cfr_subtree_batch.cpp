@@ -3,9 +3,7 @@
 // street's terminals in batches (core/terminal_batch.h); then the traversal
 // itself, which takes both from the batch instead of computing them again.
 // Values and updates are those of the traversal alone, bit for bit.
-#include "core/cfr_kernels.h"
 #include "core/discounted_cfr.h"
-#include "core/node_lock.h"
 #include "core/terminal_batch.h"
 #include "core/terminal_payoffs.h"
 
@@ -83,22 +81,11 @@ bool DiscountedCfr::collect_street(Game& game, std::size_t node, int seat, std::
     if (batch.used + a_count * opp_hands > kMaxRows) {
         return false;
     }
-    ScratchFrame& frame = scratch.frame(depth);
-    float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-    if (training) {
-        std::vector<float>& regrets = info.regrets_view(compact_);
-        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
-        regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
-        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
-    } else {
-        average_strategy_into<P>(node, strategy);
-    }
     const std::size_t block = allocate(a_count * opp_hands);
     float* rows = batch.rows.data();
-    for (std::size_t a = 0; a < a_count; ++a) {
-        multiply_into<P>(rows + block + a * opp_hands, strategy + a * opp_hands, rows + reach,
-                         opp_hands);
-    }
+    opponent_child_reach<P>(game, node, a_count, opp_hands,
+                            std::span<const float>(rows + reach, reach_size), rows + block,
+                            scratch.frame(depth), training);
     for (std::size_t a = 0; a < a_count; ++a) {
         if (!collect(state.children[a], block + a * opp_hands)) {
             return false;

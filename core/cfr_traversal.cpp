@@ -3,12 +3,10 @@
 // decision nodes.
 #include "core/cfr_kernels.h"
 #include "core/discounted_cfr.h"
-#include "core/node_lock.h"
 #include "core/solver_profile.h"
 #include "core/terminal_payoffs.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -21,6 +19,27 @@ namespace {
 
 void zero(std::span<float> out) {
     std::fill(out.begin(), out.end(), 0.0f);
+}
+
+// Replaces the locked entries of a strategy (a lock entry with its sign bit
+// set is free). Returns true when every hand's action-0 entry is locked.
+bool apply_node_lock(const std::vector<float>* lock, float* strategy, std::size_t actions,
+                     std::size_t hands) {
+    if (lock == nullptr || lock->empty()) {
+        return false;
+    }
+    const std::vector<float>& l = *lock;
+    bool fully = l.size() >= hands;
+    for (std::size_t h = 0; fully && h < hands; ++h) {
+        fully = !std::signbit(l[h]);
+    }
+    const std::size_t n = std::min(actions * hands, l.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!std::signbit(l[i])) {
+            strategy[i] = l[i];
+        }
+    }
+    return fully;
 }
 
 }  // namespace
@@ -123,19 +142,11 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
     }
     const std::size_t hands = out.size();
     ScratchFrame& frame = scratch.frame(depth);
-    // In a batched river subtree the reach was computed on the way down.
+    // In a batched subtree the reach was computed on the way down.
     const float* child_reach = scratch.batched(node);
     if (child_reach == nullptr) {
-        std::vector<float>& regrets = info.regrets_view(compact_);
-        float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
-        regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
-        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
         float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
-        for (std::size_t a = 0; a < a_count; ++a) {
-            multiply_into<P>(rows + a * opp_hands, strategy + a * opp_hands, reach.data(),
-                             opp_hands);
-        }
+        opponent_child_reach<P>(game, node, a_count, opp_hands, reach, rows, frame, true);
         child_reach = rows;
     }
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
@@ -192,6 +203,33 @@ void DiscountedCfr::evaluate_terminal(Game& game, const NodeState& state, int se
     });
     const std::size_t swept_count = static_cast<std::size_t>(std::count(swept, swept + n, 1));
     scale_incomplete_values(out, swept_count, divisor);
+}
+
+template <KernelPath P>
+void DiscountedCfr::opponent_child_reach(Game& game, std::size_t node, std::size_t a_count,
+                                         std::size_t opp_hands, std::span<const float> reach,
+                                         float* rows, ScratchFrame& frame, bool training) {
+    float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
+    if (training) {
+        NodeInfo& info = nodes_[node];
+        std::vector<float>& regrets = info.regrets_view(compact_);
+        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
+        regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
+        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
+    } else {
+        average_strategy_into<P>(node, strategy);
+    }
+    for (std::size_t a = 0; a < a_count; ++a) {
+        const float* s = strategy + a * opp_hands;
+        float* row = rows + a * opp_hands;
+        if (reach.size() == opp_hands) {
+            multiply_into<P>(row, s, reach.data(), opp_hands);
+            continue;
+        }
+        for (std::size_t o = 0; o < opp_hands; ++o) {
+            row[o] = s[o] * (o < reach.size() ? reach[o] : 0.0f);
+        }
+    }
 }
 
 #ifndef QUENDAL_COMPILING_AVX2_PATH
@@ -370,6 +408,9 @@ void DiscountedCfr::evaluate_chance(Game& game, std::size_t node, int seat,
 template void DiscountedCfr::solve_recursive<kBuildPath>(Game&, std::size_t, int,
                                                          std::span<const float>, std::span<float>,
                                                          std::size_t, ScratchStack&);
+template void DiscountedCfr::opponent_child_reach<kBuildPath>(Game&, std::size_t, std::size_t,
+                                                              std::size_t, std::span<const float>,
+                                                              float*, ScratchFrame&, bool);
 template void DiscountedCfr::evaluate_chance<kBuildPath>(Game&, std::size_t, int,
                                                          std::span<const float>, std::span<float>,
                                                          std::size_t, ScratchStack&, Recurse, bool);

@@ -93,18 +93,11 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
             return;
         }
         const std::size_t opp_hands = nodes_[node].hands;
-        // In a batched river subtree the reach was computed on the way down.
+        // In a batched subtree the reach was computed on the way down.
         const float* child_reach = scratch.batched(node);
         if (child_reach == nullptr) {
-            float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
-            average_strategy_into<P>(node, strategy);
             float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
-            for (std::size_t a = 0; a < a_count; ++a) {
-                for (std::size_t o = 0; o < opp_hands; ++o) {
-                    rows[a * opp_hands + o] =
-                        strategy[a * opp_hands + o] * (o < reach.size() ? reach[o] : 0.0f);
-                }
-            }
+            opponent_child_reach<P>(game, node, a_count, opp_hands, reach, rows, frame, false);
             child_reach = rows;
         }
         float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);

@@ -109,6 +109,13 @@ private:
     template <KernelPath P>
     void value_street_terminals(Game& game, int seat, std::size_t reach_size, std::size_t hands,
                                 SubtreeBatch& batch, RunoutScratch& runouts);
+    // The opponent's strategy at `node` (regret matching and locks in
+    // training, the average strategy otherwise) times its reach, one row of
+    // `opp_hands` per action; reach beyond its end counts as 0.
+    template <KernelPath P>
+    void opponent_child_reach(Game& game, std::size_t node, std::size_t a_count,
+                              std::size_t opp_hands, std::span<const float> reach, float* rows,
+                              ScratchFrame& frame, bool training);
     // Chance nodes of every traversal; training merges repeated children and
     // fans out only above its size thresholds.
     template <KernelPath P>

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,14 @@ struct RunoutRecord {
 
     friend bool operator==(const RunoutRecord&, const RunoutRecord&) = default;
 };
+
+// The real entries of a sorted list, without its two sentinels.
+inline std::span<const StrengthEntry> real_entries(const std::vector<StrengthEntry>& list) {
+    if (list.size() < 2) {
+        return {};
+    }
+    return std::span<const StrengthEntry>(list).subspan(1, list.size() - 2);
+}
 
 using Board = std::array<CardCode, 5>;
 using RunoutPair = std::pair<CardCode, CardCode>;  // lo < hi

@@ -239,13 +239,6 @@ void spread_values(std::span<const TerminalLane> lanes, const typename Lanes<W>:
     }
 }
 
-std::span<const StrengthEntry> real_entries(const std::vector<StrengthEntry>& list) {
-    if (list.size() < 2) {
-        return {};
-    }
-    return std::span<const StrengthEntry>(list).subspan(1, list.size() - 2);
-}
-
 // The merges run over the opponent list with its sentinels, which stop them.
 template <std::size_t W>
 void batch_unraked(const RunoutRecord& record, int seat, std::span<const TerminalLane> lanes,

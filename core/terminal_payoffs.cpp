@@ -59,14 +59,6 @@ void zero(std::span<float> out) {
     std::fill(out.begin(), out.end(), 0.0f);
 }
 
-// The real entries of a sorted list (without its two sentinels).
-std::span<const StrengthEntry> real_entries(const std::vector<StrengthEntry>& list) {
-    if (list.size() < 2) {
-        return {};
-    }
-    return std::span<const StrengthEntry>(list).subspan(1, list.size() - 2);
-}
-
 float reach_of(std::span<const float> opp_reach, std::uint32_t index) {
     return index < opp_reach.size() ? opp_reach[index] : 0.0f;
 }

@@ -5,12 +5,24 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace quendal {
 namespace {
+
+// A spot on `board` (four or five cards) with pot 1000 and the given rake.
+Game make_game(const char* board, const char* oop, const char* ip, double rate, double cap = 0.0) {
+    TreeConfig config;
+    config.start_street = static_cast<std::uint8_t>(std::string(board).size() / 2 - 3);
+    config.starting_pot = 1000;
+    config.effective_stack = 5000;
+    config.rake_rate = rate;
+    config.rake_cap = cap;
+    return Game(config, CardContext(make_board(board), {parse_range(oop), parse_range(ip)}));
+}
 
 NodeState river_terminal(const Game& game, std::int32_t matched, std::uint8_t last_action,
                          std::uint8_t last_actor) {
@@ -39,17 +51,9 @@ TEST(TerminalBatch, EveryLaneGetsTheLoneTerminalsValuesExactly) {
         }
         set_kernel_path_for_testing(path);
         for (const auto& [rate, cap] : {std::pair{0.0, 0.0}, {0.05, 300.0}, {0.05, 0.0}}) {
-            TreeConfig config;
-            config.start_street = 2;
-            config.starting_pot = 1000;
-            config.effective_stack = 5000;
-            config.rake_rate = rate;
-            config.rake_cap = cap;
             // Many ties: a raked value then sums three nonzero products.
-            const Game game(config,
-                            CardContext(make_board("Kc8d3h2s9c"),
-                                        {parse_range("22+, A2s+, KTo+, QJs, 76s, QQ, AK"),
-                                         parse_range("TT-44, AJs+, KQo, 76s, 9h8h, QQ, AK")}));
+            const Game game = make_game("Kc8d3h2s9c", "22+, A2s+, KTo+, QJs, 76s, QQ, AK",
+                                        "TT-44, AJs+, KQo, 76s, 9h8h, QQ, AK", rate, cap);
             const CardContext& ctx = game.card_context();
             for (int seat = 0; seat < 2; ++seat) {
                 for (const auto& [action, actor] :
@@ -99,15 +103,8 @@ TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> dist(0.0f, 1.0f);
     for (const double rate : {0.0, 0.05}) {
-        TreeConfig config;
-        config.start_street = 1;
-        config.starting_pot = 1000;
-        config.effective_stack = 5000;
-        config.rake_rate = rate;
-        config.rake_cap = 300;
-        const Game game(config, CardContext(make_board("Kc8d3h2s"),
-                                            {parse_range("22+, A2s+, KTo+, QJs, 76s"),
-                                             parse_range("TT-44, AJs+, KQo, 9h8h, JTs")}));
+        const Game game = make_game("Kc8d3h2s", "22+, A2s+, KTo+, QJs, 76s",
+                                    "TT-44, AJs+, KQo, 9h8h, JTs", rate, 300);
         const CardContext& ctx = game.card_context();
         for (const std::size_t n : {std::size_t{2}, std::size_t{5}}) {
             std::vector<NodeState> nodes;
@@ -144,13 +141,7 @@ TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
 // three products as the lone sweep does: QhQd beats JhJd, ties QsQc and
 // loses to KhKd, with the reach of JhJd chosen to offset the other two.
 TEST(TerminalBatch, RakedValuesThatNearlyCancelMatchTheLoneSweep) {
-    TreeConfig config;
-    config.start_street = 2;
-    config.starting_pot = 1000;
-    config.effective_stack = 5000;
-    config.rake_rate = 0.05;
-    const Game game(config, CardContext(make_board("Kc8d3h2s9c"),
-                                        {parse_range("QhQd"), parse_range("JhJd, KhKd, QsQc")}));
+    const Game game = make_game("Kc8d3h2s9c", "QhQd", "JhJd, KhKd, QsQc", 0.05);
     const CardContext& ctx = game.card_context();
     // A pot whose units are not exact in binary, so that the products round.
     const NodeState node = river_terminal(game, 707, kCall, 1);
@@ -163,7 +154,7 @@ TEST(TerminalBatch, RakedValuesThatNearlyCancelMatchTheLoneSweep) {
     const std::size_t weaker = index_of("JhJd"), stronger = index_of("KhKd"),
                       tied = index_of("QsQc");
     ASSERT_LT(std::max({weaker, stronger, tied}), ctx.pockets[1].size());
-    const double pot = node.pot, rake = pot * config.rake_rate;
+    const double pot = node.pot, rake = pot * game.config().rake_rate;
     std::mt19937 rng(11);
     std::uniform_real_distribution<float> dist(0.01f, 1.0f);
     for (const KernelPath path : {KernelPath::kPortable, KernelPath::kAvx2Fma}) {
