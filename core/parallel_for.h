@@ -30,34 +30,42 @@ void parallel_for(Pool& pool, std::size_t threads, std::size_t n, const Body& bo
         return;
     }
 
-    std::atomic<std::size_t> countdown{handed};
-    std::mutex error_mutex;
-    std::exception_ptr error;
-    const auto record = [&](std::exception_ptr e) {
-        std::lock_guard lock(error_mutex);
-        if (!error) {
-            error = e;
+    // What the chunk tasks share; each task holds a pointer to it and its chunk
+    // number, two words that the queue's callable keeps without allocating.
+    struct Loop {
+        std::atomic<std::size_t> countdown;
+        std::mutex error_mutex;
+        std::exception_ptr error;
+        const Body* body;
+        std::size_t chunk;
+        std::size_t n;
+        void record(std::exception_ptr e) {
+            std::lock_guard lock(error_mutex);
+            if (!error) {
+                error = e;
+            }
         }
     };
+    Loop loop{{handed}, {}, {}, &body, chunk, n};
+    std::atomic<std::size_t>& countdown = loop.countdown;
     bool all_handed = true;
     for (std::size_t j = 0; j < handed; ++j) {
-        const std::size_t begin = j * chunk;
-        const std::size_t end = std::min(begin + chunk, n);
         try {
             pool.submit(
-                [&, begin, end] {
+                [l = &loop, j] {
+                    const std::size_t begin = j * l->chunk;
                     try {
-                        body(begin, end);
+                        (*l->body)(begin, std::min(begin + l->chunk, l->n));
                     } catch (...) {
-                        record(std::current_exception());
+                        l->record(std::current_exception());
                     }
-                    countdown.fetch_sub(1);
+                    l->countdown.fetch_sub(1);
                 },
                 &countdown);
         } catch (...) {
             // Chunks j and later were never queued: nothing will count them down.
             countdown.fetch_sub(handed - j);
-            record(std::current_exception());
+            loop.record(std::current_exception());
             all_handed = false;
             break;
         }
@@ -66,13 +74,13 @@ void parallel_for(Pool& pool, std::size_t threads, std::size_t n, const Body& bo
         try {
             body(handed * chunk, n);
         } catch (...) {
-            record(std::current_exception());
+            loop.record(std::current_exception());
         }
     }
     // The tasks refer to this frame: wait for every one before leaving.
     pool.wait_and_help(countdown);
-    if (error) {
-        std::rethrow_exception(error);
+    if (loop.error) {
+        std::rethrow_exception(loop.error);
     }
 }
 

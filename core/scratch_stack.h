@@ -5,6 +5,7 @@
 #include "core/runout_tables.h"
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -111,7 +112,8 @@ private:
 
 // Stacks for the chunks of parallel loops. A chunk borrows a stack for its
 // duration and returns it, so the arrays grown in one iteration serve the
-// next instead of being allocated and freed per chunk. A thread that helps
+// next instead of being allocated and freed per chunk; a thread gets back its
+// own stack when it can, whose arrays its caches still hold. A thread that helps
 // with other work while it waits holds one stack per chunk it runs.
 class ScratchPool {
 public:
@@ -129,12 +131,34 @@ public:
     };
 
 private:
+    struct Free {
+        std::unique_ptr<ScratchStack> stack;
+        std::size_t owner;  // the thread that gave it back
+    };
+
+    // Numbers the threads that lease stacks, from 0 in the order they first do.
+    static std::size_t thread_number() {
+        static std::atomic<std::size_t> next{0};
+        thread_local const std::size_t number = next.fetch_add(1);
+        return number;
+    }
+
+    // The stack this thread gave back last when it is free: its arrays are
+    // still in this thread's caches. Else the stack given back last.
     std::unique_ptr<ScratchStack> take() {
+        const std::size_t me = thread_number();
         {
             std::lock_guard lock(mutex_);
             if (!free_.empty()) {
-                std::unique_ptr<ScratchStack> stack = std::move(free_.back());
-                free_.pop_back();
+                std::size_t at = free_.size() - 1;
+                for (std::size_t i = free_.size(); i-- > 0;) {
+                    if (free_[i].owner == me) {
+                        at = i;
+                        break;
+                    }
+                }
+                std::unique_ptr<ScratchStack> stack = std::move(free_[at].stack);
+                free_.erase(free_.begin() + static_cast<std::ptrdiff_t>(at));
                 return stack;
             }
         }
@@ -142,11 +166,11 @@ private:
     }
     void give_back(std::unique_ptr<ScratchStack> stack) {
         std::lock_guard lock(mutex_);
-        free_.push_back(std::move(stack));
+        free_.push_back({std::move(stack), thread_number()});
     }
 
     std::mutex mutex_;
-    std::vector<std::unique_ptr<ScratchStack>> free_;
+    std::vector<Free> free_;
 };
 
 }  // namespace quendal

@@ -81,8 +81,11 @@ bool ThreadPool::try_take(Task& task, const std::atomic<std::size_t>* waiting_on
     if (queued_.load(std::memory_order_relaxed) == 0) {
         return false;
     }
-    std::lock_guard lock(mutex_);
-    if (tasks_.empty()) {
+    // A thread that finds the queue held by another looks again later rather
+    // than queueing on the mutex: when a loop hands out its chunks, every
+    // idle thread reaches for them at once.
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (!lock.owns_lock() || tasks_.empty()) {
         return false;
     }
     if (waiting_on == nullptr) {

@@ -135,5 +135,20 @@ TEST(ScratchStackFrames, PoolReusesReturnedStacksAndNeverSharesHeldOnes) {
     EXPECT_EQ(held, std::vector<ScratchStack*>{&again.stack()});
 }
 
+// A stack goes back to the thread that gave it back, whose caches hold its
+// arrays, before the stack another thread gave back since.
+TEST(ScratchStackFrames, PoolHandsAThreadBackItsOwnStack) {
+    ScratchPool pool;
+    ScratchStack* mine = nullptr;
+    {
+        ScratchPool::Lease first(pool);
+        ScratchPool::Lease second(pool);
+        mine = &second.stack();
+    }  // `second` goes back first, `first` last
+    std::thread([&] { ScratchPool::Lease other(pool); }).join();  // takes and returns `first`
+    ScratchPool::Lease again(pool);
+    EXPECT_EQ(&again.stack(), mine);
+}
+
 }  // namespace
 }  // namespace quendal
