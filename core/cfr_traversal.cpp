@@ -50,11 +50,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::size_t node, int seat,
                                     std::size_t depth, ScratchStack& scratch) {
     const NodeState& state = game.nodes()[node];
     if (state.type == kTerminalNode) {
-        if (const float* values = scratch.batched(node)) {
-            std::copy(values, values + out.size(), out.begin());
-            return;
-        }
-        evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
+        terminal_values<P>(game, node, seat, reach, out, scratch);
         return;
     }
     if (state.children.empty() || out.empty()) {
@@ -142,13 +138,8 @@ void DiscountedCfr::solve_opponent_decision(Game& game, std::size_t node, int se
     }
     const std::size_t hands = out.size();
     ScratchFrame& frame = scratch.frame(depth);
-    // In a batched subtree the reach was computed on the way down.
-    const float* child_reach = scratch.batched(node);
-    if (child_reach == nullptr) {
-        float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
-        opponent_child_reach<P>(game, node, a_count, opp_hands, reach, rows, frame, true);
-        child_reach = rows;
-    }
+    const float* child_reach =
+        child_reach_rows<P>(game, node, a_count, opp_hands, reach, scratch, frame, true);
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
     for (std::size_t a = 0; a < a_count; ++a) {
         solve_recursive<P>(game, state.children[a], seat,
@@ -230,6 +221,30 @@ void DiscountedCfr::opponent_child_reach(Game& game, std::size_t node, std::size
             row[o] = s[o] * (o < reach.size() ? reach[o] : 0.0f);
         }
     }
+}
+
+template <KernelPath P>
+const float* DiscountedCfr::child_reach_rows(Game& game, std::size_t node, std::size_t a_count,
+                                             std::size_t opp_hands, std::span<const float> reach,
+                                             ScratchStack& scratch, ScratchFrame& frame,
+                                             bool training) {
+    if (const float* recorded = scratch.batched(node)) {
+        return recorded;
+    }
+    float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
+    opponent_child_reach<P>(game, node, a_count, opp_hands, reach, rows, frame, training);
+    return rows;
+}
+
+template <KernelPath P>
+void DiscountedCfr::terminal_values(Game& game, std::size_t node, int seat,
+                                    std::span<const float> reach, std::span<float> out,
+                                    ScratchStack& scratch) {
+    if (const float* recorded = scratch.batched(node)) {
+        std::copy(recorded, recorded + out.size(), out.begin());
+        return;
+    }
+    evaluate_terminal<P>(game, game.nodes()[node], seat, reach, out, scratch.runouts());
 }
 
 #ifndef QUENDAL_COMPILING_AVX2_PATH
@@ -411,6 +426,14 @@ template void DiscountedCfr::solve_recursive<kBuildPath>(Game&, std::size_t, int
 template void DiscountedCfr::opponent_child_reach<kBuildPath>(Game&, std::size_t, std::size_t,
                                                               std::size_t, std::span<const float>,
                                                               float*, ScratchFrame&, bool);
+template const float* DiscountedCfr::child_reach_rows<kBuildPath>(Game&, std::size_t, std::size_t,
+                                                                  std::size_t,
+                                                                  std::span<const float>,
+                                                                  ScratchStack&, ScratchFrame&,
+                                                                  bool);
+template void DiscountedCfr::terminal_values<kBuildPath>(Game&, std::size_t, int,
+                                                         std::span<const float>, std::span<float>,
+                                                         ScratchStack&);
 template void DiscountedCfr::evaluate_chance<kBuildPath>(Game&, std::size_t, int,
                                                          std::span<const float>, std::span<float>,
                                                          std::size_t, ScratchStack&, Recurse, bool);

@@ -69,11 +69,7 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
     const Recurse self = Best ? &DiscountedCfr::compute_best_cfvalue_recursive<P>
                               : &DiscountedCfr::compute_cfvalue_recursive<P>;
     if (state.type == kTerminalNode) {
-        if (const float* values = scratch.batched(node)) {
-            std::copy(values, values + out.size(), out.begin());
-            return;
-        }
-        evaluate_terminal<P>(game, state, seat, reach, out, scratch.runouts());
+        terminal_values<P>(game, node, seat, reach, out, scratch);
         return;
     }
     if (state.children.empty()) {
@@ -93,13 +89,8 @@ void DiscountedCfr::value_recursive(Game& game, std::size_t node, int seat,
             return;
         }
         const std::size_t opp_hands = nodes_[node].hands;
-        // In a batched subtree the reach was computed on the way down.
-        const float* child_reach = scratch.batched(node);
-        if (child_reach == nullptr) {
-            float* rows = ScratchFrame::ensure(frame.child_reach, a_count * opp_hands);
-            opponent_child_reach<P>(game, node, a_count, opp_hands, reach, rows, frame, false);
-            child_reach = rows;
-        }
+        const float* child_reach =
+            child_reach_rows<P>(game, node, a_count, opp_hands, reach, scratch, frame, false);
         float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
         for (std::size_t a = 0; a < a_count; ++a) {
             (this->*self)(game, state.children[a], seat,

@@ -116,6 +116,17 @@ private:
     void opponent_child_reach(Game& game, std::size_t node, std::size_t a_count,
                               std::size_t opp_hands, std::span<const float> reach, float* rows,
                               ScratchFrame& frame, bool training);
+    // The opponent's child reach rows at `node` for a traversal: those the
+    // street's batch recorded on the way down, or computed into the frame.
+    template <KernelPath P>
+    const float* child_reach_rows(Game& game, std::size_t node, std::size_t a_count,
+                                  std::size_t opp_hands, std::span<const float> reach,
+                                  ScratchStack& scratch, ScratchFrame& frame, bool training);
+    // A terminal's values for a traversal: those the street's batch recorded,
+    // or valued here.
+    template <KernelPath P>
+    void terminal_values(Game& game, std::size_t node, int seat, std::span<const float> reach,
+                         std::span<float> out, ScratchStack& scratch);
     // Chance nodes of every traversal; training merges repeated children and
     // fans out only above its size thresholds.
     template <KernelPath P>

@@ -33,50 +33,38 @@ using Double4 = double __attribute__((vector_size(32)));
 
 // Groups of four lanes. A GCC vector of eight doubles is built poorly where
 // the widest register holds four, so wider batches are arrays of these.
-template <std::size_t N>
-struct Wide {
-    std::array<Double4, N> part{};
+template <typename V, std::size_t N>
+struct LaneGroups {
+    std::array<V, N> part{};
 
-    Wide& operator+=(const Wide& o) {
+    LaneGroups& operator+=(const LaneGroups& o) {
         for (std::size_t i = 0; i < N; ++i) {
             part[i] += o.part[i];
         }
         return *this;
     }
-    friend Wide operator+(Wide a, const Wide& b) { return a += b; }
-    friend Wide operator-(Wide a, const Wide& b) {
+    friend LaneGroups operator+(LaneGroups a, const LaneGroups& b) { return a += b; }
+    friend LaneGroups operator-(LaneGroups a, const LaneGroups& b) {
         for (std::size_t i = 0; i < N; ++i) {
             a.part[i] -= b.part[i];
         }
         return a;
     }
-    friend Wide operator*(Wide a, const Wide& b) {
+    friend LaneGroups operator*(LaneGroups a, const LaneGroups& b) {
         for (std::size_t i = 0; i < N; ++i) {
             a.part[i] *= b.part[i];
         }
         return a;
     }
-    double& operator[](std::size_t l) { return part[l / 4][l % 4]; }
-    double operator[](std::size_t l) const { return part[l / 4][l % 4]; }
-};
-
-template <std::size_t N>
-struct Narrow {
-    std::array<Float4, N> part{};
-
-    Narrow& operator+=(const Narrow& o) {
-        for (std::size_t i = 0; i < N; ++i) {
-            part[i] += o.part[i];
-        }
-        return *this;
-    }
+    auto& operator[](std::size_t l) { return part[l / 4][l % 4]; }
+    auto operator[](std::size_t l) const { return part[l / 4][l % 4]; }
 };
 
 template <std::size_t W>
 struct Lanes {
     static_assert(W % 4 == 0);
-    using Doubles = Wide<W / 4>;
-    using Floats = Narrow<W / 4>;
+    using Doubles = LaneGroups<Double4, W / 4>;
+    using Floats = LaneGroups<Float4, W / 4>;
 
     // The card sums live apart from the total, so that the compiler keeps
     // the total in registers while it adds into the cards.

@@ -1,6 +1,6 @@
 #include "core/terminal_batch.h"
 
-#include "board_text.h"
+#include "terminal_spot.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,30 +12,6 @@
 
 namespace quendal {
 namespace {
-
-// A spot on `board` (four or five cards) with pot 1000 and the given rake.
-Game make_game(const char* board, const char* oop, const char* ip, double rate, double cap = 0.0) {
-    TreeConfig config;
-    config.start_street = static_cast<std::uint8_t>(std::string(board).size() / 2 - 3);
-    config.starting_pot = 1000;
-    config.effective_stack = 5000;
-    config.rake_rate = rate;
-    config.rake_cap = cap;
-    return Game(config, CardContext(make_board(board), {parse_range(oop), parse_range(ip)}));
-}
-
-NodeState river_terminal(const Game& game, std::int32_t matched, std::uint8_t last_action,
-                         std::uint8_t last_actor) {
-    NodeState node;
-    node.type = kTerminalNode;
-    node.matched = matched;
-    node.pot = game.config().starting_pot + 2 * matched;
-    node.last_action = last_action;
-    node.last_actor = last_actor;
-    node.turn = game.card_context().board[3];
-    node.river = game.card_context().board[4];
-    return node;
-}
 
 // A batch gives every terminal the values terminal_eval gives it alone, bit
 // for bit, on either kernel path: folds by either seat, showdowns with and
@@ -52,8 +28,8 @@ TEST(TerminalBatch, EveryLaneGetsTheLoneTerminalsValuesExactly) {
         set_kernel_path_for_testing(path);
         for (const auto& [rate, cap] : {std::pair{0.0, 0.0}, {0.05, 300.0}, {0.05, 0.0}}) {
             // Many ties: a raked value then sums three nonzero products.
-            const Game game = make_game("Kc8d3h2s9c", "22+, A2s+, KTo+, QJs, 76s, QQ, AK",
-                                        "TT-44, AJs+, KQo, 76s, 9h8h, QQ, AK", rate, cap);
+            const Game game = make_terminal_game("Kc8d3h2s9c", "22+, A2s+, KTo+, QJs, 76s, QQ, AK",
+                                                 "TT-44, AJs+, KQo, 76s, 9h8h, QQ, AK", rate, cap);
             const CardContext& ctx = game.card_context();
             for (int seat = 0; seat < 2; ++seat) {
                 for (const auto& [action, actor] :
@@ -64,7 +40,7 @@ TEST(TerminalBatch, EveryLaneGetsTheLoneTerminalsValuesExactly) {
                         std::vector<TerminalLane> lanes(n);
                         TerminalKind kind = TerminalKind::kOther;
                         for (std::size_t l = 0; l < n; ++l) {
-                            nodes.push_back(river_terminal(
+                            nodes.push_back(board_terminal(
                                 game, 100 * static_cast<std::int32_t>(l + 1), action, actor));
                             const float sparse = l == 2 ? 1.0f : (l % 2 == 0 ? 0.2f : 0.9f);
                             for (std::size_t o = 0; o < ctx.pockets[1 - seat].size(); ++o) {
@@ -103,8 +79,8 @@ TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> dist(0.0f, 1.0f);
     for (const double rate : {0.0, 0.05}) {
-        const Game game = make_game("Kc8d3h2s", "22+, A2s+, KTo+, QJs, 76s",
-                                    "TT-44, AJs+, KQo, 9h8h, JTs", rate, 300);
+        const Game game = make_terminal_game("Kc8d3h2s", "22+, A2s+, KTo+, QJs, 76s",
+                                             "TT-44, AJs+, KQo, 9h8h, JTs", rate, 300);
         const CardContext& ctx = game.card_context();
         for (const std::size_t n : {std::size_t{2}, std::size_t{5}}) {
             std::vector<NodeState> nodes;
@@ -113,7 +89,7 @@ TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
             TerminalKind kind = TerminalKind::kOther;
             for (std::size_t l = 0; l < n; ++l) {
                 NodeState node =
-                    river_terminal(game, 1000 + 333 * static_cast<std::int32_t>(l), kCall, 0);
+                    board_terminal(game, 1000 + 333 * static_cast<std::int32_t>(l), kCall, 0);
                 node.river = kNoCard;
                 nodes.push_back(node);
                 for (std::size_t o = 0; o < ctx.pockets[0].size(); ++o) {
@@ -141,10 +117,10 @@ TEST(TerminalBatch, TurnAllInsAverageTheirRunoutsAsALoneAllInDoes) {
 // three products as the lone sweep does: QhQd beats JhJd, ties QsQc and
 // loses to KhKd, with the reach of JhJd chosen to offset the other two.
 TEST(TerminalBatch, RakedValuesThatNearlyCancelMatchTheLoneSweep) {
-    const Game game = make_game("Kc8d3h2s9c", "QhQd", "JhJd, KhKd, QsQc", 0.05);
+    const Game game = make_terminal_game("Kc8d3h2s9c", "QhQd", "JhJd, KhKd, QsQc", 0.05);
     const CardContext& ctx = game.card_context();
     // A pot whose units are not exact in binary, so that the products round.
-    const NodeState node = river_terminal(game, 707, kCall, 1);
+    const NodeState node = board_terminal(game, 707, kCall, 1);
     const auto index_of = [&](const char* text) {
         const Pocket p = make_pocket(parse_card(std::string_view(text, 2)),
                                      parse_card(std::string_view(text + 2, 2)));

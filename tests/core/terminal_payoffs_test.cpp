@@ -1,7 +1,7 @@
 #include "core/terminal_payoffs.h"
 
-#include "board_text.h"
 #include "core/hand_evaluator.h"
+#include "terminal_spot.h"
 
 #include <cmath>
 #include <random>
@@ -16,32 +16,14 @@ struct Spot {
     Game game;
     Spot(const char* board, const char* oop, const char* ip, double rake_rate = 0.0,
          double rake_cap = 0.0)
-        : game(make_config(board, rake_rate, rake_cap),
-               CardContext(make_board(board), {parse_range(oop), parse_range(ip)})) {}
+        : game(make_terminal_game(board, oop, ip, rake_rate, rake_cap)) {}
 
-    static TreeConfig make_config(const char* board, double rate, double cap) {
-        TreeConfig c;
-        c.start_street = static_cast<std::uint8_t>(std::string(board).size() / 2 - 3);
-        c.starting_pot = 1000;
-        c.effective_stack = 5000;
-        c.rake_rate = rate;
-        c.rake_cap = cap;
-        return c;
-    }
     const CardContext& ctx() const { return game.card_context(); }
 };
 
 NodeState terminal(const Spot& spot, std::int32_t matched, std::uint8_t last_action = kCall,
                    std::uint8_t last_actor = 1) {
-    NodeState node;
-    node.type = kTerminalNode;
-    node.matched = matched;
-    node.pot = spot.game.config().starting_pot + 2 * matched;
-    node.last_action = last_action;
-    node.last_actor = last_actor;
-    node.turn = spot.ctx().board[3];
-    node.river = spot.ctx().board[4];
-    return node;
+    return board_terminal(spot.game, matched, last_action, last_actor);
 }
 
 std::vector<float> random_reach(std::size_t n, std::mt19937& rng, bool with_zeros = true) {
