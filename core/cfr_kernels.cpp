@@ -62,20 +62,28 @@ void fma_actions(float* out, const float* strategy, const float* values, std::si
     if (actions == 0 || hands == 0) {
         return;
     }
-    multiply_into<P>(out, strategy, values, hands);
+    std::size_t begin = 0;
+#ifdef QUENDAL_KERNELS_AVX2
+    // Eight hands at a time through every action, the sum held in a register.
+    for (; begin + kLanes <= hands; begin += kLanes) {
+        __m256 sum =
+            _mm256_mul_ps(_mm256_loadu_ps(strategy + begin), _mm256_loadu_ps(values + begin));
+        for (std::size_t a = 1; a < actions; ++a) {
+            const std::size_t i = a * hands + begin;
+            sum = _mm256_fmadd_ps(_mm256_loadu_ps(strategy + i), _mm256_loadu_ps(values + i), sum);
+        }
+        _mm256_storeu_ps(out + begin, sum);
+    }
+#endif
+    for (std::size_t h = begin; h < hands; ++h) {
+        out[h] = strategy[h] * values[h];
+    }
     for (std::size_t a = 1; a < actions; ++a) {
         const float* s = strategy + a * hands;
         const float* v = values + a * hands;
-        for_lanes(
-            hands,
-            [&]([[maybe_unused]] std::size_t h) {
-#ifdef QUENDAL_KERNELS_AVX2
-                _mm256_storeu_ps(out + h,
-                                 _mm256_fmadd_ps(_mm256_loadu_ps(s + h), _mm256_loadu_ps(v + h),
-                                                 _mm256_loadu_ps(out + h)));
-#endif
-            },
-            [&](std::size_t h) { out[h] += s[h] * v[h]; });
+        for (std::size_t h = begin; h < hands; ++h) {
+            out[h] += s[h] * v[h];
+        }
     }
 }
 
@@ -83,97 +91,118 @@ template <KernelPath P>
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
                     std::size_t actions, std::size_t hands, float positive, float negative) {
     ProfileScope scope(kProfileUpdateRegrets);
-    const std::size_t n = actions * hands;
-    for_lanes(
-        n,
-        [&]([[maybe_unused]] std::size_t i) {
-#ifdef QUENDAL_KERNELS_AVX2
-            const __m256 r = _mm256_loadu_ps(regrets + i);
-            // Ordered compare: NaN fails it and takes the negative factor.
-            const __m256 nonneg = _mm256_cmp_ps(r, _mm256_setzero_ps(), _CMP_GE_OQ);
-            const __m256 factor =
-                _mm256_blendv_ps(_mm256_set1_ps(negative), _mm256_set1_ps(positive), nonneg);
-            _mm256_storeu_ps(regrets + i,
-                             _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(action_values + i)));
-#endif
-        },
-        [&](std::size_t i) {
-            const float r = regrets[i];
-            regrets[i] = (r >= 0.0f ? positive : negative) * r + action_values[i];
-        });
     for (std::size_t a = 0; a < actions; ++a) {
         float* row = regrets + a * hands;
+        const float* instant = action_values + a * hands;
         for_lanes(
             hands,
             [&]([[maybe_unused]] std::size_t h) {
 #ifdef QUENDAL_KERNELS_AVX2
-                _mm256_storeu_ps(row + h, _mm256_sub_ps(_mm256_loadu_ps(row + h),
-                                                        _mm256_loadu_ps(node_values + h)));
+                const __m256 r = _mm256_loadu_ps(row + h);
+                // Ordered compare: NaN fails it and takes the negative factor.
+                const __m256 nonneg = _mm256_cmp_ps(r, _mm256_setzero_ps(), _CMP_GE_OQ);
+                const __m256 factor =
+                    _mm256_blendv_ps(_mm256_set1_ps(negative), _mm256_set1_ps(positive), nonneg);
+                const __m256 discounted = _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(instant + h));
+                _mm256_storeu_ps(row + h,
+                                 _mm256_sub_ps(discounted, _mm256_loadu_ps(node_values + h)));
 #endif
             },
-            [&](std::size_t h) { row[h] -= node_values[h]; });
+            [&](std::size_t h) {
+                const float r = row[h];
+                const float discounted = (r >= 0.0f ? positive : negative) * r + instant[h];
+                row[h] = discounted - node_values[h];
+            });
     }
 }
 
+namespace {
+
+// Regret matching, each probability then multiplied by reach[h] when reach
+// is given (the product rounded once more, as multiply_into would).
 template <KernelPath P>
-void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
-                     std::size_t hands) {
+void regret_matching_rows(float* out, float* scratch, const float* regrets, const float* reach,
+                          std::size_t actions, std::size_t hands) {
     ProfileScope scope(kProfileRegretMatching);
     if (actions == 0 || hands == 0) {
         return;
     }
+    const float uniform = 1.0f / static_cast<float>(actions);
+    std::size_t begin = 0;
+#ifdef QUENDAL_KERNELS_AVX2
+    // Eight hands at a time through every action: the positive parts and
+    // their sum, then the division, the sum never leaving a register.
+    const __m256 zero = _mm256_setzero_ps();
+    const __m256 even = _mm256_set1_ps(uniform);
+    for (; begin + kLanes <= hands; begin += kLanes) {
+        // max returns its second operand when either is NaN, so a NaN
+        // regret gives 0, as the scalar comparison does.
+        const float* r = regrets + begin;
+        float* row = out + begin;
+        __m256 sum = _mm256_max_ps(_mm256_loadu_ps(r), zero);
+        _mm256_storeu_ps(row, sum);
+        for (std::size_t a = 1; a < actions; ++a) {
+            r += hands;
+            row += hands;
+            const __m256 kept = _mm256_max_ps(_mm256_loadu_ps(r), zero);
+            _mm256_storeu_ps(row, kept);
+            sum = _mm256_add_ps(sum, kept);
+        }
+        // Lanes without a positive sum divide too (masked exceptions) and
+        // are then replaced by 0.
+        const __m256 has_sum = _mm256_cmp_ps(sum, zero, _CMP_GT_OQ);
+        const __m256 inv = _mm256_and_ps(_mm256_div_ps(_mm256_set1_ps(1.0f), sum), has_sum);
+        _mm256_storeu_ps(scratch + begin, inv);
+        const __m256 has = _mm256_cmp_ps(inv, zero, _CMP_GT_OQ);
+        row = out + begin;
+        if (reach == nullptr) {
+            for (std::size_t a = 0; a < actions; ++a, row += hands) {
+                const __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(row), inv);
+                _mm256_storeu_ps(row, _mm256_blendv_ps(even, scaled, has));
+            }
+        } else {
+            const __m256 weight = _mm256_loadu_ps(reach + begin);
+            for (std::size_t a = 0; a < actions; ++a, row += hands) {
+                const __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(row), inv);
+                _mm256_storeu_ps(row, _mm256_mul_ps(_mm256_blendv_ps(even, scaled, has), weight));
+            }
+        }
+    }
+#endif
     // The first action sets the sums (0 + x is x for the non-negative x here).
     for (std::size_t a = 0; a < actions; ++a) {
-        float* out = strategy + a * hands;
+        float* row = out + a * hands;
         const float* r = regrets + a * hands;
-        const bool first = a == 0;
-        for_lanes(
-            hands,
-            [&]([[maybe_unused]] std::size_t h) {
-#ifdef QUENDAL_KERNELS_AVX2
-                // max returns its second operand when either is NaN, so a NaN
-                // regret gives 0, as the scalar comparison does.
-                const __m256 positive = _mm256_max_ps(_mm256_loadu_ps(r + h), _mm256_setzero_ps());
-                _mm256_storeu_ps(out + h, positive);
-                _mm256_storeu_ps(
-                    scratch + h,
-                    first ? positive : _mm256_add_ps(_mm256_loadu_ps(scratch + h), positive));
-#endif
-            },
-            [&](std::size_t h) {
-                const float positive = r[h] > 0.0f ? r[h] : 0.0f;
-                out[h] = positive;
-                scratch[h] = first ? positive : scratch[h] + positive;
-            });
+        for (std::size_t h = begin; h < hands; ++h) {
+            const float kept = r[h] > 0.0f ? r[h] : 0.0f;
+            row[h] = kept;
+            scratch[h] = a == 0 ? kept : scratch[h] + kept;
+        }
     }
-    for_lanes(
-        hands,
-        [&]([[maybe_unused]] std::size_t h) {
-#ifdef QUENDAL_KERNELS_AVX2
-            // Lanes without a positive sum divide too (masked exceptions) and
-            // are then replaced by 0.
-            const __m256 sum = _mm256_loadu_ps(scratch + h);
-            const __m256 has = _mm256_cmp_ps(sum, _mm256_setzero_ps(), _CMP_GT_OQ);
-            _mm256_storeu_ps(scratch + h,
-                             _mm256_and_ps(_mm256_div_ps(_mm256_set1_ps(1.0f), sum), has));
-#endif
-        },
-        [&](std::size_t h) { scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f; });
-    const float uniform = 1.0f / static_cast<float>(actions);
+    for (std::size_t h = begin; h < hands; ++h) {
+        scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f;
+    }
     for (std::size_t a = 0; a < actions; ++a) {
-        float* out = strategy + a * hands;
-        for_lanes(
-            hands,
-            [&]([[maybe_unused]] std::size_t h) {
-#ifdef QUENDAL_KERNELS_AVX2
-                const __m256 inv = _mm256_loadu_ps(scratch + h);
-                const __m256 has = _mm256_cmp_ps(inv, _mm256_setzero_ps(), _CMP_GT_OQ);
-                const __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(out + h), inv);
-                _mm256_storeu_ps(out + h, _mm256_blendv_ps(_mm256_set1_ps(uniform), scaled, has));
-#endif
-            },
-            [&](std::size_t h) { out[h] = scratch[h] > 0.0f ? out[h] * scratch[h] : uniform; });
+        float* row = out + a * hands;
+        for (std::size_t h = begin; h < hands; ++h) {
+            const float p = scratch[h] > 0.0f ? row[h] * scratch[h] : uniform;
+            row[h] = reach != nullptr ? p * reach[h] : p;
+        }
     }
+}
+
+}  // namespace
+
+template <KernelPath P>
+void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
+                     std::size_t hands) {
+    regret_matching_rows<P>(strategy, scratch, regrets, nullptr, actions, hands);
+}
+
+template <KernelPath P>
+void regret_matching_reach(float* rows, float* scratch, const float* regrets, const float* reach,
+                           std::size_t actions, std::size_t hands) {
+    regret_matching_rows<P>(rows, scratch, regrets, reach, actions, hands);
 }
 
 template <KernelPath P>
@@ -267,6 +296,17 @@ template <KernelPath P>
 void sum_actions_double(float* out, const float* values, std::size_t actions, std::size_t hands) {
     std::size_t h = 0;
 #ifdef QUENDAL_KERNELS_AVX2
+    // Eight hands at a time, as two four-lane double sums.
+    for (; h + kLanes <= hands; h += kLanes) {
+        __m256d low = _mm256_setzero_pd();
+        __m256d high = _mm256_setzero_pd();
+        for (std::size_t a = 0; a < actions; ++a) {
+            const __m256 x = _mm256_loadu_ps(values + a * hands + h);
+            low = _mm256_add_pd(low, _mm256_cvtps_pd(_mm256_castps256_ps128(x)));
+            high = _mm256_add_pd(high, _mm256_cvtps_pd(_mm256_extractf128_ps(x, 1)));
+        }
+        _mm256_storeu_ps(out + h, _mm256_set_m128(_mm256_cvtpd_ps(high), _mm256_cvtpd_ps(low)));
+    }
     for (; h + 4 <= hands; h += 4) {
         __m256d sum = _mm256_setzero_pd();
         for (std::size_t a = 0; a < actions; ++a) {
@@ -302,6 +342,8 @@ template void fma_actions<kBuildPath>(float*, const float*, const float*, std::s
 template void update_regrets<kBuildPath>(float*, const float*, const float*, std::size_t,
                                          std::size_t, float, float);
 template void regret_matching<kBuildPath>(float*, float*, const float*, std::size_t, std::size_t);
+template void regret_matching_reach<kBuildPath>(float*, float*, const float*, const float*,
+                                                std::size_t, std::size_t);
 template void average_strategy_rows<kBuildPath>(float*, const float*, std::size_t, std::size_t);
 template void multiply_into<kBuildPath>(float*, const float*, const float*, std::size_t);
 template void strategy_sum_update<kBuildPath>(float*, const float*, float, std::size_t);

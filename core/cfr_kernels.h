@@ -30,6 +30,12 @@ template <KernelPath P>
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t actions,
                      std::size_t hands);
 
+// rows[a][h] = strategy[a][h] * reach[h], the strategy as regret_matching
+// gives it (each product rounded once more); `scratch` as there.
+template <KernelPath P>
+void regret_matching_reach(float* rows, float* scratch, const float* regrets, const float* reach,
+                           std::size_t actions, std::size_t hands);
+
 // The average strategy from strategy sums: per hand, each action's sum
 // (negative as 0) over the sum of the hand's kept sums, added in action
 // order; 1 / A for every action of a hand whose kept sums add to no more
@@ -77,6 +83,12 @@ inline void regret_matching(float* strategy, float* scratch, const float* regret
                             std::size_t actions, std::size_t hands) {
     with_kernel_path(
         [&]<KernelPath P>() { regret_matching<P>(strategy, scratch, regrets, actions, hands); });
+}
+inline void regret_matching_reach(float* rows, float* scratch, const float* regrets,
+                                  const float* reach, std::size_t actions, std::size_t hands) {
+    with_kernel_path([&]<KernelPath P>() {
+        regret_matching_reach<P>(rows, scratch, regrets, reach, actions, hands);
+    });
 }
 inline void average_strategy_rows(float* out, const float* sums, std::size_t actions,
                                   std::size_t hands) {

@@ -200,13 +200,21 @@ template <KernelPath P>
 void DiscountedCfr::opponent_child_reach(Game& game, std::size_t node, std::size_t a_count,
                                          std::size_t opp_hands, std::span<const float> reach,
                                          float* rows, ScratchFrame& frame, bool training) {
+    const std::vector<float>* lock = training ? game.find_node_lock(node) : nullptr;
+    if (training && (lock == nullptr || lock->empty()) && reach.size() == opp_hands) {
+        // No lock to apply: the strategy goes straight into the reach rows.
+        float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
+        regret_matching_reach<P>(rows, totals, nodes_[node].regrets_view(compact_).data(),
+                                 reach.data(), a_count, opp_hands);
+        return;
+    }
     float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
     if (training) {
         NodeInfo& info = nodes_[node];
         std::vector<float>& regrets = info.regrets_view(compact_);
         float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
         regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
-        apply_node_lock(game.find_node_lock(node), strategy, a_count, opp_hands);
+        apply_node_lock(lock, strategy, a_count, opp_hands);
     } else {
         average_strategy_into<P>(node, strategy);
     }

@@ -139,24 +139,32 @@ TEST(CfrKernels, RegretMatchingMatchesFormulaWithUniformFallback) {
             }
             std::vector<float> strategy(actions * hands), scratch(hands, 99.0f);
             regret_matching(strategy.data(), scratch.data(), regrets.data(), actions, hands);
+            // With reach: each probability times the hand's reach, rounded once more.
+            const auto reach = random_values(hands, rng, 0.0f, 1.0f);
+            std::vector<float> rows(actions * hands), row_scratch(hands);
+            regret_matching_reach(rows.data(), row_scratch.data(), regrets.data(), reach.data(),
+                                  actions, hands);
+            EXPECT_EQ(row_scratch, scratch);
             for (std::size_t h = 0; h < hands; ++h) {
-                double positive_sum = 0.0;
+                // The same float operations in the same order, on every path.
+                float positive_sum = 0.0f;
                 for (std::size_t a = 0; a < actions; ++a) {
                     const float r = regrets[a * hands + h];
                     positive_sum += r > 0.0f ? r : 0.0f;
                 }
+                const float inverse = positive_sum > 0.0f ? 1.0f / positive_sum : 0.0f;
+                ASSERT_EQ(scratch[h], inverse) << "A=" << actions << " h=" << h;
                 double total = 0.0;
                 for (std::size_t a = 0; a < actions; ++a) {
-                    const float r = regrets[a * hands + h];
-                    const double want =
-                        positive_sum > 0.0 ? (r > 0.0f ? r : 0.0f) / positive_sum : 1.0 / actions;
-                    EXPECT_NEAR(strategy[a * hands + h], want, 1e-6)
-                        << "A=" << actions << " h=" << h;
-                    total += strategy[a * hands + h];
+                    const std::size_t i = a * hands + h;
+                    const float r = regrets[i];
+                    const float want = inverse > 0.0f ? (r > 0.0f ? r : 0.0f) * inverse
+                                                      : 1.0f / static_cast<float>(actions);
+                    ASSERT_EQ(strategy[i], want) << "A=" << actions << " h=" << h;
+                    ASSERT_EQ(rows[i], want * reach[h]) << "A=" << actions << " h=" << h;
+                    total += strategy[i];
                 }
                 EXPECT_NEAR(total, 1.0, 1e-5);
-                EXPECT_NEAR(scratch[h], positive_sum > 0.0 ? 1.0 / positive_sum : 0.0,
-                            1e-5 * (1.0 + scratch[h]));
             }
         }
     }
