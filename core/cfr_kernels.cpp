@@ -337,6 +337,89 @@ void scale_into(float* out, const float* in, float factor, std::size_t n) {
         [&](std::size_t i) { out[i] = factor * in[i]; });
 }
 
+template <KernelPath P>
+void update_own_node(float* out, float* regrets, float* sums, const float* values, float* strategy,
+                     float* scratch, std::size_t actions, std::size_t hands, float weight,
+                     float positive, float negative) {
+#ifdef QUENDAL_KERNELS_AVX2
+    (void)strategy;
+    (void)scratch;
+    if (actions == 0 || hands == 0) {
+        return;
+    }
+    const float uniform = 1.0f / static_cast<float>(actions);
+    const __m256 zero = _mm256_setzero_ps();
+    const __m256 even = _mm256_set1_ps(uniform);
+    const __m256 w = _mm256_set1_ps(weight);
+    const __m256 pos = _mm256_set1_ps(positive);
+    const __m256 neg = _mm256_set1_ps(negative);
+    std::size_t begin = 0;
+    for (; begin + kLanes <= hands; begin += kLanes) {
+        // The positive parts' sum (a NaN regret counts as 0), then its reciprocal.
+        __m256 total = _mm256_max_ps(_mm256_loadu_ps(regrets + begin), zero);
+        for (std::size_t a = 1; a < actions; ++a) {
+            total = _mm256_add_ps(
+                total, _mm256_max_ps(_mm256_loadu_ps(regrets + a * hands + begin), zero));
+        }
+        const __m256 inv = _mm256_and_ps(_mm256_div_ps(_mm256_set1_ps(1.0f), total),
+                                         _mm256_cmp_ps(total, zero, _CMP_GT_OQ));
+        const __m256 has = _mm256_cmp_ps(inv, zero, _CMP_GT_OQ);
+        // Each action's probability: into the node value and the strategy sums.
+        __m256 node = zero;
+        for (std::size_t a = 0; a < actions; ++a) {
+            const std::size_t i = a * hands + begin;
+            const __m256 kept = _mm256_max_ps(_mm256_loadu_ps(regrets + i), zero);
+            const __m256 sigma = _mm256_blendv_ps(even, _mm256_mul_ps(kept, inv), has);
+            const __m256 v = _mm256_loadu_ps(values + i);
+            node = a == 0 ? _mm256_mul_ps(sigma, v) : _mm256_fmadd_ps(sigma, v, node);
+            _mm256_storeu_ps(sums + i, _mm256_fmadd_ps(w, _mm256_loadu_ps(sums + i), sigma));
+        }
+        _mm256_storeu_ps(out + begin, node);
+        // The regrets, once the node value is known (NaN takes the negative factor).
+        for (std::size_t a = 0; a < actions; ++a) {
+            const std::size_t i = a * hands + begin;
+            const __m256 r = _mm256_loadu_ps(regrets + i);
+            const __m256 factor = _mm256_blendv_ps(neg, pos, _mm256_cmp_ps(r, zero, _CMP_GE_OQ));
+            const __m256 discounted = _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(values + i));
+            _mm256_storeu_ps(regrets + i, _mm256_sub_ps(discounted, node));
+        }
+    }
+    const auto kept = [](float r) { return r > 0.0f ? r : 0.0f; };
+    for (std::size_t h = begin; h < hands; ++h) {
+        float total = kept(regrets[h]);
+        for (std::size_t a = 1; a < actions; ++a) {
+            total = total + kept(regrets[a * hands + h]);
+        }
+        const float inv = total > 0.0f ? 1.0f / total : 0.0f;
+        const auto sigma = [&](std::size_t i) {
+            return inv > 0.0f ? kept(regrets[i]) * inv : uniform;
+        };
+        // The first action's term is a plain product; the others are added to it.
+        const float first = sigma(h);
+        float node = first * values[h];
+        sums[h] = weight * sums[h] + first;
+        for (std::size_t a = 1; a < actions; ++a) {
+            const std::size_t i = a * hands + h;
+            const float p = sigma(i);
+            node += p * values[i];
+            sums[i] = weight * sums[i] + p;
+        }
+        out[h] = node;
+        for (std::size_t a = 0; a < actions; ++a) {
+            const std::size_t i = a * hands + h;
+            const float r = regrets[i];
+            const float discounted = (r >= 0.0f ? positive : negative) * r + values[i];
+            regrets[i] = discounted - node;
+        }
+    }
+#else
+    regret_matching<P>(strategy, scratch, regrets, actions, hands);
+    fma_actions<P>(out, strategy, values, actions, hands);
+    strategy_sum_update<P>(sums, strategy, weight, actions * hands);
+    update_regrets<P>(regrets, values, out, actions, hands, positive, negative);
+#endif
+}
+
 template void axpy<kBuildPath>(float*, const float*, std::size_t, float);
 template void fma_actions<kBuildPath>(float*, const float*, const float*, std::size_t, std::size_t);
 template void update_regrets<kBuildPath>(float*, const float*, const float*, std::size_t,
@@ -349,6 +432,8 @@ template void multiply_into<kBuildPath>(float*, const float*, const float*, std:
 template void strategy_sum_update<kBuildPath>(float*, const float*, float, std::size_t);
 template void sum_rows_into<kBuildPath>(float*, const float*, std::size_t, std::size_t);
 template void sum_actions_double<kBuildPath>(float*, const float*, std::size_t, std::size_t);
+template void update_own_node<kBuildPath>(float*, float*, float*, const float*, float*, float*,
+                                          std::size_t, std::size_t, float, float, float);
 template void scale_into<kBuildPath>(float*, const float*, float, std::size_t);
 
 }  // namespace quendal

@@ -64,6 +64,18 @@ void sum_actions_double(float* out, const float* values, std::size_t actions, st
 template <KernelPath P>
 void scale_into(float* out, const float* in, float factor, std::size_t n);
 
+// The traversing seat's node without a lock, after its children: regret
+// matching, the node value into out, the strategy sums and the regrets
+// updated, with the operations of regret_matching, fma_actions,
+// strategy_sum_update and update_regrets in their order (so the same bits),
+// in one pass over the hands. `strategy` (A x H) and `scratch` (H) are
+// working space whose contents are left unspecified. Untimed: the profile
+// times those kernels one by one.
+template <KernelPath P>
+void update_own_node(float* out, float* regrets, float* sums, const float* values, float* strategy,
+                     float* scratch, std::size_t actions, std::size_t hands, float weight,
+                     float positive, float negative);
+
 // The kernels of the path in use.
 inline void axpy(float* dst, const float* src, std::size_t n, float s) {
     with_kernel_path([&]<KernelPath P>() { axpy<P>(dst, src, n, s); });
@@ -109,6 +121,14 @@ inline void sum_actions_double(float* out, const float* values, std::size_t acti
 }
 inline void scale_into(float* out, const float* in, float factor, std::size_t n) {
     with_kernel_path([&]<KernelPath P>() { scale_into<P>(out, in, factor, n); });
+}
+inline void update_own_node(float* out, float* regrets, float* sums, const float* values,
+                            float* strategy, float* scratch, std::size_t actions, std::size_t hands,
+                            float weight, float positive, float negative) {
+    with_kernel_path([&]<KernelPath P>() {
+        update_own_node<P>(out, regrets, sums, values, strategy, scratch, actions, hands, weight,
+                           positive, negative);
+    });
 }
 
 }  // namespace quendal

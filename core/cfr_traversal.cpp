@@ -89,8 +89,19 @@ void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
     }
     float* strategy = ScratchFrame::ensure(frame.strategy, a_count * hands);
     float* totals = ScratchFrame::ensure(frame.strategy_totals, hands);
-    regret_matching<P>(strategy, totals, regrets.data(), a_count, hands);
     const std::vector<float>* lock = game.find_node_lock(node);
+    if ((lock == nullptr || lock->empty()) && !profile_enabled()) {
+        // The common case in one pass; the profile times the steps one by one.
+        update_own_node<P>(out.data(), regrets.data(), sums.data(), values, strategy, totals,
+                           a_count, hands, discounts_.strategy_weight, discounts_.positive,
+                           discounts_.negative);
+        if (compact_) {
+            info.compact_regrets_now();
+            info.compact_strategy_sums_now();
+        }
+        return;
+    }
+    regret_matching<P>(strategy, totals, regrets.data(), a_count, hands);
     const bool fully_locked = apply_node_lock(lock, strategy, a_count, hands);
     fma_actions<P>(out.data(), strategy, values, a_count, hands);
     strategy_sum_update<P>(sums.data(), strategy, discounts_.strategy_weight, a_count * hands);

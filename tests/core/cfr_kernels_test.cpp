@@ -170,6 +170,49 @@ TEST(CfrKernels, RegretMatchingMatchesFormulaWithUniformFallback) {
     }
 }
 
+// The one-pass update of an own node gives the bits of its four steps.
+TEST(CfrKernels, OwnNodeUpdateGivesTheStepsBits) {
+    std::mt19937 rng(7);
+    for (std::size_t actions : {1u, 2u, 3u, 5u}) {
+        for (std::size_t hands = 0; hands <= 33; ++hands) {
+            const std::size_t n = actions * hands;
+            auto regrets = random_values(n, rng);
+            for (std::size_t h = 0; h < hands; h += 3) {
+                for (std::size_t a = 0; a < actions; ++a) {
+                    regrets[a * hands + h] = -std::fabs(regrets[a * hands + h]);
+                }
+            }
+            if (n > 4) {
+                regrets[4] = kNaN;
+            }
+            const auto values = random_values(n, rng);
+            auto sums = random_values(n, rng, 0.0f, 3.0f);
+            auto want_regrets = regrets, want_sums = sums;
+            std::vector<float> strategy(n), scratch(hands), want_out(hands, 7.0f);
+            regret_matching(strategy.data(), scratch.data(), want_regrets.data(), actions, hands);
+            fma_actions(want_out.data(), strategy.data(), values.data(), actions, hands);
+            strategy_sum_update(want_sums.data(), strategy.data(), 0.8f, n);
+            update_regrets(want_regrets.data(), values.data(), want_out.data(), actions, hands,
+                           0.9f, 0.5f);
+
+            std::vector<float> out(hands, 7.0f);
+            update_own_node(out.data(), regrets.data(), sums.data(), values.data(), strategy.data(),
+                            scratch.data(), actions, hands, 0.8f, 0.9f, 0.5f);
+            const auto same_bits = [&](const std::vector<float>& got,
+                                       const std::vector<float>& want, const char* what) {
+                ASSERT_EQ(got.size(), want.size());
+                for (std::size_t i = 0; i < got.size(); ++i) {
+                    ASSERT_TRUE(got[i] == want[i] || (std::isnan(got[i]) && std::isnan(want[i])))
+                        << what << " A=" << actions << " H=" << hands << " i=" << i;
+                }
+            };
+            same_bits(out, want_out, "node value");
+            same_bits(sums, want_sums, "strategy sums");
+            same_bits(regrets, want_regrets, "regrets");
+        }
+    }
+}
+
 TEST(CfrKernels, EdgeCasesOfTheFormulas) {
     // A zero factor leaves dst alone even against NaN sources.
     std::vector<float> dst(19, 1.0f), nan_src(19, kNaN);
