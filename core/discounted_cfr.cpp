@@ -56,6 +56,9 @@ void DiscountedCfr::prepare_states(Game& game) {
     }
     nodes_.assign(tree.size(), NodeInfo{});
     const CardContext& ctx = game.card_context();
+    // A chunk's regrets first, then its strategy sums: each kind lies
+    // together in memory in node order, and the opponent's visits, which
+    // read regrets only, stream through them without the sums in between.
     const auto prepare = [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
             const NodeState& node = tree[i];
@@ -68,9 +71,17 @@ void DiscountedCfr::prepare_states(Game& game) {
             info.actions = node.actions.size();
             info.hands = ctx.pockets[node.player].size();
             info.regrets.assign(info.actions * info.hands, 0.0f);
-            info.strategy_sums.assign(info.actions * info.hands, 0.0f);
             if (compact_) {
                 info.compact_regrets_now();
+            }
+        }
+        for (std::size_t i = begin; i < end; ++i) {
+            NodeInfo& info = nodes_[i];
+            if (!info.active) {
+                continue;
+            }
+            info.strategy_sums.assign(info.actions * info.hands, 0.0f);
+            if (compact_) {
                 info.compact_strategy_sums_now();
             }
         }
