@@ -37,6 +37,72 @@ void for_lanes(std::size_t n, Vector vector_op, Scalar scalar_op) {
     }
 }
 
+// The kernels' scalar steps over hands [begin, hands) of every row: what is
+// left after their eight-hand blocks, and all of it on the portable path.
+
+// Regret matching; each probability then times reach[h] when reach is given.
+void regret_matching_tail(float* out, float* scratch, const float* regrets, const float* reach,
+                          std::size_t actions, std::size_t hands, std::size_t begin) {
+    const float uniform = 1.0f / static_cast<float>(actions);
+    // The first action sets the sums (0 + x is x for the non-negative x here).
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* row = out + a * hands;
+        const float* r = regrets + a * hands;
+        for (std::size_t h = begin; h < hands; ++h) {
+            const float kept = r[h] > 0.0f ? r[h] : 0.0f;
+            row[h] = kept;
+            scratch[h] = a == 0 ? kept : scratch[h] + kept;
+        }
+    }
+    for (std::size_t h = begin; h < hands; ++h) {
+        scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f;
+    }
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* row = out + a * hands;
+        for (std::size_t h = begin; h < hands; ++h) {
+            const float p = scratch[h] > 0.0f ? row[h] * scratch[h] : uniform;
+            row[h] = reach != nullptr ? p * reach[h] : p;
+        }
+    }
+}
+
+void fma_actions_tail(float* out, const float* strategy, const float* values, std::size_t actions,
+                      std::size_t hands, std::size_t begin) {
+    for (std::size_t h = begin; h < hands; ++h) {
+        out[h] = strategy[h] * values[h];
+    }
+    for (std::size_t a = 1; a < actions; ++a) {
+        const float* s = strategy + a * hands;
+        const float* v = values + a * hands;
+        for (std::size_t h = begin; h < hands; ++h) {
+            out[h] += s[h] * v[h];
+        }
+    }
+}
+
+void update_regrets_tail(float* regrets, const float* action_values, const float* node_values,
+                         std::size_t actions, std::size_t hands, std::size_t begin, float positive,
+                         float negative) {
+    for (std::size_t a = 0; a < actions; ++a) {
+        float* row = regrets + a * hands;
+        const float* instant = action_values + a * hands;
+        for (std::size_t h = begin; h < hands; ++h) {
+            const float r = row[h];
+            const float discounted = (r >= 0.0f ? positive : negative) * r + instant[h];
+            row[h] = discounted - node_values[h];
+        }
+    }
+}
+
+// Where the eight-hand blocks end.
+std::size_t vector_end([[maybe_unused]] std::size_t hands) {
+#ifdef QUENDAL_KERNELS_AVX2
+    return hands - hands % kLanes;
+#else
+    return 0;
+#endif
+}
+
 }  // namespace
 
 template <KernelPath P>
@@ -62,58 +128,43 @@ void fma_actions(float* out, const float* strategy, const float* values, std::si
     if (actions == 0 || hands == 0) {
         return;
     }
-    std::size_t begin = 0;
+    const std::size_t end = vector_end(hands);
 #ifdef QUENDAL_KERNELS_AVX2
     // Eight hands at a time through every action, the sum held in a register.
-    for (; begin + kLanes <= hands; begin += kLanes) {
-        __m256 sum =
-            _mm256_mul_ps(_mm256_loadu_ps(strategy + begin), _mm256_loadu_ps(values + begin));
+    for (std::size_t h = 0; h < end; h += kLanes) {
+        __m256 sum = _mm256_mul_ps(_mm256_loadu_ps(strategy + h), _mm256_loadu_ps(values + h));
         for (std::size_t a = 1; a < actions; ++a) {
-            const std::size_t i = a * hands + begin;
+            const std::size_t i = a * hands + h;
             sum = _mm256_fmadd_ps(_mm256_loadu_ps(strategy + i), _mm256_loadu_ps(values + i), sum);
         }
-        _mm256_storeu_ps(out + begin, sum);
+        _mm256_storeu_ps(out + h, sum);
     }
 #endif
-    for (std::size_t h = begin; h < hands; ++h) {
-        out[h] = strategy[h] * values[h];
-    }
-    for (std::size_t a = 1; a < actions; ++a) {
-        const float* s = strategy + a * hands;
-        const float* v = values + a * hands;
-        for (std::size_t h = begin; h < hands; ++h) {
-            out[h] += s[h] * v[h];
-        }
-    }
+    fma_actions_tail(out, strategy, values, actions, hands, end);
 }
 
 template <KernelPath P>
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
                     std::size_t actions, std::size_t hands, float positive, float negative) {
     ProfileScope scope(kProfileUpdateRegrets);
+    const std::size_t end = vector_end(hands);
+#ifdef QUENDAL_KERNELS_AVX2
     for (std::size_t a = 0; a < actions; ++a) {
         float* row = regrets + a * hands;
         const float* instant = action_values + a * hands;
-        for_lanes(
-            hands,
-            [&]([[maybe_unused]] std::size_t h) {
-#ifdef QUENDAL_KERNELS_AVX2
-                const __m256 r = _mm256_loadu_ps(row + h);
-                // Ordered compare: NaN fails it and takes the negative factor.
-                const __m256 nonneg = _mm256_cmp_ps(r, _mm256_setzero_ps(), _CMP_GE_OQ);
-                const __m256 factor =
-                    _mm256_blendv_ps(_mm256_set1_ps(negative), _mm256_set1_ps(positive), nonneg);
-                const __m256 discounted = _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(instant + h));
-                _mm256_storeu_ps(row + h,
-                                 _mm256_sub_ps(discounted, _mm256_loadu_ps(node_values + h)));
-#endif
-            },
-            [&](std::size_t h) {
-                const float r = row[h];
-                const float discounted = (r >= 0.0f ? positive : negative) * r + instant[h];
-                row[h] = discounted - node_values[h];
-            });
+        for (std::size_t h = 0; h < end; h += kLanes) {
+            const __m256 r = _mm256_loadu_ps(row + h);
+            // Ordered compare: NaN fails it and takes the negative factor.
+            const __m256 nonneg = _mm256_cmp_ps(r, _mm256_setzero_ps(), _CMP_GE_OQ);
+            const __m256 factor =
+                _mm256_blendv_ps(_mm256_set1_ps(negative), _mm256_set1_ps(positive), nonneg);
+            const __m256 discounted = _mm256_fmadd_ps(factor, r, _mm256_loadu_ps(instant + h));
+            _mm256_storeu_ps(row + h, _mm256_sub_ps(discounted, _mm256_loadu_ps(node_values + h)));
+        }
     }
+#endif
+    update_regrets_tail(regrets, action_values, node_values, actions, hands, end, positive,
+                        negative);
 }
 
 namespace {
@@ -127,14 +178,14 @@ void regret_matching_rows(float* out, float* scratch, const float* regrets, cons
     if (actions == 0 || hands == 0) {
         return;
     }
-    const float uniform = 1.0f / static_cast<float>(actions);
-    std::size_t begin = 0;
+    const std::size_t end = vector_end(hands);
 #ifdef QUENDAL_KERNELS_AVX2
+    const float uniform = 1.0f / static_cast<float>(actions);
     // Eight hands at a time through every action: the positive parts and
     // their sum, then the division, the sum never leaving a register.
     const __m256 zero = _mm256_setzero_ps();
     const __m256 even = _mm256_set1_ps(uniform);
-    for (; begin + kLanes <= hands; begin += kLanes) {
+    for (std::size_t begin = 0; begin < end; begin += kLanes) {
         // max returns its second operand when either is NaN, so a NaN
         // regret gives 0, as the scalar comparison does.
         const float* r = regrets + begin;
@@ -169,26 +220,7 @@ void regret_matching_rows(float* out, float* scratch, const float* regrets, cons
         }
     }
 #endif
-    // The first action sets the sums (0 + x is x for the non-negative x here).
-    for (std::size_t a = 0; a < actions; ++a) {
-        float* row = out + a * hands;
-        const float* r = regrets + a * hands;
-        for (std::size_t h = begin; h < hands; ++h) {
-            const float kept = r[h] > 0.0f ? r[h] : 0.0f;
-            row[h] = kept;
-            scratch[h] = a == 0 ? kept : scratch[h] + kept;
-        }
-    }
-    for (std::size_t h = begin; h < hands; ++h) {
-        scratch[h] = scratch[h] > 0.0f ? 1.0f / scratch[h] : 0.0f;
-    }
-    for (std::size_t a = 0; a < actions; ++a) {
-        float* row = out + a * hands;
-        for (std::size_t h = begin; h < hands; ++h) {
-            const float p = scratch[h] > 0.0f ? row[h] * scratch[h] : uniform;
-            row[h] = reach != nullptr ? p * reach[h] : p;
-        }
-    }
+    regret_matching_tail(out, scratch, regrets, reach, actions, hands, end);
 }
 
 }  // namespace
@@ -341,20 +373,18 @@ template <KernelPath P>
 void update_own_node(float* out, float* regrets, float* sums, const float* values, float* strategy,
                      float* scratch, std::size_t actions, std::size_t hands, float weight,
                      float positive, float negative) {
-#ifdef QUENDAL_KERNELS_AVX2
-    (void)strategy;
-    (void)scratch;
     if (actions == 0 || hands == 0) {
         return;
     }
+    const std::size_t end = vector_end(hands);
+#ifdef QUENDAL_KERNELS_AVX2
     const float uniform = 1.0f / static_cast<float>(actions);
     const __m256 zero = _mm256_setzero_ps();
     const __m256 even = _mm256_set1_ps(uniform);
     const __m256 w = _mm256_set1_ps(weight);
     const __m256 pos = _mm256_set1_ps(positive);
     const __m256 neg = _mm256_set1_ps(negative);
-    std::size_t begin = 0;
-    for (; begin + kLanes <= hands; begin += kLanes) {
+    for (std::size_t begin = 0; begin < end; begin += kLanes) {
         // The positive parts' sum (a NaN regret counts as 0), then its reciprocal.
         __m256 total = _mm256_max_ps(_mm256_loadu_ps(regrets + begin), zero);
         for (std::size_t a = 1; a < actions; ++a) {
@@ -384,40 +414,15 @@ void update_own_node(float* out, float* regrets, float* sums, const float* value
             _mm256_storeu_ps(regrets + i, _mm256_sub_ps(discounted, node));
         }
     }
-    const auto kept = [](float r) { return r > 0.0f ? r : 0.0f; };
-    for (std::size_t h = begin; h < hands; ++h) {
-        float total = kept(regrets[h]);
-        for (std::size_t a = 1; a < actions; ++a) {
-            total = total + kept(regrets[a * hands + h]);
-        }
-        const float inv = total > 0.0f ? 1.0f / total : 0.0f;
-        const auto sigma = [&](std::size_t i) {
-            return inv > 0.0f ? kept(regrets[i]) * inv : uniform;
-        };
-        // The first action's term is a plain product; the others are added to it.
-        const float first = sigma(h);
-        float node = first * values[h];
-        sums[h] = weight * sums[h] + first;
-        for (std::size_t a = 1; a < actions; ++a) {
-            const std::size_t i = a * hands + h;
-            const float p = sigma(i);
-            node += p * values[i];
-            sums[i] = weight * sums[i] + p;
-        }
-        out[h] = node;
-        for (std::size_t a = 0; a < actions; ++a) {
-            const std::size_t i = a * hands + h;
-            const float r = regrets[i];
-            const float discounted = (r >= 0.0f ? positive : negative) * r + values[i];
-            regrets[i] = discounted - node;
-        }
-    }
-#else
-    regret_matching<P>(strategy, scratch, regrets, actions, hands);
-    fma_actions<P>(out, strategy, values, actions, hands);
-    strategy_sum_update<P>(sums, strategy, weight, actions * hands);
-    update_regrets<P>(regrets, values, out, actions, hands, positive, negative);
 #endif
+    // The remaining hands step by step, through the working space.
+    regret_matching_tail(strategy, scratch, regrets, nullptr, actions, hands, end);
+    fma_actions_tail(out, strategy, values, actions, hands, end);
+    for (std::size_t a = 0; a < actions; ++a) {
+        const std::size_t i = a * hands + end;
+        strategy_sum_update<P>(sums + i, strategy + i, weight, hands - end);
+    }
+    update_regrets_tail(regrets, values, out, actions, hands, end, positive, negative);
 }
 
 template void axpy<kBuildPath>(float*, const float*, std::size_t, float);
