@@ -115,9 +115,15 @@ public:
     Q_INVOKABLE void openThirdPartyNotices() const;
     Q_INVOKABLE QString readTextResource(const QString& path) const;
     Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
+    // Why the last saveProject returned false (the system's reason), else empty.
+    Q_INVOKABLE QString lastSaveError() const { return lastSaveError_; }
     Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
     Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
     Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
+    // What lies at a location a file dialog chose: "ok" (it names a local
+    // path), "url" (as a file: URL), "folderUrl" (its folder), "path",
+    // "name", "exists", "isDir".
+    Q_INVOKABLE QVariantMap localFileStatus(const QUrl& fileUrl) const;
 
     // Node locks.
     Q_INVOKABLE void setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex,
@@ -218,6 +224,7 @@ private:
     QVariantList rootActions_;
     std::shared_ptr<const NodeRecords> nodeRecords_;
     QVariantMap lastSolveConfig_;
+    mutable QString lastSaveError_;
     NodeLockTable nodeLocks_;
     // Every accepted start, clear and load begins an epoch; reports of an
     // older one change nothing the user sees.

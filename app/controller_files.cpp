@@ -36,10 +36,11 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
     if (!fileUrl.isValid()) {
         return fail("Invalid file URL.");
     }
-    if (!fileUrl.isLocalFile()) {
+    const std::optional<QString> localPath = localPathOf(fileUrl);
+    if (!localPath) {
         return fail("Only local files are supported.");
     }
-    const QString path = fileUrl.toLocalFile();
+    const QString& path = *localPath;
     if (path.trimmed().isEmpty()) {
         return fail("Empty file path.");
     }
@@ -53,7 +54,7 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return fail(QStringLiteral("Failed to open file: %1").arg(file.errorString()));
+        return fail(QStringLiteral("Failed to open file: %1").arg(fileErrorReason(path, file)));
     }
     if (file.size() > kTextFileLimit) {
         return fail(QStringLiteral("File is too large (%1 bytes).").arg(file.size()));
@@ -81,17 +82,33 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
-                              .arg(file.errorString());
+                              .arg(fileErrorReason(path, file));
         return result;
     }
     file.write(text.toUtf8());
     if (!file.commit()) {
         result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to save file: %1"))
-                              .arg(file.errorString());
+                              .arg(fileErrorReason(path, file));
         return result;
     }
     result["ok"] = true;
     return result;
+}
+
+QVariantMap AppController::localFileStatus(const QUrl& fileUrl) const {
+    const std::optional<QString> path = localPathOf(fileUrl);
+    if (!path || path->isEmpty()) {
+        return {{"ok", false}, {"url", QUrl()}, {"folderUrl", QUrl()}, {"path", QString()},
+                {"name", QString()}, {"exists", false}, {"isDir", false}};
+    }
+    const QFileInfo info(*path);
+    return {{"ok", true},
+            {"url", QUrl::fromLocalFile(*path)},
+            {"folderUrl", QUrl::fromLocalFile(info.absolutePath())},
+            {"path", *path},
+            {"name", info.fileName()},
+            {"exists", info.exists()},
+            {"isDir", info.isDir()}};
 }
 
 QString AppController::readTextResource(const QString& path) const {

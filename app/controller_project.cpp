@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLocale>
@@ -512,14 +513,17 @@ void AppController::nodeLocksFromVariantList(const QVariantList& locks) {
 }
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
-        qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
+    lastSaveError_.clear();
+    QString error;
+    const std::optional<QString> localPath = localFilePath(fileUrl, &error);
+    if (!localPath) {
+        if (!localPathOf(fileUrl)) {
+            qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
+        }
+        lastSaveError_ = error;
         return false;
     }
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) {
-        return false;
-    }
+    const QString& path = *localPath;
     const bool hasResults = resultIterations_ > 0 || treeNodeCount() > 0 || !rootActions_.isEmpty();
     if (hasResults && treeNodeCount() > 0) {
         nodeHandStrategy(0);
@@ -529,7 +533,8 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning().noquote() << "saveProject: failed to open:" << path << file.errorString();
+        lastSaveError_ = fileErrorReason(path, file);
+        qWarning().noquote() << "saveProject: failed to open:" << path << lastSaveError_;
         return false;
     }
     JsonStreamWriter out(file);
@@ -591,7 +596,8 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     out.endObject();
     out.finish();
     if (!file.commit()) {
-        qWarning().noquote() << "saveProject: commit failed:" << path << file.errorString();
+        lastSaveError_ = fileErrorReason(path, file);
+        qWarning().noquote() << "saveProject: commit failed:" << path << lastSaveError_;
         return false;
     }
     qInfo().noquote() << "Saved project:" << path;
@@ -609,8 +615,16 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     }
     const QString& path = *localPath;
     QFile file(path);
+    // A pipe or a device would block the reader: regular files only.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
+                              .arg(QStringLiteral("Not a regular file"));
+        return result;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
-        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file"));
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
+                              .arg(fileErrorReason(path, file));
         return result;
     }
     const QByteArray bytes = file.readAll();

@@ -29,42 +29,44 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+17"/>
+        <location filename="../app/local_file_url.h" line="+37"/>
         <source>Invalid/non-local file URL</source>
         <translation>Ungültige oder nicht lokale Datei-URL</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Empty file path</source>
         <translation>Leerer Dateipfad</translation>
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+198"/>
+        <location filename="../app/controller_solve.cpp" line="+204"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../app/controller_files.cpp" line="+83"/>
+        <location filename="../app/controller_files.cpp" line="+84"/>
+        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Datei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Datei konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="+154"/>
-        <location line="+7"/>
+        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
         <source>Invalid JSON</source>
         <translation>Ungültiges JSON</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+15"/>
+        <location line="-20"/>
+        <location line="+16"/>
         <source>Unrecognized project format</source>
         <translation>Unbekanntes Projektformat</translation>
     </message>
@@ -79,24 +81,19 @@
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+413"/>
-        <source>Failed to open file</source>
-        <translation>Datei konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <location line="+41"/>
+        <location line="+469"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-101"/>
+        <location filename="../app/controller_solve.cpp" line="-107"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+29"/>
+        <location filename="../app/controller_solve.cpp" line="+30"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Nicht bereit: zuerst ein gültiges Board eingeben</translation>
     </message>
@@ -106,12 +103,12 @@
         <translation>Nicht bereit: in beiden Ranges mindestens eine Hand wählen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Nicht bereit: OOP- und IP-Sizing ausfüllen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
@@ -121,12 +118,12 @@
         <translation>Nicht genug RAM für die Berechnung (auch nach Löschen früherer Ergebnisse)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Already running</source>
         <translation>Läuft bereits</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Keine vorherige Berechnungskonfiguration (zuerst einmal berechnen)</translation>
     </message>
@@ -289,7 +286,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileErrorLine.qml" line="+44"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -320,7 +317,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+41"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -351,47 +348,38 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>Could not save the project: %1</source>
-        <translation>Das Projekt konnte nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+60"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the location is not a local file.</source>
-        <translation>Der Speicherort ist keine lokale Datei.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>no file name was given.</source>
-        <translation>Es wurde kein Dateiname angegeben.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Could not open %1: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-21"/>
+        <source>Saved the project to %1.</source>
+        <translation>Projekt unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Open Project</source>
         <translation>Projekt öffnen</translation>
     </message>
@@ -688,6 +676,34 @@ Gesamt: %3
     </message>
 </context>
 <context>
+    <name>LocalFileDialog</name>
+    <message>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Replace file</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A file with this name already exists. Do you want to replace it?</source>
+        <translation>Eine Datei mit diesem Namen existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Its current contents will be lost.</source>
+        <translation>Sein bisheriger Inhalt geht verloren.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <location filename="../qml/Main.qml" line="+39"/>
@@ -839,12 +855,17 @@ Gesamt: %3
         <translation>Profil sichern</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+196"/>
+        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+199"/>
         <source>Export failed: appController.saveTextFile unavailable.</source>
         <translation>Export fehlgeschlagen: appController.saveTextFile nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>Exported to %1.</source>
+        <translation>Nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>
@@ -880,12 +901,12 @@ Gesamt: %3
         <translation>Alle lokal überschriebenen Populations-Ranges für %1 löschen?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Export Standard Ranges</source>
         <translation>Standard-Ranges exportieren</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Export Population Ranges</source>
         <translation>Populations-Ranges exportieren</translation>
     </message>
@@ -992,12 +1013,12 @@ Gesamt: %3
     </message>
     <message>
         <location line="+15"/>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Import Range</source>
         <translation>Range importieren</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>e.g., BTN open (custom)</source>
         <translation>z. B. BTN Open (eigene)</translation>
     </message>
@@ -1033,13 +1054,13 @@ Gesamt: %3
         <translation>Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Range text (*.txt)</source>
         <translation>Range-Text (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+9"/>
+        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+10"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
@@ -1138,7 +1159,7 @@ Gesamt: %3
         <translation>Noch keine Ranges.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+54"/>
         <location line="+20"/>
         <source>Override</source>
         <translation>Überschreiben</translation>
@@ -1624,7 +1645,7 @@ Gesamt: %3
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+559"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2642,36 +2663,36 @@ Gesamt: %3
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+203"/>
+        <location filename="../app/update_manager.cpp" line="+204"/>
         <source>Update URL is not configured.</source>
         <translation>Keine Update-URL konfiguriert.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Update check failed: %1</source>
         <translation>Update-Prüfung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>the address must use HTTPS</source>
         <translation>Die Adresse muss HTTPS verwenden</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>Invalid update response (HTTP %1).</source>
         <translation>Ungültige Update-Antwort (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+161"/>
+        <location line="+9"/>
+        <location line="+169"/>
         <source>No download URL available.</source>
         <translation>Keine Download-URL verfügbar.</translation>
     </message>
     <message>
-        <location line="-149"/>
-        <location line="+65"/>
+        <location line="-157"/>
+        <location line="+67"/>
         <source>Download failed: %1</source>
         <translation>Download fehlgeschlagen: %1</translation>
     </message>
@@ -2681,17 +2702,17 @@ Gesamt: %3
         <translation>Download-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>Failed to finalize download file (HTTP %1).</source>
         <translation>Download-Datei konnte nicht abgeschlossen werden (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Kein heruntergeladenes Update zur Installation bereit.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Downloaded installer file is missing.</source>
         <translation>Die heruntergeladene Installationsdatei fehlt.</translation>
     </message>

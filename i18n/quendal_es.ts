@@ -29,42 +29,44 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+17"/>
+        <location filename="../app/local_file_url.h" line="+37"/>
         <source>Invalid/non-local file URL</source>
         <translation>URL de archivo no válida o no local</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Empty file path</source>
         <translation>Ruta de archivo vacía</translation>
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+198"/>
+        <location filename="../app/controller_solve.cpp" line="+204"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <location filename="../app/controller_files.cpp" line="+83"/>
+        <location filename="../app/controller_files.cpp" line="+84"/>
+        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>No se pudo abrir el archivo: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>No se pudo guardar el archivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="+154"/>
-        <location line="+7"/>
+        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
         <source>Invalid JSON</source>
         <translation>JSON no válido</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+15"/>
+        <location line="-20"/>
+        <location line="+16"/>
         <source>Unrecognized project format</source>
         <translation>Formato de proyecto no reconocido</translation>
     </message>
@@ -79,24 +81,19 @@
         <translation>Archivo de proyecto no válido: %1</translation>
     </message>
     <message>
-        <location line="+413"/>
-        <source>Failed to open file</source>
-        <translation>No se pudo abrir el archivo</translation>
-    </message>
-    <message>
-        <location line="+41"/>
+        <location line="+469"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-101"/>
+        <location filename="../app/controller_solve.cpp" line="-107"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+29"/>
+        <location filename="../app/controller_solve.cpp" line="+30"/>
         <source>Not ready: enter a valid board first</source>
         <translation>No listo: primero introduce un board válido</translation>
     </message>
@@ -106,12 +103,12 @@
         <translation>No listo: selecciona al menos una mano en ambos rangos</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>No listo: completa el sizing de OOP y de IP</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>No listo: el rake debe estar entre 0 y 100%</translation>
     </message>
@@ -121,12 +118,12 @@
         <translation>RAM insuficiente para resolver (incluso tras borrar los resultados anteriores)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Already running</source>
         <translation>Ya en curso</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>No previous solve config (solve once first)</source>
         <translation>No hay configuración de resolución previa (resuelve una vez primero)</translation>
     </message>
@@ -289,7 +286,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileErrorLine.qml" line="+44"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -320,7 +317,7 @@
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+41"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -351,47 +348,38 @@
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>Could not save the project: %1</source>
-        <translation>No se pudo guardar el proyecto: %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+60"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the location is not a local file.</source>
-        <translation>la ubicación no es un archivo local.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>no file name was given.</source>
-        <translation>no se indicó ningún nombre de archivo.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 could not be written.</source>
-        <translation>no se pudo escribir %1.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Could not open %1: %2</source>
         <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-21"/>
+        <source>Saved the project to %1.</source>
+        <translation>Proyecto guardado en %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Save Project</source>
         <translation>Guardar proyecto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Open Project</source>
         <translation>Abrir proyecto</translation>
     </message>
@@ -688,6 +676,34 @@ Tiempo medio: %4</translation>
     </message>
 </context>
 <context>
+    <name>LocalFileDialog</name>
+    <message>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Replace file</source>
+        <translation>Reemplazar archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A file with this name already exists. Do you want to replace it?</source>
+        <translation>Ya existe un archivo con este nombre. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Its current contents will be lost.</source>
+        <translation>Su contenido actual se perderá.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <location filename="../qml/Main.qml" line="+39"/>
@@ -839,12 +855,17 @@ Tiempo medio: %4</translation>
         <translation>Guardar ajustes</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+196"/>
+        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+199"/>
         <source>Export failed: appController.saveTextFile unavailable.</source>
         <translation>Error al exportar: appController.saveTextFile no disponible.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>Exported to %1.</source>
+        <translation>Exportado a %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>
@@ -880,12 +901,12 @@ Tiempo medio: %4</translation>
         <translation>¿Borrar todos los rangos de población sustituidos localmente de %1?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Export Standard Ranges</source>
         <translation>Exportar rangos estándar</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Export Population Ranges</source>
         <translation>Exportar rangos de población</translation>
     </message>
@@ -992,12 +1013,12 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Import Range</source>
         <translation>Importar rango</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>e.g., BTN open (custom)</source>
         <translation>p. ej., BTN open (personalizado)</translation>
     </message>
@@ -1033,13 +1054,13 @@ Tiempo medio: %4</translation>
         <translation>Esta acción no se puede deshacer.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Range text (*.txt)</source>
         <translation>Texto de rango (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+9"/>
+        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+10"/>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
@@ -1138,7 +1159,7 @@ Tiempo medio: %4</translation>
         <translation>Aún no hay rangos.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+54"/>
         <location line="+20"/>
         <source>Override</source>
         <translation>Sustituir</translation>
@@ -1624,7 +1645,7 @@ Tiempo medio: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+559"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2642,36 +2663,36 @@ Tiempo medio: %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+203"/>
+        <location filename="../app/update_manager.cpp" line="+204"/>
         <source>Update URL is not configured.</source>
         <translation>No hay URL de actualización configurada.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Update check failed: %1</source>
         <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>the address must use HTTPS</source>
         <translation>la dirección debe usar HTTPS</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>Invalid update response (HTTP %1).</source>
         <translation>Respuesta de actualización no válida (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+161"/>
+        <location line="+9"/>
+        <location line="+169"/>
         <source>No download URL available.</source>
         <translation>No hay URL de descarga disponible.</translation>
     </message>
     <message>
-        <location line="-149"/>
-        <location line="+65"/>
+        <location line="-157"/>
+        <location line="+67"/>
         <source>Download failed: %1</source>
         <translation>Error en la descarga: %1</translation>
     </message>
@@ -2681,17 +2702,17 @@ Tiempo medio: %4</translation>
         <translation>No se pudo crear el archivo de descarga.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>Failed to finalize download file (HTTP %1).</source>
         <translation>No se pudo completar el archivo descargado (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>No downloaded update is ready to install.</source>
         <translation>No hay ninguna actualización descargada lista para instalar.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Downloaded installer file is missing.</source>
         <translation>Falta el archivo de instalación descargado.</translation>
     </message>

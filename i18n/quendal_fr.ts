@@ -29,42 +29,44 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+17"/>
+        <location filename="../app/local_file_url.h" line="+37"/>
         <source>Invalid/non-local file URL</source>
         <translation>URL de fichier invalide ou non locale</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Empty file path</source>
         <translation>Chemin de fichier vide</translation>
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+198"/>
+        <location filename="../app/controller_solve.cpp" line="+204"/>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
     <message>
-        <location filename="../app/controller_files.cpp" line="+83"/>
+        <location filename="../app/controller_files.cpp" line="+84"/>
+        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="+154"/>
-        <location line="+7"/>
+        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
         <source>Invalid JSON</source>
         <translation>JSON invalide</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+15"/>
+        <location line="-20"/>
+        <location line="+16"/>
         <source>Unrecognized project format</source>
         <translation>Format de projet non reconnu</translation>
     </message>
@@ -79,24 +81,19 @@
         <translation>Fichier de projet invalide : %1</translation>
     </message>
     <message>
-        <location line="+413"/>
-        <source>Failed to open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
-    </message>
-    <message>
-        <location line="+41"/>
+        <location line="+469"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-101"/>
+        <location filename="../app/controller_solve.cpp" line="-107"/>
         <source>Starting...</source>
         <translation>Démarrage...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+29"/>
+        <location filename="../app/controller_solve.cpp" line="+30"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
     </message>
@@ -106,12 +103,12 @@
         <translation>Pas prêt : sélectionnez au moins une main dans chaque range</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Pas prêt : renseignez les sizings OOP et IP</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Pas prêt : le rake doit être compris entre 0 et 100%</translation>
     </message>
@@ -121,12 +118,12 @@
         <translation>RAM insuffisante pour le calcul (même après suppression des résultats précédents)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Already running</source>
         <translation>Déjà en cours</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Aucune configuration de calcul précédente (lancez d&apos;abord un calcul)</translation>
     </message>
@@ -289,7 +286,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileErrorLine.qml" line="+44"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -320,7 +317,7 @@
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+41"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -351,47 +348,38 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>Could not save the project: %1</source>
-        <translation>Impossible d&apos;enregistrer le projet : %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+60"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the location is not a local file.</source>
-        <translation>l&apos;emplacement n&apos;est pas un fichier local.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>no file name was given.</source>
-        <translation>aucun nom de fichier n&apos;a été indiqué.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 could not be written.</source>
-        <translation>impossible d&apos;écrire %1.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Could not open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-21"/>
+        <source>Saved the project to %1.</source>
+        <translation>Projet enregistré dans %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Open Project</source>
         <translation>Ouvrir un projet</translation>
     </message>
@@ -688,6 +676,34 @@ Durée moy. : %4</translation>
     </message>
 </context>
 <context>
+    <name>LocalFileDialog</name>
+    <message>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Replace file</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A file with this name already exists. Do you want to replace it?</source>
+        <translation>Un fichier portant ce nom existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Its current contents will be lost.</source>
+        <translation>Son contenu actuel sera perdu.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <location filename="../qml/Main.qml" line="+39"/>
@@ -839,12 +855,17 @@ Durée moy. : %4</translation>
         <translation>Enreg. profil</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+196"/>
+        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+199"/>
         <source>Export failed: appController.saveTextFile unavailable.</source>
         <translation>Échec de l&apos;export : appController.saveTextFile indisponible.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>Exported to %1.</source>
+        <translation>Exporté vers %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>
@@ -880,12 +901,12 @@ Durée moy. : %4</translation>
         <translation>Effacer toutes les ranges de population remplacées localement pour %1 ?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Export Standard Ranges</source>
         <translation>Exporter les ranges standard</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Export Population Ranges</source>
         <translation>Exporter les ranges de population</translation>
     </message>
@@ -992,12 +1013,12 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Import Range</source>
         <translation>Importer une range</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>e.g., BTN open (custom)</source>
         <translation>ex. open BTN (perso)</translation>
     </message>
@@ -1033,13 +1054,13 @@ Durée moy. : %4</translation>
         <translation>Cette action est irréversible.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Range text (*.txt)</source>
         <translation>Texte de range (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+9"/>
+        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+10"/>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
@@ -1138,7 +1159,7 @@ Durée moy. : %4</translation>
         <translation>Aucune range pour l&apos;instant.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+54"/>
         <location line="+20"/>
         <source>Override</source>
         <translation>Remplacer</translation>
@@ -1624,7 +1645,7 @@ Durée moy. : %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+559"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2642,36 +2663,36 @@ Durée moy. : %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+203"/>
+        <location filename="../app/update_manager.cpp" line="+204"/>
         <source>Update URL is not configured.</source>
         <translation>Aucune URL de mise à jour configurée.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Update check failed: %1</source>
         <translation>Échec de la vérification des mises à jour : %1</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>the address must use HTTPS</source>
         <translation>l&apos;adresse doit utiliser HTTPS</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>Invalid update response (HTTP %1).</source>
         <translation>Réponse de mise à jour invalide (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+161"/>
+        <location line="+9"/>
+        <location line="+169"/>
         <source>No download URL available.</source>
         <translation>Aucune URL de téléchargement disponible.</translation>
     </message>
     <message>
-        <location line="-149"/>
-        <location line="+65"/>
+        <location line="-157"/>
+        <location line="+67"/>
         <source>Download failed: %1</source>
         <translation>Échec du téléchargement : %1</translation>
     </message>
@@ -2681,17 +2702,17 @@ Durée moy. : %4</translation>
         <translation>Impossible de créer le fichier de téléchargement.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>Failed to finalize download file (HTTP %1).</source>
         <translation>Impossible de finaliser le fichier téléchargé (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Aucune mise à jour téléchargée n&apos;est prête à être installée.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Downloaded installer file is missing.</source>
         <translation>Le fichier d&apos;installation téléchargé est introuvable.</translation>
     </message>

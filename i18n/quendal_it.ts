@@ -29,42 +29,44 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+17"/>
+        <location filename="../app/local_file_url.h" line="+37"/>
         <source>Invalid/non-local file URL</source>
         <translation>URL del file non valido o non locale</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Empty file path</source>
         <translation>Percorso del file vuoto</translation>
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+198"/>
+        <location filename="../app/controller_solve.cpp" line="+204"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
     <message>
-        <location filename="../app/controller_files.cpp" line="+83"/>
+        <location filename="../app/controller_files.cpp" line="+84"/>
+        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Impossibile aprire il file: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Impossibile salvare il file: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="+154"/>
-        <location line="+7"/>
+        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
         <source>Invalid JSON</source>
         <translation>JSON non valido</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+15"/>
+        <location line="-20"/>
+        <location line="+16"/>
         <source>Unrecognized project format</source>
         <translation>Formato di progetto non riconosciuto</translation>
     </message>
@@ -79,24 +81,19 @@
         <translation>File di progetto non valido: %1</translation>
     </message>
     <message>
-        <location line="+413"/>
-        <source>Failed to open file</source>
-        <translation>Impossibile aprire il file</translation>
-    </message>
-    <message>
-        <location line="+41"/>
+        <location line="+469"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-101"/>
+        <location filename="../app/controller_solve.cpp" line="-107"/>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+29"/>
+        <location filename="../app/controller_solve.cpp" line="+30"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Non pronto: inserisci prima un board valido</translation>
     </message>
@@ -106,12 +103,12 @@
         <translation>Non pronto: seleziona almeno una mano in entrambi i range</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Non pronto: compila il sizing di OOP e di IP</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Non pronto: il rake deve essere tra 0 e 100%</translation>
     </message>
@@ -121,12 +118,12 @@
         <translation>RAM insufficiente per il calcolo (anche dopo aver cancellato i risultati precedenti)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Already running</source>
         <translation>Già in esecuzione</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Nessuna configurazione di calcolo precedente (esegui prima un calcolo)</translation>
     </message>
@@ -289,7 +286,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileErrorLine.qml" line="+44"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -320,7 +317,7 @@
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+41"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -351,47 +348,38 @@
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>Could not save the project: %1</source>
-        <translation>Impossibile salvare il progetto: %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+60"/>
         <source>the project service is not available.</source>
         <translation>il servizio progetti non è disponibile.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the location is not a local file.</source>
-        <translation>la posizione non è un file locale.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>no file name was given.</source>
-        <translation>non è stato indicato alcun nome di file.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 could not be written.</source>
-        <translation>impossibile scrivere %1.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Could not open %1: %2</source>
         <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>unknown</source>
         <translation>errore sconosciuto</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-21"/>
+        <source>Saved the project to %1.</source>
+        <translation>Progetto salvato in %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Save Project</source>
         <translation>Salva progetto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Open Project</source>
         <translation>Apri progetto</translation>
     </message>
@@ -688,6 +676,34 @@ Durata media: %4</translation>
     </message>
 </context>
 <context>
+    <name>LocalFileDialog</name>
+    <message>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Replace file</source>
+        <translation>Sostituisci file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A file with this name already exists. Do you want to replace it?</source>
+        <translation>Esiste già un file con questo nome. Sostituirlo?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Its current contents will be lost.</source>
+        <translation>Il suo contenuto attuale andrà perso.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <location filename="../qml/Main.qml" line="+39"/>
@@ -839,12 +855,17 @@ Durata media: %4</translation>
         <translation>Salva impostazioni</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+196"/>
+        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+199"/>
         <source>Export failed: appController.saveTextFile unavailable.</source>
         <translation>Esportazione non riuscita: appController.saveTextFile non disponibile.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>Exported to %1.</source>
+        <translation>Esportato in %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>
@@ -880,12 +901,12 @@ Durata media: %4</translation>
         <translation>Rimuovere tutti i range di popolazione sovrascritti localmente per %1?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Export Standard Ranges</source>
         <translation>Esporta range standard</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Export Population Ranges</source>
         <translation>Esporta range di popolazione</translation>
     </message>
@@ -992,12 +1013,12 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Import Range</source>
         <translation>Importa range</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>e.g., BTN open (custom)</source>
         <translation>es. BTN open (personalizzato)</translation>
     </message>
@@ -1033,13 +1054,13 @@ Durata media: %4</translation>
         <translation>L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Range text (*.txt)</source>
         <translation>Testo range (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+9"/>
+        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+10"/>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
@@ -1138,7 +1159,7 @@ Durata media: %4</translation>
         <translation>Ancora nessun range.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+54"/>
         <location line="+20"/>
         <source>Override</source>
         <translation>Sovrascrivi</translation>
@@ -1624,7 +1645,7 @@ Durata media: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+559"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2642,36 +2663,36 @@ Durata media: %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+203"/>
+        <location filename="../app/update_manager.cpp" line="+204"/>
         <source>Update URL is not configured.</source>
         <translation>Nessun URL di aggiornamento configurato.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Update check failed: %1</source>
         <translation>Ricerca aggiornamenti non riuscita: %1</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>the address must use HTTPS</source>
         <translation>l&apos;indirizzo deve usare HTTPS</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>Invalid update response (HTTP %1).</source>
         <translation>Risposta di aggiornamento non valida (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+161"/>
+        <location line="+9"/>
+        <location line="+169"/>
         <source>No download URL available.</source>
         <translation>Nessun URL di download disponibile.</translation>
     </message>
     <message>
-        <location line="-149"/>
-        <location line="+65"/>
+        <location line="-157"/>
+        <location line="+67"/>
         <source>Download failed: %1</source>
         <translation>Download non riuscito: %1</translation>
     </message>
@@ -2681,17 +2702,17 @@ Durata media: %4</translation>
         <translation>Impossibile creare il file di download.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>Failed to finalize download file (HTTP %1).</source>
         <translation>Impossibile completare il file scaricato (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Nessun aggiornamento scaricato pronto per l&apos;installazione.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Downloaded installer file is missing.</source>
         <translation>Il file di installazione scaricato non è presente.</translation>
     </message>

@@ -29,42 +29,44 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+17"/>
+        <location filename="../app/local_file_url.h" line="+37"/>
         <source>Invalid/non-local file URL</source>
         <translation>Nieprawidłowy lub nielokalny adres URL pliku</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Empty file path</source>
         <translation>Pusta ścieżka pliku</translation>
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+198"/>
+        <location filename="../app/controller_solve.cpp" line="+204"/>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>
     <message>
-        <location filename="../app/controller_files.cpp" line="+83"/>
+        <location filename="../app/controller_files.cpp" line="+84"/>
+        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Nie można otworzyć pliku: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Nie można zapisać pliku: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="+154"/>
-        <location line="+7"/>
+        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
         <source>Invalid JSON</source>
         <translation>Nieprawidłowy JSON</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+15"/>
+        <location line="-20"/>
+        <location line="+16"/>
         <source>Unrecognized project format</source>
         <translation>Nierozpoznany format projektu</translation>
     </message>
@@ -79,24 +81,19 @@
         <translation>Nieprawidłowy plik projektu: %1</translation>
     </message>
     <message>
-        <location line="+413"/>
-        <source>Failed to open file</source>
-        <translation>Nie można otworzyć pliku</translation>
-    </message>
-    <message>
-        <location line="+41"/>
+        <location line="+469"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-101"/>
+        <location filename="../app/controller_solve.cpp" line="-107"/>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+29"/>
+        <location filename="../app/controller_solve.cpp" line="+30"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Niegotowe: najpierw wpisz prawidłowy board</translation>
     </message>
@@ -106,12 +103,12 @@
         <translation>Niegotowe: wybierz co najmniej jedną rękę w obu zakresach</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Niegotowe: uzupełnij sizing OOP i IP</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
@@ -121,12 +118,12 @@
         <translation>Za mało RAM do obliczeń (nawet po usunięciu poprzednich wyników)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Already running</source>
         <translation>Już trwa</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Brak poprzedniej konfiguracji obliczeń (najpierw wykonaj obliczenia)</translation>
     </message>
@@ -289,7 +286,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileErrorLine.qml" line="+44"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -320,7 +317,7 @@
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+41"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1 s</translation>
@@ -351,47 +348,38 @@
         <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>Could not save the project: %1</source>
-        <translation>Nie udało się zapisać projektu: %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+60"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the location is not a local file.</source>
-        <translation>wskazane miejsce nie jest plikiem lokalnym.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>no file name was given.</source>
-        <translation>nie podano nazwy pliku.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 could not be written.</source>
-        <translation>nie udało się zapisać %1.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Could not open %1: %2</source>
         <translation>Nie udało się otworzyć %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>unknown</source>
         <translation>nieznany</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-21"/>
+        <source>Saved the project to %1.</source>
+        <translation>Zapisano projekt w pliku %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not save %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Save Project</source>
         <translation>Zapisz projekt</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Open Project</source>
         <translation>Otwórz projekt</translation>
     </message>
@@ -688,6 +676,34 @@ Dziennie: %2
     </message>
 </context>
 <context>
+    <name>LocalFileDialog</name>
+    <message>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Replace file</source>
+        <translation>Zastąp plik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A file with this name already exists. Do you want to replace it?</source>
+        <translation>Plik o tej nazwie już istnieje. Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Its current contents will be lost.</source>
+        <translation>Jego obecna zawartość zostanie utracona.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <location filename="../qml/Main.qml" line="+39"/>
@@ -839,12 +855,17 @@ Dziennie: %2
         <translation>Zapisz ustawienia</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+196"/>
+        <location filename="../qml/pages/project/ProjectBuiltInRanges.qml" line="+199"/>
         <source>Export failed: appController.saveTextFile unavailable.</source>
         <translation>Eksport nie powiódł się: appController.saveTextFile jest niedostępne.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>Exported to %1.</source>
+        <translation>Wyeksportowano do %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>
@@ -880,12 +901,12 @@ Dziennie: %2
         <translation>Wyczyścić wszystkie lokalnie zmienione zakresy populacji dla %1?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Export Standard Ranges</source>
         <translation>Eksport zakresów standardowych</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Export Population Ranges</source>
         <translation>Eksport zakresów populacji</translation>
     </message>
@@ -992,12 +1013,12 @@ Dziennie: %2
     </message>
     <message>
         <location line="+15"/>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Import Range</source>
         <translation>Importuj zakres</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>e.g., BTN open (custom)</source>
         <translation>np. BTN open (własny)</translation>
     </message>
@@ -1033,13 +1054,13 @@ Dziennie: %2
         <translation>Tej operacji nie można cofnąć.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Range text (*.txt)</source>
         <translation>Tekst zakresu (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+9"/>
+        <location filename="../qml/pages/project/RangeExportFileDialog.qml" line="+10"/>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
     </message>
@@ -1138,7 +1159,7 @@ Dziennie: %2
         <translation>Brak zakresów.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+54"/>
         <location line="+20"/>
         <source>Override</source>
         <translation>Zmień</translation>
@@ -1624,7 +1645,7 @@ Dziennie: %2
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+559"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2642,36 +2663,36 @@ Dziennie: %2
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+203"/>
+        <location filename="../app/update_manager.cpp" line="+204"/>
         <source>Update URL is not configured.</source>
         <translation>Nie skonfigurowano adresu URL aktualizacji.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Update check failed: %1</source>
         <translation>Sprawdzanie aktualizacji nie powiodło się: %1</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>the address must use HTTPS</source>
         <translation>adres musi używać HTTPS</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>Invalid update response (HTTP %1).</source>
         <translation>Nieprawidłowa odpowiedź serwera aktualizacji (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+161"/>
+        <location line="+9"/>
+        <location line="+169"/>
         <source>No download URL available.</source>
         <translation>Brak adresu URL do pobrania.</translation>
     </message>
     <message>
-        <location line="-149"/>
-        <location line="+65"/>
+        <location line="-157"/>
+        <location line="+67"/>
         <source>Download failed: %1</source>
         <translation>Pobieranie nie powiodło się: %1</translation>
     </message>
@@ -2681,17 +2702,17 @@ Dziennie: %2
         <translation>Nie można utworzyć pliku do pobrania.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>Failed to finalize download file (HTTP %1).</source>
         <translation>Nie można ukończyć pobranego pliku (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Brak pobranej aktualizacji gotowej do instalacji.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Downloaded installer file is missing.</source>
         <translation>Brak pobranego pliku instalatora.</translation>
     </message>

@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quendal_app;
@@ -350,8 +351,49 @@ private slots:
         QFile::setPermissions(
             dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!saved);
+        QCOMPARE(c.lastSaveError(), QString("Permission denied"));
         QCOMPARE(readObject(dir_.filePath("keep.tessavalproj"))["project"].toObject()["v"].toInt(),
                  1);
+    }
+
+    // Qt's own file dialog hands a typed name back as a bare path: it is a
+    // local file. A failure keeps the boolean and tells the system's reason.
+    void locationsAsTheDialogsGiveThem() {
+        AppController c(test::quietMachine());
+        const QString path = dir_.filePath("typed name");
+        QVERIFY(c.saveProject(QUrl(path), {{"v", 3}}));
+        QVERIFY(c.lastSaveError().isEmpty());
+        QVERIFY(c.loadProject(QUrl(path))["ok"].toBool());
+        QCOMPARE(c.localFileStatus(QUrl(path))["url"].toUrl(), QUrl::fromLocalFile(path));
+
+        const auto saveError = [&](const QUrl& u) {
+            return c.saveProject(u, {}) ? QString("saved") : c.lastSaveError();
+        };
+        QTest::ignoreMessage(QtWarningMsg, "saveProject: invalid/non-local URL: https://example.com/x");
+        QCOMPARE(saveError(QUrl("https://example.com/x")), QString("Invalid/non-local file URL"));
+        QTest::ignoreMessage(QtWarningMsg, "saveProject: invalid/non-local URL: river1");
+        QCOMPARE(saveError(QUrl("river1")), QString("Invalid/non-local file URL"));
+        QCOMPARE(saveError(QUrl::fromLocalFile(dir_.path())), QString("Is a directory"));
+        QCOMPARE(saveError(url("missing/x.tessavalproj")), QString("No such file or directory"));
+        QCOMPARE(saveError(QUrl(dir_.filePath("typed name/x"))), QString("Not a directory"));
+
+        const auto loadError = [&](const QUrl& u) { return c.loadProject(u)["error"].toString(); };
+        QCOMPARE(loadError(QUrl::fromLocalFile(dir_.path())),
+                 QString("Failed to open file: Is a directory"));
+        QCOMPARE(loadError(url("missing.tessavalproj")),
+                 QString("Failed to open file: No such file or directory"));
+        const QString fifo = dir_.filePath("pipe.tessavalproj");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(loadError(QUrl::fromLocalFile(fifo)),
+                 QString("Failed to open file: Not a regular file"));
+        QCOMPARE(loadError(QUrl("river1")), QString("Invalid/non-local file URL"));
+
+        const QVariantMap folder = c.localFileStatus(QUrl(dir_.path()));
+        QVERIFY(folder["ok"].toBool() && folder["exists"].toBool() && folder["isDir"].toBool());
+        const QVariantMap fresh = c.localFileStatus(url("new one.tessavalproj"));
+        QVERIFY(fresh["ok"].toBool() && !fresh["exists"].toBool());
+        QCOMPARE(fresh["name"].toString(), QString("new one.tessavalproj"));
+        QVERIFY(!c.localFileStatus(QUrl("https://example.com/x"))["ok"].toBool());
     }
 };
 

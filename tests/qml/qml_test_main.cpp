@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
+#include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(TessavalPlugin)
 
@@ -47,6 +49,11 @@ public slots:
         QDir().mkpath(files);
         engine->rootContext()->setContextProperty(QStringLiteral("testFolderUrl"),
                                                   QUrl::fromLocalFile(files));
+        // A folder this process cannot write into, with the system's reason.
+        const auto [folder, reason] = unwritableFolder();
+        engine->rootContext()->setContextProperty(QStringLiteral("readOnlyFolderUrl"),
+                                                  QUrl::fromLocalFile(folder));
+        engine->rootContext()->setContextProperty(QStringLiteral("readOnlyFolderReason"), reason);
     }
 
     void cleanupTestCase() {
@@ -55,6 +62,24 @@ public slots:
     }
 
 private:
+    // A read-only folder of this run; root writes into those, so it gets the
+    // kernel's own folder, where nobody may create files. The reason is
+    // empty when the folder turned out writable after all.
+    std::pair<QString, QString> unwritableFolder() const {
+        QString folder = settingsDir_.path() + QStringLiteral("/read-only");
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (::geteuid() == 0) {
+            folder = QStringLiteral("/sys");
+        }
+        QSaveFile probe(folder + QStringLiteral("/probe.tessavalproj"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.cancelWriting();
+            return {folder, QString()};
+        }
+        return {folder, probe.errorString()};
+    }
+
     QTemporaryDir settingsDir_;
     std::unique_ptr<quendal_app::LanguageManager> languageManager_;
     std::unique_ptr<quendal_app::AppController> controller_;

@@ -500,9 +500,11 @@ TestCase {
         const errorName = data.cat === 0 ? "_exportStandardError" : "_exportExploitError"
         page[errorName] = "old"
         const dialog = data.cat === 0 ? page.exportStandardDialog : page.exportExploitDialog
-        dialog.selectedFile = "file:///tmp/ranges_export.json"
-        dialog.accepted()
+        dialog.fileDialog.selectedFile = "file:///tmp/ranges_export.json"
+        dialog.fileDialog.accepted()
         compare(page[errorName], data.error)
+        // A success says where the file went.
+        compare(page._exportNotice, data.error.length === 0 ? "Exported to ranges_export.json." : "")
         // The panel of a player showing that library tells why.
         page.oopRangeCategory = data.cat
         compare(findChild(page, "exportErrorText").text, data.error)

@@ -221,7 +221,7 @@ TestCase {
         page.openImportRangeDialog("ip")
         compare(page._importRangeFocusPlayer, "ip")
         compare([page._importRangeError, page._importRangeNormalizedText, page.importRangeNameField.text], ["", "", ""])
-        verify(page.importRangeFileDialog.visible)
+        verify(page.importRangeFileDialog.fileDialog.visible)
         page.importRangeFileDialog.close()
         page.openImportRangeDialog("anything")
         compare(page._importRangeFocusPlayer, "oop")

@@ -106,7 +106,7 @@ TestCase {
 
     function test_fileButtonsOpenTheirDialogs(data) {
         const page = makePage()
-        const dialog = findChild(page, data.dialog)
+        const dialog = findChild(page, data.dialog).fileDialog
         compare(dialog.title, data.title)
         compare(dialog.nameFilters.length, 3)
         verify(dialog.nameFilters[0].indexOf("*.tessavalproj") > 0)
@@ -115,7 +115,7 @@ TestCase {
         tryVerify(function () { return dialog.visible })
         dialog.reject()
         tryVerify(function () { return !dialog.visible })
-        compare(findChild(page, "fileErrorLine").visible, false)
+        compare(findChild(page, "fileStatusLine").visible, false)
     }
 
     // ---- Project files -------------------------------------------------------
@@ -125,10 +125,17 @@ TestCase {
         const page = makePage({ projectStateProvider: function () { return state } })
         const spies = spiesOn(page)
         const url = fileUrl("round.tessavalproj")
+        const line = findChild(page, "fileStatusLine")
+        line.successDuration = 300
         verify(page._saveProjectTo(url))
         const written = appController.readTextFile(url)
         verify(written.ok)
         verify(written.text.indexOf("quendal_project") > 0)
+
+        // The save says so for a moment.
+        verify(line.visible && line.success)
+        compare(text(page, "fileStatusText"), "Saved the project to " + fileNumber + "-round.tessavalproj.")
+        tryVerify(function () { return !line.visible }, 3000)
 
         verify(page._openProjectFrom(url))
         compare(spies.projectLoaded.count, 1)
@@ -137,7 +144,14 @@ TestCase {
         compare(args[0].startingPot, 42.5)
         compare(args[0].maxIterations, 77)
         compare(args[1], false)
-        verify(!findChild(page, "fileErrorLine").visible)
+        verify(!line.visible)
+
+        // A bare path, as Qt's own dialog hands back a typed name, is a local file.
+        const bare = String(url).replace(/^file:\/\//, "")
+        verify(bare.charAt(0) === "/")
+        verify(page._saveProjectTo(bare))
+        verify(page._openProjectFrom(bare))
+        compare(spies.projectLoaded.count, 2)
 
         // A name is kept as chosen: no extension is added.
         const plain = fileUrl("no-extension")
@@ -155,8 +169,8 @@ TestCase {
         compare(Object.keys(spies.projectLoaded.signalArguments[0][0]).length, 0)
     }
 
-    // A failure tells why on the page; nothing is emitted and the
-    // controller keeps what it had.
+    // A failure tells why on the page in the system's words; nothing is
+    // emitted and the controller keeps what it had.
     function test_failuresAreShown_data() {
         return [
             { tag: "damaged file", op: "open", content: "{ \"format\": \"quendal_project\", \"vers",
@@ -167,13 +181,17 @@ TestCase {
             { tag: "newer version", op: "open",
               content: "{\"format\": \"quendal_project\", \"version\": 2, \"project\": {}}",
               reason: "Unsupported project version" },
-            { tag: "missing file", op: "open", content: null, reason: "Failed to open file" },
+            { tag: "missing file", op: "open", content: null,
+              reason: "Failed to open file: No such file or directory" },
+            { tag: "a folder", op: "open", url: "", reason: "Failed to open file: Is a directory" },
             { tag: "remote address", op: "open", url: "https://example.com/p.tessavalproj",
               reason: "Invalid/non-local file URL" },
             { tag: "save into a missing folder", op: "save", url: "missing-folder/p.tessavalproj",
-              reason: "p.tessavalproj could not be written" },
+              reason: "Could not save p.tessavalproj: No such file or directory" },
+            { tag: "save onto a folder", op: "save", url: "",
+              reason: "Is a directory" },
             { tag: "save to a remote address", op: "save", url: "https://example.com/p.tessavalproj",
-              reason: "not a local file" }
+              reason: "Could not save p.tessavalproj: Invalid/non-local file URL" }
         ]
     }
 
@@ -181,12 +199,13 @@ TestCase {
         const page = makePage({ projectStateProvider: function () { return { boardText: "AhKsQd" } } })
         const spies = spiesOn(page)
         let url = data.url === undefined ? fileUrl("bad.tessavalproj")
+                : data.url === "" ? String(testFolderUrl)
                 : data.url.indexOf("https:") === 0 ? data.url : fileUrl(data.url)
         if (data.content)
             verify(appController.saveTextFile(url, data.content).ok)
         const status = appController.statusText
         const iterations = appController.resultIterations
-        const line = findChild(page, "fileErrorLine")
+        const line = findChild(page, "fileStatusLine")
         verify(!line.visible)
         if (data.op === "open") {
             ignoreWarning(new RegExp("^Load failed: " + data.reason))
@@ -195,8 +214,8 @@ TestCase {
             ignoreWarning(new RegExp("^Save failed: "))
             verify(!page._saveProjectTo(url))
         }
-        verify(line.visible)
-        verify(text(page, "fileErrorText").indexOf(data.reason) >= 0, text(page, "fileErrorText"))
+        verify(line.visible && !line.success)
+        verify(text(page, "fileStatusText").indexOf(data.reason) >= 0, text(page, "fileStatusText"))
         compare(counts(spies), [0, 0, 0, 0])
         compare(appController.statusText, status)
         compare(appController.resultIterations, iterations)
@@ -204,16 +223,16 @@ TestCase {
             compare(appController.readTextFile(url).text, data.content)
 
         // The line stays until dismissed, or until a file operation succeeds.
-        mouseClick(findChild(page, "fileErrorDismiss"))
+        mouseClick(findChild(page, "fileStatusDismiss"))
         verify(!line.visible)
         if (data.op === "open")
             ignoreWarning(new RegExp("^Load failed: "))
         else
             ignoreWarning(new RegExp("^Save failed: "))
         data.op === "open" ? page._openProjectFrom(url) : page._saveProjectTo(url)
-        verify(line.visible)
+        verify(line.visible && !line.success)
         verify(page._saveProjectTo(fileUrl("good.tessavalproj")))
-        verify(!line.visible)
+        verify(line.success)
     }
 
     function test_withoutControllerNothingHappens() {
@@ -221,7 +240,7 @@ TestCase {
         const spies = spiesOn(page)
         ignoreWarning(new RegExp("^Save failed: "))
         verify(!page._saveProjectTo(fileUrl("x.tessavalproj")))
-        verify(text(page, "fileErrorText").length > 0)
+        verify(text(page, "fileStatusText").indexOf("not available") > 0)
         verify(!page._openProjectFrom(fileUrl("x.tessavalproj")))
         compare(counts(spies), [0, 0, 0, 0])
     }
@@ -265,7 +284,7 @@ TestCase {
         verify(!home._openProjectFrom(bad))
         compare(shell.navIndex, 0)
         compare(JSON.stringify(shell.exportProjectState()), before)
-        verify(findChild(home, "fileErrorLine").visible)
+        verify(findChild(home, "fileStatusLine").visible)
     }
 
     // A solve is recorded and shown; its project opens on the results page.

@@ -8,6 +8,7 @@ import QtQuick.Dialogs
 import Tessaval
 import "home_stats.js" as Stats
 import "home_projects.js" as Projects
+import "../../components/local_file_dialog.js" as Files
 
 Item {
     id: root
@@ -33,9 +34,11 @@ Item {
     readonly property int _solvesThisWeek: Stats.solvesThisWeek(solveActivityGrid, new Date())
     readonly property string _avgRuntimeText: Stats.averageRuntimeText(solveActivityGrid, _durationFormats)
 
-    // The last failed save or open, shown under the hero until the next
-    // file operation succeeds or the user dismisses it.
-    property string _fileError: ""
+    // How the last save or open went, shown under the hero: a failure until
+    // the next file operation succeeds or the user puts it away, a success
+    // for a moment.
+    property string _fileMessage: ""
+    property bool _fileSucceeded: false
 
     readonly property var _durationFormats: ({
         seconds: qsTr("%1s"), minutes: qsTr("%1m"), minutesSeconds: qsTr("%1m %2s")
@@ -88,27 +91,23 @@ Item {
 
     // ---- Project files -------------------------------------------------
 
+    function _showFileMessage(text, succeeded) {
+        _fileSucceeded = succeeded
+        _fileMessage = text
+    }
+
     function _saveProjectTo(fileUrl) {
         const result = Projects.save(appControllerObject, fileUrl, projectStateProvider)
+        const name = Files.fileName(fileUrl)
         if (result.ok) {
-            _fileError = ""
+            _showFileMessage(qsTr("Saved the project to %1.").arg(name), true)
             return true
         }
         console.warn("Save failed:", String(fileUrl))
-        _fileError = qsTr("Could not save the project: %1").arg(_saveReasonText(result.reason, fileUrl))
+        const reason = !result.called ? qsTr("the project service is not available.")
+                     : result.reason.length > 0 ? result.reason : qsTr("unknown")
+        _showFileMessage(qsTr("Could not save %1: %2").arg(name).arg(reason), false)
         return false
-    }
-
-    function _saveReasonText(reason, fileUrl) {
-        switch (reason) {
-        case "unavailable":
-            return qsTr("the project service is not available.")
-        case "url":
-            return qsTr("the location is not a local file.")
-        case "empty":
-            return qsTr("no file name was given.")
-        }
-        return qsTr("%1 could not be written.").arg(Projects.fileName(fileUrl))
     }
 
     function _openProjectFrom(fileUrl) {
@@ -116,13 +115,13 @@ Item {
         if (!result.called)
             return false
         if (result.ok) {
-            _fileError = ""
+            _showFileMessage("", false)
             root.projectLoaded(result.project, result.hasResults)
             return true
         }
         console.warn("Load failed:", result.error)
-        _fileError = qsTr("Could not open %1: %2").arg(Projects.fileName(fileUrl))
-                     .arg(result.error.length > 0 ? result.error : qsTr("unknown"))
+        _showFileMessage(qsTr("Could not open %1: %2").arg(Files.fileName(fileUrl))
+                         .arg(result.error.length > 0 ? result.error : qsTr("unknown")), false)
         return false
     }
 
@@ -142,22 +141,26 @@ Item {
         reloadPlayVsSolutionStats()
     }
 
-    FileDialog {
+    LocalFileDialog {
         id: saveDialog
         objectName: "saveProjectDialog"
+        theme: root.theme
+        controller: root.appControllerObject
         title: qsTr("Save Project")
         fileMode: FileDialog.SaveFile
         nameFilters: root._fileTypes
-        onAccepted: root._saveProjectTo(selectedFile)
+        onFileChosen: function (fileUrl) { root._saveProjectTo(fileUrl) }
     }
 
-    FileDialog {
+    LocalFileDialog {
         id: openDialog
         objectName: "openProjectDialog"
+        theme: root.theme
+        controller: root.appControllerObject
         title: qsTr("Open Project")
         fileMode: FileDialog.OpenFile
         nameFilters: root._fileTypes
-        onAccepted: root._openProjectFrom(selectedFile)
+        onFileChosen: function (fileUrl) { root._openProjectFrom(fileUrl) }
     }
 
     MessageDialog {
@@ -197,15 +200,16 @@ Item {
                 onOpenClicked: openDialog.open()
             }
 
-            FileErrorLine {
-                objectName: "fileErrorLine"
+            FileStatusLine {
+                objectName: "fileStatusLine"
                 Layout.fillWidth: true
                 Layout.leftMargin: 24
                 Layout.rightMargin: 24
-                visible: root._fileError.length > 0
+                visible: root._fileMessage.length > 0
                 theme: root.theme
-                message: root._fileError
-                onDismissed: root._fileError = ""
+                message: root._fileMessage
+                success: root._fileSucceeded
+                onDismissed: root._fileMessage = ""
             }
 
             RowLayout {

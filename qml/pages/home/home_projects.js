@@ -1,5 +1,5 @@
 // Saving and opening project files through the controller, with the reason
-// of a failure for the page's error line.
+// of a failure for the page's status line.
 .pragma library
 
 function _offers(controller, method) {
@@ -18,26 +18,15 @@ function _urlText(url) {
     return url === undefined || url === null ? "" : String(url)
 }
 
-// Why a save to `url` failed; the controller answers only with a flag, so
-// the address itself tells what it can.
-function saveFailureReason(url, hasController) {
-    if (!hasController)
-        return "unavailable"
-    var text = _urlText(url)
-    if (text.length === 0 || text.indexOf("file:") !== 0)
-        return "url"
-    var path = text.replace(/^file:(\/\/[^\/]*)?/, "")
-    if (path.length === 0)
-        return "empty"
-    return "write"
-}
-
-// {ok, reason}: reason is "", "unavailable", "url", "empty" or "write".
+// {ok, called, reason}: `called` is false when there was no controller to
+// ask; `reason` is the controller's account of a failure (the system's
+// words), "" when it gave none.
 function save(controller, url, provider) {
     if (!_offers(controller, "saveProject"))
-        return { ok: false, reason: saveFailureReason(url, false) }
+        return { ok: false, called: false, reason: "" }
     var ok = controller.saveProject(url, stateFrom(provider)) === true
-    return { ok: ok, reason: ok ? "" : saveFailureReason(url, true) }
+    var reason = !ok && _offers(controller, "lastSaveError") ? controller.lastSaveError() : ""
+    return { ok: ok, called: true, reason: reason === undefined || reason === null ? "" : String(reason) }
 }
 
 // {ok, called, project, hasResults, error}: `called` is false when there
@@ -54,16 +43,4 @@ function open(controller, url) {
     var error = result ? String(result.error === undefined || result.error === null ? "" : result.error) : ""
     return { ok: false, called: true, project: null, hasResults: false,
              error: result ? error : "unknown" }
-}
-
-// The local file name shown in a message: the last part of the path.
-function fileName(url) {
-    var text = _urlText(url).replace(/^file:(\/\/[^\/]*)?/, "")
-    try {
-        text = decodeURIComponent(text)
-    } catch (e) {
-        // A malformed escape: shown as written.
-    }
-    var slash = text.lastIndexOf("/")
-    return slash >= 0 ? text.substring(slash + 1) : text
 }

@@ -6,6 +6,7 @@
 import QtQuick
 import Tessaval
 import "builtin_ranges.js" as Builtin
+import "../../components/local_file_dialog.js" as Files
 
 ProjectRangeLibrary {
     id: root
@@ -15,6 +16,8 @@ ProjectRangeLibrary {
     // The last export error of each library; empty after a success.
     property string _exportStandardError: ""
     property string _exportExploitError: ""
+    // Where the last export went, shown for a moment after a success.
+    property string _exportNotice: ""
     // The player whose overrides a confirmation dialog clears; set by the
     // panel's button before the dialog opens.
     property string _clearStandardPlayer: ""
@@ -200,7 +203,17 @@ ProjectRangeLibrary {
                 ? Builtin.standardExportText(oopStandardRanges, ipStandardRanges)
                 : Builtin.populationExportText(oopExploitRanges, ipExploitRanges, new Date())
         root[errorName] = Builtin.exportErrorText(controller.saveTextFile(fileUrl, text))
-        return root[errorName].length === 0
+        const ok = root[errorName].length === 0
+        _exportNotice = ok ? qsTranslate("ProjectPage", "Exported to %1.").arg(Files.fileName(fileUrl)) : ""
+        if (ok)
+            exportNoticeTimer.restart()
+        return ok
+    }
+
+    Timer {
+        id: exportNoticeTimer
+        interval: 4000
+        onTriggered: root._exportNotice = ""
     }
 
     function _exportStandardTo(fileUrl) {
@@ -242,14 +255,18 @@ ProjectRangeLibrary {
     RangeExportFileDialog {
         id: exportStandardFileDialog
         objectName: "exportStandardDialog"
+        theme: root.theme
+        controller: root.appControllerObject
         title: qsTranslate("ProjectPage", "Export Standard Ranges")
-        onAccepted: root._exportStandardTo(selectedFile)
+        onFileChosen: function (fileUrl) { root._exportStandardTo(fileUrl) }
     }
 
     RangeExportFileDialog {
         id: exportExploitFileDialog
         objectName: "exportExploitDialog"
+        theme: root.theme
+        controller: root.appControllerObject
         title: qsTranslate("ProjectPage", "Export Population Ranges")
-        onAccepted: root._exportExploitTo(selectedFile)
+        onFileChosen: function (fileUrl) { root._exportExploitTo(fileUrl) }
     }
 }

@@ -360,13 +360,15 @@ ProjectBuiltInRanges {
         onConfirmed: root.deleteSelectedItem(root._deleteRangePlayer)
     }
 
-    FileDialog {
+    LocalFileDialog {
         id: importRangeFileDialogItem
         objectName: "importRangeFileDialog"
+        theme: root.theme
+        controller: root.appControllerObject
         title: qsTranslate("ProjectPage", "Import Range")
         fileMode: FileDialog.OpenFile
         nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"),
                       qsTranslate("ProjectPage", "All Files (*)")]
-        onAccepted: root._readImportRangeFile(selectedFile)
+        onFileChosen: function (fileUrl) { root._readImportRangeFile(fileUrl) }
     }
 }

@@ -203,6 +203,18 @@ ColumnLayout {
             font.pixelSize: 10
             color: sidebar.theme ? sidebar.theme.danger : "#F85149"
         }
+
+        // Where the last developer export went, for a moment.
+        Text {
+            objectName: "exportNoticeText"
+            Layout.fillWidth: true
+            visible: sidebar.developerMode && text.length > 0
+            text: sidebar.page && sidebar.page._exportNotice ? String(sidebar.page._exportNotice) : ""
+            wrapMode: Text.Wrap
+            font.family: sidebar._family
+            font.pixelSize: 10
+            color: sidebar.theme ? sidebar.theme.accent : "#3FB950"
+        }
     }
 
     Item {

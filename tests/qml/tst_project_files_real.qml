@@ -1,0 +1,173 @@
+import QtQuick
+import QtTest
+import Tessaval
+
+// Project files the way a user handles them: the real window and controller,
+// the home page's buttons and the file dialogs Qt draws on this desktop,
+// driven with the mouse and the keyboard.
+TestCase {
+    id: testCase
+    name: "ProjectFilesReal"
+    when: windowShown
+
+    property var window
+    property var shell
+    property var home
+
+    function item(name, parent) {
+        const found = findChild(parent || window, name)
+        verify(found, name)
+        return found
+    }
+
+    function tinySpot() {
+        const state = {
+            boardText: "KsQd7h4c2s", startingPot: 10, effectiveStack: 20, maxIterations: 20,
+            targetExploitability: 0, oopRangeText: "AA, KK, QQ, 77, AK, KQ, QJs",
+            ipRangeText: "KK, QQ, JJ, AK, AQ, 98s"
+        }
+        for (const seat of ["oop", "ip"])
+            for (const street of ["Flop", "Turn", "River"]) {
+                state[seat + street + "BetSizesText"] = "50, 100"
+                state[seat + street + "RaiseSizesText"] = "a"
+            }
+        return state
+    }
+
+    function solveTinySpot() {
+        shell.applyProjectState(tinySpot())
+        shell.syncPagesFromRoot()
+        appController.startSolveWithConfig(shell._solveMemCfg())
+        tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
+    }
+
+    function rootStrategy() {
+        return JSON.stringify(appController.nodeHandStrategy(0).actionProbs)
+    }
+
+    // Opens a file dialog of the home page from its button, in `folder`.
+    function openDialog(button, dialogName, folder) {
+        const chooser = item(dialogName, home)
+        chooser.currentFolder = folder
+        mouseClick(item(button, home))
+        tryVerify(function () { return chooser.fileDialog.visible && chooser._acceptButton !== null })
+        waitForRendering(window.contentItem)
+        compare(chooser.fileDialog.currentFolder, folder)
+        return chooser
+    }
+
+    function typeName(chooser, name) {
+        tryVerify(function () { return chooser._nameField !== null })
+        const field = chooser._nameField
+        mouseClick(field)
+        field.selectAll()
+        keyClick(Qt.Key_Delete)
+        for (const c of name)
+            keyClick(c)
+    }
+
+    // The item named `name` that is shown, under `parent`.
+    function shown(name, parent) {
+        const kids = (parent || window.contentItem.parent).children
+        for (let i = 0; i < kids.length; ++i) {
+            if (!kids[i].visible)
+                continue
+            if (kids[i].objectName === name)
+                return kids[i]
+            const found = shown(name, kids[i])
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function statusText() {
+        return item("fileStatusText", home).text
+    }
+
+    function fileText(name, folder) {
+        return appController.readTextFile(String(folder || testFolderUrl) + "/" + name).text
+    }
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/Tessaval/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null, { width: 1540, height: 1000 })
+        window.show()
+        window.width = 1540
+        window.height = 1000
+        tryCompare(window, "visible", true)
+        shell = item("appShell")
+        home = item("homePage")
+    }
+
+    function cleanupTestCase() {
+        window.destroy()
+    }
+
+    // A new name typed into an empty folder saves there (the filter's
+    // extension added) and opens again from "Open File" with the same result.
+    function test_1_saveUnderANewNameAndOpenIt() {
+        solveTinySpot()
+        const before = rootStrategy()
+        const chooser = openDialog("heroSave", "saveProjectDialog", testFolderUrl)
+        const save = chooser._acceptButton
+        compare(save.text, "Save")
+        verify(!save.enabled)
+        typeName(chooser, "river1")
+        verify(save.enabled)
+        mouseClick(save)
+        tryVerify(function () { return !chooser.fileDialog.visible })
+        compare(statusText(), "Saved the project to river1.tessavalproj.")
+        verify(fileText("river1.tessavalproj").indexOf("quendal_project") > 0)
+
+        appController.clearResults()
+        compare(appController.resultIterations, 0)
+        const opener = openDialog("heroOpen", "openProjectDialog", testFolderUrl)
+        tryVerify(function () { return shown("fileDialogDelegate0") !== null })
+        const row = shown("fileDialogDelegate0")
+        compare(row.fileName, "river1.tessavalproj")
+        mouseClick(row)
+        mouseClick(opener._acceptButton)
+        tryVerify(function () { return !opener.fileDialog.visible })
+        compare(shell.navIndex, 3)
+        compare(rootStrategy(), before)
+        compare(shell.boardText, "KsQd7h4c2s")
+        shell.navIndex = 0
+    }
+
+    // An existing file is replaced only after the user says so.
+    function test_2_replaceOnlyAfterConfirming() {
+        const old = fileText("river1.tessavalproj")
+        verify(old.length > 0)
+        shell.applyProjectState({ startingPot: 12 })
+        for (const answer of ["cancelButton", "confirmButton"]) {
+            const chooser = openDialog("heroSave", "saveProjectDialog", testFolderUrl)
+            typeName(chooser, "river1")
+            keyClick(Qt.Key_Return)
+            tryVerify(function () { return !chooser.fileDialog.visible })
+            const confirm = chooser.replaceDialog
+            tryCompare(confirm, "opened", true)
+            compare(item("confirmName", confirm.contentItem).text, "\u201Criver1.tessavalproj\u201D")
+            compare(fileText("river1.tessavalproj"), old)
+            mouseClick(item(answer, confirm.footer))
+            tryCompare(confirm, "visible", false)
+        }
+        const replaced = fileText("river1.tessavalproj")
+        verify(replaced !== old)
+        verify(replaced.indexOf("\"startingPot\": 12") > 0, replaced.substring(0, 400))
+    }
+
+    // A folder that cannot be written: the save fails with the system's reason.
+    function test_3_aReadOnlyFolderTellsWhy() {
+        if (readOnlyFolderReason.length === 0)
+            skip("this machine lets the test write everywhere")
+        const chooser = openDialog("heroSave", "saveProjectDialog", readOnlyFolderUrl)
+        typeName(chooser, "blocked")
+        ignoreWarning(/^Save failed: /)
+        keyClick(Qt.Key_Return)
+        tryVerify(function () { return !chooser.fileDialog.visible })
+        compare(statusText(), "Could not save blocked.tessavalproj: " + readOnlyFolderReason)
+        verify(!item("fileStatusLine", home).success)
+    }
+}
