@@ -4,6 +4,7 @@
 #include "app/app_controller.h"
 #include "app/json_text.h"
 #include "app/local_file_url.h"
+#include "core/card.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -181,11 +182,13 @@ public:
             return translated(QT_TRANSLATE_NOOP("AppController", "Unsupported project version"));
         }
         p.project = objectMember(top, "project").toVariantMap();
+        p.lastUiCfg = objectMember(top, "lastUiCfg").toVariantMap();
         const QJsonValue has = scalar(top, "hasResults");
         if (!has.isUndefined() && !has.isNull() && !has.isBool()) {
             fail("\"hasResults\" is not true or false");
         }
         p.hasResults = has.toBool();
+        checkProjectState(p);
         if (p.hasResults && top.contains("results")) {
             readResults(top.value("results"), p);
         }
@@ -195,7 +198,6 @@ public:
         if (top.contains("nodeLocks")) {
             readLocks(top.value("nodeLocks"), p);
         }
-        p.lastUiCfg = objectMember(top, "lastUiCfg").toVariantMap();
         if (!ok_) {
             return translated(QT_TRANSLATE_NOOP("AppController", "Invalid project file: %1"))
                 .arg(problem_);
@@ -298,6 +300,9 @@ private:
         }
         p.summary = summary.toString();
         p.startingPot = finite(figures, "resultStartingPot");
+        if (p.startingPot < 0.0) {
+            fail(QStringLiteral("\"resultStartingPot\" is negative"));
+        }
         p.iterations =
             static_cast<int>(whole(figures.value("resultIterations"), "\"resultIterations\"", 0, 0,
                                    std::numeric_limits<int>::max()));
@@ -339,9 +344,78 @@ private:
                 return;
             }
         }
-        if (p.records->largest_child() >= static_cast<std::int64_t>(p.records->size())) {
-            fail(QStringLiteral("a child index lies beyond the tree"));
+        QString problem;
+        if (!p.records->check_tree(boardCards_, &problem)) {
+            fail(problem);
         }
+    }
+
+    // The set-up state must be one the set-up page accepts: a board of
+    // distinct cards, a pot and a stack above 0 (both 0 only in the blank
+    // state the program starts with, saved before any spot was set up).
+    void checkProjectState(const LoadedProject& p) {
+        const QVariant board = p.project.value("boardText");
+        if (board.isValid() && !board.isNull()) {
+            const std::optional<std::uint64_t> cards =
+                board.typeId() == QMetaType::QString ? boardMask(board.toString()) : std::nullopt;
+            if (!cards) {
+                fail(QStringLiteral("\"boardText\" is not a board of distinct cards"));
+                return;
+            }
+            boardCards_ = *cards;
+        }
+        // The board the results were solved on, when the file tells it.
+        const QVariant solved = p.lastUiCfg.value("board");
+        if (solved.typeId() == QMetaType::QString) {
+            if (const std::optional<std::uint64_t> cards = boardMask(solved.toString())) {
+                boardCards_ = *cards;
+            }
+        }
+        std::optional<double> amounts[2];
+        const char* keys[2] = {"startingPot", "effectiveStack"};
+        for (int k = 0; k < 2; ++k) {
+            const QVariant v = p.project.value(QString::fromLatin1(keys[k]));
+            if (!v.isValid() || v.isNull()) {
+                continue;
+            }
+            const bool number = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int ||
+                                v.typeId() == QMetaType::LongLong;
+            if (!number || !std::isfinite(v.toDouble()) || v.toDouble() < 0.0) {
+                fail(QStringLiteral("\"%1\" is not an amount of 0 or more").arg(keys[k]));
+                return;
+            }
+            amounts[k] = v.toDouble();
+        }
+        const bool blank = amounts[0].value_or(0.0) == 0.0 && amounts[1].value_or(0.0) == 0.0 &&
+                           !p.hasResults;
+        for (int k = 0; k < 2; ++k) {
+            if (amounts[k] && *amounts[k] == 0.0 && !blank) {
+                fail(QStringLiteral("\"%1\" is 0").arg(keys[k]));
+                return;
+            }
+        }
+    }
+
+    // One bit per card of a board text of up to five distinct cards.
+    static std::optional<std::uint64_t> boardMask(const QString& text) {
+        const std::string compact = text.simplified().remove(QLatin1Char(' ')).toStdString();
+        if (compact.size() % 2 != 0 || compact.size() > 10) {
+            return std::nullopt;
+        }
+        std::uint64_t mask = 0;
+        for (std::size_t i = 0; i < compact.size(); i += 2) {
+            try {
+                const std::uint64_t card = std::uint64_t{1}
+                                           << quendal::parse_card(compact.substr(i, 2));
+                if (mask & card) {
+                    return std::nullopt;
+                }
+                mask |= card;
+            } catch (const std::exception&) {
+                return std::nullopt;
+            }
+        }
+        return mask;
     }
 
     // A node index: -1 when absent (skipped), an error beyond the tree.
@@ -457,6 +531,7 @@ private:
     JsonSkeleton skeleton_;
     bool ok_ = true;
     QString problem_;
+    std::uint64_t boardCards_ = 0;
 };
 
 }  // namespace

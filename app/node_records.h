@@ -55,12 +55,16 @@ public:
     std::size_t memory_bytes() const;
 
     // Records read back from the maps of a project file, one node at a time.
-    // append_node checks what it reads: texts must be texts, numbers finite
-    // and within the engine's amounts, child indices whole and not negative.
+    // append_node checks what it reads: texts the engine writes, amounts
+    // finite, not negative and within the engine's, frequencies in [0, 1],
+    // actions only at decisions and deals, child indices whole.
     static std::shared_ptr<NodeRecords> create() { return std::make_shared<NodeRecords>(); }
     bool append_node(const QVariantMap& meta, const QVariantList& actions, QString* error);
-    // The largest child index any action names, or -1.
-    std::int64_t largest_child() const;
+    // Once every node is in: each child index leads forward to a node not
+    // reached before, every node is reached from the root, and no deal
+    // repeats a card of the board (`board_cards`, one bit per card code) or
+    // one dealt on the way.
+    bool check_tree(std::uint64_t board_cards, QString* error) const;
 
 private:
     std::uint32_t intern(const std::string& text);

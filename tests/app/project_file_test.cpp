@@ -18,6 +18,36 @@ using namespace quendal_app;
 
 namespace {
 
+// A small solved spot as a file holds it: a check, the turn dealt (Ah or 2c),
+// a check to a showdown. Each node has a pot of its own so that a row can
+// change one node's member.
+const QByteArray kSmallTree = R"({"format": "quendal_project", "version": 1,
+  "project": {"boardText": "KsQd7h", "startingPot": 10, "effectiveStack": 20},
+  "hasResults": true,
+  "results": {"resultStartingPot": 10, "resultIterations": 5,
+    "treeNodeMeta": [
+      {"nodeType": "decision", "player": "OOP", "chanceDeal": "", "pot": 10, "investedOop": 0, "investedIp": 0, "effectiveStack": 20, "hasChildren": true},
+      {"nodeType": "chance", "player": "", "chanceDeal": "turn", "pot": 11, "hasChildren": true},
+      {"nodeType": "decision", "player": "IP", "chanceDeal": "", "pot": 12, "hasChildren": true},
+      {"nodeType": "terminal", "player": "", "chanceDeal": "", "pot": 13, "hasChildren": false},
+      {"nodeType": "terminal", "player": "", "chanceDeal": "", "pot": 14, "hasChildren": false}],
+    "treeNodeActions": [
+      [{"actionType": "check", "name": "Check", "frequency": 1, "childIndex": 1}],
+      [{"actionType": "chance", "name": "Ah", "frequency": 0.5, "childIndex": 2}, {"actionType": "chance", "name": "2c", "frequency": 0.5, "childIndex": 4}],
+      [{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}],
+      [], []]},
+  "nodeLocks": [], "lastUiCfg": {"board": "KsQd7h"}})";
+
+// The small tree with each `from` (found once) replaced by its `to`.
+QByteArray smallTreeWith(std::initializer_list<std::pair<const char*, const char*>> edits) {
+    QByteArray text = kSmallTree;
+    for (const auto& [from, to] : edits) {
+        Q_ASSERT(text.count(from) == 1);
+        text.replace(from, to);
+    }
+    return text;
+}
+
 QJsonObject readObject(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
@@ -169,9 +199,71 @@ private slots:
             << head + R"("nodeCaches": {"handStrategyByNode": [{"nodeIndex": 1, "data": []}]}})"
             << "Invalid project file";
         QTest::newRow("lock of the wrong length")
-            << head +
-                   R"("hasResults": true, "results": {"treeNodeMeta": [{}], "treeNodeActions": [[{"childIndex": 0}, {"childIndex": 0}]]}, "nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0, 0]}]})"
-            << "Invalid project file";
+            << smallTreeWith({{R"("nodeLocks": [])",
+                               R"("nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0]}])"}})
+            << "Invalid project file: a lock of node 0 has the wrong number of actions";
+        // Members the engine never writes: the file is damaged and says where.
+        const QString invalid = "Invalid project file: ";
+        const struct {
+            const char *name, *from, *to, *problem, *from2 = nullptr, *to2 = nullptr;
+        } members[] = {
+            {"negative pot", R"("pot": 10,)", R"("pot": -10,)", R"(node 0: "pot" is not a usable amount)"},
+            {"a cent below zero invested", R"("investedOop": 0)", R"("investedOop": -0.01)",
+             R"(node 0: "investedOop" is not a usable amount)"},
+            {"negative stack", R"("effectiveStack": 20, "hasChildren")", R"("effectiveStack": -20, "hasChildren")",
+             R"(node 0: "effectiveStack" is not a usable amount)"},
+            {"negative starting pot of the result", R"("resultStartingPot": 10)", R"("resultStartingPot": -10)",
+             R"("resultStartingPot" is negative)"},
+            {"child at its own node", R"("childIndex": 3})", R"("childIndex": 2})",
+             "node 2: a child index does not lead to a new node"},
+            {"child back at the root", R"("childIndex": 3})", R"("childIndex": 0})",
+             "node 2: a child index does not lead to a new node"},
+            {"a node with two parents", R"("childIndex": 4})", R"("childIndex": 2})",
+             "node 1: a child index does not lead to a new node"},
+            {"a node never reached", R"([{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}])",
+             "[]", "node 3 is not reached from the root", R"("pot": 12, "hasChildren": true)",
+             R"("pot": 12, "hasChildren": false)"},
+            {"unknown node type", R"("nodeType": "terminal", "player": "", "chanceDeal": "", "pot": 13)",
+             R"("nodeType": "bogus", "player": "", "chanceDeal": "", "pot": 13)",
+             R"(node 3: "nodeType" is not one of the engine's texts)"},
+            {"unknown player", R"("player": "IP")", R"("player": "NOBODY")",
+             R"(node 2: "player" is not one of the engine's texts)"},
+            {"unknown deal", R"("chanceDeal": "turn")", R"("chanceDeal": "Zz")",
+             R"(node 1: "chanceDeal" is not one of the engine's texts)"},
+            {"type and player disagree", R"("player": "IP")", R"("player": "")",
+             "node 2: the node's type, player and deal do not agree"},
+            {"a dealt card that is no card", R"("name": "2c")", R"("name": "Zz")",
+             "node 1: a dealt card is not a card"},
+            {"a dealt card on the board", R"("name": "2c")", R"("name": "7h")",
+             "node 1 deals a card already dealt"},
+            {"one card dealt twice", R"("name": "2c")", R"("name": "Ah")",
+             "node 1 deals a card already dealt"},
+            {"frequency 7.5", R"("frequency": 1, "childIndex": 1)", R"("frequency": 7.5, "childIndex": 1)",
+             "node 0: an action has an unusable frequency or child index"},
+            {"a terminal with a decision", "[], []]",
+             R"([{"actionType": "check", "name": "Check", "frequency": 1, "childIndex": 4}], []])",
+             R"(node 3: "actionType" is not an action of this node)", R"("pot": 13, "hasChildren": false)",
+             R"("pot": 13, "hasChildren": true)"},
+            {"a decision that deals", R"("actionType": "check", "name": "Check", "frequency": 1, "childIndex": 1)",
+             R"("actionType": "chance", "name": "Ah", "frequency": 1, "childIndex": 1)",
+             R"(node 0: "actionType" is not an action of this node)"},
+            {"an action the engine never names", R"("actionType": "bet 50%")", R"("actionType": "shove")",
+             R"(node 2: "actionType" is not an action of this node)"},
+            {"hasChildren false beside actions", R"("effectiveStack": 20, "hasChildren": true)",
+             R"("effectiveStack": 20, "hasChildren": false)",
+             R"(node 0: "hasChildren" does not agree with the actions)"},
+            {"set-up board repeats a card", R"("boardText": "KsQd7h")", R"("boardText": "KsKs7h")",
+             R"("boardText" is not a board of distinct cards)"},
+            {"set-up pot below zero", R"("startingPot": 10)", R"("startingPot": -10)",
+             R"("startingPot" is not an amount of 0 or more)"},
+            {"set-up without a stack", R"("startingPot": 10, "effectiveStack": 20})",
+             R"("startingPot": 10, "effectiveStack": 0})", R"("effectiveStack" is 0)"},
+        };
+        for (const auto& m : members) {
+            const QByteArray text = m.from2 ? smallTreeWith({{m.from, m.to}, {m.from2, m.to2}})
+                                            : smallTreeWith({{m.from, m.to}});
+            QTest::newRow(m.name) << text << invalid + m.problem;
+        }
         QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})"
                                             << "Invalid project file";
         // Members the reader never looks into are still part of the document.
@@ -193,6 +285,24 @@ private slots:
                                                            << "Invalid JSON";
         QTest::newRow("bad UTF-8 in an unknown member") << head + "\"comment\": \"\xff\"}"
                                                         << "Invalid JSON";
+    }
+
+    // The sound small tree, and the blank state the program starts with,
+    // open as they are.
+    void soundFilesOpen_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("small tree") << kSmallTree;
+        QTest::newRow("blank start-up state")
+            << QByteArray(R"({"format": "quendal_project", "version": 1, "hasResults": false,
+                 "project": {"boardText": "", "startingPot": 0, "effectiveStack": 0}})");
+    }
+
+    void soundFilesOpen() {
+        QFETCH(QByteArray, text);
+        writeText("sound.tessavalproj", text);
+        AppController c(test::quietMachine());
+        const QVariantMap r = c.loadProject(url("sound.tessavalproj"));
+        QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
     }
 
     void damagedFilesChangeNothing() {

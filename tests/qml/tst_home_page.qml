@@ -302,6 +302,7 @@ TestCase {
         verify(home.solveHistoryDaily.length >= 1)
         verify(!findChild(home, "noSolvesNotice").visible)
 
+        shell.applyProjectState({ boardText: "KsQd7h4c2s", startingPot: 10, effectiveStack: 20 })
         const url = fileUrl("solved.tessavalproj")
         verify(home._saveProjectTo(url))
         appController.clearResults()
