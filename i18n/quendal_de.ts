@@ -46,7 +46,7 @@
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location filename="../app/controller_project.cpp" line="+696"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Datei konnte nicht geöffnet werden: %1</translation>
@@ -57,7 +57,7 @@
         <translation>Datei konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location filename="../app/controller_project.cpp" line="-545"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -76,12 +76,12 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Invalid project file: %1</source>
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+469"/>
+        <location line="+542"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -348,23 +348,23 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+87"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Could not open %1: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Saved the project to %1.</source>
         <translation>Projekt unter %1 gespeichert.</translation>
     </message>
@@ -374,7 +374,7 @@
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
@@ -384,7 +384,27 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>Discard results</source>
+        <translation>Ergebnisse verwerfen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The results of the current solve were never saved. Discard them?</source>
+        <translation>Die Ergebnisse der aktuellen Berechnung wurden nie gespeichert. Verwerfen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project first to keep them.</source>
+        <translation>Speichern Sie zuerst das Projekt, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Statistik „Spiel vs. Lösung“ löschen</translation>
     </message>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location filename="../app/controller_project.cpp" line="+696"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>No se pudo abrir el archivo: %1</translation>
@@ -57,7 +57,7 @@
         <translation>No se pudo guardar el archivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location filename="../app/controller_project.cpp" line="-545"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -76,12 +76,12 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Invalid project file: %1</source>
         <translation>Archivo de proyecto no válido: %1</translation>
     </message>
     <message>
-        <location line="+469"/>
+        <location line="+542"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -348,23 +348,23 @@
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+87"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Could not open %1: %2</source>
         <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Saved the project to %1.</source>
         <translation>Proyecto guardado en %1.</translation>
     </message>
@@ -374,7 +374,7 @@
         <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Save Project</source>
         <translation>Guardar proyecto</translation>
     </message>
@@ -384,7 +384,27 @@
         <translation>Abrir proyecto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>Discard results</source>
+        <translation>Descartar resultados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The results of the current solve were never saved. Discard them?</source>
+        <translation>Los resultados del cálculo actual nunca se guardaron. ¿Descartarlos?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project first to keep them.</source>
+        <translation>Guarde primero el proyecto para conservarlos.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Borrar estadísticas de Jugar vs. solución</translation>
     </message>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location filename="../app/controller_project.cpp" line="+696"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
@@ -57,7 +57,7 @@
         <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location filename="../app/controller_project.cpp" line="-545"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -76,12 +76,12 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Invalid project file: %1</source>
         <translation>Fichier de projet invalide : %1</translation>
     </message>
     <message>
-        <location line="+469"/>
+        <location line="+542"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -348,23 +348,23 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+87"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Could not open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Saved the project to %1.</source>
         <translation>Projet enregistré dans %1.</translation>
     </message>
@@ -374,7 +374,7 @@
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
@@ -384,7 +384,27 @@
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>Discard results</source>
+        <translation>Abandonner les résultats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The results of the current solve were never saved. Discard them?</source>
+        <translation>Les résultats du calcul en cours n’ont jamais été enregistrés. Les abandonner ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project first to keep them.</source>
+        <translation>Enregistrez d’abord le projet pour les conserver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Effacer les stats Jeu vs solution</translation>
     </message>

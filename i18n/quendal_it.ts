@@ -46,7 +46,7 @@
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location filename="../app/controller_project.cpp" line="+696"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Impossibile aprire il file: %1</translation>
@@ -57,7 +57,7 @@
         <translation>Impossibile salvare il file: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location filename="../app/controller_project.cpp" line="-545"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -76,12 +76,12 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Invalid project file: %1</source>
         <translation>File di progetto non valido: %1</translation>
     </message>
     <message>
-        <location line="+469"/>
+        <location line="+542"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -348,23 +348,23 @@
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+87"/>
         <source>the project service is not available.</source>
         <translation>il servizio progetti non è disponibile.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Could not open %1: %2</source>
         <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>unknown</source>
         <translation>errore sconosciuto</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Saved the project to %1.</source>
         <translation>Progetto salvato in %1.</translation>
     </message>
@@ -374,7 +374,7 @@
         <translation>Impossibile salvare %1: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Save Project</source>
         <translation>Salva progetto</translation>
     </message>
@@ -384,7 +384,27 @@
         <translation>Apri progetto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>Discard results</source>
+        <translation>Scarta i risultati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The results of the current solve were never saved. Discard them?</source>
+        <translation>I risultati del calcolo attuale non sono mai stati salvati. Scartarli?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project first to keep them.</source>
+        <translation>Salva prima il progetto per conservarli.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Cancella statistiche Gioca vs. soluzione</translation>
     </message>

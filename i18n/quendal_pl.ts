@@ -46,7 +46,7 @@
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+621"/>
+        <location filename="../app/controller_project.cpp" line="+696"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Nie można otworzyć pliku: %1</translation>
@@ -57,7 +57,7 @@
         <translation>Nie można zapisać pliku: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-471"/>
+        <location filename="../app/controller_project.cpp" line="-545"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -76,12 +76,12 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Invalid project file: %1</source>
         <translation>Nieprawidłowy plik projektu: %1</translation>
     </message>
     <message>
-        <location line="+469"/>
+        <location line="+542"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+44"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1 s</translation>
@@ -348,23 +348,23 @@
         <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+87"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Could not open %1: %2</source>
         <translation>Nie udało się otworzyć %1: %2</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>unknown</source>
         <translation>nieznany</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Saved the project to %1.</source>
         <translation>Zapisano projekt w pliku %1.</translation>
     </message>
@@ -374,7 +374,7 @@
         <translation>Nie można zapisać %1: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Save Project</source>
         <translation>Zapisz projekt</translation>
     </message>
@@ -384,7 +384,27 @@
         <translation>Otwórz projekt</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>Discard results</source>
+        <translation>Odrzuć wyniki</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The results of the current solve were never saved. Discard them?</source>
+        <translation>Wyniki bieżącego obliczenia nie zostały zapisane. Odrzucić je?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project first to keep them.</source>
+        <translation>Najpierw zapisz projekt, aby je zachować.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Wyczyść statystyki gry vs rozwiązanie</translation>
     </message>

@@ -170,4 +170,38 @@ TestCase {
         compare(statusText(), "Could not save blocked.tessavalproj: " + readOnlyFolderReason)
         verify(!item("fileStatusLine", home).success)
     }
+
+    // Nothing solved is thrown away unasked: "New Solve" and opening a
+    // file ask while the results were never saved; after a save they do not.
+    function test_4_unsavedResultsAreNotDiscardedUnasked() {
+        solveTinySpot()
+        const iterations = appController.resultIterations
+        const confirm = item("discardResultsDialog", home)
+        mouseClick(item("heroNewSolve", home))
+        tryCompare(confirm, "opened", true)
+        mouseClick(item("cancelButton", confirm.footer))
+        tryCompare(confirm, "visible", false)
+        compare([shell.navIndex, appController.resultIterations], [0, iterations])
+
+        const opener = openDialog("heroOpen", "openProjectDialog", testFolderUrl)
+        mouseClick(shown("fileDialogDelegate0"))
+        mouseClick(opener._acceptButton)
+        tryCompare(confirm, "opened", true)
+        mouseClick(item("cancelButton", confirm.footer))
+        tryCompare(confirm, "visible", false)
+        compare([shell.navIndex, shell.startingPot], [0, 10])
+
+        mouseClick(item("heroNewSolve", home))
+        tryCompare(confirm, "opened", true)
+        mouseClick(item("confirmButton", confirm.footer))
+        compare([shell.navIndex, appController.resultIterations], [1, 0])
+
+        shell.navIndex = 0
+        solveTinySpot()
+        verify(home._saveProjectTo(String(testFolderUrl) + "/kept.tessavalproj"))
+        mouseClick(item("quickAction_solve", home))
+        verify(!confirm.opened)
+        compare(shell.navIndex, 1)
+        shell.navIndex = 0
+    }
 }

@@ -39,6 +39,10 @@ Item {
     // for a moment.
     property string _fileMessage: ""
     property bool _fileSucceeded: false
+    // The controller holds results that were never saved (nor opened from
+    // a file), and what waits for the user to let them go.
+    property bool _resultsUnsaved: false
+    property var _afterDiscard: null
 
     readonly property var _durationFormats: ({
         seconds: qsTr("%1s"), minutes: qsTr("%1m"), minutesSeconds: qsTr("%1m %2s")
@@ -91,6 +95,32 @@ Item {
 
     // ---- Project files -------------------------------------------------
 
+    // ---- Unsaved results ------------------------------------------------
+
+    function _hasResults() {
+        const c = appControllerObject
+        return !!c && (Number(c.resultIterations) > 0
+                       || (typeof c.treeNodeCount === "function" && c.treeNodeCount() > 0))
+    }
+
+    // Runs `action`, after asking when it would throw away unsaved results.
+    function _unlessUnsaved(action) {
+        if (_resultsUnsaved && _hasResults()) {
+            _afterDiscard = action
+            discardDialog.open()
+            return
+        }
+        action()
+    }
+
+    function _newProjectAsked() {
+        _unlessUnsaved(function () { root.newProject() })
+    }
+
+    function _quickSolveAsked() {
+        _unlessUnsaved(function () { root.quickSolve() })
+    }
+
     function _showFileMessage(text, succeeded) {
         _fileSucceeded = succeeded
         _fileMessage = text
@@ -100,6 +130,7 @@ Item {
         const result = Projects.save(appControllerObject, fileUrl, projectStateProvider)
         const name = Files.fileName(fileUrl)
         if (result.ok) {
+            _resultsUnsaved = false
             _showFileMessage(qsTr("Saved the project to %1.").arg(name), true)
             return true
         }
@@ -115,6 +146,7 @@ Item {
         if (!result.called)
             return false
         if (result.ok) {
+            _resultsUnsaved = false
             _showFileMessage("", false)
             root.projectLoaded(result.project, result.hasResults)
             return true
@@ -133,6 +165,9 @@ Item {
         }
         function onPlayVsSolutionStatsChanged() {
             root.reloadPlayVsSolutionStats()
+        }
+        function onResultsChanged() {
+            root._resultsUnsaved = root._hasResults()
         }
     }
 
@@ -160,7 +195,27 @@ Item {
         title: qsTr("Open Project")
         fileMode: FileDialog.OpenFile
         nameFilters: root._fileTypes
-        onFileChosen: function (fileUrl) { root._openProjectFrom(fileUrl) }
+        onFileChosen: function (fileUrl) {
+            root._unlessUnsaved(function () { root._openProjectFrom(fileUrl) })
+        }
+    }
+
+    SetupConfirmDialog {
+        id: discardDialog
+        objectName: "discardResultsDialog"
+        theme: root.theme
+        width: 420
+        title: qsTr("Discard results")
+        question: qsTr("The results of the current solve were never saved. Discard them?")
+        note: qsTr("Save the project first to keep them.")
+        confirmText: qsTr("Discard")
+        onConfirmed: {
+            const action = root._afterDiscard
+            root._afterDiscard = null
+            if (action)
+                action()
+        }
+        onClosed: Qt.callLater(function () { root._afterDiscard = null })
     }
 
     MessageDialog {
@@ -195,7 +250,7 @@ Item {
                 Layout.rightMargin: 20
                 Layout.preferredHeight: 180
                 theme: root.theme
-                onNewSolveClicked: root.newProject()
+                onNewSolveClicked: root._newProjectAsked()
                 onSaveClicked: saveDialog.open()
                 onOpenClicked: openDialog.open()
             }
@@ -226,9 +281,9 @@ Item {
                     theme: root.theme
                     onActionTriggered: function (action) {
                         if (action === "project")
-                            root.newProject()
+                            root._newProjectAsked()
                         else if (action === "solve")
-                            root.quickSolve()
+                            root._quickSolveAsked()
                         else if (action === "import")
                             root.importRange()
                     }
