@@ -175,7 +175,7 @@ TestCase {
             { tag: "error without text", answer: { ok: false }, url: "file:///r/a.txt",
               name: "", error: "Import failed: unknown error", importable: false },
             { tag: "no hands", answer: { ok: true, text: "just words" }, url: "file:///r/b.txt",
-              name: "b", error: "Import failed: file contained no recognizable hands.", importable: false },
+              name: "b", error: "Import failed: \u201Cjust\u201D is not a range item.", importable: false },
             { tag: "no text", answer: { ok: true }, url: "file:///r/c.txt",
               name: "c", error: "Import failed: file contained no recognizable hands.", importable: false }
         ]
@@ -231,9 +231,12 @@ TestCase {
     // The real controller reads a file written into the test folder.
     function test_importFileThroughTheController_data() {
         return [
-            { tag: "ok", file: "BTN%20open.TXT", write: "AA,KK\nAKs", name: "BTN open", importable: true },
+            { tag: "ok", file: "BTN%20open.TXT", write: "AA,KK\nAKs", name: "BTN open", importable: true,
+              value: "AA, KK, AKs" },
             { tag: "no hands", file: "words.txt", write: "hello world", name: "words", importable: false,
-              error: "Import failed: file contained no recognizable hands." },
+              error: "Import failed: \u201Chello\u201D is not a range item." },
+            { tag: "exact combos and weights", file: "combos.txt", write: "AhKs, AdKd:0.5, QQ\nKK: 0.5",
+              name: "combos", importable: true, value: "AhKs, AdKd:0.5, QQ, KK:0.5" },
             { tag: "missing file", file: "absent.txt", name: "", importable: false,
               error: "Import failed: File does not exist." }
         ]
@@ -251,9 +254,8 @@ TestCase {
         if (data.importable) {
             compare(page._importRangeRawText, data.write)
             verify(page.commitImportRange())
-            compare(page.oopCustomRanges[0].name, "BTN open")
-            compare(page.ipCustomRanges[0].value, page._importRangeNormalizedText)
-            verify(page.parseRangeWeights(page.ipCustomRanges[0].value)["AKs"] > 0)
+            compare(page.oopCustomRanges[0].name, data.name)
+            compare(page.ipCustomRanges[0].value, data.value)
         }
         page.importRangeNameDialog.close()
     }

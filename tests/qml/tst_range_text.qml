@@ -100,7 +100,7 @@ TestCase {
         compareWeights(lit(page.parseRangeWeights("JJ+")), each(["AA", "KK", "QQ", "JJ"], 1), "page")
         compare(page.expandHand("AK"), ["AKs", "AKo"])
         compare(page.toggleHand("QQ", "AKs", 0, 0.5), "QQ, AKs:0.5")
-        compare(page.normalizeImportedRangeText("AA KK:0.5"), "AA:0.5, KK:0.5")
+        compare(page.normalizeImportedRangeText("AA KK:0.5"), "AA, KK:0.5")
         verify(page._hasAnyHand("50%"))
         verify(!page._hasAnyHand("0%"))
     }
@@ -171,26 +171,41 @@ TestCase {
         compare(RangeText.tokenWithWeight("AA", data.w), data.token)
     }
 
-    function test_importNormalisation_data() {
+    // An imported file keeps every item as the engine reads it, or is
+    // refused with the reason and gives no text.
+    function test_importReading_data() {
+        const notText = "Import failed: the file is not a text file."
+        const none = "Import failed: file contained no recognizable hands."
+        const notItem = function (t) { return "Import failed: \u201C" + t + "\u201D is not a range item." }
         return [
-            { tag: "weight applies back", raw: "AA, KK, QQ:0.5", text: "AA:0.5, KK:0.5, QQ:0.5" },
-            { tag: "to the last weighted only", raw: "AA KK QQ:0.5 JJ", text: "AA:0.5, KK:0.5, QQ:0.5, JJ" },
-            { tag: "windows lines", raw: "AA, KK:0.5\r\nQQ", text: "AA:0.5, KK:0.5, QQ" },
+            { tag: "exact combos and weights kept", raw: "AhKs, AdKd:0.5, QQ", text: "AhKs, AdKd:0.5, QQ" },
+            { tag: "blank after the colon", raw: "KK: 0.5", text: "KK:0.5" },
+            { tag: "each item its own weight", raw: "AA KK QQ:0.5 JJ", text: "AA, KK, QQ:0.5, JJ" },
+            { tag: "windows lines", raw: "AA, KK:0.5\r\nQQ", text: "AA, KK:0.5, QQ" },
             { tag: "weight 0 kept", raw: "AA:0", text: "AA:0" },
-            { tag: "clamped", raw: "AA:2, KK:-1", text: "AA, KK:0" },
-            { tag: "no number", raw: "KK:x", text: "KK" },
-            { tag: "blank after colon", raw: "AA: 0.5", text: "AA" },
-            { tag: "kept as written", raw: "A5s-A2s:0.5 qq JJ+", text: "A5s-A2s:0.5, qq, JJ+" },
-            { tag: "exact combos dropped", raw: "AhKs\nKdQd", text: "" },
-            { tag: "percentage dropped", raw: "50%", text: "" },
-            { tag: "word with two ranks", raw: "at", text: "at" },
-            { tag: "lone weight", raw: ":0.5 AA", text: "AA" },
-            { tag: "missing", raw: undefined, text: "" }
+            { tag: "kept as written", raw: "A5s-A2s:0.5 qq JJ+ T9s-65s", text: "A5s-A2s:0.5, qq, JJ+, T9s-65s" },
+            { tag: "byte-order mark", raw: "\ufeffAA,KK", text: "AA, KK" },
+            { tag: "whole-file percentage", raw: " 50%\n", text: "50%" },
+            { tag: "percentage above 100", raw: "150%", error: notItem("150%") },
+            { tag: "weight above 1", raw: "AA:2", error: notItem("AA:2") },
+            { tag: "weight not a number", raw: "QQ, KK:x", error: notItem("KK:x") },
+            { tag: "two rank letters are a hand", raw: "AA at", text: "AA, at" },
+            { tag: "a word", raw: "AA and KK", error: notItem("and") },
+            { tag: "a readme", raw: "# Tessaval\nA desktop solver: stack, rake", error: notItem("#") },
+            { tag: "long junk is shortened", raw: "AA 1540x1140x24xxxxxxxxxxxxxxxx",
+              error: notItem("1540x1140x24xxxxxxxxxxxx\u2026") },
+            { tag: "binary", raw: "\u0089PNG\r\n\u001a\n\u0000\u0000", error: notText },
+            { tag: "undecodable bytes", raw: "AA, K\ufffd", error: notText },
+            { tag: "empty", raw: "  \n", error: none },
+            { tag: "missing", raw: undefined, error: none }
         ]
     }
 
-    function test_importNormalisation(data) {
-        compare(RangeText.normalizeImportedRangeText(data.raw), data.text)
+    function test_importReading(data) {
+        const read = RangeText.readImportedRange(data.raw)
+        compare(read.text, data.text || "")
+        compare(read.error, data.error || "")
+        compare(RangeText.normalizeImportedRangeText(data.raw), read.text)
     }
 
     // The fixture holds, per text, the mean combo weight of every class the

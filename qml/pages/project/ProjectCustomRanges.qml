@@ -195,9 +195,9 @@ ProjectBuiltInRanges {
             return
         }
         _importRangeRawText = result.text === undefined || result.text === null ? "" : String(result.text)
-        _importRangeNormalizedText = normalizeImportedRangeText(_importRangeRawText)
-        if (_importRangeNormalizedText.trim().length === 0)
-            _importRangeError = qsTranslate("ProjectPage", "Import failed: file contained no recognizable hands.")
+        const range = readImportedRange(_importRangeRawText)
+        _importRangeNormalizedText = range.text
+        _importRangeError = range.error
         field.text = Custom.suggestedImportName(fileUrl)
         importRangeNameDialogItem.open()
     }

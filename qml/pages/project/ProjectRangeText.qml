@@ -25,6 +25,11 @@ ProjectPageState {
         return RangeText.normalizeImportedRangeText(rawText)
     }
 
+    // {text, error}: the range a file holds, or why it holds none.
+    function readImportedRange(rawText) {
+        return RangeText.readImportedRange(rawText)
+    }
+
     // Holds at least one hand, as the shell's solve gating reads it.
     function _hasAnyHand(text) {
         return Gating.hasAnyHand(text)

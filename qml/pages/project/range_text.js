@@ -192,43 +192,33 @@ function toggleHand(rangeText, hand, currentWeight, addWeight) {
     return list.join(", ")
 }
 
-// Holds two rank letters next to each other (either case).
-function _hasRankPair(token) {
-    return /[AKQJT98765432][AKQJT98765432]/i.test(token)
+// A range file read with the engine's grammar: {text, error}. Commas,
+// blanks and line breaks separate the items, blanks around ":" belong to
+// the item ("KK: 0.5" is KK at a half), and every item keeps its meaning
+// ("AhKs", "A5s-A2s:0.5"); a whole-file percentage such as "50%" is read as
+// the engine reads it. A file that is not text, or holds anything that is
+// not a range item, is refused: the text is empty and the error says why.
+function readImportedRange(rawText) {
+    const raw = _text(rawText).replace(/^\ufeff/, "")
+    const refuse = function (error) { return { text: "", error: error } }
+    if (/[\u0000-\u0008\u000e-\u001f\u007f\ufffd]/.test(raw))
+        return refuse(qsTranslate("ProjectPage", "Import failed: the file is not a text file."))
+    const whole = raw.trim()
+    if (/^(?:\d+\.?\d*|\.\d+)%$/.test(whole) && Number(whole.slice(0, -1)) <= 100)
+        return { text: whole, error: "" }
+    const items = raw.replace(/\s*:\s*/g, ":").split(/[\s,]+/).filter(function (t) { return t.length > 0 })
+    for (let i = 0; i < items.length; ++i) {
+        if (Grammar.parseItem(items[i]) === null) {
+            const shown = items[i].length > 24 ? items[i].slice(0, 24) + "\u2026" : items[i]
+            return refuse(qsTranslate("ProjectPage", "Import failed: \u201C%1\u201D is not a range item.").arg(shown))
+        }
+    }
+    if (items.length === 0)
+        return refuse(qsTranslate("ProjectPage", "Import failed: file contained no recognizable hands."))
+    return { text: items.join(", "), error: "" }
 }
 
-// The text of an imported range file as range text: a weight written after
-// a token applies to it and to every weightless token since the previous
-// weighted one; tokens without two adjacent rank letters are dropped;
-// tokens are otherwise kept as written.
+// The text of an imported range file as range text; "" when it holds none.
 function normalizeImportedRangeText(rawText) {
-    const parts = _text(rawText).replace(/\r/g, "\n").split(/[\s,]+/)
-    const out = []
-    let pending = []
-    const flush = function (w) {
-        const weight = clampWeight(w)
-        for (let i = 0; i < pending.length; ++i) {
-            const token = pending[i].trim()
-            if (_hasRankPair(token))
-                out.push(tokenWithWeight(token, weight))
-        }
-        pending = []
-    }
-    for (let i = 0; i < parts.length; ++i) {
-        const token = parts[i]
-        if (token.trim().length === 0)
-            continue
-        const colon = token.indexOf(":")
-        if (colon < 0) {
-            pending.push(token)
-            continue
-        }
-        const base = token.slice(0, colon).trim()
-        if (base.length > 0)
-            pending.push(base)
-        const n = _leadingNumber(token.slice(colon + 1).trim())
-        flush(isFinite(n) ? n : 1)
-    }
-    flush(1)
-    return out.join(", ")
+    return readImportedRange(rawText).text
 }
