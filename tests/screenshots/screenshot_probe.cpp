@@ -178,6 +178,11 @@ void startWalk() {
         if (QQuickWindow* window = mainWindow()) {
             static Probe probe(window);
             qmlEngine(window)->rootContext()->setContextProperty(QStringLiteral("probe"), &probe);
+            // A folder of this run for the files a scene writes.
+            const QString files = QDir(outputDir).absoluteFilePath(QStringLiteral("files"));
+            QDir().mkpath(files);
+            qmlEngine(window)->rootContext()->setContextProperty(QStringLiteral("sceneFolderUrl"),
+                                                                 QUrl::fromLocalFile(files));
         }
         walk.next();
     });
