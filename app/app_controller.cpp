@@ -39,16 +39,6 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
       systemAvailableMemoryText_(kUnknown),
       solveRequiredMemoryText_(kUnknown) {
     gate_ = std::make_shared<DeliveryGate>(this);
-    estimator_ = std::make_unique<MemoryEstimator>(
-        gate_,
-        [this](std::uint64_t generation, std::uint64_t bytes) {
-            deliverSolveMemoryEstimate(generation, bytes);
-        },
-        [](const SolveConfig& config) -> std::uint64_t {
-            const std::optional<SolveMemoryEstimate> e =
-                SolveSession::estimate_solve_memory(config, nullptr);
-            return e ? e->total_bytes : 0;
-        });
     developerMode_ = developerModeFromEnvironment();
     qInfo().noquote() << "[devtools] compiled_in=1"
                       << "QUENDAL_DEV_MODE=" << qEnvironmentVariable("QUENDAL_DEV_MODE")
@@ -64,6 +54,21 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
     systemMemoryText_ = formatGigabytes(systemMemoryBytes_);
     systemAvailableMemoryText_ = formatGigabytes(systemAvailableMemoryBytes_);
     refreshAvailableMemory();
+
+    // A spot that needs more than the whole machine never fits: its count
+    // stops there.
+    const std::uint64_t estimateLimit =
+        systemMemoryBytes_ != 0 ? systemMemoryBytes_ : std::numeric_limits<std::uint64_t>::max();
+    estimator_ = std::make_unique<MemoryEstimator>(
+        gate_,
+        [this](std::uint64_t generation, MemoryFigure figure) {
+            deliverSolveMemoryEstimate(generation, figure);
+        },
+        [estimateLimit](const SolveConfig& config) -> MemoryFigure {
+            const std::optional<SolveMemoryEstimate> e =
+                SolveSession::estimate_solve_memory(config, nullptr, estimateLimit);
+            return e ? MemoryFigure{e->total_bytes, e->at_least} : MemoryFigure{};
+        });
 
     memoryTimer_.setInterval(2000);
     memoryTimer_.setSingleShot(false);

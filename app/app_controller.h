@@ -209,7 +209,11 @@ private:
     void nodeLocksFromVariantList(const QVariantList& locks);
     void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
                                  std::uint64_t cacheEpoch);
-    void deliverSolveMemoryEstimate(std::uint64_t generation, std::uint64_t bytes);
+    void deliverSolveMemoryEstimate(std::uint64_t generation, MemoryFigure figure);
+    // What a solve of the configuration needs, for the check before it
+    // starts: the published estimate when it answers for this spot, else
+    // counted now, the count stopping once it passes `availableBytes`.
+    MemoryFigure memoryNeededToStart(const SolveConfig& config, std::uint64_t availableBytes) const;
 
     ControllerEnvironment environment_;
     bool running_ = false;
@@ -239,6 +243,9 @@ private:
     QTimer memoryTimer_;
     QString solveRequiredMemoryText_;
     std::uint64_t solveRequiredMemoryBytes_ = 0;
+    bool solveRequiredAtLeast_ = false;
+    SolveConfig requestedEstimateConfig_;         // of the newest estimate request
+    std::optional<SolveConfig> estimatedConfig_;  // the spot of a known published figure
     std::uint64_t resultsReclaimableMemoryBytes_ = 0;
     std::uint64_t runningSolveEstimate_ = 0;
     std::atomic<std::uint64_t> estimateGeneration_{0};

@@ -2,6 +2,7 @@
 #include "app/app_controller.h"
 #include "app/progress_mailbox.h"
 #include "app/solve_config_map.h"
+#include "session/memory_estimate.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -152,11 +153,22 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     emit resultsChanged();
     emit systemMemoryChanged();
     refreshAvailableMemory();
-    runningSolveEstimate_ = solveRequiredMemoryBytes_;
-    if (solveRequiredMemoryBytes_ != 0 && systemAvailableMemoryBytes_ != 0 &&
-        systemAvailableMemoryBytes_ <= solveRequiredMemoryBytes_) {
-        setStatusText(translated(QT_TRANSLATE_NOOP(
-            "AppController", "Not enough RAM to solve (after clearing previous results)")));
+    // The need of this very configuration, measured against what is free once
+    // the previous result is gone; an unknown figure (an unusable spot, which
+    // the solve then reports, or unknown free memory) never refuses.
+    const std::uint64_t available = systemAvailableMemoryBytes_;
+    const MemoryFigure need = available != 0 ? memoryNeededToStart(config, available)
+                                             : MemoryFigure{solveRequiredMemoryBytes_, false};
+    runningSolveEstimate_ = need.bytes;
+    if (need.bytes != 0 && available != 0 && available <= need.bytes) {
+        const QString text =
+            need.at_least
+                ? translated(QT_TRANSLATE_NOOP(
+                      "AppController",
+                      "Not enough memory: this spot needs at least %1, %2 are available"))
+                : translated(QT_TRANSLATE_NOOP(
+                      "AppController", "Not enough memory: this spot needs %1, %2 are available"));
+        setStatusText(text.arg(formatGigabytes(need.bytes), formatGigabytes(available)));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -344,20 +356,45 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
 
 void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     const std::uint64_t generation = ++estimateGeneration_;
-    estimator_->request(generation, buildSolveConfig(cfg, nullptr, systemThreadCount_));
+    requestedEstimateConfig_ = buildSolveConfig(cfg, nullptr, systemThreadCount_);
+    estimator_->request(generation, requestedEstimateConfig_);
 }
 
-void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, std::uint64_t bytes) {
+void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, MemoryFigure figure) {
     if (generation != estimateGeneration_.load()) {
         return;
     }
-    const QString text = formatGigabytes(bytes);
-    if (bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
+    if (figure.bytes != 0) {
+        estimatedConfig_ = requestedEstimateConfig_;
+    } else {
+        estimatedConfig_.reset();
+    }
+    const QString text = figure.bytes != 0 && figure.at_least
+                             ? translated(QT_TRANSLATE_NOOP("AppController", "at least %1"))
+                                   .arg(formatGigabytes(figure.bytes))
+                             : formatGigabytes(figure.bytes);
+    solveRequiredAtLeast_ = figure.bytes != 0 && figure.at_least;
+    if (figure.bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
         return;
     }
-    solveRequiredMemoryBytes_ = bytes;
+    solveRequiredMemoryBytes_ = figure.bytes;
     solveRequiredMemoryText_ = text;
     emit solveRequiredMemoryChanged();
+}
+
+MemoryFigure AppController::memoryNeededToStart(const SolveConfig& config,
+                                                std::uint64_t availableBytes) const {
+    // The published figure answers when it is this spot's and decides: exact,
+    // or a lower bound that is already too much.
+    if (estimatedConfig_ && same_estimate_inputs(*estimatedConfig_, config) &&
+        (!solveRequiredAtLeast_ || solveRequiredMemoryBytes_ >= availableBytes)) {
+        return {solveRequiredMemoryBytes_, solveRequiredAtLeast_};
+    }
+    // Counting stops past the free memory, so a spot of any size costs at
+    // most what one that fits costs.
+    const std::optional<SolveMemoryEstimate> e =
+        SolveSession::estimate_solve_memory(config, nullptr, availableBytes);
+    return e ? MemoryFigure{e->total_bytes, e->at_least} : MemoryFigure{};
 }
 
 }  // namespace quendal_app

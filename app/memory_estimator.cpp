@@ -30,7 +30,7 @@ void MemoryEstimator::request(std::uint64_t generation, SolveConfig config) {
             } catch (const std::exception&) {
                 // No worker: the figure stays unknown.
                 pending_.reset();
-                gate_->post([answer = answer_, generation] { answer(generation, 0); });
+                gate_->post([answer = answer_, generation] { answer(generation, {}); });
                 return;
             }
         }
@@ -51,14 +51,14 @@ void MemoryEstimator::run() {
             job = std::move(*pending_);
             pending_.reset();
         }
-        std::uint64_t bytes = 0;
+        MemoryFigure figure;
         try {
-            bytes = estimate_(job.second);
+            figure = estimate_(job.second);
         } catch (const std::exception&) {
-            bytes = 0;
+            figure = {};
         }
         gate_->post(
-            [answer = answer_, generation = job.first, bytes] { answer(generation, bytes); });
+            [answer = answer_, generation = job.first, figure] { answer(generation, figure); });
     }
 }
 

@@ -16,12 +16,18 @@
 
 namespace quendal_app {
 
+// A solve's total bytes, 0 when unknown; `at_least` when the count stopped
+// at its limit.
+struct MemoryFigure {
+    std::uint64_t bytes = 0;
+    bool at_least = false;
+};
+
 class MemoryEstimator {
 public:
-    // Runs on the target's thread with the request's generation and the total
-    // bytes (0 when the estimate failed).
-    using Answer = std::function<void(std::uint64_t generation, std::uint64_t bytes)>;
-    using Estimate = std::function<std::uint64_t(const SolveConfig&)>;
+    // Runs on the target's thread with the request's generation and its figure.
+    using Answer = std::function<void(std::uint64_t generation, MemoryFigure figure)>;
+    using Estimate = std::function<MemoryFigure(const SolveConfig&)>;
 
     MemoryEstimator(std::shared_ptr<DeliveryGate> gate, Answer answer, Estimate estimate);
     // Stops the worker after the request in progress, if any.

@@ -42,12 +42,16 @@ void splice(std::vector<PlanNode>& out, std::vector<PlanNode>&& subtree) {
 
 }  // namespace
 
-ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
+ActionPlan::ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly)
     : config_(std::move(config)), context_(context) {
     board_.fill(kNoCard);
     if (context_ != nullptr) {
         board_ = context_->board;
     }
+}
+
+ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
+    : ActionPlan(std::move(config), context, ShapeOnly{}) {
     worker_limit_ = std::max(1u, std::thread::hardware_concurrency());
     if (const auto limit = env_int32("QUENDAL_ACTIONPLAN_MAX_WORKERS"); limit && *limit > 0) {
         worker_limit_ = static_cast<std::size_t>(*limit);
@@ -55,7 +59,19 @@ ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
     if (const auto depth = env_int32("QUENDAL_ACTIONPLAN_PARALLEL_DEPTH"); depth && *depth >= 0) {
         parallel_depth_ = static_cast<std::size_t>(*depth);
     }
+    const BuildContext root = root_context();
+    nodes_.push_back(root_node(root));
+    build_recursive(nodes_, 0, root, 0);
+}
 
+bool ActionPlan::walk_shape(TreeConfig config, const CardContext* context,
+                            const ShapeVisitor& visit) {
+    const ActionPlan shape(std::move(config), context, ShapeOnly{});
+    const BuildContext root = shape.root_context();
+    return shape.walk_recursive(shape.root_node(root), root, visit);
+}
+
+ActionPlan::BuildContext ActionPlan::root_context() const {
     BuildContext root;
     root.stack_oop = root.stack_ip = config_.effective_stack;
     root.pot = config_.starting_pot;
@@ -66,8 +82,27 @@ ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
     }
     root.turn = board_[3];
     root.river = board_[4];
-    nodes_.push_back(node_from(root, kDecisionNode, 0, config_.start_street, 0, 0));
-    build_recursive(nodes_, 0, root, 0);
+    return root;
+}
+
+PlanNode ActionPlan::root_node(const BuildContext& root) const {
+    return node_from(root, kDecisionNode, 0, config_.start_street, 0, 0);
+}
+
+// The same expansion as the build, in the same order; each level keeps only
+// the children of one node.
+bool ActionPlan::walk_recursive(const PlanNode& node, const BuildContext& context,
+                                const ShapeVisitor& visit) const {
+    const std::vector<Child> children = expand(node, context);
+    if (!visit(node, children.size())) {
+        return false;
+    }
+    for (const Child& child : children) {
+        if (!walk_recursive(child.node, child.context, visit)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void ActionPlan::build_recursive(std::vector<PlanNode>& out, std::size_t node,

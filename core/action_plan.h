@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace quendal {
@@ -38,10 +39,20 @@ class ActionPlan {
 public:
     using BuildContext = PlanBuildContext;
 
+    // Sees one node (its actions and children not filled in) and how many
+    // children it has; false ends the walk.
+    using ShapeVisitor = std::function<bool(const PlanNode& node, std::size_t child_count)>;
+
     // The card context may be null (no suit folding); it must outlive the plan.
     ActionPlan(TreeConfig config, const CardContext* context);
     ActionPlan(TreeConfig config, const CardContext& context)
         : ActionPlan(std::move(config), &context) {}
+
+    // Visits every node the plan of this configuration would hold, in node
+    // order, without building it: only the path to the current node is held,
+    // whatever the size of the tree. False when the visitor ended the walk.
+    static bool walk_shape(TreeConfig config, const CardContext* context,
+                           const ShapeVisitor& visit);
 
     const TreeConfig& config() const { return config_; }
     const std::vector<PlanNode>& nodes() const { return nodes_; }
@@ -60,8 +71,16 @@ private:
         PlanNode node;
     };
 
+    struct ShapeOnly {};
+    // Everything but the tree itself.
+    ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly);
+
+    BuildContext root_context() const;
+    PlanNode root_node(const BuildContext& root) const;
     void build_recursive(std::vector<PlanNode>& out, std::size_t node, const BuildContext& context,
                          std::size_t depth);
+    bool walk_recursive(const PlanNode& node, const BuildContext& context,
+                        const ShapeVisitor& visit) const;
     std::vector<Child> expand(const PlanNode& node, const BuildContext& context) const;
     std::vector<Child> expand_decision_node(const PlanNode& node,
                                             const BuildContext& context) const;

@@ -2,13 +2,41 @@
 
 #include "core/node_info.h"
 
+#include <bit>
+#include <limits>
+
 namespace quendal_app {
+
+namespace {
+
+constexpr std::uint64_t kPlanNodeBytes = sizeof(quendal::PlanNode);
+// A node's action and child lists, each reserved to its child count.
+constexpr std::uint64_t kPerChildBytes = sizeof(quendal::PlanAction) + sizeof(std::uint64_t);
+
+// Truncated toward zero; a figure beyond 64 bits saturates.
+std::uint64_t whole_bytes(double bytes) {
+    return bytes < 18446744073709551616.0 ? static_cast<std::uint64_t>(bytes)
+                                          : std::numeric_limits<std::uint64_t>::max();
+}
+
+// The solve holds the tree twice (the plan and the game's copy of every
+// node) and one engine record per node besides the solver arrays.
+void add_totals(SolveMemoryEstimate& e, std::uint64_t tree) {
+    e.tree_bytes = 2 * tree + e.node_count * sizeof(quendal::NodeInfo);
+    const double total =
+        (static_cast<double>(e.tree_bytes) + static_cast<double>(e.card_context_bytes) +
+         static_cast<double>(e.solver_bytes)) *
+        1.1;
+    e.total_bytes = whole_bytes(total);
+}
+
+}  // namespace
 
 SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
                                          const quendal::ActionPlan& plan, bool compact_storage) {
     SolveMemoryEstimate e;
     const std::vector<quendal::PlanNode>& nodes = plan.nodes();
-    std::uint64_t tree = nodes.capacity() * sizeof(quendal::PlanNode);
+    std::uint64_t tree = nodes.capacity() * kPlanNodeBytes;
     const std::uint64_t per_entry = compact_storage ? 4 : 8;
     for (const quendal::PlanNode& node : nodes) {
         tree += node.actions.capacity() * sizeof(quendal::PlanAction) +
@@ -18,19 +46,57 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
             e.solver_bytes += context.pockets[node.player].size() * node.actions.size() * per_entry;
         }
     }
-    // The solve holds the tree twice (the plan and the game's copy of every
-    // node) and one engine record per node besides the solver arrays.
-    e.tree_bytes = 2 * tree + nodes.size() * sizeof(quendal::NodeInfo);
     e.card_context_bytes = context.memory_bytes();
     e.node_count = nodes.size();
     e.oop_hand_count = context.pockets[0].size();
     e.ip_hand_count = context.pockets[1].size();
-    const double total =
-        (static_cast<double>(e.tree_bytes) + static_cast<double>(e.card_context_bytes) +
-         static_cast<double>(e.solver_bytes)) *
-        1.1;
-    e.total_bytes = static_cast<std::uint64_t>(total);
+    add_totals(e, tree);
     return e;
+}
+
+SolveMemoryEstimate count_solve_memory(const quendal::CardContext& context,
+                                       const quendal::TreeConfig& tree, bool compact_storage,
+                                       std::uint64_t limit_bytes) {
+    SolveMemoryEstimate e;
+    e.card_context_bytes = context.memory_bytes();
+    e.oop_hand_count = context.pockets[0].size();
+    e.ip_hand_count = context.pockets[1].size();
+    const std::uint64_t per_entry = compact_storage ? 4 : 8;
+    std::uint64_t child_bytes = 0;
+    // The plan's node list grows one node at a time, its capacity doubling.
+    const auto node_list_bytes = [&] { return std::bit_ceil(e.node_count) * kPlanNodeBytes; };
+    quendal::ActionPlan::walk_shape(
+        tree, &context, [&](const quendal::PlanNode& node, std::size_t children) {
+            ++e.node_count;
+            child_bytes += children * kPerChildBytes;
+            if (node.type == quendal::kDecisionNode && children != 0) {
+                ++e.decision_node_count;
+                e.solver_bytes += context.pockets[node.player].size() * children * per_entry;
+            }
+            // The total of the nodes so far, as add_totals gives it.
+            const double counted =
+                (static_cast<double>(2 * (node_list_bytes() + child_bytes) +
+                                     e.node_count * sizeof(quendal::NodeInfo)) +
+                 static_cast<double>(e.card_context_bytes) + static_cast<double>(e.solver_bytes)) *
+                1.1;
+            if (whole_bytes(counted) > limit_bytes) {
+                e.at_least = true;
+                return false;
+            }
+            return true;
+        });
+    add_totals(e, node_list_bytes() + child_bytes);
+    return e;
+}
+
+bool same_estimate_inputs(const SolveConfig& a, const SolveConfig& b) {
+    return a.board == b.board && a.starting_pot == b.starting_pot &&
+           a.effective_stack == b.effective_stack && a.rake_percent == b.rake_percent &&
+           a.rake_cap == b.rake_cap && a.starting_street == b.starting_street &&
+           a.compact_storage == b.compact_storage && a.oop_range == b.oop_range &&
+           a.ip_range == b.ip_range && a.oop_sizing == b.oop_sizing && a.ip_sizing == b.ip_sizing &&
+           a.oop_jam_threshold_pct == b.oop_jam_threshold_pct &&
+           a.ip_jam_threshold_pct == b.ip_jam_threshold_pct;
 }
 
 }  // namespace quendal_app

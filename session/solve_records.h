@@ -18,6 +18,8 @@ struct StreetSizing {
     std::string raise_sizes;
     bool add_all_in = false;
     bool dont_donk = false;  // OOP only: no lead bet on this street
+
+    friend bool operator==(const StreetSizing&, const StreetSizing&) = default;
 };
 
 // One lock of one hand class at one node: list form when `action_probs` is
@@ -98,6 +100,8 @@ struct SolveMemoryEstimate {
     std::uint64_t decision_node_count = 0;
     std::uint64_t oop_hand_count = 0;
     std::uint64_t ip_hand_count = 0;
+    // The count stopped at its limit: the solve takes at least this much.
+    bool at_least = false;
 };
 
 struct HandDistributionsResult {

@@ -333,7 +333,8 @@ void SolveSession::run_worker(Closure& closure) noexcept {
 }
 
 std::optional<SolveMemoryEstimate> SolveSession::estimate_solve_memory(const SolveConfig& config,
-                                                                       std::string* error) {
+                                                                       std::string* error,
+                                                                       std::uint64_t limit_bytes) {
     try {
         const quendal::Board board = parse_board_text(config.board);
         const quendal::PerSeat<quendal::RangeWeights> ranges = {parse_range_text(config.oop_range),
@@ -343,8 +344,7 @@ std::optional<SolveMemoryEstimate> SolveSession::estimate_solve_memory(const Sol
         build_street_sizing_for_estimate(tree.turn, config.oop_sizing[1], config.ip_sizing[1]);
         build_street_sizing_for_estimate(tree.river, config.oop_sizing[2], config.ip_sizing[2]);
         const quendal::CardContext context(board, ranges);
-        const quendal::ActionPlan plan(tree, context);
-        return measure_solve_memory(context, plan, config.compact_storage);
+        return count_solve_memory(context, tree, config.compact_storage, limit_bytes);
     } catch (const std::exception& e) {
         if (error != nullptr) {
             *error = e.what();

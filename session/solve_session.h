@@ -13,6 +13,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -70,10 +71,13 @@ public:
     SolvedState solved_state() const;
 
     // Memory a solve of the configuration would take, from the card context
-    // and the tree alone; nothing when the configuration is unusable (the
-    // message goes to `error` when given). Any thread, any time.
-    static std::optional<SolveMemoryEstimate> estimate_solve_memory(const SolveConfig& config,
-                                                                    std::string* error);
+    // and the tree's shape; the tree is counted, not built, so any spot can
+    // be counted. The count stops once the total passes `limit_bytes` (the
+    // figure then is marked `at_least`). Nothing when the configuration is
+    // unusable (the message goes to `error` when given). Any thread, any time.
+    static std::optional<SolveMemoryEstimate> estimate_solve_memory(
+        const SolveConfig& config, std::string* error,
+        std::uint64_t limit_bytes = std::numeric_limits<std::uint64_t>::max());
 
     // Read-only queries of one node of the kept solve; each answers ok false
     // when there is none, the node does not fit or any check fails.
