@@ -39,8 +39,8 @@
         <translation>Leerer Dateipfad</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+204"/>
+        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/controller_solve.cpp" line="+216"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-107"/>
+        <location filename="../app/controller_solve.cpp" line="-118"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
@@ -113,12 +113,22 @@
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Not enough RAM to solve (after clearing previous results)</source>
-        <translation>Nicht genug RAM für die Berechnung (auch nach Löschen früherer Ergebnisse)</translation>
+        <location line="+19"/>
+        <source>Not enough memory: this spot needs at least %1, %2 are available</source>
+        <translation>Nicht genug Speicher: dieser Spot braucht mindestens %1, verfügbar sind %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>Not enough memory: this spot needs %1, %2 are available</source>
+        <translation>Nicht genug Speicher: dieser Spot braucht %1, verfügbar sind %2</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <location line="-191"/>
         <source>Already running</source>
         <translation>Läuft bereits</translation>
     </message>
@@ -970,12 +980,22 @@ Gesamt: %3
         <translation>Import fehlgeschlagen: %1</translation>
     </message>
     <message>
+        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import fehlgeschlagen: Die Datei ist keine Textdatei.</translation>
+    </message>
+    <message>
         <location line="+8"/>
+        <source>Import failed: “%1” is not a range item.</source>
+        <translation>Import fehlgeschlagen: „%1“ ist kein Range-Eintrag.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Import failed: file contained no recognizable hands.</source>
         <translation>Import fehlgeschlagen: Die Datei enthielt keine erkennbaren Hände.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../qml/pages/project/ProjectCustomRanges.qml" line="+21"/>
         <source>No range content to import.</source>
         <translation>Kein Range-Inhalt zum Importieren.</translation>
     </message>

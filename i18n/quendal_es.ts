@@ -39,8 +39,8 @@
         <translation>Ruta de archivo vacía</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+204"/>
+        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/controller_solve.cpp" line="+216"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-107"/>
+        <location filename="../app/controller_solve.cpp" line="-118"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -113,12 +113,22 @@
         <translation>No listo: el rake debe estar entre 0 y 100%</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Not enough RAM to solve (after clearing previous results)</source>
-        <translation>RAM insuficiente para resolver (incluso tras borrar los resultados anteriores)</translation>
+        <location line="+19"/>
+        <source>Not enough memory: this spot needs at least %1, %2 are available</source>
+        <translation>Memoria insuficiente: este spot necesita al menos %1 y hay %2 disponibles</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>Not enough memory: this spot needs %1, %2 are available</source>
+        <translation>Memoria insuficiente: este spot necesita %1 y hay %2 disponibles</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>at least %1</source>
+        <translation>al menos %1</translation>
+    </message>
+    <message>
+        <location line="-191"/>
         <source>Already running</source>
         <translation>Ya en curso</translation>
     </message>
@@ -970,12 +980,22 @@ Tiempo medio: %4</translation>
         <translation>Error al importar: %1</translation>
     </message>
     <message>
+        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Error de importación: el archivo no es un archivo de texto.</translation>
+    </message>
+    <message>
         <location line="+8"/>
+        <source>Import failed: “%1” is not a range item.</source>
+        <translation>Error de importación: «%1» no es un elemento de rango.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Import failed: file contained no recognizable hands.</source>
         <translation>Error al importar: el archivo no contiene manos reconocibles.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../qml/pages/project/ProjectCustomRanges.qml" line="+21"/>
         <source>No range content to import.</source>
         <translation>No hay contenido de rango para importar.</translation>
     </message>

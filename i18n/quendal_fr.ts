@@ -39,8 +39,8 @@
         <translation>Chemin de fichier vide</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+204"/>
+        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/controller_solve.cpp" line="+216"/>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-107"/>
+        <location filename="../app/controller_solve.cpp" line="-118"/>
         <source>Starting...</source>
         <translation>Démarrage...</translation>
     </message>
@@ -113,12 +113,22 @@
         <translation>Pas prêt : le rake doit être compris entre 0 et 100%</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Not enough RAM to solve (after clearing previous results)</source>
-        <translation>RAM insuffisante pour le calcul (même après suppression des résultats précédents)</translation>
+        <location line="+19"/>
+        <source>Not enough memory: this spot needs at least %1, %2 are available</source>
+        <translation>Mémoire insuffisante : ce spot nécessite au moins %1, %2 sont disponibles</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>Not enough memory: this spot needs %1, %2 are available</source>
+        <translation>Mémoire insuffisante : ce spot nécessite %1, %2 sont disponibles</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>at least %1</source>
+        <translation>au moins %1</translation>
+    </message>
+    <message>
+        <location line="-191"/>
         <source>Already running</source>
         <translation>Déjà en cours</translation>
     </message>
@@ -970,12 +980,22 @@ Durée moy. : %4</translation>
         <translation>Échec de l&apos;import : %1</translation>
     </message>
     <message>
+        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Échec de l&apos;import : le fichier n’est pas un fichier texte.</translation>
+    </message>
+    <message>
         <location line="+8"/>
+        <source>Import failed: “%1” is not a range item.</source>
+        <translation>Échec de l&apos;import : « %1 » n’est pas un élément de range.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Import failed: file contained no recognizable hands.</source>
         <translation>Échec de l&apos;import : le fichier ne contient aucune main reconnaissable.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../qml/pages/project/ProjectCustomRanges.qml" line="+21"/>
         <source>No range content to import.</source>
         <translation>Aucun contenu de range à importer.</translation>
     </message>

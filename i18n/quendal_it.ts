@@ -39,8 +39,8 @@
         <translation>Percorso del file vuoto</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+204"/>
+        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/controller_solve.cpp" line="+216"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-107"/>
+        <location filename="../app/controller_solve.cpp" line="-118"/>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
@@ -113,12 +113,22 @@
         <translation>Non pronto: il rake deve essere tra 0 e 100%</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Not enough RAM to solve (after clearing previous results)</source>
-        <translation>RAM insufficiente per il calcolo (anche dopo aver cancellato i risultati precedenti)</translation>
+        <location line="+19"/>
+        <source>Not enough memory: this spot needs at least %1, %2 are available</source>
+        <translation>Memoria insufficiente: questo spot richiede almeno %1, disponibili %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>Not enough memory: this spot needs %1, %2 are available</source>
+        <translation>Memoria insufficiente: questo spot richiede %1, disponibili %2</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>at least %1</source>
+        <translation>almeno %1</translation>
+    </message>
+    <message>
+        <location line="-191"/>
         <source>Already running</source>
         <translation>Già in esecuzione</translation>
     </message>
@@ -970,12 +980,22 @@ Durata media: %4</translation>
         <translation>Importazione non riuscita: %1</translation>
     </message>
     <message>
+        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Importazione non riuscita: il file non è un file di testo.</translation>
+    </message>
+    <message>
         <location line="+8"/>
+        <source>Import failed: “%1” is not a range item.</source>
+        <translation>Importazione non riuscita: «%1» non è un elemento di range.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Import failed: file contained no recognizable hands.</source>
         <translation>Importazione non riuscita: il file non contiene mani riconoscibili.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../qml/pages/project/ProjectCustomRanges.qml" line="+21"/>
         <source>No range content to import.</source>
         <translation>Nessun contenuto di range da importare.</translation>
     </message>

@@ -39,8 +39,8 @@
         <translation>Pusta ścieżka pliku</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+72"/>
-        <location filename="../app/controller_solve.cpp" line="+204"/>
+        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/controller_solve.cpp" line="+216"/>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../qml/components/TopBar.qml" line="+53"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-107"/>
+        <location filename="../app/controller_solve.cpp" line="-118"/>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
@@ -113,12 +113,22 @@
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Not enough RAM to solve (after clearing previous results)</source>
-        <translation>Za mało RAM do obliczeń (nawet po usunięciu poprzednich wyników)</translation>
+        <location line="+19"/>
+        <source>Not enough memory: this spot needs at least %1, %2 are available</source>
+        <translation>Za mało pamięci: ten spot wymaga co najmniej %1, dostępne jest %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>Not enough memory: this spot needs %1, %2 are available</source>
+        <translation>Za mało pamięci: ten spot wymaga %1, dostępne jest %2</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>at least %1</source>
+        <translation>co najmniej %1</translation>
+    </message>
+    <message>
+        <location line="-191"/>
         <source>Already running</source>
         <translation>Już trwa</translation>
     </message>
@@ -970,12 +980,22 @@ Dziennie: %2
         <translation>Import nie powiódł się: %1</translation>
     </message>
     <message>
+        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import nie powiódł się: plik nie jest plikiem tekstowym.</translation>
+    </message>
+    <message>
         <location line="+8"/>
+        <source>Import failed: “%1” is not a range item.</source>
+        <translation>Import nie powiódł się: „%1” nie jest elementem zakresu.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Import failed: file contained no recognizable hands.</source>
         <translation>Import nie powiódł się: plik nie zawiera rozpoznawalnych rąk.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../qml/pages/project/ProjectCustomRanges.qml" line="+21"/>
         <source>No range content to import.</source>
         <translation>Brak treści zakresu do importu.</translation>
     </message>
