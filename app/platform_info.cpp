@@ -84,17 +84,30 @@ std::optional<std::uint64_t> parse_cgroup_limit(std::string_view text) {
     return parse_unsigned(text);
 }
 
-std::optional<std::string> parse_cgroup_path(std::string_view text) {
+std::optional<std::string> parse_cgroup_path(std::string_view text, std::string_view controller) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t end = std::min(text.find('\n', pos), text.size());
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
-        if (line.rfind("0::", 0) == 0) {
-            const std::string_view path = trim(line.substr(3));
-            if (!path.empty() && path.front() == '/' && path.find("..") == std::string_view::npos) {
-                return std::string(path);
-            }
+        // "id:controllers:path"; the unified hierarchy has id 0 and no controllers.
+        const std::size_t first = line.find(':');
+        const std::size_t second = first == std::string_view::npos ? first : line.find(':', first + 1);
+        if (second == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view id = line.substr(0, first);
+        const std::string_view list = line.substr(first + 1, second - first - 1);
+        bool match = controller.empty() ? id == "0" && list.empty() : false;
+        for (std::size_t at = 0; !controller.empty() && at <= list.size();) {
+            const std::size_t comma = std::min(list.find(',', at), list.size());
+            match = match || list.substr(at, comma - at) == controller;
+            at = comma + 1;
+        }
+        const std::string_view path = trim(line.substr(second + 1));
+        if (match && !path.empty() && path.front() == '/' &&
+            path.find("..") == std::string_view::npos) {
+            return std::string(path);
         }
     }
     return std::nullopt;
@@ -116,12 +129,23 @@ std::optional<PhysicalMemory> physical_memory() {
     if (!memory) {
         return std::nullopt;
     }
-    if (const auto path = parse_cgroup_path(read_file("/proc/self/cgroup"))) {
-        const std::string dir = "/sys/fs/cgroup" + (*path == "/" ? std::string() : *path);
-        if (const auto limit = parse_cgroup_limit(read_file(dir + "/memory.max"))) {
-            *memory = apply_cgroup_limit(*memory, *limit,
-                                         parse_unsigned(read_file(dir + "/memory.current")));
+    // The unified hierarchy (mounted alone, or beside the older one), then
+    // the older memory hierarchy; each limit that is lower caps the figures.
+    const std::string groups = read_file("/proc/self/cgroup");
+    const auto cap = [&](const std::string& dir, const char* limit_file, const char* usage_file) {
+        if (const auto limit = parse_cgroup_limit(read_file(dir + limit_file))) {
+            *memory = apply_cgroup_limit(*memory, *limit, parse_unsigned(read_file(dir + usage_file)));
         }
+    };
+    if (const auto path = parse_cgroup_path(groups)) {
+        const std::string sub = *path == "/" ? std::string() : *path;
+        for (const char* root : {"/sys/fs/cgroup", "/sys/fs/cgroup/unified"}) {
+            cap(root + sub, "/memory.max", "/memory.current");
+        }
+    }
+    if (const auto path = parse_cgroup_path(groups, "memory")) {
+        cap("/sys/fs/cgroup/memory" + (*path == "/" ? std::string() : *path),
+            "/memory.limit_in_bytes", "/memory.usage_in_bytes");
     }
     return memory;
 }

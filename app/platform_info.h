@@ -21,9 +21,12 @@ std::optional<PhysicalMemory> parse_meminfo(std::string_view text);
 // when unlimited or unreadable.
 std::optional<std::uint64_t> parse_cgroup_limit(std::string_view text);
 
-// The unified-hierarchy path of the process's cgroup from a /proc/self/cgroup
-// text (the "0::" line), or nothing.
-std::optional<std::string> parse_cgroup_path(std::string_view text);
+// The path of the process's cgroup from a /proc/self/cgroup text: in the
+// unified hierarchy (the "0::" line) when `controller` is empty, else in the
+// older hierarchy that holds the controller ("4:memory:/x"); nothing when
+// there is none.
+std::optional<std::string> parse_cgroup_path(std::string_view text,
+                                             std::string_view controller = {});
 
 // A memory limit, when lower than the machine's memory, caps the total, and
 // what the group may still use caps what is available.

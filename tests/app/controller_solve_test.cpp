@@ -1,6 +1,7 @@
 #include "../core/address_space_limit.h"
 #include "../core/scoped_env.h"
 #include "app/app_controller.h"
+#include "memory_group.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -356,6 +357,24 @@ private slots:
         QVERIFY(!c.session().is_running());
         QVERIFY(!c.session().solved_state());
         machine_.memory = PhysicalMemory{16 * kGiB, 12 * kGiB};
+    }
+
+    // Under a memory group's limit, which the kernel enforces by killing, the
+    // machine's figures are the group's and a spot above them is refused
+    // before anything is built.
+    void aMemoryGroupsLimitRefusesTheStart() {
+        ScopedMemoryGroup group(2 * kGiB);
+        if (!group.active()) {
+            QSKIP("this machine lets no test make a memory group");
+        }
+        AppController c;
+        QVERIFY(c.systemMemoryBytes() <= 2 * kGiB);
+        QVERIFY(c.systemAvailableMemoryBytes() <= 2 * kGiB);
+        c.startSolveWithConfig(hugeFlopMap());
+        QVERIFY2(c.statusText().startsWith("Not enough memory: this spot needs at least "),
+                 qPrintable(c.statusText()));
+        QVERIFY(!c.running());
+        QVERIFY(!c.session().is_running());
     }
 
     void destroyingMidSolveAndMidEstimateIsClean() {

@@ -47,6 +47,11 @@ private slots:
         QCOMPARE(parse_cgroup_path("12:memory:/x\n0::/\n").value(), std::string("/"));
         QVERIFY(!parse_cgroup_path("12:memory:/x\n").has_value());
         QVERIFY(!parse_cgroup_path("0::/../etc\n").has_value());
+        // The older hierarchy: the line whose controllers hold "memory".
+        const char* hybrid = "5:cpu,cpuacct:/a\n4:memory:/process_api/7f\n0::/\n";
+        QCOMPARE(parse_cgroup_path(hybrid, "memory").value(), std::string("/process_api/7f"));
+        QCOMPARE(parse_cgroup_path("3:blkio,memory:/b\n", "memory").value(), std::string("/b"));
+        QVERIFY(!parse_cgroup_path("6:memoryless:/c\n0::/d\n", "memory").has_value());
 
         const PhysicalMemory machine{16ull << 30, 10ull << 30};
         // A lower limit caps the total, and what the group still has caps the available.
