@@ -80,12 +80,17 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
     }
     const QString& path = *localPath;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
                               .arg(fileErrorReason(path, file));
         return result;
     }
-    file.write(text.toUtf8());
+    if (!writeWhole(file, text.toUtf8())) {
+        result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to save file: %1"))
+                              .arg(fileErrorReason(path, file));
+        file.cancelWriting();
+        return result;
+    }
     if (!file.commit()) {
         result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to save file: %1"))
                               .arg(fileErrorReason(path, file));

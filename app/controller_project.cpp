@@ -27,7 +27,8 @@ QString translated(const char* text) {
 }
 
 // Indented JSON written as it goes: objects and arrays opened and closed
-// explicitly, values written one at a time.
+// explicitly, values written one at a time, handed to the device in large
+// pieces. `ok` is false once the device refused a piece.
 class JsonStreamWriter {
 public:
     explicit JsonStreamWriter(QIODevice& out) : out_(out) {}
@@ -38,45 +39,63 @@ public:
     void endArray() { close(']'); }
     void value(const char* key, const QVariant& v) {
         prefix(key);
-        out_.write(jsonText(v, indent()));
+        put(jsonText(v, indent()));
     }
     // A value whose JSON text the caller made (one line).
     void raw(const QByteArray& text) {
         prefix(nullptr);
-        out_.write(text);
+        put(text);
     }
-    void finish() { out_.write("\n"); }
+    void finish() {
+        put("\n");
+        flush();
+    }
+    bool ok() const { return ok_; }
 
 private:
     struct Level {
         bool first = true;
     };
+    static constexpr qsizetype kPiece = 1 << 20;
+
+    void put(const QByteArray& text) {
+        pending_ += text;
+        if (pending_.size() >= kPiece) {
+            flush();
+        }
+    }
+    void flush() {
+        ok_ = ok_ && writeWhole(out_, pending_);
+        pending_.clear();
+    }
     int indent() const { return static_cast<int>(levels_.size()) * 4; }
     void prefix(const char* key) {
         if (!levels_.empty()) {
-            out_.write(levels_.back().first ? "\n" : ",\n");
+            put(levels_.back().first ? "\n" : ",\n");
             levels_.back().first = false;
-            out_.write(QByteArray(indent(), ' '));
+            put(QByteArray(indent(), ' '));
         }
         if (key != nullptr) {
-            out_.write(jsonText(QString::fromLatin1(key), 0) + ": ");
+            put(jsonText(QString::fromLatin1(key), 0) + ": ");
         }
     }
     void open(const char* key, char bracket) {
         prefix(key);
-        out_.write(QByteArray(1, bracket));
+        put(QByteArray(1, bracket));
         levels_.push_back({});
     }
     void close(char bracket) {
         const bool empty = levels_.back().first;
         levels_.pop_back();
         if (!empty) {
-            out_.write("\n" + QByteArray(indent(), ' '));
+            put("\n" + QByteArray(indent(), ' '));
         }
-        out_.write(QByteArray(1, bracket));
+        put(QByteArray(1, bracket));
     }
 
     QIODevice& out_;
+    QByteArray pending_;
+    bool ok_ = true;
     std::vector<Level> levels_;
 };
 
@@ -607,7 +626,7 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         nodeActionStats(0);
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         lastSaveError_ = fileErrorReason(path, file);
         qWarning().noquote() << "saveProject: failed to open:" << path << lastSaveError_;
         return false;
@@ -670,6 +689,12 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     out.value("lastUiCfg", lastSolveConfig_);
     out.endObject();
     out.finish();
+    if (!out.ok()) {
+        lastSaveError_ = fileErrorReason(path, file);
+        file.cancelWriting();
+        qWarning().noquote() << "saveProject: write failed:" << path << lastSaveError_;
+        return false;
+    }
     if (!file.commit()) {
         lastSaveError_ = fileErrorReason(path, file);
         qWarning().noquote() << "saveProject: commit failed:" << path << lastSaveError_;

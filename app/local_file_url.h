@@ -1,6 +1,6 @@
 // The local path of a location chosen by the user, with the controller's
-// messages for locations that name none, and the system's reason when a
-// file there cannot be opened.
+// messages for locations that name none, whole writes, and the system's
+// reason when a file there cannot be opened or written.
 #pragma once
 
 #include <QCoreApplication>
@@ -52,6 +52,21 @@ inline QString fileErrorReason(const QString& path, const QFileDevice& device) {
     }
     const QString reason = device.errorString();
     return reason.isEmpty() ? qt_error_string(EIO) : reason;
+}
+
+// Writes all of `bytes`: a short write (a disk that filled up) is carried
+// on until the device refuses, so that a full disk is an error and never a
+// file cut short. False once the device refused; its error tells why.
+inline bool writeWhole(QIODevice& device, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
 }
 
 }  // namespace quendal_app

@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -464,6 +465,30 @@ private slots:
         QCOMPARE(c.lastSaveError(), QString("Permission denied"));
         QCOMPARE(readObject(dir_.filePath("keep.tessavalproj"))["project"].toObject()["v"].toInt(),
                  1);
+    }
+
+    // A disk that fills up during the save: the save fails with the system's
+    // reason and the old file stays whole, never cut short. Text saves alike.
+    void aFullDiskKeepsTheOldFile() {
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0) {
+            QSKIP("no small file system can be mounted here");
+        }
+        const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
+        const QUrl target = QUrl::fromLocalFile(mountPoint.filePath("full.tessavalproj"));
+        AppController c(test::quietMachine());
+        QVERIFY(c.saveProject(target, {{"v", 1}}));
+        c.startSolveWithConfig(test::riverMap(20));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^saveProject: write failed: "));
+        QVERIFY(!c.saveProject(target, {{"v", 2}}));
+        QCOMPARE(c.lastSaveError(), QString("No space left on device"));
+        QCOMPARE(readObject(target.toLocalFile())["project"].toObject()["v"].toInt(), 1);
+        const QVariantMap text =
+            c.saveTextFile(QUrl::fromLocalFile(mountPoint.filePath("big.txt")), QString(200000, 'A'));
+        QCOMPARE(text["error"].toString(), QString("Failed to save file: No space left on device"));
+        QVERIFY(!QFile::exists(mountPoint.filePath("big.txt")));
     }
 
     // Qt's own file dialog hands a typed name back as a bare path: it is a
