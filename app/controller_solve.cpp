@@ -134,8 +134,12 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
             "AppController", "Not ready: select at least one hand in both ranges")));
         return;
     }
-    for (const char* key : kSizingKeys) {
-        if (!cfgHasText(cfg, QString::fromLatin1(key))) {
+    // Only the streets the board leaves to play need sizes: a turn board the
+    // turn's and the river's, a river board the river's.
+    const std::size_t firstStreet = boardLength == 6 ? 0 : boardLength == 8 ? 1 : 2;
+    for (std::size_t k = 0; k < std::size(kSizingKeys); ++k) {
+        const std::size_t street = (k % 6) / 2;
+        if (street >= firstStreet && !cfgHasText(cfg, QString::fromLatin1(kSizingKeys[k]))) {
             setStatusText(translated(
                 QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
             return;
@@ -182,6 +186,10 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Already running")));
         setRunning(false);
     }
+}
+
+QVariantMap AppController::spotTextErrors(const QVariantMap& cfg) const {
+    return quendal_app::spotTextErrors(buildSolveConfig(cfg, nullptr, systemThreadCount_));
 }
 
 void AppController::reSolveWithNodeLocks() {

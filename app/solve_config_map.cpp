@@ -1,6 +1,8 @@
 #include "app/solve_config_map.h"
 
+#include "core/bet_size.h"
 #include "session/sizing_text.h"
+#include "session/spot_inputs.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -160,6 +162,39 @@ SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks,
         }
     }
     return c;
+}
+
+QVariantMap spotTextErrors(const SolveConfig& config) {
+    QVariantMap errors;
+    const auto check = [&errors](const QString& key, const auto& read) {
+        try {
+            read();
+        } catch (const std::exception& e) {
+            errors.insert(key, QString::fromStdString(e.what()));
+        }
+    };
+    const std::size_t board = config.board.size();
+    if (board == 6 || board == 8 || board == 10) {
+        check(QStringLiteral("board"), [&] { parse_board_text(config.board); });
+    }
+    check(QStringLiteral("oop_range"), [&] { parse_range_text(config.oop_range); });
+    check(QStringLiteral("ip_range"), [&] { parse_range_text(config.ip_range); });
+    const char* streets[] = {"flop", "turn", "river"};
+    for (int i = 0; i < 3; ++i) {
+        for (const auto& [seat, sizing] : {std::pair{"oop", &config.oop_sizing[i]},
+                                          std::pair{"ip", &config.ip_sizing[i]}}) {
+            const QString prefix = QStringLiteral("%1_%2_").arg(seat, streets[i]);
+            check(prefix + "bet_sizes", [&] {
+                quendal::parse_bet_size_list(
+                    normalize_sizing_text(sizing->bet_sizes, sizing->add_all_in), false);
+            });
+            check(prefix + "raise_sizes", [&] {
+                quendal::parse_bet_size_list(
+                    normalize_sizing_text(sizing->raise_sizes, sizing->add_all_in), true);
+            });
+        }
+    }
+    return errors;
 }
 
 }  // namespace quendal_app

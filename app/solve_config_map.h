@@ -33,4 +33,9 @@ StreetSizing readStreetSizing(const QVariantMap& cfg, const QString& prefix);
 // rake rate is kept as given, 0 when it is not a number.
 SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks, int maxThreads);
 
+// The engine's own message for each text of the configuration it refuses,
+// under the text's map key ("board", "oop_range", "ip_flop_raise_sizes", …);
+// a text it reads has no entry. A board is read only once it is whole.
+QVariantMap spotTextErrors(const SolveConfig& config);
+
 }  // namespace quendal_app

@@ -70,13 +70,35 @@ std::string wrapped_message(const char* seat, const std::string& street_name,
 
 std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     std::string kept;
-    for (const char c : text) {
+    // A piece between commas that had something but keeps nothing ("inf",
+    // full-width digits, control characters) was meant as a size: refused,
+    // never dropped without a word.
+    std::size_t piece_start = 0;
+    bool piece_had = false;
+    bool piece_kept = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ',';
         const auto byte = static_cast<unsigned char>(c);
+        if (c == ',') {
+            if (piece_had && !piece_kept) {
+                throw std::invalid_argument(
+                    "Sizing: invalid token '" +
+                    std::string(trim(text.substr(piece_start, i - piece_start))) + "'");
+            }
+            piece_start = i + 1;
+            piece_had = piece_kept = false;
+            if (i < text.size()) {
+                kept += c;
+            }
+            continue;
+        }
         if (std::isspace(byte) != 0) {
             continue;
         }
-        if (std::isdigit(byte) != 0 || c == '%' || c == ',' || c == '.' || is_kept_letter(c)) {
+        piece_had = true;
+        if (std::isdigit(byte) != 0 || c == '%' || c == '.' || is_kept_letter(c)) {
             kept += c;
+            piece_kept = true;
         }
     }
     std::string out;

@@ -13,7 +13,8 @@ namespace quendal_app {
 
 // Keeps digits, "%,." and the letters a c e r x (either case), makes a bare
 // number a pot percentage, and with `add_all_in` appends "a" unless an all-in
-// token is there. Throws std::invalid_argument on a lone "%" or a lone c, e or x.
+// token is there. Throws std::invalid_argument on a lone "%" or a lone c, e or
+// x, and on a piece between commas that keeps nothing ("inf", "５０").
 std::string normalize_sizing_text(std::string_view text, bool add_all_in);
 
 // Fills one street's sizing for the solve; a size-parser error is wrapped in

@@ -52,6 +52,13 @@ quendal::Board parse_board_text(const std::string& text) {
     if (text.size() >= 10) {
         board[4] = quendal::parse_card(text.substr(8, 2));
     }
+    for (int i = 3; i < 5; ++i) {
+        for (int j = 0; j < i && board[i] != kAbsentCard; ++j) {
+            if (board[i] == board[j]) {
+                throw std::invalid_argument("Board cards must be unique");
+            }
+        }
+    }
     return board;
 }
 

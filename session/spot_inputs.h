@@ -12,8 +12,8 @@
 namespace quendal_app {
 
 // Flop, then turn and river when the text holds them (255 where absent).
-// Throws std::invalid_argument for fewer than 6 characters, and the card
-// parser's errors.
+// Throws std::invalid_argument for fewer than 6 characters, for a card that
+// repeats another ("Board cards must be unique"), and the card parser's errors.
 quendal::Board parse_board_text(const std::string& text);
 
 // Start street, pot, stack, rake and add-all-in thresholds; sizing is not

@@ -137,7 +137,7 @@ private slots:
         cfg["oop_range"] = "A K";
         QCOMPARE(refused(cfg), QString("Not ready: select at least one hand in both ranges"));
         cfg = test::riverMap();
-        cfg["ip_turn_raise_sizes"] = "   ";
+        cfg["ip_river_raise_sizes"] = "   ";
         QCOMPARE(refused(cfg), QString("Not ready: fill out both OOP and IP sizing"));
         // The board is checked before the ranges, the ranges before the sizing.
         cfg["board"] = "";
@@ -148,9 +148,14 @@ private slots:
         c.cancelSolve();
         QCOMPARE(c.statusText(), QString("Cancelling..."));  // even with nothing running
 
-        // A whole-deck percentage is a range with hands.
+        // A whole-deck percentage is a range with hands, and a river spot
+        // needs no flop or turn sizes.
         cfg = test::riverMap(5);
         cfg["ip_range"] = "100%";
+        for (const char* key : {"oop_flop_bet_sizes", "ip_flop_raise_sizes", "oop_turn_raise_sizes",
+                                "ip_turn_bet_sizes"}) {
+            cfg[key] = "";
+        }
         c.startSolveWithConfig(cfg);
         QVERIFY(c.running());
         // While running, a start changes neither the status nor the stored map.

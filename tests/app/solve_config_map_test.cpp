@@ -26,6 +26,53 @@ private slots:
         QVERIFY(c.node_locks.empty());
     }
 
+    // Each text the engine refuses carries the engine's message under its
+    // key; the texts it reads have none.
+    void spotTextErrorsNameWhatTheEngineRefuses_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        const struct {
+            const char *name, *key, *text;
+            bool refused;
+        } rows[] = {
+            {"blanks for commas", "oop_range", "QQ+ AK", true},
+            {"no-break space", "ip_range", "QQ+,\u00a0AK", true},
+            {"weight above 1", "oop_range", "AK:2", true},
+            {"low rank first", "oop_range", "KA", true},
+            {"percent with a blank", "ip_range", "50 %", true},
+            {"percent above 100", "ip_range", "150%", true},
+            {"weight not a number", "oop_range", "AA:x", true},
+            {"a sound range", "oop_range", "QQ+, AKs, A5s-A2s:0.5, AhKs", false},
+            {"a whole-deck percentage", "ip_range", "50%", false},
+            {"letters", "oop_flop_bet_sizes", "abc", true},
+            {"two kinds at once", "ip_turn_raise_sizes", "500%x", true},
+            {"infinity", "oop_river_bet_sizes", "33, inf", true},
+            {"full-width digits", "ip_flop_bet_sizes", "\uff15\uff10", true},
+            {"a raise size in a bet list", "oop_turn_bet_sizes", "2.5x", true},
+            {"sound sizes", "ip_river_raise_sizes", "2.5x, a", false},
+            {"a repeated card", "board", "AhKsQdAh", true},
+            {"a partial board is not read", "board", "AhKs", false},
+        };
+        for (const auto& r : rows) {
+            QTest::newRow(r.name) << QString(r.key) << QString::fromUtf8(r.text) << r.refused;
+        }
+    }
+
+    void spotTextErrorsNameWhatTheEngineRefuses() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QVariantMap cfg{{"board", "Ks Qd 7h"}, {"oop_range", "AA"}, {"ip_range", "KK"}};
+        cfg[key] = text;
+        const QVariantMap errors = spotTextErrors(buildSolveConfig(cfg, nullptr, 1));
+        QCOMPARE(errors.contains(key), refused);
+        QCOMPARE(errors.size(), refused ? 1 : 0);
+        if (refused) {
+            QVERIFY(!errors.value(key).toString().isEmpty());
+        }
+    }
+
     void moneyToCentsEdges() {
         QCOMPARE(moneyToCents(180.0, 10000), 18000);
         QCOMPARE(moneyToCents(std::nan(""), 10000), 10000);

@@ -52,6 +52,12 @@ TEST(SizingText, RefusesLoneSymbols) {
                      "Sizing: invalid token 'X'");
     EXPECT_THROW_MSG(normalize_sizing_text("%", true), std::invalid_argument,
                      "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+    // A piece meant as a size that keeps nothing is refused, not dropped.
+    for (const char* text : {"inf", "33, inf", "\xEF\xBC\x95\xEF\xBC\x90", "75, \x01\x02", "pot"}) {
+        EXPECT_THROW(normalize_sizing_text(text, false), std::invalid_argument) << text;
+    }
+    EXPECT_THROW_MSG(normalize_sizing_text("33, inf , 75", false), std::invalid_argument,
+                     "Sizing: invalid token 'inf'");
 }
 
 TEST(SizingText, StreetSizingWrapsOnlyParserErrors) {
