@@ -40,24 +40,25 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+77"/>
-        <location filename="../app/controller_solve.cpp" line="+216"/>
+        <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+696"/>
+        <location filename="../app/controller_project.cpp" line="+721"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Datei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Datei konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-545"/>
+        <location filename="../app/controller_project.cpp" line="-551"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -81,14 +82,14 @@
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+542"/>
+        <location line="+548"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
-        <location filename="../qml/components/TopBar.qml" line="+53"/>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-118"/>
+        <location filename="../qml/components/TopBar.qml" line="+55"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
+        <location filename="../app/controller_solve.cpp" line="-126"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
@@ -103,7 +104,7 @@
         <translation>Nicht bereit: in beiden Ranges mindestens eine Hand wählen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Nicht bereit: OOP- und IP-Sizing ausfüllen</translation>
     </message>
@@ -123,22 +124,22 @@
         <translation>Nicht genug Speicher: dieser Spot braucht %1, verfügbar sind %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+208"/>
         <source>at least %1</source>
         <translation>mindestens %1</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-195"/>
         <source>Already running</source>
         <translation>Läuft bereits</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Keine vorherige Berechnungskonfiguration (zuerst einmal berechnen)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+231"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Breche ab...</translation>
@@ -147,7 +148,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../qml/components/AppShell.qml" line="+99"/>
+        <location filename="../qml/components/AppShell.qml" line="+122"/>
         <source>Home</source>
         <translation>Start</translation>
     </message>
@@ -175,6 +176,81 @@
         <location line="+0"/>
         <source>Tessaval</source>
         <translation>Tessaval</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/field_commit.js" line="+15"/>
+        <source>Not started: “%1” does not hold a value it can take.</source>
+        <translation>Nicht gestartet: „%1“ enthält keinen gültigen Wert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not started: the field being edited does not hold a value it can take.</source>
+        <translation>Nicht gestartet: Das bearbeitete Feld enthält keinen gültigen Wert.</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/solve_gating.js" line="+74"/>
+        <source>flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>river</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 bet sizes</source>
+        <translation>Bet-Größen %1 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 raise sizes</source>
+        <translation>Raise-Größen %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pick the board: a flop, a turn or a river.</source>
+        <translation>Board wählen: Flop, Turn oder River.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Board: %1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Give %1 a range.</source>
+        <translation>%1 braucht eine Range.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 range: %2</source>
+        <translation>Range %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The %1 range holds no hand.</source>
+        <translation>Die Range von %1 enthält keine Hand.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fill in the %1.</source>
+        <translation>Bitte %1 ausfüllen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not enough memory: the solve needs %1, %2 are available.</source>
+        <translation>Nicht genug Speicher: Die Berechnung braucht %1, verfügbar sind %2.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +403,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -708,7 +784,7 @@ Gesamt: %3
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
@@ -804,47 +880,52 @@ Gesamt: %3
     </message>
     <message>
         <location line="+15"/>
+        <location line="+4"/>
         <source>Starting Pot</source>
         <translation>Start-Pot</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location line="+15"/>
         <source>e.g., 100.0</source>
         <translation>z. B. 100.0</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <location line="+4"/>
         <source>Effective Stack</source>
         <translation>Effektiver Stack</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Rake (%)</source>
         <translation>Rake (%)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 5.0</source>
         <translation>z. B. 5.0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+4"/>
         <source>Rake Cap</source>
         <translation>Rake-Cap</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 0</source>
         <translation>z. B. 0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+5"/>
         <source>Target Exploitability (%)</source>
         <translation>Ziel-Exploitability (%)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>e.g., 0.10</source>
         <translation>z. B. 0.10</translation>
     </message>
@@ -980,7 +1061,7 @@ Gesamt: %3
         <translation>Import fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <location filename="../qml/pages/project/range_text.js" line="+220"/>
         <source>Import failed: the file is not a text file.</source>
         <translation>Import fehlgeschlagen: Die Datei ist keine Textdatei.</translation>
     </message>
@@ -1105,7 +1186,7 @@ Gesamt: %3
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectHeader.qml" line="+23"/>
+        <location filename="../qml/pages/project/ProjectHeader.qml" line="+26"/>
         <location line="+2"/>
         <source>—</source>
         <translation>—</translation>
@@ -1126,7 +1207,7 @@ Gesamt: %3
         <translation>Setup erforderlich</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+30"/>
         <source>Solve RAM: %1</source>
         <translation>RAM-Bedarf: %1</translation>
     </message>
@@ -1136,7 +1217,7 @@ Gesamt: %3
         <translation>Verfügbarer RAM: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+26"/>
         <source>Continue to Solve →</source>
         <translation>Weiter zum Lösen →</translation>
     </message>
@@ -1241,7 +1322,7 @@ Gesamt: %3
         <translation>Auswahl löschen…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+62"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
         <source>OOP Range</source>
         <translation>OOP-Range</translation>
     </message>
@@ -1257,16 +1338,22 @@ Gesamt: %3
     </message>
     <message>
         <location line="+67"/>
+        <location line="+7"/>
         <source>Weight</source>
         <translation>Gewichtung</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+25"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+104"/>
+        <location line="+47"/>
+        <source>The solver does not read this range: %1</source>
+        <translation>Der Solver kann diese Range nicht lesen: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
         <source>OOP Sizing</source>
         <translation>OOP-Sizing</translation>
     </message>
@@ -1317,11 +1404,12 @@ Gesamt: %3
     </message>
     <message>
         <location line="+20"/>
+        <location line="+4"/>
         <source>Add all-in if jam less than</source>
         <translation>All-in hinzufügen, wenn Jam unter</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>e.g. 30</source>
         <translation>z. B. 30</translation>
     </message>
@@ -1685,7 +1773,7 @@ Gesamt: %3
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2266,7 +2354,7 @@ Gesamt: %3
         <translation>Genutzte CPU-Threads</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+57"/>
+        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+59"/>
         <source>Configuration</source>
         <translation>Konfiguration</translation>
     </message>
@@ -2311,7 +2399,7 @@ Gesamt: %3
         <translation>Steuerung</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Solving...</source>
         <translation>Berechne...</translation>
     </message>
@@ -2321,7 +2409,7 @@ Gesamt: %3
         <translation>Berechnung starten</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Cancel</source>
         <translation>Stopp</translation>
     </message>
@@ -2331,7 +2419,7 @@ Gesamt: %3
         <translation>Ergebnisse →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-252"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
         <source>Max, 1 thread</source>
         <translation>Max., 1 Thread</translation>
     </message>
@@ -2456,7 +2544,7 @@ Gesamt: %3
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+235"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>
@@ -2486,7 +2574,7 @@ Gesamt: %3
         <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Window %1/%2</source>
         <translation>Fenster %1/%2</translation>
     </message>
@@ -2594,32 +2682,37 @@ Gesamt: %3
         <translation>Setup</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+26"/>
+        <source>A solve is running: the other pages open when it ends or is cancelled</source>
+        <translation>Eine Berechnung läuft: Die anderen Seiten öffnen sich, wenn sie endet oder abgebrochen wird</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Auf „Start“ ein neues Projekt beginnen (oder eines laden), um „Setup“ freizuschalten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+31"/>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Board, Ranges und Sizings ausfüllen, um „Lösen“ freizuschalten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
         <source>Results</source>
         <translation>Ergebnisse</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+28"/>
         <source>Run a solve to enable Results</source>
         <translation>Eine Berechnung ausführen, um „Ergebnisse“ freizuschalten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>

@@ -40,24 +40,25 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+77"/>
-        <location filename="../app/controller_solve.cpp" line="+216"/>
+        <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+696"/>
+        <location filename="../app/controller_project.cpp" line="+721"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>No se pudo abrir el archivo: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>No se pudo guardar el archivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-545"/>
+        <location filename="../app/controller_project.cpp" line="-551"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -81,14 +82,14 @@
         <translation>Archivo de proyecto no válido: %1</translation>
     </message>
     <message>
-        <location line="+542"/>
+        <location line="+548"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
-        <location filename="../qml/components/TopBar.qml" line="+53"/>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-118"/>
+        <location filename="../qml/components/TopBar.qml" line="+55"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
+        <location filename="../app/controller_solve.cpp" line="-126"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -103,7 +104,7 @@
         <translation>No listo: selecciona al menos una mano en ambos rangos</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>No listo: completa el sizing de OOP y de IP</translation>
     </message>
@@ -123,22 +124,22 @@
         <translation>Memoria insuficiente: este spot necesita %1 y hay %2 disponibles</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+208"/>
         <source>at least %1</source>
         <translation>al menos %1</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-195"/>
         <source>Already running</source>
         <translation>Ya en curso</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>No previous solve config (solve once first)</source>
         <translation>No hay configuración de resolución previa (resuelve una vez primero)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+231"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Cancelando...</translation>
@@ -147,7 +148,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../qml/components/AppShell.qml" line="+99"/>
+        <location filename="../qml/components/AppShell.qml" line="+122"/>
         <source>Home</source>
         <translation>Inicio</translation>
     </message>
@@ -175,6 +176,81 @@
         <location line="+0"/>
         <source>Tessaval</source>
         <translation>Tessaval</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/field_commit.js" line="+15"/>
+        <source>Not started: “%1” does not hold a value it can take.</source>
+        <translation>No iniciado: «%1» no contiene un valor válido.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not started: the field being edited does not hold a value it can take.</source>
+        <translation>No iniciado: el campo en edición no contiene un valor válido.</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/solve_gating.js" line="+74"/>
+        <source>flop</source>
+        <translation>flop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turn</source>
+        <translation>turn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>river</source>
+        <translation>river</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 bet sizes</source>
+        <translation>tamaños de apuesta %1 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 raise sizes</source>
+        <translation>tamaños de raise %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pick the board: a flop, a turn or a river.</source>
+        <translation>Elija el board: un flop, un turn o un river.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Board: %1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Give %1 a range.</source>
+        <translation>Dé un rango a %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 range: %2</source>
+        <translation>Rango %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The %1 range holds no hand.</source>
+        <translation>El rango de %1 no contiene ninguna mano.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fill in the %1.</source>
+        <translation>Complete los %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not enough memory: the solve needs %1, %2 are available.</source>
+        <translation>Memoria insuficiente: el cálculo necesita %1 y hay %2 disponibles.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +403,7 @@
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -708,7 +784,7 @@ Tiempo medio: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
@@ -804,47 +880,52 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+4"/>
         <source>Starting Pot</source>
         <translation>Bote inicial</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location line="+15"/>
         <source>e.g., 100.0</source>
         <translation>p. ej., 100.0</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <location line="+4"/>
         <source>Effective Stack</source>
         <translation>Stack efectivo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Rake (%)</source>
         <translation>Rake (%)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 5.0</source>
         <translation>p. ej., 5.0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+4"/>
         <source>Rake Cap</source>
         <translation>Tope de rake</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 0</source>
         <translation>p. ej., 0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+5"/>
         <source>Target Exploitability (%)</source>
         <translation>Explotabilidad objetivo (%)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>e.g., 0.10</source>
         <translation>p. ej., 0.10</translation>
     </message>
@@ -980,7 +1061,7 @@ Tiempo medio: %4</translation>
         <translation>Error al importar: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <location filename="../qml/pages/project/range_text.js" line="+220"/>
         <source>Import failed: the file is not a text file.</source>
         <translation>Error de importación: el archivo no es un archivo de texto.</translation>
     </message>
@@ -1105,7 +1186,7 @@ Tiempo medio: %4</translation>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectHeader.qml" line="+23"/>
+        <location filename="../qml/pages/project/ProjectHeader.qml" line="+26"/>
         <location line="+2"/>
         <source>—</source>
         <translation>—</translation>
@@ -1126,7 +1207,7 @@ Tiempo medio: %4</translation>
         <translation>Falta configurar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+30"/>
         <source>Solve RAM: %1</source>
         <translation>RAM de resolución: %1</translation>
     </message>
@@ -1136,7 +1217,7 @@ Tiempo medio: %4</translation>
         <translation>RAM disponible: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+26"/>
         <source>Continue to Solve →</source>
         <translation>Continuar a Resolver →</translation>
     </message>
@@ -1241,7 +1322,7 @@ Tiempo medio: %4</translation>
         <translation>Eliminar selección…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+62"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
         <source>OOP Range</source>
         <translation>Rango OOP</translation>
     </message>
@@ -1257,16 +1338,22 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+67"/>
+        <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+25"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+104"/>
+        <location line="+47"/>
+        <source>The solver does not read this range: %1</source>
+        <translation>El solver no puede leer este rango: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1317,11 +1404,12 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+20"/>
+        <location line="+4"/>
         <source>Add all-in if jam less than</source>
         <translation>Añadir all-in si el jam es menor que</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>e.g. 30</source>
         <translation>p. ej. 30</translation>
     </message>
@@ -1685,7 +1773,7 @@ Tiempo medio: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2266,7 +2354,7 @@ Tiempo medio: %4</translation>
         <translation>Hilos de CPU utilizados</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+57"/>
+        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+59"/>
         <source>Configuration</source>
         <translation>Configuración</translation>
     </message>
@@ -2311,7 +2399,7 @@ Tiempo medio: %4</translation>
         <translation>Controles</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Solving...</source>
         <translation>Resolviendo...</translation>
     </message>
@@ -2321,7 +2409,7 @@ Tiempo medio: %4</translation>
         <translation>Iniciar resolución</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -2331,7 +2419,7 @@ Tiempo medio: %4</translation>
         <translation>Ver resultados →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-252"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
         <source>Max, 1 thread</source>
         <translation>Máx., 1 hilo</translation>
     </message>
@@ -2456,7 +2544,7 @@ Tiempo medio: %4</translation>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+235"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2486,7 +2574,7 @@ Tiempo medio: %4</translation>
         <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Window %1/%2</source>
         <translation>Ventana %1/%2</translation>
     </message>
@@ -2594,32 +2682,37 @@ Tiempo medio: %4</translation>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+26"/>
+        <source>A solve is running: the other pages open when it ends or is cancelled</source>
+        <translation>Hay un cálculo en curso: las demás páginas se abren cuando termine o se cancele</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Crea un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+31"/>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Completa board, rangos y sizings para habilitar Resolver</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
         <source>Results</source>
         <translation>Resultados</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+28"/>
         <source>Run a solve to enable Results</source>
         <translation>Ejecuta una resolución para habilitar Resultados</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>

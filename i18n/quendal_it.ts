@@ -40,24 +40,25 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+77"/>
-        <location filename="../app/controller_solve.cpp" line="+216"/>
+        <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+696"/>
+        <location filename="../app/controller_project.cpp" line="+721"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Impossibile aprire il file: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Impossibile salvare il file: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-545"/>
+        <location filename="../app/controller_project.cpp" line="-551"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -81,14 +82,14 @@
         <translation>File di progetto non valido: %1</translation>
     </message>
     <message>
-        <location line="+542"/>
+        <location line="+548"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
     <message>
-        <location filename="../qml/components/TopBar.qml" line="+53"/>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-118"/>
+        <location filename="../qml/components/TopBar.qml" line="+55"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
+        <location filename="../app/controller_solve.cpp" line="-126"/>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
@@ -103,7 +104,7 @@
         <translation>Non pronto: seleziona almeno una mano in entrambi i range</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Non pronto: compila il sizing di OOP e di IP</translation>
     </message>
@@ -123,22 +124,22 @@
         <translation>Memoria insufficiente: questo spot richiede %1, disponibili %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+208"/>
         <source>at least %1</source>
         <translation>almeno %1</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-195"/>
         <source>Already running</source>
         <translation>Già in esecuzione</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Nessuna configurazione di calcolo precedente (esegui prima un calcolo)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+231"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Annullamento...</translation>
@@ -147,7 +148,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../qml/components/AppShell.qml" line="+99"/>
+        <location filename="../qml/components/AppShell.qml" line="+122"/>
         <source>Home</source>
         <translation>Home</translation>
     </message>
@@ -175,6 +176,81 @@
         <location line="+0"/>
         <source>Tessaval</source>
         <translation>Tessaval</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/field_commit.js" line="+15"/>
+        <source>Not started: “%1” does not hold a value it can take.</source>
+        <translation>Non avviato: «%1» non contiene un valore valido.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not started: the field being edited does not hold a value it can take.</source>
+        <translation>Non avviato: il campo in modifica non contiene un valore valido.</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/solve_gating.js" line="+74"/>
+        <source>flop</source>
+        <translation>flop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turn</source>
+        <translation>turn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>river</source>
+        <translation>river</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 bet sizes</source>
+        <translation>sizing bet %1 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 raise sizes</source>
+        <translation>sizing raise %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pick the board: a flop, a turn or a river.</source>
+        <translation>Scegli il board: un flop, un turn o un river.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Board: %1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Give %1 a range.</source>
+        <translation>Assegna un range a %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 range: %2</source>
+        <translation>Range %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The %1 range holds no hand.</source>
+        <translation>Il range di %1 non contiene mani.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fill in the %1.</source>
+        <translation>Compila il %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not enough memory: the solve needs %1, %2 are available.</source>
+        <translation>Memoria insufficiente: il calcolo richiede %1, disponibili %2.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +403,7 @@
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -708,7 +784,7 @@ Durata media: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
         <source>Save</source>
         <translation>Salva</translation>
     </message>
@@ -804,47 +880,52 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+4"/>
         <source>Starting Pot</source>
         <translation>Piatto iniziale</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location line="+15"/>
         <source>e.g., 100.0</source>
         <translation>es. 100.0</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <location line="+4"/>
         <source>Effective Stack</source>
         <translation>Stack effettivo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Rake (%)</source>
         <translation>Rake (%)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 5.0</source>
         <translation>es. 5.0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+4"/>
         <source>Rake Cap</source>
         <translation>Cap del rake</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 0</source>
         <translation>es. 0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+5"/>
         <source>Target Exploitability (%)</source>
         <translation>Sfruttabilità obiettivo (%)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>e.g., 0.10</source>
         <translation>es. 0.10</translation>
     </message>
@@ -980,7 +1061,7 @@ Durata media: %4</translation>
         <translation>Importazione non riuscita: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <location filename="../qml/pages/project/range_text.js" line="+220"/>
         <source>Import failed: the file is not a text file.</source>
         <translation>Importazione non riuscita: il file non è un file di testo.</translation>
     </message>
@@ -1105,7 +1186,7 @@ Durata media: %4</translation>
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectHeader.qml" line="+23"/>
+        <location filename="../qml/pages/project/ProjectHeader.qml" line="+26"/>
         <location line="+2"/>
         <source>—</source>
         <translation>—</translation>
@@ -1126,7 +1207,7 @@ Durata media: %4</translation>
         <translation>Da configurare</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+30"/>
         <source>Solve RAM: %1</source>
         <translation>RAM per il calcolo: %1</translation>
     </message>
@@ -1136,7 +1217,7 @@ Durata media: %4</translation>
         <translation>RAM disponibile: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+26"/>
         <source>Continue to Solve →</source>
         <translation>Vai al calcolo →</translation>
     </message>
@@ -1241,7 +1322,7 @@ Durata media: %4</translation>
         <translation>Elimina selezionati…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+62"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1257,16 +1338,22 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+67"/>
+        <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+25"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+104"/>
+        <location line="+47"/>
+        <source>The solver does not read this range: %1</source>
+        <translation>Il solver non riesce a leggere questo range: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1317,11 +1404,12 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+20"/>
+        <location line="+4"/>
         <source>Add all-in if jam less than</source>
         <translation>Aggiungi all-in se il jam è inferiore a</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>e.g. 30</source>
         <translation>es. 30</translation>
     </message>
@@ -1685,7 +1773,7 @@ Durata media: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2266,7 +2354,7 @@ Durata media: %4</translation>
         <translation>Thread CPU utilizzati</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+57"/>
+        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+59"/>
         <source>Configuration</source>
         <translation>Configurazione</translation>
     </message>
@@ -2311,7 +2399,7 @@ Durata media: %4</translation>
         <translation>Controlli</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Solving...</source>
         <translation>Calcolo in corso...</translation>
     </message>
@@ -2321,7 +2409,7 @@ Durata media: %4</translation>
         <translation>Avvia calcolo</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -2331,7 +2419,7 @@ Durata media: %4</translation>
         <translation>Vedi risultati →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-252"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
         <source>Max, 1 thread</source>
         <translation>Max, 1 thread</translation>
     </message>
@@ -2456,7 +2544,7 @@ Durata media: %4</translation>
         <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+235"/>
         <source>Solve</source>
         <translation>Calcolo</translation>
     </message>
@@ -2486,7 +2574,7 @@ Durata media: %4</translation>
         <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Window %1/%2</source>
         <translation>Finestra %1/%2</translation>
     </message>
@@ -2594,32 +2682,37 @@ Durata media: %4</translation>
         <translation>Configurazione</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+26"/>
+        <source>A solve is running: the other pages open when it ends or is cancelled</source>
+        <translation>Un calcolo è in corso: le altre pagine si aprono quando termina o viene annullato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Crea un nuovo progetto (o caricane uno) dalla Home per abilitare Configurazione</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Solve</source>
         <translation>Calcolo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+31"/>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Compila board, range e sizing per abilitare Calcolo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
         <source>Results</source>
         <translation>Risultati</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+28"/>
         <source>Run a solve to enable Results</source>
         <translation>Esegui un calcolo per abilitare Risultati</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>

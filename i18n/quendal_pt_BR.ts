@@ -40,24 +40,25 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+77"/>
-        <location filename="../app/controller_solve.cpp" line="+216"/>
+        <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+696"/>
+        <location filename="../app/controller_project.cpp" line="+721"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Falha ao abrir o arquivo: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Falha ao salvar o arquivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-545"/>
+        <location filename="../app/controller_project.cpp" line="-551"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -81,14 +82,14 @@
         <translation>Arquivo de projeto inválido: %1</translation>
     </message>
     <message>
-        <location line="+542"/>
+        <location line="+548"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
     <message>
-        <location filename="../qml/components/TopBar.qml" line="+53"/>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-118"/>
+        <location filename="../qml/components/TopBar.qml" line="+55"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
+        <location filename="../app/controller_solve.cpp" line="-126"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -103,7 +104,7 @@
         <translation>Não pronto: selecione ao menos uma mão nos dois ranges</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Não pronto: preencha o sizing de OOP e de IP</translation>
     </message>
@@ -123,22 +124,22 @@
         <translation>Memória insuficiente: este spot precisa de %1, há %2 disponíveis</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+208"/>
         <source>at least %1</source>
         <translation>pelo menos %1</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-195"/>
         <source>Already running</source>
         <translation>Já em andamento</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Nenhuma configuração de resolução anterior (resolva uma vez primeiro)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+231"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Cancelando...</translation>
@@ -147,7 +148,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../qml/components/AppShell.qml" line="+99"/>
+        <location filename="../qml/components/AppShell.qml" line="+122"/>
         <source>Home</source>
         <translation>Início</translation>
     </message>
@@ -175,6 +176,81 @@
         <location line="+0"/>
         <source>Tessaval</source>
         <translation>Tessaval</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/field_commit.js" line="+15"/>
+        <source>Not started: “%1” does not hold a value it can take.</source>
+        <translation>Não iniciado: “%1” não contém um valor válido.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not started: the field being edited does not hold a value it can take.</source>
+        <translation>Não iniciado: o campo em edição não contém um valor válido.</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/solve_gating.js" line="+74"/>
+        <source>flop</source>
+        <translation>flop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turn</source>
+        <translation>turn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>river</source>
+        <translation>river</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 bet sizes</source>
+        <translation>tamanhos de aposta %1 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 raise sizes</source>
+        <translation>tamanhos de raise %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pick the board: a flop, a turn or a river.</source>
+        <translation>Escolha o board: um flop, um turn ou um river.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Board: %1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Give %1 a range.</source>
+        <translation>Dê um range a %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 range: %2</source>
+        <translation>Range %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The %1 range holds no hand.</source>
+        <translation>O range de %1 não contém nenhuma mão.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fill in the %1.</source>
+        <translation>Preencha os %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not enough memory: the solve needs %1, %2 are available.</source>
+        <translation>Memória insuficiente: o cálculo precisa de %1, há %2 disponíveis.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +403,7 @@
         <translation>Abrir arquivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -708,7 +784,7 @@ Tempo médio: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
         <source>Save</source>
         <translation>Salvar</translation>
     </message>
@@ -804,47 +880,52 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+4"/>
         <source>Starting Pot</source>
         <translation>Pote inicial</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location line="+15"/>
         <source>e.g., 100.0</source>
         <translation>ex.: 100.0</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <location line="+4"/>
         <source>Effective Stack</source>
         <translation>Stack efetivo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Rake (%)</source>
         <translation>Rake (%)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 5.0</source>
         <translation>ex.: 5.0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+4"/>
         <source>Rake Cap</source>
         <translation>Teto de rake</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 0</source>
         <translation>ex.: 0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+5"/>
         <source>Target Exploitability (%)</source>
         <translation>Explorabilidade-alvo (%)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>e.g., 0.10</source>
         <translation>ex.: 0.10</translation>
     </message>
@@ -980,7 +1061,7 @@ Tempo médio: %4</translation>
         <translation>Falha ao importar: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <location filename="../qml/pages/project/range_text.js" line="+220"/>
         <source>Import failed: the file is not a text file.</source>
         <translation>Falha na importação: o arquivo não é um arquivo de texto.</translation>
     </message>
@@ -1105,7 +1186,7 @@ Tempo médio: %4</translation>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectHeader.qml" line="+23"/>
+        <location filename="../qml/pages/project/ProjectHeader.qml" line="+26"/>
         <location line="+2"/>
         <source>—</source>
         <translation>—</translation>
@@ -1126,7 +1207,7 @@ Tempo médio: %4</translation>
         <translation>Preparação pendente</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+30"/>
         <source>Solve RAM: %1</source>
         <translation>RAM da resolução: %1</translation>
     </message>
@@ -1136,7 +1217,7 @@ Tempo médio: %4</translation>
         <translation>RAM disponível: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+26"/>
         <source>Continue to Solve →</source>
         <translation>Continuar para Resolver →</translation>
     </message>
@@ -1241,7 +1322,7 @@ Tempo médio: %4</translation>
         <translation>Excluir seleção…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+62"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1257,16 +1338,22 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+67"/>
+        <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+25"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+104"/>
+        <location line="+47"/>
+        <source>The solver does not read this range: %1</source>
+        <translation>O solver não consegue ler este range: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1317,11 +1404,12 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+20"/>
+        <location line="+4"/>
         <source>Add all-in if jam less than</source>
         <translation>Adicionar all-in se o jam for menor que</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>e.g. 30</source>
         <translation>ex.: 30</translation>
     </message>
@@ -1685,7 +1773,7 @@ Tempo médio: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2266,7 +2354,7 @@ Tempo médio: %4</translation>
         <translation>Threads de CPU usadas</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+57"/>
+        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+59"/>
         <source>Configuration</source>
         <translation>Configuração</translation>
     </message>
@@ -2311,7 +2399,7 @@ Tempo médio: %4</translation>
         <translation>Controles</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Solving...</source>
         <translation>Resolvendo...</translation>
     </message>
@@ -2321,7 +2409,7 @@ Tempo médio: %4</translation>
         <translation>Iniciar resolução</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -2331,7 +2419,7 @@ Tempo médio: %4</translation>
         <translation>Ver resultados →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-252"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
         <source>Max, 1 thread</source>
         <translation>Máx., 1 thread</translation>
     </message>
@@ -2456,7 +2544,7 @@ Tempo médio: %4</translation>
         <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+235"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2486,7 +2574,7 @@ Tempo médio: %4</translation>
         <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Window %1/%2</source>
         <translation>Janela %1/%2</translation>
     </message>
@@ -2594,32 +2682,37 @@ Tempo médio: %4</translation>
         <translation>Preparação</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+26"/>
+        <source>A solve is running: the other pages open when it ends or is cancelled</source>
+        <translation>Um cálculo está em andamento: as outras páginas abrem quando ele terminar ou for cancelado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Crie um novo projeto (ou carregue um) no Início para habilitar Preparação</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+31"/>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Preencha board, ranges e sizings para habilitar Resolver</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
         <source>Results</source>
         <translation>Resultados</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+28"/>
         <source>Run a solve to enable Results</source>
         <translation>Execute uma resolução para habilitar Resultados</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>

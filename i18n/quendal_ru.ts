@@ -40,24 +40,25 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+77"/>
-        <location filename="../app/controller_solve.cpp" line="+216"/>
+        <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+696"/>
+        <location filename="../app/controller_project.cpp" line="+721"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Не удалось открыть файл: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location line="+6"/>
         <source>Failed to save file: %1</source>
         <translation>Не удалось сохранить файл: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-545"/>
+        <location filename="../app/controller_project.cpp" line="-551"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -81,14 +82,14 @@
         <translation>Недопустимый файл проекта: %1</translation>
     </message>
     <message>
-        <location line="+542"/>
+        <location line="+548"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
     <message>
-        <location filename="../qml/components/TopBar.qml" line="+53"/>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+92"/>
-        <location filename="../app/controller_solve.cpp" line="-118"/>
+        <location filename="../qml/components/TopBar.qml" line="+55"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
+        <location filename="../app/controller_solve.cpp" line="-126"/>
         <source>Starting...</source>
         <translation>Запуск...</translation>
     </message>
@@ -103,7 +104,7 @@
         <translation>Не готово: выберите хотя бы одну руку в обоих диапазонах</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Не готово: заполните сайзинги OOP и IP</translation>
     </message>
@@ -123,22 +124,22 @@
         <translation>Недостаточно памяти: этому споту нужно %1, доступно %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+208"/>
         <source>at least %1</source>
         <translation>не менее %1</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-195"/>
         <source>Already running</source>
         <translation>Уже выполняется</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Нет предыдущей конфигурации расчёта (сначала выполните расчёт)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+231"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Отмена...</translation>
@@ -147,7 +148,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../qml/components/AppShell.qml" line="+99"/>
+        <location filename="../qml/components/AppShell.qml" line="+122"/>
         <source>Home</source>
         <translation>Главная</translation>
     </message>
@@ -175,6 +176,81 @@
         <location line="+0"/>
         <source>Tessaval</source>
         <translation>Tessaval</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/field_commit.js" line="+15"/>
+        <source>Not started: “%1” does not hold a value it can take.</source>
+        <translation>Не запущено: в поле «%1» недопустимое значение.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not started: the field being edited does not hold a value it can take.</source>
+        <translation>Не запущено: в редактируемом поле недопустимое значение.</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/solve_gating.js" line="+74"/>
+        <source>flop</source>
+        <translation>флоп</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turn</source>
+        <translation>тёрн</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>river</source>
+        <translation>ривер</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 bet sizes</source>
+        <translation>бет-сайзы %1 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2 raise sizes</source>
+        <translation>рейз-сайзы %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pick the board: a flop, a turn or a river.</source>
+        <translation>Выберите борд: флоп, тёрн или ривер.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Board: %1</source>
+        <translation>Борд: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Give %1 a range.</source>
+        <translation>Задайте диапазон для %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 range: %2</source>
+        <translation>Диапазон %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The %1 range holds no hand.</source>
+        <translation>В диапазоне %1 нет ни одной руки.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fill in the %1.</source>
+        <translation>Заполните %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not enough memory: the solve needs %1, %2 are available.</source>
+        <translation>Недостаточно памяти: расчёту нужно %1, доступно %2.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +403,7 @@
         <translation>Открыть файл</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+48"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
         <source>%1s</source>
         <translation>%1 с</translation>
@@ -708,7 +784,7 @@ Avg runtime: %4</source>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+75"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
@@ -804,47 +880,52 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+4"/>
         <source>Starting Pot</source>
         <translation>Начальный банк</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+1"/>
+        <location line="+15"/>
         <source>e.g., 100.0</source>
         <translation>напр., 100.0</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
+        <location line="+4"/>
         <source>Effective Stack</source>
         <translation>Эффективный стек</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Rake (%)</source>
         <translation>Рейк (%)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 5.0</source>
         <translation>напр., 5.0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+4"/>
         <source>Rake Cap</source>
         <translation>Лимит рейка</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>e.g., 0</source>
         <translation>напр., 0</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+5"/>
         <source>Target Exploitability (%)</source>
         <translation>Цель эксплуат. (%)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>e.g., 0.10</source>
         <translation>напр., 0.10</translation>
     </message>
@@ -980,7 +1061,7 @@ Avg runtime: %4</source>
         <translation>Ошибка импорта: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/range_text.js" line="+205"/>
+        <location filename="../qml/pages/project/range_text.js" line="+220"/>
         <source>Import failed: the file is not a text file.</source>
         <translation>Ошибка импорта: файл не является текстовым.</translation>
     </message>
@@ -1105,7 +1186,7 @@ Avg runtime: %4</source>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProjectHeader.qml" line="+23"/>
+        <location filename="../qml/pages/project/ProjectHeader.qml" line="+26"/>
         <location line="+2"/>
         <source>—</source>
         <translation>—</translation>
@@ -1126,7 +1207,7 @@ Avg runtime: %4</source>
         <translation>Требуется настройка</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+30"/>
         <source>Solve RAM: %1</source>
         <translation>ОЗУ для расчёта: %1</translation>
     </message>
@@ -1136,7 +1217,7 @@ Avg runtime: %4</source>
         <translation>Доступно ОЗУ: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+26"/>
         <source>Continue to Solve →</source>
         <translation>Перейти к расчёту →</translation>
     </message>
@@ -1241,7 +1322,7 @@ Avg runtime: %4</source>
         <translation>Удалить выбранное…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+62"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
         <source>OOP Range</source>
         <translation>Диапазон OOP</translation>
     </message>
@@ -1257,16 +1338,22 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+67"/>
+        <location line="+7"/>
         <source>Weight</source>
         <translation>Вес</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+25"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>напр., AA, KK, AKs, QQ+ или 50%</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+104"/>
+        <location line="+47"/>
+        <source>The solver does not read this range: %1</source>
+        <translation>Солвер не может прочитать этот диапазон: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
         <source>OOP Sizing</source>
         <translation>Сайзинги OOP</translation>
     </message>
@@ -1317,11 +1404,12 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+20"/>
+        <location line="+4"/>
         <source>Add all-in if jam less than</source>
         <translation>Олл-ин, если пуш &lt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>e.g. 30</source>
         <translation>напр. 30</translation>
     </message>
@@ -1685,7 +1773,7 @@ Avg runtime: %4</source>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+571"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -2266,7 +2354,7 @@ Avg runtime: %4</source>
         <translation>Задействовано потоков ЦП</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+57"/>
+        <location filename="../qml/pages/solve/SolveConfigCard.qml" line="+59"/>
         <source>Configuration</source>
         <translation>Конфигурация</translation>
     </message>
@@ -2311,7 +2399,7 @@ Avg runtime: %4</source>
         <translation>Управление</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Solving...</source>
         <translation>Расчёт...</translation>
     </message>
@@ -2321,7 +2409,7 @@ Avg runtime: %4</source>
         <translation>Начать расчёт</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -2331,7 +2419,7 @@ Avg runtime: %4</source>
         <translation>К результатам →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-252"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
         <source>Max, 1 thread</source>
         <translation>Макс., 1 поток</translation>
     </message>
@@ -2456,7 +2544,7 @@ Avg runtime: %4</source>
         <translation>Итерации %1 • Цель %2% (≈ %3) • Потоки %4</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+235"/>
         <source>Solve</source>
         <translation>Расчёт</translation>
     </message>
@@ -2486,7 +2574,7 @@ Avg runtime: %4</source>
         <translation>Ф %1/%2 • Т %3/%4 • Р %5/%6</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Window %1/%2</source>
         <translation>Окно %1/%2</translation>
     </message>
@@ -2594,32 +2682,37 @@ Avg runtime: %4</source>
         <translation>Проект</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+26"/>
+        <source>A solve is running: the other pages open when it ends or is cancelled</source>
+        <translation>Идёт расчёт: остальные страницы откроются, когда он завершится или будет отменён</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Создайте новый проект (или загрузите его) на Главной, чтобы открыть «Проект»</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Solve</source>
         <translation>Расчёт</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+31"/>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Заполните борд, диапазоны и сайзинги, чтобы открыть «Расчёт»</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
         <source>Results</source>
         <translation>Результаты</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+28"/>
         <source>Run a solve to enable Results</source>
         <translation>Выполните расчёт, чтобы открыть «Результаты»</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>

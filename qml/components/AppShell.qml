@@ -8,6 +8,7 @@ import Tessaval
 import "project_state.js" as ProjectState
 import "solve_gating.js" as Gating
 import "shell_navigation.js" as Nav
+import "field_commit.js" as Commit
 
 Item {
     id: root
@@ -18,6 +19,12 @@ Item {
     property int navIndex: 0
     property bool hasProject: false
     property int projectRecommendedWidth: 1540
+    // Why the last start did not begin: the field being edited refused its
+    // text. Cleared when the focus moves on.
+    property string startRefusal: ""
+    // A dialog is on screen: the page shortcuts and F5 wait.
+    readonly property bool _dialogOpen: (!!projectPage && projectPage.dialogOpen)
+                                        || (!!homePage && homePage.dialogOpen)
 
     readonly property Theme theme: Theme {}
     readonly property Typography type: Typography {}
@@ -68,9 +75,25 @@ Item {
     readonly property var customerQuickSolvePreset: ProjectState.customerQuickSolvePreset(defaultPreset)
     readonly property var newProjectPreset: ProjectState.newProjectPreset(_systemThreads, developerMode)
 
-    // Solve gating.
+    // Solve gating: what blocks a solve, the first of board, ranges, sizing
+    // and memory, with the engine's own message for a text it refuses.
     readonly property bool _canSolveBase: Gating.canSolveBase(_gatingState)
-    readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
+    readonly property var spotErrors: controller && typeof controller.spotTextErrors === "function"
+                                      ? controller.spotTextErrors(Gating.solveConfigMap(_spotTexts)) : ({})
+    readonly property var solveBlock: Gating.solveBlock(_gatingState, spotErrors, _memoryFigures())
+    readonly property bool canSolve: !!controller && solveBlock.kind === ""
+    // The texts the engine reads, with the flags that change how it reads them.
+    readonly property var _spotTexts: ({
+        boardText: boardText, oopRangeText: oopRangeText, ipRangeText: ipRangeText,
+        oopFlopBetSizesText: oopFlopBetSizesText, oopFlopRaiseSizesText: oopFlopRaiseSizesText,
+        oopTurnBetSizesText: oopTurnBetSizesText, oopTurnRaiseSizesText: oopTurnRaiseSizesText,
+        oopRiverBetSizesText: oopRiverBetSizesText, oopRiverRaiseSizesText: oopRiverRaiseSizesText,
+        ipFlopBetSizesText: ipFlopBetSizesText, ipFlopRaiseSizesText: ipFlopRaiseSizesText,
+        ipTurnBetSizesText: ipTurnBetSizesText, ipTurnRaiseSizesText: ipTurnRaiseSizesText,
+        ipRiverBetSizesText: ipRiverBetSizesText, ipRiverRaiseSizesText: ipRiverRaiseSizesText,
+        oopFlopAddAllIn: oopFlopAddAllIn, oopTurnAddAllIn: oopTurnAddAllIn, oopRiverAddAllIn: oopRiverAddAllIn,
+        ipFlopAddAllIn: ipFlopAddAllIn, ipTurnAddAllIn: ipTurnAddAllIn, ipRiverAddAllIn: ipRiverAddAllIn
+    })
     readonly property var _gatingState: ({
         boardText: boardText, oopRangeText: oopRangeText, ipRangeText: ipRangeText,
         oopFlopBetSizesText: oopFlopBetSizesText, oopFlopRaiseSizesText: oopFlopRaiseSizesText,
@@ -184,16 +207,22 @@ Item {
         return Gating.hasSizingFilled(_gatingState)
     }
 
-    function _hasEnoughRamToSolve() {
+    // Read here so the gate follows each figure; null without a controller.
+    function _memoryFigures() {
         if (!controller)
-            return false
-        // Read here so the gate follows each figure.
-        const figures = {
+            return null
+        return {
             solveRequiredMemoryBytes: controller.solveRequiredMemoryBytes,
             systemAvailableMemoryBytes: controller.systemAvailableMemoryBytes,
-            resultsReclaimableMemoryBytes: controller.resultsReclaimableMemoryBytes
+            resultsReclaimableMemoryBytes: controller.resultsReclaimableMemoryBytes,
+            solveRequiredMemoryText: controller.solveRequiredMemoryText,
+            effectiveAvailableMemoryText: controller.effectiveAvailableMemoryText
         }
-        return Gating.hasEnoughRam(figures)
+    }
+
+    function _hasEnoughRamToSolve() {
+        const figures = _memoryFigures()
+        return !!figures && Gating.hasEnoughRam(figures)
     }
 
     function _solveMemCfg() {
@@ -216,13 +245,22 @@ Item {
     }
 
     function _shortcut(i) {
+        if (_dialogOpen)
+            return
         const target = Nav.shortcutTarget(_navState(), i)
         if (target >= 0)
             navIndex = target
     }
 
+    // Commits the text of the field being edited; false (with the field
+    // named in startRefusal) when the field refuses it.
+    function commitEditing() {
+        startRefusal = Commit.commitFocusedField(root.Window.activeFocusItem)
+        return startRefusal.length === 0
+    }
+
     function _startFromKeyboard() {
-        if (!Nav.canStartFromKeyboard(_navState()))
+        if (_dialogOpen || !commitEditing() || !Nav.canStartFromKeyboard(_navState()))
             return
         navIndex = Nav.SOLVE
         const cfg = _solveMemCfg()
@@ -279,6 +317,7 @@ Item {
             theme: root.theme
             controller: root.controller
             canSolve: root.canSolve
+            solveBlockText: root.solveBlock.text
             projectEnabled: root.hasProject
             currentPage: root.navIndex
             maxIterations: root.maxIterations
@@ -332,7 +371,12 @@ Item {
                 theme: root.theme
                 type: root.type
                 canSolve: root.canSolve
-                onGoToSolve: root.navIndex = Nav.SOLVE
+                spotErrors: root.spotErrors
+                solveBlockText: root.startRefusal.length > 0 ? root.startRefusal : root.solveBlock.text
+                onGoToSolve: {
+                    if (root.commitEditing())
+                        root.navIndex = Nav.SOLVE
+                }
             }
 
             SolvePage {
@@ -342,6 +386,7 @@ Item {
                 type: root.type
                 controller: root.controller
                 canSolve: root.canSolve
+                solveBlockText: root.solveBlock.text
                 threadCount: root.threadCount
                 onThreadCountChanged: root.threadCount = threadCount
                 onGoToResults: root.navIndex = Nav.RESULTS
@@ -369,6 +414,18 @@ Item {
             }
 
             Component.onCompleted: root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+        }
+    }
+
+    // A page that is left keeps no keyboard focus: typing on the next page
+    // never edits a field of a hidden one.
+    onNavIndexChanged: root.forceActiveFocus()
+
+    Connections {
+        target: root.Window.window
+        ignoreUnknownSignals: true
+        function onActiveFocusItemChanged() {
+            root.startRefusal = ""
         }
     }
 

@@ -25,6 +25,8 @@ Item {
     readonly property alias fileDialog: dialog
     readonly property alias replaceDialog: replaceConfirm
     readonly property bool saving: dialog.fileMode === FileDialog.SaveFile
+    // The dialog or its question is on screen.
+    readonly property bool shown: dialog.visible || replaceConfirm.visible
 
     // The chosen file; in save mode after a replacement was confirmed.
     signal fileChosen(url fileUrl)

@@ -12,6 +12,8 @@ ToolBar {
     property var theme
     property var controller
     property bool canSolve: true
+    // Why a solve cannot start, shown on the disabled Solve tab.
+    property string solveBlockText: ""
     property bool projectEnabled: true
     property int maxIterations: 0
     property real targetExploitability: 0.0
@@ -68,22 +70,41 @@ ToolBar {
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
 
     readonly property var _tabs: [
-        { title: qsTr("Home"), icon: "home", tip: "" },
-        { title: qsTr("Setup"), icon: "clipboard",
-          tip: qsTr("Start a new project (or load one) from Home to enable Project") },
-        { title: qsTr("Solve"), icon: "bolt", tip: qsTr("Fill board, ranges, and sizings to enable Solve") },
-        { title: qsTr("Results"), icon: "chart", tip: qsTr("Run a solve to enable Results") },
-        { title: qsTr("Settings"), icon: "gear", tip: "" }
+        { title: qsTr("Home"), icon: "home" },
+        { title: qsTr("Setup"), icon: "clipboard" },
+        { title: qsTr("Solve"), icon: "bolt" },
+        { title: qsTr("Results"), icon: "chart" },
+        { title: qsTr("Settings"), icon: "gear" }
     ]
 
+    // The page shown stays enabled; while a solve runs the others wait.
     function _tabEnabled(index) {
+        if (index === currentPage)
+            return true
+        if (lockOnSolve)
+            return false
         if (index === 1 && !projectEnabled)
             return false
         if (index === 3 && _resultIterations <= 0)
             return false
         if (index === 2 && !canSolve)
             return false
-        return !lockOnSolve || index === 2
+        return true
+    }
+
+    // Why a disabled tab is disabled, in the order _tabEnabled asks.
+    function _tabTip(index) {
+        if (_tabEnabled(index))
+            return ""
+        if (lockOnSolve)
+            return qsTr("A solve is running: the other pages open when it ends or is cancelled")
+        if (index === 1)
+            return qsTr("Start a new project (or load one) from Home to enable Project")
+        if (index === 3)
+            return qsTr("Run a solve to enable Results")
+        if (index === 2)
+            return solveBlockText.length > 0 ? solveBlockText : qsTr("Fill board, ranges, and sizings to enable Solve")
+        return ""
     }
 
     function _color(token, fallback) {
@@ -243,7 +264,7 @@ ToolBar {
 
                             ToolTip {
                                 objectName: "tabToolTip"
-                                text: slot.modelData.tip
+                                text: bar._tabTip(slot.index)
                                 visible: tabHover.hovered && !tab.enabled && text !== ""
                             }
                         }

@@ -129,13 +129,13 @@ TestCase {
         compare(page.developerMode, data.texts.length > 0)
     }
 
-    // The badge looks at the board alone; the button at the shell's gate.
+    // The badge and the button follow the shell's gate, which looks at
+    // everything a solve needs, not at the board alone.
     function test_badgeAndContinue_data() {
         return [
-            { tag: "valid board, not solvable", board: "AhKsQd", canSolve: false, badge: "Ready", ready: true },
+            { tag: "valid board, not solvable", board: "AhKsQd", canSolve: false, badge: "Setup Required", ready: false },
             { tag: "valid board, solvable", board: "AhKsQd2c9h", canSolve: true, badge: "Ready", ready: true },
-            { tag: "board with a gap", board: "AhKsQd__2c", canSolve: false, badge: "Setup Required", ready: false },
-            { tag: "empty board", board: "", canSolve: true, badge: "Setup Required", ready: false }
+            { tag: "board with a gap", board: "AhKsQd__2c", canSolve: false, badge: "Setup Required", ready: false }
         ]
     }
 

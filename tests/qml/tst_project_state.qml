@@ -108,9 +108,10 @@ TestCase {
         const ok = fig => Gating.hasEnoughRam(fig)
         verify(ok({ solveRequiredMemoryBytes: 8e9, systemAvailableMemoryBytes: 6e9, resultsReclaimableMemoryBytes: 3e9 }))
         verify(!ok({ solveRequiredMemoryBytes: 9e9, systemAvailableMemoryBytes: 6e9, resultsReclaimableMemoryBytes: 3e9 }))
-        verify(!ok({ solveRequiredMemoryBytes: 0, systemAvailableMemoryBytes: 6e9, resultsReclaimableMemoryBytes: 3e9 }))
-        verify(!ok({ solveRequiredMemoryBytes: NaN, systemAvailableMemoryBytes: 6e9 }))
-        verify(!ok({ solveRequiredMemoryBytes: 1e9 }))
+        // A need or a free memory that is not known refuses nothing.
+        verify(ok({ solveRequiredMemoryBytes: 0, systemAvailableMemoryBytes: 6e9, resultsReclaimableMemoryBytes: 3e9 }))
+        verify(ok({ solveRequiredMemoryBytes: NaN, systemAvailableMemoryBytes: 6e9 }))
+        verify(ok({ solveRequiredMemoryBytes: 1e9 }))
         verify(!ok(null))
     }
 

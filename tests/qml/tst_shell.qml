@@ -141,13 +141,22 @@ TestCase {
     function test_f5Refusals_data() {
         return [
             { tag: "no spot", arrange: function (t) {} },
-            { tag: "no estimate yet", arrange: function (t) {
-                t.makeSolvable(); t.fake.solveRequiredMemoryBytes = 0 } },
             { tag: "too little memory", arrange: function (t) {
                 t.makeSolvable(); t.fake.systemAvailableMemoryBytes = 5e8 } },
             { tag: "already running", arrange: function (t) {
                 t.makeSolvable(); t.fake.running = true } }
         ]
+    }
+
+    // No estimate yet blocks nothing: the solve says what went wrong, if anything.
+    function test_f5StartsBeforeAnyEstimate() {
+        makeSolvable()
+        fake.solveRequiredMemoryBytes = 0
+        shell.navIndex = 0
+        fake.clearCalls()
+        keyClick(Qt.Key_F5)
+        compare(fake.callsOf("startSolveWithConfig").length, 1)
+        compare(shell.navIndex, 2)
     }
 
     function test_f5Refusals(data) {

@@ -77,18 +77,22 @@ TestCase {
 
     function test_tooltips_data() {
         const setup = "Start a new project (or load one) from Home to enable Project"
+        const running = "A solve is running: the other pages open when it ends or is cancelled"
         return [
             { tag: "setup", tab: 1, lock: false, text: setup },
             { tag: "solve", tab: 2, lock: false, text: "Fill board, ranges, and sizings to enable Solve" },
             { tag: "results", tab: 3, lock: false, text: "Run a solve to enable Results" },
-            { tag: "setup, locked", tab: 1, lock: true, text: setup },
-            { tag: "home, locked", tab: 0, lock: true, text: "" }
+            { tag: "solve, with its reason", tab: 2, lock: false, reason: "Give OOP a range.",
+              text: "Give OOP a range." },
+            { tag: "setup, locked", tab: 1, lock: true, text: running },
+            { tag: "home, locked", tab: 0, lock: true, text: running }
         ]
     }
 
     function test_tooltips(data) {
         bar.projectEnabled = data.lock
         bar.canSolve = data.lock
+        bar.solveBlockText = data.reason || ""
         if (data.lock) {
             bar.currentPage = 2
             fake.running = true

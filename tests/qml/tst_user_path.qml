@@ -123,9 +123,10 @@ TestCase {
         compare(shell.boardText, "KsQd7h")
         compare(shell.oopRangeText, "AA, KK, AKs, QJs")
 
-        // The memory estimate arrives and allows the solve.
-        tryVerify(function () { return shell.canSolve }, 30000, "the estimate arrives")
-        verify(appController.solveRequiredMemoryBytes > 0)
+        // The spot is complete; the memory estimate arrives.
+        verify(shell.canSolve, shell.solveBlock.text)
+        tryVerify(function () { return appController.solveRequiredMemoryBytes > 0 }, 30000, "the estimate arrives")
+        verify(shell.canSolve)
 
         // Solve from the solve page.
         shell.maxIterations = 10

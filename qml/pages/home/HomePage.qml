@@ -42,6 +42,9 @@ Item {
     // The controller holds results that were never saved (nor opened from
     // a file), and what waits for the user to let them go.
     property bool _resultsUnsaved: false
+    // A dialog of the page is on screen: the shell's page shortcuts wait.
+    readonly property bool dialogOpen: saveDialog.shown || openDialog.shown || discardDialog.visible
+                                       || clearStatsDialog.visible
     property var _afterDiscard: null
 
     readonly property var _durationFormats: ({

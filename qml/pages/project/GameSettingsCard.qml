@@ -102,6 +102,7 @@ Card {
             }
             Field {
                 objectName: "startingPotField"
+                Accessible.name: qsTranslate("ProjectPage", "Starting Pot")
                 placeholderText: qsTranslate("ProjectPage", "e.g., 100.0")
                 value: card.page.startingPot
                 minimum: 0.01
@@ -116,6 +117,7 @@ Card {
             }
             Field {
                 objectName: "effectiveStackField"
+                Accessible.name: qsTranslate("ProjectPage", "Effective Stack")
                 placeholderText: qsTranslate("ProjectPage", "e.g., 100.0")
                 value: card.page.effectiveStack
                 minimum: 0.01
@@ -130,6 +132,7 @@ Card {
             }
             Field {
                 objectName: "rakePercentField"
+                Accessible.name: qsTranslate("ProjectPage", "Rake (%)")
                 placeholderText: qsTranslate("ProjectPage", "e.g., 5.0")
                 value: card.page.rakePercent
                 minimum: 0.0
@@ -144,6 +147,7 @@ Card {
             }
             Field {
                 objectName: "rakeCapField"
+                Accessible.name: qsTranslate("ProjectPage", "Rake Cap")
                 placeholderText: qsTranslate("ProjectPage", "e.g., 0")
                 value: card.page.rakeCap
                 minimum: 0
@@ -159,6 +163,7 @@ Card {
             Field {
                 id: targetField
                 objectName: "targetExploitabilityField"
+                Accessible.name: qsTranslate("ProjectPage", "Target Exploitability (%)")
                 placeholderText: qsTranslate("ProjectPage", "e.g., 0.10")
                 value: card.page.targetExploitability
                 minimum: 0.0

@@ -1,6 +1,7 @@
 // The set-up page's header: the title with the board's readiness badge, the
 // memory figures of the solve, and the way on to the solve page.
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Tessaval
 import "page_layout.js" as PageLayout
@@ -12,6 +13,8 @@ RowLayout {
     property var controller: null
     property bool boardReady: false
     property bool canSolve: false
+    // What blocks the solve, said beside the way on.
+    property string blockText: ""
 
     signal continueClicked()
 
@@ -31,9 +34,9 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         theme: header.theme
         title: qsTranslate("ProjectPage", "Project Setup")
-        badge: header.boardReady ? qsTranslate("ProjectPage", "Ready") : qsTranslate("ProjectPage", "Setup Required")
-        badgeColor: header.boardReady ? (header.theme ? header.theme.success : "#3FB950")
-                                      : (header.theme ? header.theme.warn : "#F0883E")
+        badge: header.canSolve ? qsTranslate("ProjectPage", "Ready") : qsTranslate("ProjectPage", "Setup Required")
+        badgeColor: header.canSolve ? (header.theme ? header.theme.success : "#3FB950")
+                                    : (header.theme ? header.theme.warn : "#F0883E")
     }
 
     Item {
@@ -44,6 +47,19 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         spacing: 2
 
+        Text {
+            objectName: "solveBlockText"
+            Layout.alignment: Qt.AlignRight
+            Layout.maximumWidth: Math.min(implicitWidth, 520)
+            visible: header.blockText.length > 0
+            text: header.blockText
+            font.family: header._family
+            font.pixelSize: 11
+            font.weight: Font.DemiBold
+            horizontalAlignment: Text.AlignRight
+            elide: Text.ElideRight
+            color: header.theme ? header.theme.warn : "#F0883E"
+        }
         Text {
             objectName: "solveRamLine"
             Layout.alignment: Qt.AlignRight
@@ -76,11 +92,28 @@ RowLayout {
         Layout.preferredWidth: 12
     }
 
-    PrimaryButton {
-        objectName: "continueToSolveButton"
-        theme: header.theme
-        text: qsTranslate("ProjectPage", "Continue to Solve →")
-        enabled: header.canSolve
-        onClicked: header.continueClicked()
+    // A disabled button takes no pointer events: its box watches the pointer
+    // for the tooltip that says what blocks the solve.
+    Item {
+        implicitWidth: continueButton.implicitWidth
+        implicitHeight: continueButton.implicitHeight
+
+        PrimaryButton {
+            id: continueButton
+            objectName: "continueToSolveButton"
+            anchors.fill: parent
+            theme: header.theme
+            text: qsTranslate("ProjectPage", "Continue to Solve →")
+            enabled: header.canSolve
+            onClicked: header.continueClicked()
+        }
+        HoverHandler {
+            id: continueHover
+        }
+        ToolTip {
+            objectName: "continueToolTip"
+            text: header.blockText
+            visible: continueHover.hovered && !header.canSolve && text.length > 0
+        }
     }
 }

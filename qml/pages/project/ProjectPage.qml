@@ -19,6 +19,15 @@ ProjectSettingsProfiles {
                                                   ? PageLayout.recommendedWidth(_row1RequiredWidth, _rangesRequiredWidth)
                                                   : 1540
 
+    // A dialog of the page is on screen: the shell's page shortcuts wait.
+    readonly property bool dialogOpen: cardPickerDialog.visible || saveRangeDialog.visible
+                                       || addFolderDialog.visible || importRangeNameDialog.visible
+                                       || confirmDeleteDialog.visible || importRangeFileDialog.shown
+                                       || clearStandardOverridesDialog.visible
+                                       || clearExploitOverridesDialog.visible || exportStandardDialog.shown
+                                       || exportExploitDialog.shown || saveSettingsDialog.visible
+                                       || loadSettingsDialog.visible || confirmDeleteProfileDialog.visible
+
     readonly property Item boardDisplay: boardCard.boardDisplay
     readonly property Item oopMatrix: oopRangePanel.matrix
     readonly property Item ipMatrix: ipRangePanel.matrix
@@ -135,6 +144,7 @@ ProjectSettingsProfiles {
                     controller: root.appControllerObject
                     boardReady: root.validBoard(root.boardText)
                     canSolve: root.canSolve
+                    blockText: root.solveBlockText
                     onContinueClicked: root.goToSolve()
                 }
 

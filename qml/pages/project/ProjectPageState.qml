@@ -54,6 +54,11 @@ Item {
 
     signal goToSolve()
 
+    // From the shell: the engine's message per solve-map key for each text it
+    // refuses, and what blocks a solve ("" when nothing does).
+    property var spotErrors: ({})
+    property string solveBlockText: ""
+
     // The controller the page reads (memory figures, developer mode).
     property var appControllerObject: typeof appController !== "undefined" ? appController : null
     readonly property bool developerMode: !!appControllerObject && !!appControllerObject.developerMode

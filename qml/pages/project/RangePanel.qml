@@ -25,6 +25,9 @@ Card {
     readonly property string _rangeKey: _isOop ? "oopRangeText" : "ipRangeText"
     readonly property string _weightKey: _isOop ? "oopClickWeightPct" : "ipClickWeightPct"
     readonly property string rangeText: page ? page[_rangeKey] : ""
+    // The engine's message when it refuses the text; the matrix then lights nothing.
+    readonly property string rangeError: page && page.spotErrors && page.spotErrors[player + "_range"]
+                                         ? String(page.spotErrors[player + "_range"]) : ""
     readonly property real clickWeightPct: page ? page[_weightKey] : 100
     readonly property real _scale: page ? page.uiScale : 1.0
     readonly property real _sidebarMinWidth: Math.max(150, PageLayout.roundHalfUp(180 * _scale))
@@ -149,6 +152,8 @@ Card {
             }
             SetupNumberField {
                 objectName: panel.player + "ClickWeightField"
+                Accessible.name: qsTranslate("ProjectPage", "Weight")
+                partOfSolve: false
                 theme: panel.theme
                 value: panel.clickWeightPct
                 minimum: 0
@@ -190,7 +195,8 @@ Card {
                     color: panel.theme ? panel.theme.surface2 : "#21262D"
                     border.width: 1
                     border.color: rangeInput.activeFocus ? (panel.theme ? panel.theme.strokeFocus : "#58A6FF")
-                                                         : (panel.theme ? panel.theme.stroke : "#30363D")
+                                : panel.rangeError.length > 0 ? (panel.theme ? panel.theme.danger : "#F85149")
+                                : (panel.theme ? panel.theme.stroke : "#30363D")
                 }
                 onTextEdited: panel.page[panel._rangeKey] = text
 
@@ -210,6 +216,19 @@ Card {
                     clip: true
                 }
             }
+        }
+
+        Text {
+            objectName: panel.player + "RangeError"
+            Layout.preferredWidth: handMatrix.implicitWidth
+            Layout.maximumWidth: handMatrix.implicitWidth
+            visible: text.length > 0
+            text: panel.rangeError.length > 0
+                  ? qsTranslate("ProjectPage", "The solver does not read this range: %1").arg(panel.rangeError) : ""
+            wrapMode: Text.Wrap
+            font.family: panel._family
+            font.pixelSize: 11
+            color: panel.theme ? panel.theme.danger : "#F85149"
         }
     }
 }

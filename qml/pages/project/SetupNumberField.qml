@@ -21,6 +21,10 @@ TextField {
     property real fallback: 0
     property bool wholeNumber: false
     property bool live: false
+    // The value goes into the solve: a start waits for a text the field can take.
+    property bool partOfSolve: true
+    // The name a message about the field uses: its accessible name.
+    readonly property string fieldName: Accessible.name
 
     signal valueCommitted(real value)
 

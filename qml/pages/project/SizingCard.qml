@@ -1,12 +1,13 @@
 // The bet-sizing card of one player: per street a bet-size text, a
 // raise-size text and an "Add All-In" switch, "Don't donk" for OOP, the jam
 // threshold, and on the IP card "Copy OOP settings". The texts are stored
-// as typed; whether they are usable is decided when a solve is estimated.
+// as typed; a text the engine refuses is marked, with the engine's message.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Tessaval
 import "sizing.js" as Sizing
+import "../../components/solve_gating.js" as Gating
 
 Card {
     id: card
@@ -21,6 +22,26 @@ Card {
     readonly property string _monoFamily: theme ? theme.fontMonoResolved : "monospace"
     readonly property string _jamEnabledKey: Sizing.jamEnabledProperty(player)
     readonly property string _jamPctKey: Sizing.jamPctProperty(player)
+
+    function _errorOf(key) {
+        const errors = page ? page.spotErrors : null
+        const e = errors ? errors[Gating.sizingMapKey(key)] : undefined
+        return e === undefined || e === null ? "" : String(e)
+    }
+
+    // The first of this player's sizing texts the engine refuses, named.
+    readonly property string _firstError: {
+        const streets = Sizing.STREETS
+        for (let i = 0; i < streets.length; ++i) {
+            for (const kind of ["Bet", "Raise"]) {
+                const key = Sizing.streetProperty(player, streets[i], kind + "SizesText")
+                const e = _errorOf(key)
+                if (e.length > 0)
+                    return Gating.sizingName(key) + ": " + e
+            }
+        }
+        return ""
+    }
 
     // The id a text field goes by: oopFlopBetField, ipFlopBetField2, ...
     function _fieldName(street, kind) {
@@ -51,7 +72,10 @@ Card {
         property string kind: ""
         property string placeholder: ""
         readonly property string key: Sizing.streetProperty(card.player, modelData, kind + "SizesText")
+        // The engine's message when it refuses the text, else "".
+        readonly property string error: card._errorOf(key)
         objectName: card._fieldName(modelData, kind)
+        Accessible.name: Gating.sizingName(key)
         Layout.alignment: Qt.AlignHCenter
         Layout.preferredWidth: card.columnWidth
         Layout.maximumWidth: card.columnWidth
@@ -70,11 +94,20 @@ Card {
             implicitHeight: 30
             radius: card.theme ? card.theme.radiusSm : 8
             color: card.theme ? card.theme.surface2 : "#21262D"
-            border.width: sizes.activeFocus ? 2 : 1
+            border.width: sizes.activeFocus || sizes.error.length > 0 ? 2 : 1
             border.color: sizes.activeFocus ? (card.theme ? card.theme.strokeFocus : "#58A6FF")
-                                            : (card.theme ? card.theme.stroke : "#30363D")
+                        : sizes.error.length > 0 ? (card.theme ? card.theme.danger : "#F85149")
+                        : (card.theme ? card.theme.stroke : "#30363D")
         }
         onEditingFinished: card.page[key] = text
+
+        HoverHandler {
+            id: sizesHover
+        }
+        ToolTip {
+            text: sizes.error
+            visible: sizesHover.hovered && text.length > 0
+        }
     }
 
     component StreetSwitch: ToggleSwitch {
@@ -205,6 +238,7 @@ Card {
             }
             SetupNumberField {
                 objectName: card.player + "JamThresholdField"
+                Accessible.name: qsTranslate("ProjectPage", "Add all-in if jam less than")
                 theme: card.theme
                 Layout.preferredWidth: 65
                 enabled: card.page[card._jamEnabledKey]
@@ -220,6 +254,17 @@ Card {
             MutedText {
                 text: qsTranslate("ProjectPage", "% pot")
             }
+        }
+
+        Text {
+            objectName: card.player + "SizingError"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: card._firstError
+            wrapMode: Text.Wrap
+            font.family: card._family
+            font.pixelSize: 11
+            color: card.theme ? card.theme.danger : "#F85149"
         }
     }
 }

@@ -3,13 +3,10 @@
 // the hand matrices, writing a painted cell back into it, and cleaning the
 // text of an imported range file.
 //
-// Reading follows the solver: a comma-separated item that the engine
-// accepts (white space inside it ignored, as the engine ignores it) lights
-// exactly the combos the solve will use. Text the engine would refuse is
-// still shown as well as it can be: such an item is split further at white
-// space and each fragment is read on its own, with a weight read from the start
-// of its number and clamped into [0, 1]; a fragment that names no hands lights
-// nothing.
+// Reading is the solver's: the engine removes white space, splits at commas
+// and reads every item, and a text it refuses in any item is no range at
+// all. So the matrices light exactly the combos a solve will use, and a text
+// the engine refuses lights nothing.
 .import "range_grammar.js" as Grammar
 
 var RANKS = "AKQJT98765432"
@@ -60,23 +57,52 @@ function tokenWithWeight(token, w) {
     return c >= FULL_WEIGHT ? token : token + ":" + weightText(c)
 }
 
-// The whole text as one percentage of every hand ("50%", " 12.5% ", and
-// "50 %"), read as the engine reads a whole-deck percentage: the number is
-// returned, else null.
-function percentOf(text) {
-    const t = _text(text).trim()
-    if (/^[0-9.]+%$/.test(t)) {
-        // The engine reads the longest leading number with one point at most.
-        const lead = /^\d*\.?\d*/.exec(t)[0]
-        return /\d/.test(lead) ? Number(lead) : null
-    }
-    const spaced = /^(\d+(?:\.\d+)?)\s*%$/.exec(t)
-    return spaced === null ? null : Number(spaced[1])
+// The white space the engine removes (its C library's, not Unicode's: a
+// no-break space stays and makes the item unreadable).
+var _ENGINE_SPACE = /[ \t\n\v\f\r]/g
+
+function _engineTrim(t) {
+    return t.replace(/^[ \t\n\v\f\r]+|[ \t\n\v\f\r]+$/g, "")
 }
 
-// The leading decimal number of a text, NaN when there is none.
-function _leadingNumber(s) {
-    return parseFloat(s)
+// The whole text as one percentage of every hand, as the engine reads it
+// ("50%", " 12.5% "): the percentage, or null when the text is not of that
+// form. The engine reads the longest leading number with one point at most.
+function percentOf(text) {
+    const t = _engineTrim(_text(text))
+    if (t.length < 2 || !/^[0-9.]*%$/.test(t))
+        return null
+    const lead = /^\d*\.?\d*/.exec(t)[0]
+    return /\d/.test(lead) ? Number(lead) : null
+}
+
+// A whole-deck weight the engine takes: in [0, 1] as a float.
+function _deckWeight(pct) {
+    const w = Math.fround(pct / 100)
+    return w >= 0 && w <= 1 ? w : null
+}
+
+// The text as the engine reads it: {deck: weight} for a whole-deck
+// percentage, {items: [{patterns, weight}]} for a list of items, or null
+// when the engine refuses it.
+function readRange(text) {
+    const t = _text(text)
+    if (_engineTrim(t).length >= 2 && /^[0-9.]*%$/.test(_engineTrim(t))) {
+        const pct = percentOf(t)
+        const w = pct === null ? null : _deckWeight(pct)
+        return w === null ? null : { deck: w }
+    }
+    const items = []
+    const parts = t.replace(_ENGINE_SPACE, "").split(",")
+    for (let i = 0; i < parts.length; ++i) {
+        if (parts[i].length === 0)
+            continue
+        const item = Grammar.parseItem(parts[i])
+        if (item === null)
+            return null
+        items.push(item)
+    }
+    return { items: items }
 }
 
 // Tokens of a range text: a comma-separated item the engine accepts is one
@@ -109,50 +135,39 @@ function _expressionOf(token) {
     return colon >= 0 ? token.slice(0, colon) : token
 }
 
-// A fragment the engine refuses, read leniently: {patterns, weight} or null.
-function _lenientItem(token) {
-    if (token.length < 2)
-        return null
-    const patterns = Grammar.parseExpression(_expressionOf(token))
-    if (patterns === null)
-        return null
-    let weight = 1
-    const colon = token.indexOf(":")
-    if (colon >= 0) {
-        const rest = token.slice(colon + 1)
-        const next = rest.indexOf(":")
-        const n = _leadingNumber(next >= 0 ? rest.slice(0, next) : rest)
-        if (isFinite(n))
-            weight = _clamp01(n)
-    }
-    return { patterns: patterns, weight: weight }
-}
-
-// The weight per hand class that a range text gives. A whole-text
-// percentage gives every class that weight, unclamped (the matrix draws
-// above 1 as full); otherwise later tokens overwrite earlier ones, combo by
-// combo, and a class shows the mean of its combos.
+// The weight per hand class that a range text gives the solve. A whole-deck
+// percentage gives every class that weight; otherwise later items
+// overwrite earlier ones, combo by combo, and a class shows the mean of its
+// combos. A text the engine refuses gives nothing.
 function parseRangeWeights(text) {
-    const t = _text(text)
-    if (t.trim().length === 0)
+    const range = readRange(text)
+    if (range === null)
         return {}
-    const pct = percentOf(t)
-    if (pct !== null) {
+    if (range.deck !== undefined) {
         const all = {}
-        for (let i = 0; i < LABELS.length; ++i)
-            all[LABELS[i]] = pct / 100
+        if (range.deck > 0) {
+            for (let i = 0; i < LABELS.length; ++i)
+                all[LABELS[i]] = range.deck
+        }
         return all
     }
     const table = new Grammar.ComboTable()
-    const list = tokens(t)
-    for (let i = 0; i < list.length; ++i) {
-        const item = list[i].item !== null ? list[i].item : _lenientItem(list[i].text)
-        if (item === null)
-            continue
+    for (let i = 0; i < range.items.length; ++i) {
+        const item = range.items[i]
         for (let j = 0; j < item.patterns.length; ++j)
             table.assign(item.patterns[j], item.weight)
     }
     return table.weights()
+}
+
+// Some hand has a weight above 0 in the range the engine reads.
+function holdsAnyHand(text) {
+    const w = parseRangeWeights(text)
+    for (const k in w) {
+        if (w[k] > 0)
+            return true
+    }
+    return false
 }
 
 // The class labels one hand expression (without its weight) covers, as the

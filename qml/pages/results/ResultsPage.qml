@@ -19,6 +19,7 @@ import "results_cards.js" as Cards
 import "results_matrix.js" as Matrix
 import "results_locks.js" as Locks
 import "results_distributions.js" as Dist
+import "../../components/field_commit.js" as Commit
 
 Item {
     id: root
@@ -312,6 +313,9 @@ Item {
     // started again with the locks. A start the controller refuses resets
     // the flag at once (and clears what results it cleared meanwhile).
     function _startNodeLockReSolve() {
+        // The frequency being typed counts: the field is committed first.
+        if (Commit.commitFocusedField(root.Window.activeFocusItem).length > 0)
+            return
         goToSolve()
         if (!controller || typeof controller.reSolveWithNodeLocks !== "function")
             return

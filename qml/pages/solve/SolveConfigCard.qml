@@ -18,6 +18,8 @@ Card {
     property var optionLines: []
     property bool running: false
     property bool startEnabled: false
+    // Why a start is not possible, on the disabled start button.
+    property string blockText: ""
     property bool cancelEnabled: false
     property bool viewResultsEnabled: false
 
@@ -184,16 +186,32 @@ Card {
             Layout.fillWidth: true
             spacing: 10
 
-            PrimaryButton {
-                id: startButton
-                objectName: "startButton"
+            // A disabled button takes no pointer events: its box watches
+            // the pointer for the tooltip that says what blocks the start.
+            Item {
                 Layout.fillWidth: true
-                theme: card.theme
-                text: card.running ? qsTranslate("SolvePage", "Solving...") : qsTranslate("SolvePage", "Start Solve")
-                iconText: card.running ? "" : "▶"
-                loading: card.running
-                enabled: card.startEnabled
-                onClicked: card.startClicked()
+                implicitHeight: startButton.implicitHeight
+                implicitWidth: startButton.implicitWidth
+
+                PrimaryButton {
+                    id: startButton
+                    objectName: "startButton"
+                    anchors.fill: parent
+                    theme: card.theme
+                    text: card.running ? qsTranslate("SolvePage", "Solving...") : qsTranslate("SolvePage", "Start Solve")
+                    iconText: card.running ? "" : "▶"
+                    loading: card.running
+                    enabled: card.startEnabled
+                    onClicked: card.startClicked()
+                }
+                HoverHandler {
+                    id: startHover
+                }
+                ToolTip {
+                    objectName: "startToolTip"
+                    text: card.blockText
+                    visible: startHover.hovered && !card.startEnabled && !card.running && text.length > 0
+                }
             }
 
             SecondaryButton {

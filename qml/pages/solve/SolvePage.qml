@@ -8,6 +8,7 @@ import Tessaval
 import "solve_page.js" as Logic
 import "solve_runs.js" as Runs
 import "../../components/solve_progress.js" as Progress
+import "../../components/field_commit.js" as Commit
 
 Item {
     id: root
@@ -16,6 +17,8 @@ Item {
     property var type
     property var controller
     property bool canSolve: true
+    // What blocks a solve, from the shell ("" when nothing does).
+    property string solveBlockText: ""
 
     // The project state, bound one way by the shell.
     property string boardText: ""
@@ -242,6 +245,10 @@ Item {
     // start the controller refuses leaves it idle, and the row reads
     // "Failed" at once.
     function _startSolve() {
+        // The field being edited is committed first; one that refuses its
+        // text keeps the start from going on.
+        if (Commit.commitFocusedField(root.Window.activeFocusItem).length > 0)
+            return
         if (!canSolve || !_hasController || _running)
             return
         const map = _solveConfigMap()
@@ -486,6 +493,7 @@ Item {
                         }
                         running: root._running
                         startEnabled: root._hasController && !root._running && root.canSolve
+                        blockText: root.solveBlockText
                         cancelEnabled: root._running
                         viewResultsEnabled: root.runComplete
                         onStartClicked: root._startSolve()
