@@ -74,6 +74,9 @@ Card {
         readonly property string key: Sizing.streetProperty(card.player, modelData, kind + "SizesText")
         // The engine's message when it refuses the text, else "".
         readonly property string error: card._errorOf(key)
+        // Empty on a street the spot plays: the solve waits for it.
+        readonly property bool missing: text.trim().length === 0 && !activeFocus
+                                        && Gating.playedSizingKeys(card.page.boardText).indexOf(key) >= 0
         objectName: card._fieldName(modelData, kind)
         Accessible.name: Gating.sizingName(key)
         Layout.alignment: Qt.AlignHCenter
@@ -94,9 +97,10 @@ Card {
             implicitHeight: 30
             radius: card.theme ? card.theme.radiusSm : 8
             color: card.theme ? card.theme.surface2 : "#21262D"
-            border.width: sizes.activeFocus || sizes.error.length > 0 ? 2 : 1
+            border.width: sizes.activeFocus || sizes.error.length > 0 || sizes.missing ? 2 : 1
             border.color: sizes.activeFocus ? (card.theme ? card.theme.strokeFocus : "#58A6FF")
                         : sizes.error.length > 0 ? (card.theme ? card.theme.danger : "#F85149")
+                        : sizes.missing ? (card.theme ? card.theme.warn : "#F0883E")
                         : (card.theme ? card.theme.stroke : "#30363D")
         }
         onEditingFinished: card.page[key] = text
@@ -258,7 +262,9 @@ Card {
 
         Text {
             objectName: card.player + "SizingError"
+            // Wrapped to the card's width; a long message never widens it.
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             visible: text.length > 0
             text: card._firstError
             wrapMode: Text.Wrap
