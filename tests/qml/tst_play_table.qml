@@ -47,10 +47,18 @@ TestCase {
         return p
     }
 
+    // Runs the pending steps; a card the hand waits for is dealt from the
+    // table's board by "Random", as a user would.
     function steps(p) {
-        for (let i = 0; i < 100 && p.playTickTimer.running; ++i) {
-            p.playTickTimer.stop()
-            p.playTick()
+        for (let round = 0; round < 4; ++round) {
+            for (let i = 0; i < 100 && p.playTickTimer.running; ++i) {
+                p.playTickTimer.stop()
+                p.playTick()
+            }
+            if (!p.playAwaitingChanceCard)
+                break
+            p.practiceEngine.chooseCardFromBoard(p.playBoardText.length >= 8 ? 4 : 3)
+            p.chooseChanceCardRandom()
         }
         waitForRendering(p)
     }

@@ -47,14 +47,27 @@ TestCase {
         return p
     }
 
-    // Runs the pending steps at once until the hand waits for the user or
-    // has ended.
+    // Runs the pending steps at once until the hand waits for the user (a
+    // decision or a card to deal) or has ended.
     function waitForUser(p) {
         for (let i = 0; i < 100 && p.playTickTimer.running; ++i) {
             p.playTickTimer.stop()
             p.playTick()
         }
-        verify(p.playAwaitingUserAction || p.playHandComplete, "the hand is stuck at node " + p.playNodeIndex)
+        verify(p.playAwaitingUserAction || p.playAwaitingChanceCard || p.playHandComplete,
+               "the hand is stuck at node " + p.playNodeIndex)
+    }
+
+    // The card the hand waits for, dealt from the table's board: `card`, or
+    // the picker's "Random".
+    function dealFromBoard(p, card) {
+        verify(p.playAwaitingChanceCard, "the hand waits for a card at node " + p.playNodeIndex)
+        p.practiceEngine.chooseCardFromBoard(p.playBoardText.length >= 8 ? 4 : 3)
+        verify(p.chancePicker.visible)
+        if (card)
+            p.chooseChanceCard(p._chanceCardIndexForSelection(card), card)
+        else
+            p.chooseChanceCardRandom()
     }
 
     function setCards(p, oop, ip) {
@@ -126,19 +139,26 @@ TestCase {
         verify(!p.playHandComplete)
     }
 
-    // The opponent plays by the node's frequencies, also the turn and river
-    // by the chance node's own ones.
+    // The opponent plays by the node's frequencies; at the turn and the
+    // river the hand waits until the user deals, however long it waits.
     function test_autoPlayToShowdown() {
         const p = session("OOP", Fixture.sequence([0, 0, 0.9]))
         waitForUser(p)
         setCards(p, "7d7h", "QhJh")
         p.practiceEngine._handleUserPlayAction(1)            // All-In: the best for 7d7h
+        for (const street of [3, 4]) {
+            waitForUser(p)
+            wait(50)
+            p.playTick()
+            compare(p.playBoardText.length, 2 * street, "no card is dealt by itself")
+            dealFromBoard(p)
+        }
         tryVerify(function () { return p.playHandComplete })
         const steps = p.playActionLine.split(" \u2192 ")
         compare(steps.slice(0, 2), ["OOP: All-In", "IP: Call"])
         verify(/^Chance: ..$/.test(steps[2]) && /^Chance: ..$/.test(steps[3]))
         compare(p.playBoardText, Fixture.BOARD + steps[2].substr(8) + steps[3].substr(8))
-        compare(p.currentNodeIndex, 14)
+        compare(p.playNodeIndex, 14)
         verifyNoCardTwice(p, "runout")
         compare(p.playHandLog.count, 1)
         compare(records(), [[false, NaN]])
@@ -214,12 +234,17 @@ TestCase {
         p.playStopOnSuboptimalAction = false
         p.practiceEngine._handleUserPlayAction(0)
         waitForUser(p)
-        p.practiceEngine._handleUserPlayAction(0)            // IP checks, the turn is dealt: 7d
+        p.practiceEngine._handleUserPlayAction(0)            // IP checks; the user deals 7d
+        waitForUser(p)
+        dealFromBoard(p, "7d")
         waitForUser(p)
         compare(p.playActionLine, "OOP: Check \u2192 IP: Check \u2192 Chance: 7d")
         p.practiceEngine._handleUserPlayAction(0)
         waitForUser(p)
-        p.practiceEngine._handleUserPlayAction(0)            // the river
+        p.practiceEngine._handleUserPlayAction(0)            // the river waits
+        waitForUser(p)
+        compare(p.currentNodeIndex, 7)
+        dealFromBoard(p, "7h")
         waitForUser(p)
         compare(p.currentNodeIndex, 8)
 
@@ -241,21 +266,19 @@ TestCase {
         fuzzyCompare(p.playHandLog.get(0).evLoss, 2.0, 1e-9)
     }
 
-    // Opening the picker stops the pending step; closing it without a card
-    // lets the hand go on at once.
-    function test_pickerClosedResumes() {
+    // Closing the picker without a card leaves the hand waiting for it.
+    function test_pickerClosedKeepsWaiting() {
         const p = session("IP", Fixture.sequence([0, 0, 0.2, 0]))
         waitForUser(p)
-        p.playStepDelayMs = 60000
-        p.practiceEngine._handleUserPlayAction(0)            // IP checks: the turn's deal, a minute away
+        p.practiceEngine._handleUserPlayAction(0)            // IP checks: the turn waits
+        waitForUser(p)
         compare(p.currentNodeIndex, 4)
-        verify(p.playTickTimer.running)
         p.practiceEngine.chooseCardFromBoard(3)
         verify(p.chancePicker.visible)
-        verify(!p.playTickTimer.running)
         p.chancePicker.close()
-        tryCompare(p, "currentNodeIndex", 5)
-        compare(p.playBoardText.length, 8)
+        waitForUser(p)
+        verify(p.playAwaitingChanceCard)
+        compare([p.currentNodeIndex, p.playBoardText.length], [4, 6])
     }
 
     function test_boardClicksIgnored_data() {
@@ -273,25 +296,27 @@ TestCase {
         compare(p.chancePickerLevelIndex, -1)
     }
 
-    // The turn card chosen in an earlier hand does not colour the deal of
-    // this one: the card drawn is the card shown.
-    function test_autoDealIgnoresEarlierChoice() {
+    // "Random" deals a real card: never a held one, whatever an earlier
+    // hand chose at the node, shown in its own suit.
+    function test_randomDealIgnoresEarlierChoice() {
         const p = session("BOTH", Fixture.sequence([0]))
         p.playStopOnSuboptimalAction = false
         p.chanceCardDisplayOverrideByNode = { "4": "7c" }
-        setCards(p, "7c7h", "8h8d")
+        setCards(p, "7c7h", "3s8d")
         for (let i = 0; i < 2; ++i) {
             waitForUser(p)
             p.practiceEngine._handleUserPlayAction(0)
         }
         waitForUser(p)
-        compare(p.playBoardText, Fixture.BOARD + "7d")
+        dealFromBoard(p)
+        // Spades first, aces down: the first spade this tree deals is 5s (3s is held).
+        compare(p.playBoardText, Fixture.BOARD + "5s")
         verifyNoCardTwice(p, "turn")
     }
 
-    // After a turn chosen in another suit of its class, the river is drawn
+    // After a turn chosen in another suit of its class, the river is dealt
     // and shown in the suits the user sees.
-    function test_autoDealInShownSuits() {
+    function test_dealInShownSuits() {
         const p = session("BOTH", Fixture.sequence([0]))
         p.playStopOnSuboptimalAction = false
         setCards(p, "Qc7h", "8h8d")
@@ -300,14 +325,15 @@ TestCase {
             p.practiceEngine._handleUserPlayAction(0)
         }
         waitForUser(p)
-        p.practiceEngine.chooseCardFromBoard(3)
-        p.chooseChanceCard(p._chanceCardIndexForSelection("7c"), "7c")
+        dealFromBoard(p, "7c")
         for (let i = 0; i < 2; ++i) {
             waitForUser(p)
             p.practiceEngine._handleUserPlayAction(0)
         }
         waitForUser(p)
-        // The solver's 7h is held, its Qd is the shown Qc (held too): 9d, shown 9c.
+        // The solver's 9d is the shown 9c once its 7d was shown as 7c.
+        dealFromBoard(p, "9c")
+        waitForUser(p)
         compare(p.playBoardText, Fixture.BOARD + "7c9c")
         compare(p.playActionLine.split(" \u2192 ").slice(-3), ["OOP: Check", "IP: Check", "Chance: 9c"])
     }
@@ -326,6 +352,10 @@ TestCase {
             if (p.playHandComplete) {
                 hands += 1
                 p._resetToRootAndRestartHand()
+                continue
+            }
+            if (p.playAwaitingChanceCard) {
+                dealFromBoard(p)
                 continue
             }
             const turnShown = p.playBoardText.length >= 8

@@ -46,7 +46,8 @@ TestCase {
             p.playTickTimer.stop()
             p.playTick()
         }
-        verify(p.playAwaitingUserAction || p.playHandComplete, "stuck at node " + p.playNodeIndex)
+        verify(p.playAwaitingUserAction || p.playAwaitingChanceCard || p.playHandComplete,
+               "stuck at node " + p.playNodeIndex)
     }
 
     function noCardTwice(p) {
@@ -132,25 +133,42 @@ TestCase {
         compare(appController.playVsSolutionStats().totalHands, after.totalHands)
     }
 
-    // The river is dealt by the controller's chance frequencies, never a
-    // card already on the table.
-    function test_turnSpot() {
-        solve("KsQd7h4c", "turn")
-        const rnd = Fixture.seeded(5)
-        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQd7h4c", random: rnd })
+    // On a two-suited turn the hand waits at the river until the user deals
+    // it; "Random" deals every real card alike, so the two suits the solver
+    // folds into one come as often as each other, and no card comes twice.
+    function test_turnSpotWaitsAndDealsFairly() {
+        solve("KsQs7h4h", "turn")
+        const p = createTemporaryObject(pageComponent, testCase,
+                                        { boardText: "KsQs7h4h", random: Fixture.seeded(5) })
         p.playStopOnSuboptimalAction = false
         p.startPlaySession("BOTH")
-        playHands(p, 25, function (q) { return Math.floor(rnd() * q._actionListAtPlayNode().length) })
+        const suits = { s: 0, h: 0, d: 0, c: 0 }
         let rivers = 0
-        for (let i = 0; i < p.playHandLog.count; ++i) {
-            const e = p.playHandLog.get(i)
-            const dealt = e.line.indexOf("Chance: ") >= 0
-            compare(e.board.length, dealt ? 10 : 8, e.line)
-            if (dealt) {
-                rivers += 1
-                compare(e.line.substr(e.line.indexOf("Chance: ") + 8, 2), e.board.substr(8, 2))
+        for (let hand = 0; hand < 120; ++hand) {
+            if (hand > 0)
+                p._resetToRootAndRestartHand()
+            runSteps(p)
+            while (!p.playHandComplete) {
+                noCardTwice(p)
+                if (p.playAwaitingChanceCard) {
+                    p.playTick()
+                    compare(p.playBoardText.length, 8, "the river waits for the user")
+                    p.practiceEngine.chooseCardFromBoard(4)
+                    p.chooseChanceCardRandom()
+                    suits[p.playBoardText.charAt(9)] += 1
+                    rivers += 1
+                } else {
+                    p.practiceEngine._handleUserPlayAction(passiveAction(p))
+                }
+                runSteps(p)
             }
+            noCardTwice(p)
         }
-        verify(rivers > 0)
+        compare(rivers, 120)
+        // 11 live spades and hearts and 13 diamonds and clubs, less the hands' cards.
+        for (const suit of ["d", "c"])
+            verify(suits[suit] > 0.17 * rivers && suits[suit] < 0.43 * rivers, JSON.stringify(suits))
+        const flushing = (suits.s + suits.h) / rivers
+        verify(flushing > 0.33 && flushing < 0.62, JSON.stringify(suits))
     }
 }

@@ -76,16 +76,22 @@ Popup {
                 p.practiceEngine.chanceCardChosen(levels, level, wasLastLevel, Cards.normalizeCardText(
                     Tree.shownChanceCard(p.chanceCardDisplayOverrideByNode, row.nodeIndex, a.name)))
             p._rebuildPlayBoardFromTree()
-            p.playNodeIndex = p.currentNodeIndex
+            // The hand goes on at the card's node, also when that node ends
+            // the hand (the tree view stays at the deal then).
+            const child = a ? Number(a.childIndex) : NaN
+            p.playNodeIndex = isFinite(child) && child >= 0 ? child : p.currentNodeIndex
             p._schedulePlayTick(0)
         }
     }
 
+    // One real card, each live card equally likely, shown in its own suit
+    // and dealt as the solver's card of its class.
     function chooseRandom() {
         const p = page
-        const idx = Tree.drawIndex(p.chancePickerAvailableCardIndices, p.random())
-        if (idx >= 0)
-            choose(idx, Tree.cardForIndex(p.chancePickerIndexByCard, idx))
+        const pick = Tree.drawLiveCard(Tree.liveChanceCards(p.chancePickerIndexByCard, p.chancePickerBoardText),
+                                       p.random())
+        if (pick)
+            choose(pick.index, pick.card)
     }
 
     parent: page

@@ -115,7 +115,12 @@ Item {
             objectName: "playBoardHint"
             visible: !stage._complete
             theme: stage.theme
-            text: qsTranslate("ResultsPage", "Click Turn/River to change")
+            // Waiting for a card: which one to deal, and where.
+            text: !stage.page || !stage.page.playAwaitingChanceCard
+                  ? qsTranslate("ResultsPage", "Click Turn/River to change")
+                  : stage._playMeta.chanceDeal === "river"
+                    ? qsTranslate("ResultsPage", "Deal the river: click its place on the board")
+                    : qsTranslate("ResultsPage", "Deal the turn: click its place on the board")
             pixelSize: 11
             verticalPadding: 4
             opacity: 0.95

@@ -118,6 +118,7 @@ QtObject {
         p.playHandComplete = false
         p.playBoardText = p.boardText || ""
         p.playAwaitingUserAction = false
+        p.playAwaitingChanceCard = false
         p.playNodeIndex = p.currentNodeIndex
         _clearHand()
         _startPlaySessionImpl()
@@ -131,6 +132,7 @@ QtObject {
         p.playSessionStarted = false
         p.playBoardText = ""
         p.playAwaitingUserAction = false
+        p.playAwaitingChanceCard = false
         p.playNodeIndex = -1
         _clearHand()
         p.playHandComplete = false
@@ -145,6 +147,7 @@ QtObject {
         p.playHandComplete = false
         p.playBoardText = p.boardText || ""
         p.playAwaitingUserAction = false
+        p.playAwaitingChanceCard = false
         p.playNodeIndex = p.currentNodeIndex
         _clearHand()
         _startPlaySessionImpl()
@@ -238,15 +241,18 @@ QtObject {
             p.playNodeIndex = p.currentNodeIndex
         const meta = p._metaForNode(p.playNodeIndex)
         const type = meta.nodeType
+        p.playAwaitingChanceCard = false
         if (type === "terminal") {
             p.playAwaitingUserAction = false
             p.playHandComplete = true
             _logPlayHand()
             return
         }
+        // The hand waits for the user to deal the turn or river from the
+        // table's board (with "Random" there for a real card drawn fairly).
         if (type === "chance") {
             p.playAwaitingUserAction = false
-            _autoHandleChanceNode()
+            p.playAwaitingChanceCard = true
             return
         }
         if (type !== "decision") {
@@ -260,30 +266,6 @@ QtObject {
         }
         p.playAwaitingUserAction = false
         _autoHandleOpponentDecision(actor)
-    }
-
-    // Draws the chance card by the node's frequencies among the cards on
-    // neither the board nor a hand, compared as the user would see them,
-    // and keeps that shown card for the node.
-    function _autoHandleChanceNode() {
-        const p = page
-        const node = _playNode()
-        const map = _displayMap()
-        const shown = _actionListAtPlayNode().map(function (a) {
-            const name = String(a && a.name !== undefined ? a.name : "")
-            return { name: name.length === 2 ? Tree.applySuitDisplayMap(Cards.normalizeCardText(name), map) : name,
-                     frequency: a ? a.frequency : 0 }
-        })
-        const used = Logic.usedCardMap(_parseBoardCardsNormalized(), _holeCards())
-        const i = _pickWeightedActionIndex(shown, used)
-        if (i < 0)
-            return
-        if (shown[i].name.length === 2) {
-            const overrides = Object.assign({}, p.chanceCardDisplayOverrideByNode)
-            overrides[String(node)] = shown[i].name
-            p.chanceCardDisplayOverrideByNode = overrides
-        }
-        _advancePlayByActionIndex(i)
     }
 
     function _autoHandleOpponentDecision(actor) {

@@ -133,6 +133,8 @@ Item {
     property bool playHandComplete: false
     property string playBoardText: ""
     property bool playAwaitingUserAction: false
+    // The hand stands at a chance node until the user deals its card.
+    property bool playAwaitingChanceCard: false
     property int playNodeIndex: -1
     property string playActionLine: ""
     property bool _internalPlayReset: false

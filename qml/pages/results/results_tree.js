@@ -288,6 +288,30 @@ function cardForIndex(indexByCard, index) {
     return ""
 }
 
+// Every real card the open picker can deal, {card, index}: the cards on
+// neither the board nor a blocked hand, each with the action of its class.
+function liveChanceCards(indexByCard, pickerBoardText) {
+    const out = []
+    for (let s = 0; s < Cards.SUIT_ORDER.length; ++s) {
+        for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
+            const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
+            const index = chanceCardIndexForSelection(card, indexByCard, pickerBoardText)
+            if (index >= 0)
+                out.push({ card: card, index: index })
+        }
+    }
+    return out
+}
+
+// One real card drawn with equal chance among `live` (`u` in [0, 1)), or
+// null: a class of k cards comes k times as often as a class of one.
+function drawLiveCard(live, u) {
+    if (!live || live.length === 0)
+        return null
+    const k = Math.min(live.length - 1, Math.max(0, Math.floor(Number(u) * live.length)))
+    return live[isFinite(k) ? k : 0]
+}
+
 // A uniform draw among the offered indices (`u` in [0, 1)); -1 when none.
 function drawIndex(available, u) {
     if (!available || available.length === 0)
