@@ -204,4 +204,34 @@ TestCase {
         compare(shell.navIndex, 1)
         shell.navIndex = 0
     }
+
+    // Opening a project over another result: the practice hand of the old
+    // result ends unlogged, its lock edits go, and the header shows the
+    // opened board at once.
+    function test_5_openingReplacesTheOldResultsWork() {
+        solveTinySpot()
+        const url = String(testFolderUrl) + "/first.tessavalproj"
+        verify(home._saveProjectTo(url))
+        const other = tinySpot()
+        other.boardText = "AhKd8c5s2h"
+        shell.applyProjectState(other)
+        appController.startSolveWithConfig(shell._solveMemCfg())
+        tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
+        shell.navIndex = 3
+        const results = item("resultsPage")
+        results.nodeLockMode = true
+        results.nodeLocksByNode = { "0": { AA: [1, 0, 0] } }
+        results.playMode = true
+        results.startPlaySession("BOTH")
+        verify(results.playSessionStarted)
+        const hands = appController.playVsSolutionStats().totalHands
+        shell.navIndex = 0
+        verify(home._openProjectFrom(url))
+        compare(shell.navIndex, 3)
+        verify(!results.playSessionStarted)
+        compare([results.nodeLockMode, Object.keys(results.nodeLocksByNode).length], [false, 0])
+        compare(item("headerBoard", results).boardText, "KsQd7h4c2s")
+        compare(appController.playVsSolutionStats().totalHands, hands)
+        shell.navIndex = 0
+    }
 }

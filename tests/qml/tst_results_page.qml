@@ -197,7 +197,8 @@ TestCase {
               steps: ["locks", "refuse", "resolve", "allow", "start"], kept: false },
             { tag: "re-solve while running", steps: ["running", "locks", "resolve", "done", "start"], kept: false },
             { tag: "results cleared", steps: ["locks", "clear"], kept: false },
-            { tag: "result arrives", steps: ["locks", "result"], kept: true }
+            { tag: "a solve's result arrives", steps: ["running", "locks", "done"], kept: true },
+            { tag: "a project is opened", steps: ["locks", "result"], kept: false }
         ]
     }
     function test_lockEditStateLifeCycle(data) {

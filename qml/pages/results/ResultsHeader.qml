@@ -50,8 +50,9 @@ RowLayout {
                 theme: header.theme
                 compact: true
                 cardScale: header.page ? header.page.uiScale : 1
-                boardText: header.page ? (header.page.playMode ? header.page.playBoardText
-                                                               : header.page.treeBoardText) : ""
+                boardText: !header.page ? ""
+                           : header.page.playMode && header.page.playSessionStarted ? header.page.playBoardText
+                           : header.page.treeBoardText
             }
             Rectangle {
                 Layout.preferredWidth: 1

@@ -133,6 +133,8 @@ Item {
     property bool playHandComplete: false
     property string playBoardText: ""
     property bool playAwaitingUserAction: false
+    // A solve started: its result keeps the page's lock edits.
+    property bool _awaitingSolveResult: false
     // The hand stands at a chance node until the user deals its card.
     property bool playAwaitingChanceCard: false
     property int playNodeIndex: -1
@@ -278,22 +280,34 @@ Item {
         _scheduleHandCombosLoad()
     }
 
+    // The tree is replaced: a practice hand or drill of the old result ends
+    // unlogged. A cleared result drops the lock edits (a node-lock re-solve
+    // that is starting defers that), and so does a result that no solve of
+    // this page brought (an opened project); a solved result keeps them.
     function _onResultsChanged() {
         chanceCardDisplayOverrideByNode = ({})
+        if (playSessionStarted || playDrillMode)
+            practiceEngine.resetPlaySession()
         resetTreeToRoot()
         refreshHandMatrix()
         _scheduleHandCombosLoad()
-        if (!(_epoch() > 0)) {
-            if (_startingSolveWithNodeLocks)
-                _lockClearDeferred = true
-            else
-                _clearLockEditState()
-        }
+        const solved = _awaitingSolveResult
+        if (_epoch() > 0)
+            _awaitingSolveResult = false
+        if (!(_epoch() > 0) && _startingSolveWithNodeLocks)
+            _lockClearDeferred = true
+        else if (!(_epoch() > 0) || !solved)
+            _clearLockEditState()
     }
+
+    // The shell sets the board of an opened project after the controller
+    // announced its result: the header follows at once.
+    onBoardTextChanged: rebuildBreadcrumbs()
 
     function _onRunningChanged() {
         if (!controller || !controller.running)
             return
+        _awaitingSolveResult = true
         _solveStartCount += 1
         playMode = false
         if (!_startingSolveWithNodeLocks)
