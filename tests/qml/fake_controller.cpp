@@ -21,6 +21,12 @@ void FakeController::startSolveWithConfig(const QVariantMap& cfg) {
         running_ = true;
         emit runningChanged();
     }
+    if (stopsAtOnce_) {
+        statusText_ = QStringLiteral("Already running");
+        emit statusTextChanged();
+        running_ = false;
+        emit runningChanged();
+    }
 }
 
 void FakeController::startSolve() {

@@ -43,6 +43,8 @@ private:
                   QString(QChar(0x2014)))
     // When true, a start is refused as the controller does for an unusable spot.
     FAKE_PROPERTY(bool, refuseStarts, constantsChanged, false)
+    // A start that runs and stops within the call, as "Already running" does.
+    FAKE_PROPERTY(bool, stopsAtOnce, constantsChanged, false)
     FAKE_PROPERTY(QVariantList, calls, callsChanged, QVariantList())
     // A synthetic solved tree for the node queries: node index (as text) ->
     // {"meta": map, "actions": list, "actionStats": list, "handStrategy": map,

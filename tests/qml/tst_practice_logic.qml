@@ -201,6 +201,9 @@ TestCase {
             { tag: "a mistake on the flop", entry: { board: "AsKs2h", line: "OOP: All-In", pot: 10, investedOop: 5, investedIp: 5,
                                                       oop: "QhQd", ip: "8h8d", evLoss: 1 },
               showdown: "OOP", flop: ["OOP: All-In"], turn: [], river: [], winner: "\u2014", won: NaN, calls: 0 },
+            { tag: "a mistake on the river names no winner", entry: { board: "AsKs2h7dQh", line: "OOP: Check", pot: 10,
+                                                                        investedOop: 5, investedIp: 5, oop: "QhQd", ip: "8h8d", evLoss: 1 },
+              showdown: "OOP", flop: [], turn: [], river: ["OOP: Check"], winner: "\u2014", won: NaN, calls: 0 },
             { tag: "unknown winner from the controller", entry: { board: "AsKs2h7dQh", line: "OOP: Check", pot: 10,
                                                                     investedOop: 5, investedIp: 5, oop: "QhQd", ip: "8h8d" },
               showdown: "UNKNOWN", flop: [], turn: [], river: ["OOP: Check"], winner: "\u2014", won: NaN, calls: 1 },
@@ -265,7 +268,7 @@ TestCase {
         compare(Details.lossText({ evLoss: 0.25 }), "EV -0.250")
         compare(Details.userCards({ role: "IP", oop: "QhQd", ip: "8h8d" }), ["8h", "8d"])
         compare(Details.userCards({ role: "BOTH", oop: "QhQd", ip: "8h8d" }), ["Qh", "Qd"])
-        compare([Details.wholeOrDash(2.5), Details.wholeOrDash(-0.4), Details.wholeOrDash(NaN)], ["3", "0", "\u2014"])
+        compare([Details.chipsOrDash(2.5), Details.chipsOrDash(-0.4), Details.chipsOrDash(NaN)], ["2.50", "-0.40", "\u2014"])
     }
 
     function test_detailsPanelHeight_data() {

@@ -100,12 +100,19 @@ TestCase {
               toCall: "10.00", potOdds: "33.3%", stack: "45.00", spr: "2.25" },
             { tag: "no pot", meta: { player: "OOP", pot: 0, effectiveStack: 100 },
               toCall: "0.00", potOdds: "\u2014", stack: "100.00", spr: "\u2014" },
-            { tag: "chance node", meta: { player: "", pot: 10, investedOop: 5, investedIp: 5, effectiveStack: 100 },
-              toCall: "0.00", potOdds: "\u2014", stack: "0.00", spr: "0.00" },
+            // A deal has no actor: the stack both still cover, and its SPR.
+            { tag: "chance node", meta: { nodeType: "chance", player: "", pot: 10, investedOop: 5, investedIp: 5, effectiveStack: 100 },
+              toCall: "0.00", potOdds: "\u2014", stack: "95.00", spr: "9.50" },
             { tag: "fields that are not numbers count 0", meta: { player: "OOP", pot: "10", investedOop: null, effectiveStack: NaN },
               toCall: "0.00", potOdds: "\u2014", stack: "0.00", spr: "\u2014" }
         ]
     }
+    function test_actorText() {
+        const texts = { toAct: "%1 to act", deal: "Card to deal", over: "Hand over" }
+        compare([Matrix.actorText({ nodeType: "decision" }, "IP", texts), Matrix.actorText({ nodeType: "chance" }, "IP", texts),
+                 Matrix.actorText({ nodeType: "terminal" }, "OOP", texts)], ["IP to act", "Card to deal", "Hand over"])
+    }
+
     function test_nodeFigures(data) {
         const m = data.meta
         compare([Matrix.fmtAmt2(Matrix.toCallAmount(m), "\u2014"), Matrix.potOddsText(Matrix.potOdds(m), "\u2014"),

@@ -266,8 +266,9 @@ TestCase {
               ring: 0, spin: true, win: 0, label: "Window 0/10", metric: "Measuring...", note: false },
             { text: "Iter 0 | exploitability≈250.0000", line: "Iteration 0 | exploitability=2.50",
               badge: "Running", ring: 0, spin: true, win: 0, label: "Window 0/10", metric: "2.5000", note: false },
-            { progress: 0.0185, text: "Iter 37 | exploitability≈12.3456", line: "Iteration 37 | exploitability=∞",
-              badge: "Running", ring: 37 / 200, spin: false, win: 7, label: "Window 7/10", metric: "0.1235",
+            // No measurement before iteration 50: no figure yet.
+            { progress: 0.0185, text: "Iter 37 | exploitability≈0.0000", line: "Iteration 37 | exploitability=—",
+              badge: "Running", ring: 37 / 200, spin: false, win: 7, label: "Window 7/10", metric: "Measuring...",
               note: false },
             { progress: 0.0255, text: "Iter 51 | exploitability≈81.2300", line: "Iteration 51 | exploitability=0.81",
               badge: "Running", ring: 51 / 200, spin: false, win: 1, label: "Window 1/10", metric: "0.8123",
@@ -397,15 +398,18 @@ TestCase {
             { tag: "error", how: "error", expect: "Failed" },
             { tag: "page cancel", how: "cancel", expect: "Cancelled" },
             { tag: "Escape cancel", how: "escape", expect: "Cancelled" },
-            { tag: "refused", how: "refused", expect: "Failed" }
+            { tag: "refused", how: "refused", expect: "Failed" },
+            { tag: "already running", how: "stopsAtOnce", expect: "Failed" }
         ]
     }
 
     function test_runEndings(data) {
         applySpot({})
         fake.refuseStarts = data.how === "refused"
+        fake.stopsAtOnce = data.how === "stopsAtOnce"
         clickStart()
-        if (data.how === "refused") {
+        fake.stopsAtOnce = false
+        if (data.how === "refused" || data.how === "stopsAtOnce") {
             compare(rows(), ["1:Failed"])
             compare(page._activeRunId, -1)
             // A solve started elsewhere (F5) while no row is followed

@@ -54,7 +54,7 @@ TestCase {
 
     function test_exploitabilityText_data() {
         return [
-            { tag: "iteration 50", it: 50, e: 0.5, expect: "∞" },
+            { tag: "iteration 50", it: 50, e: 0, expect: "—" },
             { tag: "iteration 51", it: 51, e: 0.008123, expect: "0.01" }
         ]
     }

@@ -68,7 +68,9 @@ Rectangle {
             }
             FigureLine {
                 objectName: "figure_stack"
-                label: qsTranslate("ResultsPage", "Stack (%1)").arg(box.page ? box.page.selectedPlayer : "")
+                label: box.page && box.page.currentMeta.nodeType === "decision"
+                       ? qsTranslate("ResultsPage", "Stack (%1)").arg(box.page.selectedPlayer)
+                       : qsTranslate("ResultsPage", "Stack")
                 valueText: box.page ? box.page._fmtAmt2(box.page._stackRemaining()) : box._dash
             }
             FigureLine {

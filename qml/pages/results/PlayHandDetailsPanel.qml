@@ -192,7 +192,7 @@ Rectangle {
                         wrapMode: Text.WordWrap
                         color: panel._tok("textMuted", "#8B949E")
                         text: qsTranslate("ResultsPage", "Won: %1   Rake: %2")
-                              .arg(Details.wholeOrDash(panel.details.wonAmount)).arg(Details.wholeOrDash(panel.details.rakeTaken))
+                              .arg(Details.chipsOrDash(panel.details.wonAmount)).arg(Details.chipsOrDash(panel.details.rakeTaken))
                     }
                     InfoText {
                         objectName: "evLostText"

@@ -5,6 +5,7 @@ import QtQuick
 import QtQuick.Layouts
 import Tessaval
 import "results_frame.js" as Frame
+import "results_matrix.js" as Matrix
 
 RowLayout {
     id: header
@@ -17,7 +18,10 @@ RowLayout {
     readonly property string evOopText: _c ? Frame.seatEvText(_c.resultEvOop, _c.resultStartingPot) : _dash
     readonly property string evIpText: _c ? Frame.seatEvText(_c.resultEvIp, _c.resultStartingPot) : _dash
     readonly property string exploitabilityText: _c ? Frame.exploitabilityText(_c.resultExploitability) : _dash
-    readonly property color _seatColor: page && page.selectedPlayer === "OOP"
+    // The seat's colour at a decision; a deal or a hand's end has no seat.
+    readonly property color _seatColor: page && page.currentMeta.nodeType !== "decision"
+                                        ? (theme ? theme.textMuted : "#8B949E")
+                                        : page && page.selectedPlayer === "OOP"
                                         ? (theme ? theme.actionBet : "#A371F7")
                                         : (theme ? theme.info : "#58A6FF")
     readonly property int _buttonWidth: Frame.scaled(140, 110, page ? page.uiScale : 1)
@@ -72,7 +76,12 @@ RowLayout {
                     id: badgeText
                     objectName: "playerBadgeText"
                     anchors.centerIn: parent
-                    text: qsTranslate("ResultsPage", "%1 to act").arg(header.page ? header.page.selectedPlayer : "")
+                    text: !header.page ? ""
+                          : Matrix.actorText(header.page.currentMeta, header.page.selectedPlayer, {
+                                toAct: qsTranslate("ResultsPage", "%1 to act"),
+                                deal: qsTranslate("ResultsPage", "Card to deal"),
+                                over: qsTranslate("ResultsPage", "Hand over")
+                            })
                     color: header._seatColor
                     font.family: header._tok("fontFamilyResolved", "sans-serif")
                     font.pixelSize: 11

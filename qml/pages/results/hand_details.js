@@ -122,8 +122,10 @@ function buildDetails(entry, opts) {
     const oopText = _text(e.oop)
     const ipText = _text(e.ip)
 
-    let winner = foldWinner(list)
-    if (winner === "" && typeof o.showdown === "function" && board.riverBoard.length >= 10
+    // A hand stopped at a mistake never reached its end: it has no winner.
+    const stopped = entryIsMistake(e)
+    let winner = stopped ? "" : foldWinner(list)
+    if (!stopped && winner === "" && typeof o.showdown === "function" && board.riverBoard.length >= 10
             && oopText.length >= 4 && ipText.length >= 4) {
         const answer = o.showdown(board.riverBoard, oopText, ipText)
         const w = _text(answer ? answer.winner : "")
@@ -145,15 +147,16 @@ function buildDetails(entry, opts) {
         riverActions: byStreet[2],
         winner: winner,
         wonAmount: wonAmount(winner, _num(e.pot), _num(e.investedOop), _num(e.investedIp)),
-        rakeTaken: rakeTaken(e.pot, o.rakePercent, o.rakeCap)
+        rakeTaken: stopped ? NaN : rakeTaken(e.pot, o.rakePercent, o.rakeCap)
     }
 }
 
 // ---- Texts -------------------------------------------------------------------
 
-function wholeOrDash(v) {
+// An amount in chips with two decimals, "—" when there is none.
+function chipsOrDash(v) {
     const n = _num(v)
-    return isFinite(n) ? String(Math.round(n)) : "\u2014"
+    return isFinite(n) ? n.toFixed(2) : "\u2014"
 }
 
 function entryIsMistake(entry) {

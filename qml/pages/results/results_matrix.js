@@ -206,11 +206,23 @@ function toCallAmount(meta) {
     return Math.max(0, most - investedFor(meta, seat))
 }
 
+// The actor's stack behind; at a node with no actor (a deal, the end of a
+// hand) the stack both players still cover.
 function stackRemaining(meta) {
     const seat = _actorSeat(meta)
-    if (seat < 0)
-        return 0
-    return Math.max(0, effectiveStack(meta) - investedFor(meta, seat))
+    const invested = seat < 0 ? Math.max(investedFor(meta, 0), investedFor(meta, 1)) : investedFor(meta, seat)
+    return Math.max(0, effectiveStack(meta) - invested)
+}
+
+// Whose turn the node is: "%1 to act" at a decision, else the deal or the
+// end of the hand. `texts`: toAct (with %1), deal, over.
+function actorText(meta, selectedPlayer, texts) {
+    const type = _text(meta ? meta.nodeType : "")
+    if (type === "chance")
+        return texts.deal
+    if (type === "terminal")
+        return texts.over
+    return texts.toAct.arg(_text(selectedPlayer))
 }
 
 // The rake of the node's pot: a percentage, capped when a positive cap is set.

@@ -244,6 +244,9 @@ Item {
     // "Start Solve": the run is recorded before the controller is asked; a
     // start the controller refuses leaves it idle, and the row reads
     // "Failed" at once.
+    // True while a start of this page is being asked for.
+    property bool _starting: false
+
     function _startSolve() {
         // The field being edited is committed first; one that refuses its
         // text keeps the start from going on.
@@ -254,10 +257,14 @@ Item {
         const map = _solveConfigMap()
         _appendRun(_runSummary())
         const runId = _activeRunId
+        // A start that runs and stops within the call ("Already running") is
+        // refused like one that never ran: its row is settled here.
+        _starting = true
         if (typeof controller.startSolveWithConfig === "function")
             controller.startSolveWithConfig(map)
         else if (typeof controller.startSolve === "function")
             controller.startSolve()
+        _starting = false
         if (!(controller && controller.running) && _activeRunId === runId) {
             _setRunStatus(runId, Runs.FAILED)
             _activeRunId = -1
@@ -337,7 +344,7 @@ Item {
         if (!_running)
             _stream.lastIter = 0
         _sample()
-        if (_running)
+        if (_running || _starting)
             return
         if (!_hasController || _activeRunId < 0)
             return

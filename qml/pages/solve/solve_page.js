@@ -173,11 +173,19 @@ function toChips(hundredths) {
     return isFinite(v) ? v / 100 : NaN
 }
 
-// The first 50 iterations carry no measurement yet: the figure reads "∞".
-function formatExploitability(iteration, e) {
+// The solver measures every 50 iterations: before its first measurement
+// there is no figure.
+var FIRST_MEASUREMENT = 50
+
+function _beforeFirstMeasurement(iteration) {
     const it = Number(iteration)
-    if (isFinite(it) && it > 0 && it <= 50)
-        return "∞"
+    return isFinite(it) && it > 0 && it <= FIRST_MEASUREMENT
+}
+
+// The figure of the status line: "—" while none was measured yet.
+function formatExploitability(iteration, e) {
+    if (_beforeFirstMeasurement(iteration))
+        return "—"
     const v = Number(e)
     if (e !== null && e !== undefined && isFinite(v))
         return v.toFixed(2)
@@ -185,12 +193,13 @@ function formatExploitability(iteration, e) {
 }
 
 // The exploitability shown: NaN without a controller; while running the
-// value of the status text in chips; while idle the result's, when above 0.
+// value of the status text in chips (none before the first measurement);
+// while idle the result's, when above 0.
 function currentExploitability(hasController, running, statusText, resultExploitability) {
     if (!hasController)
         return NaN
     if (running)
-        return toChips(parseExploitability(statusText))
+        return _beforeFirstMeasurement(parseIteration(statusText)) ? NaN : toChips(parseExploitability(statusText))
     const r = Number(resultExploitability)
     return resultExploitability !== null && resultExploitability !== undefined && isFinite(r) && r > 0 ? r : NaN
 }
