@@ -93,4 +93,45 @@ TestCase {
         p.handSearchText = p.visibleHandCombos[0].c1 + p.visibleHandCombos[0].c2
         compare(p.visibleHandCombos.length, 1)
     }
+
+    // On a two-suited turn the solver deals clubs for diamonds: a river shown
+    // as a diamond it lists as a club turns every hand the page writes into
+    // the shown suits, so a search for a shown hand finds it, no row holds
+    // the shown river, and a row shows its own hand's EVs.
+    function test_handsInTheShownSuits() {
+        const s = spot()
+        s.board = "KsQs7h4h"
+        s.oop_range = "99, 88, AK, KQ"
+        s.ip_range = "TT, 99, AQ"
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQs7h4h" })
+        appController.startSolveWithConfig(s)
+        tryVerify(function () { return !appController.running }, 60000)
+        compare(appController.statusText, "Done")
+        const pick = function (type) { return p.currentActions.findIndex(function (a) { return a.actionType === type }) }
+        p.selectActionAtLevel(0, pick("check"))
+        p.selectActionAtLevel(1, pick("check"))
+        compare(p.currentMeta.chanceDeal, "river")
+        const listed = p._actionsForNode(p.currentNodeIndex).map(function (a) { return a.name })
+        const solverCard = listed.indexOf("9c") >= 0 ? "9c" : "9d"
+        const shownCard = solverCard === "9c" ? "9d" : "9c"
+        verify(listed.indexOf(shownCard) < 0, "one card of the class is listed")
+        p.openChancePicker(2, p.currentNodeIndex)
+        p.chooseChanceCard(p._chanceCardIndexForSelection(shownCard), shownCard)
+        compare(p.treeBoardText, "KsQs7h4h" + shownCard)
+        tryCompare(p, "_handCombosLoading", false)
+        const rows = p.visibleHandCombos
+        verify(rows.length > 0)
+        verify(rows.every(function (r) { return r.c1 !== shownCard && r.c2 !== shownCard }), "no listed row holds the river")
+        // The shown live 9x9h is the solver's 9y9h.
+        const liveShown = solverCard + "9h"
+        p.handSearchText = liveShown
+        compare(p.visibleHandCombos.length, 1)
+        const engineRows = appController.nodeHandCombos(p.currentNodeIndex)
+        const engine = engineRows.find(function (r) {
+            return (r.c1 + r.c2 === shownCard + "9h") || (r.c1 + r.c2 === "9h" + shownCard)
+        })
+        verify(engine, "the solver names it " + shownCard + "9h")
+        compare(p.visibleHandCombos[0].actionEvs, engine.actionEvs)
+        p.handSearchText = ""
+    }
 }

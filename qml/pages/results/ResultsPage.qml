@@ -98,9 +98,12 @@ Item {
     property var _loadedHandActions: []
     readonly property var _loadedHandActionDefs: Actions.colorizeBetRaiseActions(_loadedHandActions, _darkPalette)
     property bool _handCombosLoading: false
+    // The node's hand rows in the suits the user sees: after a chance card
+    // shown in another suit of its class, every hand the page writes goes
+    // through the same suit map.
     readonly property var currentHandCombos: {
         _epoch()
-        return _loadedHandCombos
+        return Tree.mapComboRows(_loadedHandCombos, _suitDisplayMapFromOverridesUpTo(treeLevels.count))
     }
     readonly property var currentHandBuckets: _bucketsOf(currentNodeIndex)
     readonly property var visibleHandCombos: Hands.visibleHandCombos(currentHandCombos, {
@@ -616,9 +619,15 @@ Item {
 
     function _reloadDistributions() {
         const c = controller
-        _distPayload = c && typeof c.nodeHandDistributions169 === "function"
+        const payload = c && typeof c.nodeHandDistributions169 === "function"
                 ? (c.nodeHandDistributions169(currentNodeIndex) || Dist.fallbackPayload())
                 : Dist.fallbackPayload()
+        // The tooltips name hands in the shown suits, as the hand list does.
+        const map = _suitDisplayMapFromOverridesUpTo(treeLevels.count)
+        const shown = Object.assign({}, payload)
+        shown.oopHands = Tree.mapHandTexts(payload.oopHands, map)
+        shown.ipHands = Tree.mapHandTexts(payload.ipHands, map)
+        _distPayload = shown
     }
 
     function _distSeriesSortedSeparate() {

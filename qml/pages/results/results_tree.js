@@ -69,6 +69,38 @@ function applySuitDisplayMap(cardText, map) {
     return rank + shown
 }
 
+function _isIdentityMap(map) {
+    return !map || (map.s === "s" && map.h === "h" && map.d === "d" && map.c === "c")
+}
+
+// A two-card hand text ("9d8d") in the shown suits.
+function mapHandText(hand, map) {
+    const t = _text(hand)
+    return t.length === 4 ? applySuitDisplayMap(t.substr(0, 2), map) + applySuitDisplayMap(t.substr(2, 2), map) : t
+}
+
+// Hand rows ({c1, c2, ...}) with their cards in the shown suits: the list
+// itself when no suit is shown differently.
+function mapComboRows(rows, map) {
+    const list = rows || []
+    if (_isIdentityMap(map))
+        return list
+    const out = []
+    for (let i = 0; i < list.length; ++i) {
+        const row = Object.assign({}, list[i])
+        row.c1 = applySuitDisplayMap(row.c1, map)
+        row.c2 = applySuitDisplayMap(row.c2, map)
+        out.push(row)
+    }
+    return out
+}
+
+// A list of hand texts in the shown suits.
+function mapHandTexts(hands, map) {
+    const list = hands || []
+    return _isIdentityMap(map) ? list : Array.prototype.map.call(list, function (h) { return mapHandText(h, map) })
+}
+
 // The override recorded for a chance node, when it stands for the action's
 // card (same rank); else "".
 function validOverride(overrides, nodeIndex, actionName) {
