@@ -139,7 +139,7 @@
         <translation>Keine vorherige Berechnungskonfiguration (zuerst einmal berechnen)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Breche ab...</translation>
@@ -1353,7 +1353,7 @@ Gesamt: %3
         <translation>Der Solver kann diese Range nicht lesen: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+141"/>
         <source>OOP Sizing</source>
         <translation>OOP-Sizing</translation>
     </message>
@@ -1679,13 +1679,13 @@ Gesamt: %3
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+131"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
         <source>Random</source>
         <translation>Zufällig</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+93"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
         <source>Distributions</source>
         <translation>Verteilungen</translation>
     </message>
@@ -1772,8 +1772,8 @@ Gesamt: %3
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1870,9 +1870,14 @@ Gesamt: %3
         <translation>Pot</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2010,9 +2015,19 @@ Gesamt: %3
         <translation>Als IP spielen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Click Turn/River to change</source>
         <translation>Turn/River zum Ändern anklicken</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deal the river: click its place on the board</source>
+        <translation>River geben: seinen Platz auf dem Board anklicken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deal the turn: click its place on the board</source>
+        <translation>Turn geben: seinen Platz auf dem Board anklicken</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2050,17 +2065,27 @@ Gesamt: %3
         <translation>Zum Starten eine Rolle wählen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+22"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
         <source>Strategy View</source>
         <translation>Strategieansicht</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>%1 to act</source>
         <translation>%1 am Zug</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <source>Card to deal</source>
+        <translation>Karte zu geben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hand over</source>
+        <translation>Hand beendet</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Range view</source>
         <translation>Range-Ansicht</translation>
     </message>
@@ -2419,7 +2444,7 @@ Gesamt: %3
         <translation>Ergebnisse →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
         <source>Max, 1 thread</source>
         <translation>Max., 1 Thread</translation>
     </message>
@@ -2544,7 +2569,7 @@ Gesamt: %3
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+235"/>
+        <location line="+242"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>

@@ -139,7 +139,7 @@
         <translation>No hay configuración de resolución previa (resuelve una vez primero)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Cancelando...</translation>
@@ -1353,7 +1353,7 @@ Tiempo medio: %4</translation>
         <translation>El solver no puede leer este rango: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+141"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1679,13 +1679,13 @@ Tiempo medio: %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+131"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
         <source>Random</source>
         <translation>Aleatoria</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+93"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
         <source>Distributions</source>
         <translation>Distribuciones</translation>
     </message>
@@ -1772,8 +1772,8 @@ Tiempo medio: %4</translation>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1870,9 +1870,14 @@ Tiempo medio: %4</translation>
         <translation>Bote</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2010,9 +2015,19 @@ Tiempo medio: %4</translation>
         <translation>Jugar como IP</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Click Turn/River to change</source>
         <translation>Haz clic en turn/river para cambiar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deal the river: click its place on the board</source>
+        <translation>Reparta el river: haga clic en su lugar del board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deal the turn: click its place on the board</source>
+        <translation>Reparta el turn: haga clic en su lugar del board</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2050,17 +2065,27 @@ Tiempo medio: %4</translation>
         <translation>Elige un rol para empezar</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+22"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
         <source>Strategy View</source>
         <translation>Vista de estrategia</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>%1 to act</source>
         <translation>Actúa %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <source>Card to deal</source>
+        <translation>Carta por repartir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hand over</source>
+        <translation>Mano terminada</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Range view</source>
         <translation>Vista de rango</translation>
     </message>
@@ -2419,7 +2444,7 @@ Tiempo medio: %4</translation>
         <translation>Ver resultados →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
         <source>Max, 1 thread</source>
         <translation>Máx., 1 hilo</translation>
     </message>
@@ -2544,7 +2569,7 @@ Tiempo medio: %4</translation>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
     <message>
-        <location line="+235"/>
+        <location line="+242"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>

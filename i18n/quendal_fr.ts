@@ -139,7 +139,7 @@
         <translation>Aucune configuration de calcul précédente (lancez d&apos;abord un calcul)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Annulation...</translation>
@@ -1353,7 +1353,7 @@ Durée moy. : %4</translation>
         <translation>Le solveur ne peut pas lire ce range : %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+141"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1679,13 +1679,13 @@ Durée moy. : %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+131"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
         <source>Random</source>
         <translation>Aléatoire</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+93"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
         <source>Distributions</source>
         <translation>Distributions</translation>
     </message>
@@ -1772,8 +1772,8 @@ Durée moy. : %4</translation>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1870,9 +1870,14 @@ Durée moy. : %4</translation>
         <translation>Pot</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2010,9 +2015,19 @@ Durée moy. : %4</translation>
         <translation>Jouer IP</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Click Turn/River to change</source>
         <translation>Cliquez sur turn/river pour changer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deal the river: click its place on the board</source>
+        <translation>Donnez la river : cliquez sur sa place sur le board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deal the turn: click its place on the board</source>
+        <translation>Donnez le turn : cliquez sur sa place sur le board</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2050,17 +2065,27 @@ Durée moy. : %4</translation>
         <translation>Choisissez un rôle pour commencer</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+22"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
         <source>Strategy View</source>
         <translation>Vue stratégie</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>%1 to act</source>
         <translation>%1 à parler</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <source>Card to deal</source>
+        <translation>Carte à donner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hand over</source>
+        <translation>Main terminée</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Range view</source>
         <translation>Vue range</translation>
     </message>
@@ -2419,7 +2444,7 @@ Durée moy. : %4</translation>
         <translation>Voir les résultats →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
         <source>Max, 1 thread</source>
         <translation>Max, 1 thread</translation>
     </message>
@@ -2544,7 +2569,7 @@ Durée moy. : %4</translation>
         <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+235"/>
+        <location line="+242"/>
         <source>Solve</source>
         <translation>Calcul</translation>
     </message>

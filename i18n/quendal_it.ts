@@ -139,7 +139,7 @@
         <translation>Nessuna configurazione di calcolo precedente (esegui prima un calcolo)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Annullamento...</translation>
@@ -1353,7 +1353,7 @@ Durata media: %4</translation>
         <translation>Il solver non riesce a leggere questo range: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+141"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1679,13 +1679,13 @@ Durata media: %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+131"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
         <source>Random</source>
         <translation>Casuale</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+93"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
         <source>Distributions</source>
         <translation>Distribuzioni</translation>
     </message>
@@ -1772,8 +1772,8 @@ Durata media: %4</translation>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1870,9 +1870,14 @@ Durata media: %4</translation>
         <translation>Piatto</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2010,9 +2015,19 @@ Durata media: %4</translation>
         <translation>Gioca come IP</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Click Turn/River to change</source>
         <translation>Clicca su turn/river per cambiarli</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deal the river: click its place on the board</source>
+        <translation>Distribuisci il river: fai clic sul suo posto nel board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deal the turn: click its place on the board</source>
+        <translation>Distribuisci il turn: fai clic sul suo posto nel board</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2050,17 +2065,27 @@ Durata media: %4</translation>
         <translation>Scegli un ruolo per iniziare</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+22"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
         <source>Strategy View</source>
         <translation>Vista strategia</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>%1 to act</source>
         <translation>Tocca a %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <source>Card to deal</source>
+        <translation>Carta da distribuire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hand over</source>
+        <translation>Mano conclusa</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Range view</source>
         <translation>Vista range</translation>
     </message>
@@ -2419,7 +2444,7 @@ Durata media: %4</translation>
         <translation>Vedi risultati →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
         <source>Max, 1 thread</source>
         <translation>Max, 1 thread</translation>
     </message>
@@ -2544,7 +2569,7 @@ Durata media: %4</translation>
         <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
     </message>
     <message>
-        <location line="+235"/>
+        <location line="+242"/>
         <source>Solve</source>
         <translation>Calcolo</translation>
     </message>

@@ -139,7 +139,7 @@
         <translation>Brak poprzedniej konfiguracji obliczeń (najpierw wykonaj obliczenia)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+235"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
         <location filename="../app/controller_solve.cpp" line="+10"/>
         <source>Cancelling...</source>
         <translation>Anulowanie...</translation>
@@ -210,7 +210,7 @@
     <message>
         <location line="+1"/>
         <source>%1 %2 raise sizes</source>
-        <translation>raise'y %1 %2</translation>
+        <translation>raise&apos;y %1 %2</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1353,7 +1353,7 @@ Dziennie: %2
         <translation>Solver nie odczyta tego zakresu: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/SizingCard.qml" line="+137"/>
+        <location filename="../qml/pages/project/SizingCard.qml" line="+141"/>
         <source>OOP Sizing</source>
         <translation>Sizing OOP</translation>
     </message>
@@ -1679,13 +1679,13 @@ Dziennie: %2
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+131"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
         <source>Random</source>
         <translation>Losowo</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+93"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
         <source>Distributions</source>
         <translation>Rozkłady</translation>
     </message>
@@ -1772,8 +1772,8 @@ Dziennie: %2
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-77"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+575"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1870,9 +1870,14 @@ Dziennie: %2
         <translation>Pula</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2010,9 +2015,19 @@ Dziennie: %2
         <translation>Graj jako IP</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Click Turn/River to change</source>
         <translation>Kliknij turn/river, aby zmienić</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deal the river: click its place on the board</source>
+        <translation>Rozdaj river: kliknij jego miejsce na boardzie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deal the turn: click its place on the board</source>
+        <translation>Rozdaj turn: kliknij jego miejsce na boardzie</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2050,17 +2065,27 @@ Dziennie: %2
         <translation>Wybierz rolę, aby zacząć</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+22"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
         <source>Strategy View</source>
         <translation>Widok strategii</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>%1 to act</source>
         <translation>Ruch: %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <source>Card to deal</source>
+        <translation>Karta do rozdania</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hand over</source>
+        <translation>Rozdanie zakończone</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Range view</source>
         <translation>Widok zakresów</translation>
     </message>
@@ -2419,7 +2444,7 @@ Dziennie: %2
         <translation>Zobacz wyniki →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-256"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
         <source>Max, 1 thread</source>
         <translation>Maks., 1 wątek</translation>
     </message>
@@ -2544,7 +2569,7 @@ Dziennie: %2
         <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
     </message>
     <message>
-        <location line="+235"/>
+        <location line="+242"/>
         <source>Solve</source>
         <translation>Obliczenia</translation>
     </message>
