@@ -88,7 +88,7 @@ void time_node(Game& game, DiscountedCfr& solver, const quendal_app::NodeParents
         return;
     }
     const double stats_ms =
-        time_ms([&] { quendal_app::compute_node_action_stats(game, solver, node); });
+        time_ms([&] { quendal_app::compute_node_action_stats(game, solver, parents, node); });
     const double combos_ms =
         time_ms([&] { quendal_app::compute_node_hand_combos(game, solver, parents, node); });
     const double both_ms =
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
         distributions = quendal_app::compute_node_hand_distributions(*game, *solver, parents, 0);
     });
     const double stats_ms =
-        time_ms([&] { quendal_app::compute_node_action_stats(*game, *solver, 0); });
+        time_ms([&] { quendal_app::compute_node_action_stats(*game, *solver, parents, 0); });
     const double combos_ms =
         time_ms([&] { quendal_app::compute_node_hand_combos(*game, *solver, parents, 0); });
     const double both_ms =

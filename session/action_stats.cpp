@@ -57,34 +57,39 @@ double river_equity(const quendal::CardContext& ctx, const quendal::NodeState& n
 
 std::optional<ActionStatsInputs> action_stats_inputs(const quendal::Game& game,
                                                      quendal::DiscountedCfr& solver,
+                                                     const NodeParents& parents,
                                                      std::uint64_t index) {
     std::optional<ActingNode> acting = acting_node(game, solver, index, true);
     if (!acting) {
         return std::nullopt;
     }
+    const auto path = parents.path_to(index);
+    if (!path) {
+        return std::nullopt;
+    }
     const quendal::CardContext& ctx = game.card_context();
-    // Range weights, with the hands that hold a card dealt on the way at 0.
+    // The opponent's range weights, with the hands that hold a card dealt on
+    // the way at 0.
     const std::uint64_t dealt = node_dead_cards(game, *acting->node);
-    const auto live_weights = [&](int seat) {
-        std::vector<float> w = ctx.pocket_weights[seat];
-        for (std::size_t j = 0; j < w.size() && j < ctx.pockets[seat].size(); ++j) {
-            if ((quendal::pocket_mask(ctx.pockets[seat][j]) & dealt) != 0) {
-                w[j] = 0.0f;
-            }
-        }
-        return w;
-    };
+    const int opponent = 1 - acting->player;
     ActionStatsInputs inputs;
-    inputs.own = live_weights(acting->player);
-    inputs.villain = live_weights(1 - acting->player);
-    inputs.mean = solver.average_strategy(index);
+    inputs.villain = ctx.pocket_weights[opponent];
+    for (std::size_t j = 0; j < inputs.villain.size() && j < ctx.pockets[opponent].size(); ++j) {
+        if ((quendal::pocket_mask(ctx.pockets[opponent][j]) & dealt) != 0) {
+            inputs.villain[j] = 0.0f;
+        }
+    }
+    inputs.own = seat_reach_weights(game, solver, *path, acting->player, dealt);
+    inputs.mean =
+        reach_weighted_frequencies(acting->strategy, acting->actions, acting->hands, inputs.own);
     inputs.acting = std::move(*acting);
     return inputs;
 }
 
 ActionStatsResult compute_node_action_stats(quendal::Game& game, quendal::DiscountedCfr& solver,
-                                            std::uint64_t index) {
-    const std::optional<ActionStatsInputs> inputs = action_stats_inputs(game, solver, index);
+                                            const NodeParents& parents, std::uint64_t index) {
+    const std::optional<ActionStatsInputs> inputs =
+        action_stats_inputs(game, solver, parents, index);
     if (!inputs) {
         return {};
     }
@@ -108,9 +113,9 @@ ActionStatsResult action_stats_from_values(const quendal::Game& game, std::uint6
     const int opponent = 1 - player;
     const std::size_t hands = inputs.acting.hands;
     const std::vector<float>& strategy = inputs.acting.strategy;
-    const std::vector<float>& own = inputs.own;
+    const std::vector<double>& own = inputs.own;
     const std::vector<float>& villain = inputs.villain;
-    if (child_values.size() != actions * hands) {
+    if (child_values.size() != actions * hands || own.size() != hands) {
         return result;
     }
     for (std::size_t a = 0; a < actions; ++a) {
@@ -126,7 +131,7 @@ ActionStatsResult action_stats_from_values(const quendal::Game& game, std::uint6
         double combos = 0.0, ev_sum = 0.0;
         for (std::size_t h = 0; h < hands; ++h) {
             const float p = strategy[a * hands + h];
-            if (!(own[h] > 0.0f) || !(p > 0.0f)) {
+            if (!(own[h] > 0.0) || !(p > 0.0f)) {
                 continue;
             }
             const double k = static_cast<double>(p) * own[h];
@@ -157,8 +162,8 @@ ActionStatsResult action_stats_from_values(const quendal::Game& game, std::uint6
     for (std::size_t a = 0; a < actions; ++a) {
         std::vector<double> hero(hands, 0.0);
         for (std::size_t h = 0; h < hands; ++h) {
-            const double q = static_cast<double>(own[h]) * strategy[a * hands + h];
-            hero[h] = own[h] > 0.0f && strategy[a * hands + h] > 0.0f && std::isfinite(q) ? q : 0.0;
+            const double q = own[h] * strategy[a * hands + h];
+            hero[h] = own[h] > 0.0 && strategy[a * hands + h] > 0.0f && std::isfinite(q) ? q : 0.0;
         }
         double e = 0.0;
         if (node.turn == quendal::kNoCard || node.river == quendal::kNoCard) {

@@ -193,8 +193,7 @@ HandCombosResult hand_combos_from_values(quendal::Game& game, quendal::Discounte
             row.c1 = quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_low(pocket)));
             row.c2 =
                 quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_high(pocket)));
-            const double weight = static_cast<double>(w) * own_reach[h];
-            row.weight = own_reach[h] > 0.0f && std::isfinite(weight) ? weight : 0.0;
+            row.weight = reach_weight(w, own_reach[h]);
             row.buckets = made_hand_category(game, node, pocket);
             const double m = unblocked(h);
             row.ev = scaled_hand_value(values[h], normaliser, m, offset);
@@ -226,7 +225,8 @@ NodeStatsAndCombos compute_node_stats_and_combos(quendal::Game& game,
                                                  const NodeParents& parents, std::uint64_t index) {
     return guarded<NodeStatsAndCombos>([&] {
         NodeStatsAndCombos result;
-        const std::optional<ActionStatsInputs> stats = action_stats_inputs(game, solver, index);
+        const std::optional<ActionStatsInputs> stats =
+            action_stats_inputs(game, solver, parents, index);
         const std::optional<HandCombosInputs> combos =
             hand_combos_inputs(game, solver, parents, index);
         if (!stats && !combos) {
@@ -315,7 +315,9 @@ PocketActionEvsResult compute_node_pocket_action_evs(
     });
 }
 
-HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::uint64_t index,
+HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game,
+                                               quendal::DiscountedCfr& solver,
+                                               const NodeParents& parents, std::uint64_t index,
                                                bool ip) {
     return guarded<HandCombosResult>([&] {
         HandCombosResult result;
@@ -328,10 +330,15 @@ HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::u
         if (pockets.empty() || ctx.pocket_weights[seat].size() != pockets.size()) {
             return result;
         }
-        const std::uint64_t dead = node_dead_cards(game, game.nodes()[index]);
+        const auto path = parents.path_to(index);
+        if (!path) {
+            return result;
+        }
+        // Hands holding a dead card, or never getting here, have no weight.
+        const std::vector<double> weights = seat_reach_weights(
+            game, solver, *path, seat, node_dead_cards(game, game.nodes()[index]));
         for (std::size_t h = 0; h < pockets.size(); ++h) {
-            const float w = ctx.pocket_weights[seat][h];
-            if (!usable(w) || holds_dead_card(pockets[h], dead)) {
+            if (!(weights[h] > 0.0)) {
                 continue;
             }
             HandComboRecord row;
@@ -339,7 +346,7 @@ HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::u
                 quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_low(pockets[h])));
             row.c2 =
                 quendal::card_to_string(static_cast<std::int8_t>(quendal::pocket_high(pockets[h])));
-            row.weight = w;
+            row.weight = weights[h];
             result.rows.push_back(std::move(row));
         }
         result.ok = true;

@@ -92,8 +92,12 @@ PocketActionEvsResult compute_node_pocket_action_evs(quendal::Game& game,
                                                      bool ip, std::string_view first,
                                                      std::string_view second);
 
-// The seat's live hands at any node, in pocket order, with their range weights.
-HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game, std::uint64_t node,
+// The seat's hands that can be at the node (any kind of node), in pocket
+// order, each with its reach weight there: its range weight times the
+// seat's own probabilities on the way. Hands of weight 0 are left out.
+HandCombosResult compute_node_seat_hand_combos(const quendal::Game& game,
+                                               quendal::DiscountedCfr& solver,
+                                               const NodeParents& parents, std::uint64_t node,
                                                bool ip);
 
 }  // namespace quendal_app

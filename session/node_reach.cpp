@@ -2,8 +2,11 @@
 
 #include "core/cfr_kernels.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
+#include <deque>
 
 namespace quendal_app {
 
@@ -152,6 +155,207 @@ std::vector<float> seat_reach_along(
         }
     }
     return reach;
+}
+
+double reach_weight(float weight, float reach) {
+    if (!usable(weight) || !(reach > 0.0f)) {
+        return 0.0;
+    }
+    const double w = static_cast<double>(weight) * reach;
+    return std::isfinite(w) ? w : 0.0;
+}
+
+std::vector<double> seat_reach_weights(
+    const quendal::Game& game, quendal::DiscountedCfr& solver,
+    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
+    std::uint64_t dead_cards) {
+    const quendal::CardContext& ctx = game.card_context();
+    const std::vector<float> ones(ctx.pockets[seat].size(), 1.0f);
+    const std::vector<float> reach = seat_reach_along(game, solver, path, seat, ones, dead_cards);
+    const std::vector<float>& range = ctx.pocket_weights[seat];
+    std::vector<double> weights(reach.size(), 0.0);
+    for (std::size_t h = 0; h < reach.size() && h < range.size(); ++h) {
+        weights[h] = reach_weight(range[h], reach[h]);
+    }
+    return weights;
+}
+
+std::vector<float> reach_weighted_frequencies(std::span<const float> strategy, std::size_t actions,
+                                              std::size_t hands, std::span<const double> weights) {
+    if (actions == 0 || hands == 0 || strategy.size() != actions * hands) {
+        return {};
+    }
+    const std::size_t n = std::min(hands, weights.size());
+    double total = 0.0;
+    for (std::size_t h = 0; h < n; ++h) {
+        total += weights[h];
+    }
+    std::vector<float> frequencies(actions);
+    const bool weighted = total > 0.0 && std::isfinite(total);
+    for (std::size_t a = 0; a < actions; ++a) {
+        const float* row = strategy.data() + a * hands;
+        double sum = 0.0;
+        if (weighted) {
+            // Four running sums, so that the additions overlap.
+            double s[4] = {0.0, 0.0, 0.0, 0.0};
+            std::size_t h = 0;
+            for (; h + 4 <= n; h += 4) {
+                for (std::size_t k = 0; k < 4; ++k) {
+                    s[k] += weights[h + k] * row[h + k];
+                }
+            }
+            for (; h < n; ++h) {
+                s[0] += weights[h] * row[h];
+            }
+            sum = (s[0] + s[1]) + (s[2] + s[3]);
+            frequencies[a] = static_cast<float>(sum / total);
+        } else {
+            // As the engine's plain mean computes it.
+            for (std::size_t h = 0; h < hands; ++h) {
+                sum += row[h];
+            }
+            frequencies[a] = static_cast<float>(sum / static_cast<double>(hands));
+        }
+    }
+    return frequencies;
+}
+
+namespace {
+
+// The walk of walk_decision_reach. A level's reach rows are written only
+// where they differ from the level above (the acting seat's after its
+// action, both seats' after a deal); the others point up.
+class DecisionReachWalk {
+public:
+    DecisionReachWalk(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                      const NodeParents& parents, const DecisionReachVisitor& visit)
+        : game_(game),
+          ctx_(game.card_context()),
+          solver_(solver),
+          parents_(parents),
+          visit_(visit) {
+        for (int seat = 0; seat < 2; ++seat) {
+            const quendal::PocketList& pockets = ctx_.pockets[seat];
+            const std::vector<float>& range = ctx_.pocket_weights[seat];
+            range_[seat].assign(pockets.size(), 0.0);
+            for (std::size_t h = 0; h < pockets.size() && h < range.size(); ++h) {
+                range_[seat][h] = usable(range[h]) ? range[h] : 0.0;
+            }
+            for (std::size_t h = 0; h < pockets.size(); ++h) {
+                holders_[seat][quendal::pocket_low(pockets[h])].push_back(
+                    static_cast<std::uint32_t>(h));
+                holders_[seat][quendal::pocket_high(pockets[h])].push_back(
+                    static_cast<std::uint32_t>(h));
+            }
+        }
+    }
+
+    void run() {
+        const auto& nodes = game_.nodes();
+        if (nodes.empty() || nodes[0].type == quendal::kTerminalNode) {
+            return;
+        }
+        const std::uint64_t dead = node_dead_cards(game_, nodes[0]);
+        std::array<const float*, 2> reach{};
+        for (int seat = 0; seat < 2; ++seat) {
+            float* row = level_row(0, seat);
+            const quendal::PocketList& pockets = ctx_.pockets[seat];
+            for (std::size_t h = 0; h < pockets.size(); ++h) {
+                row[h] = (quendal::pocket_mask(pockets[h]) & dead) == 0 ? 1.0f : 0.0f;
+            }
+            reach[seat] = row;
+        }
+        walk(0, 0, dead, reach);
+    }
+
+private:
+    float* level_row(std::size_t depth, int seat) {
+        while (levels_.size() <= depth) {
+            levels_.emplace_back();
+            for (int s = 0; s < 2; ++s) {
+                levels_.back()[s].resize(ctx_.pockets[s].size());
+            }
+        }
+        return levels_[depth][seat].data();
+    }
+
+    void walk(std::uint64_t index, std::size_t depth, std::uint64_t dead,
+              std::array<const float*, 2> reach) {
+        const auto& nodes = game_.nodes();
+        const quendal::NodeState& node = nodes[index];
+        std::vector<float> strategy;
+        const int player = node.player;
+        const bool decision = node.type == quendal::kDecisionNode && (player == 0 || player == 1);
+        std::size_t hands = 0;
+        if (decision) {
+            hands = ctx_.pockets[player].size();
+            strategy = solver_.average_strategy_flat(index);
+            if (strategy.size() != node.actions.size() * hands) {
+                strategy.clear();
+            }
+            // As reach_weight gives them: a reach is a product of
+            // probabilities, finite and not negative.
+            const std::vector<double>& range = range_[player];
+            weights_.resize(hands);
+            for (std::size_t h = 0; h < hands; ++h) {
+                weights_[h] = range[h] * reach[player][h];
+            }
+            visit_(index, strategy, weights_);
+        }
+        for (std::size_t k = 0; k < node.children.size(); ++k) {
+            const std::uint64_t child = node.children[k];
+            if (child >= nodes.size() || parents_.parent[child] != index ||
+                parents_.position[child] != k || nodes[child].type == quendal::kTerminalNode) {
+                continue;
+            }
+            std::array<const float*, 2> next = reach;
+            if (decision && !strategy.empty() && k < node.actions.size()) {
+                float* row = level_row(depth + 1, player);
+                const float* taken = strategy.data() + k * hands;
+                for (std::size_t h = 0; h < hands; ++h) {
+                    const float p = taken[h];
+                    row[h] = reach[player][h] * (usable(p) ? p : 0.0f);
+                }
+                next[player] = row;
+            }
+            const std::uint64_t child_dead = node_dead_cards(game_, nodes[child]);
+            if (const std::uint64_t dealt = child_dead & ~dead; dealt != 0) {
+                for (int seat = 0; seat < 2; ++seat) {
+                    float* row = level_row(depth + 1, seat);
+                    if (next[seat] != row) {
+                        std::copy(next[seat], next[seat] + ctx_.pockets[seat].size(), row);
+                    }
+                    for (std::uint64_t cards = dealt; cards != 0; cards &= cards - 1) {
+                        for (const std::uint32_t h : holders_[seat][std::countr_zero(cards)]) {
+                            row[h] = 0.0f;
+                        }
+                    }
+                    next[seat] = row;
+                }
+            }
+            walk(child, depth + 1, child_dead, next);
+        }
+    }
+
+    const quendal::Game& game_;
+    const quendal::CardContext& ctx_;
+    quendal::DiscountedCfr& solver_;
+    const NodeParents& parents_;
+    const DecisionReachVisitor& visit_;
+    // One pair of rows per level of depth; a deque, so rows stay put as it grows.
+    std::deque<std::array<std::vector<float>, 2>> levels_;
+    // Each seat's range weights, 0 where not usable.
+    std::array<std::vector<double>, 2> range_;
+    // Each seat's hands holding a card, by card code.
+    std::array<std::array<std::vector<std::uint32_t>, quendal::kCardCount>, 2> holders_;
+    std::vector<double> weights_;
+};
+
+}  // namespace
+
+void walk_decision_reach(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                         const NodeParents& parents, const DecisionReachVisitor& visit) {
+    DecisionReachWalk(game, solver, parents, visit).run();
 }
 
 UnblockedWeight::UnblockedWeight(const quendal::CardContext& ctx, int opponent,

@@ -7,6 +7,7 @@
 #include "core/game.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <utility>
@@ -76,6 +77,37 @@ std::vector<float> seat_reach_along(
     const quendal::Game& game, quendal::DiscountedCfr& solver,
     const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
     std::span<const float> initial, std::uint64_t dead_cards);
+
+// A hand's weight at a node: its range weight times its reach there; 0 when
+// either is not positive or the product is not finite.
+double reach_weight(float weight, float reach);
+
+// Reach weight of each of a seat's hands at the end of `path`: its range
+// weight times its own probabilities along the way (seat_reach_along from 1),
+// so 0 for hands holding a dead card or never getting there.
+std::vector<double> seat_reach_weights(
+    const quendal::Game& game, quendal::DiscountedCfr& solver,
+    const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
+    std::uint64_t dead_cards);
+
+// How often the acting seat takes each action of a node: the mean of each
+// action's probability over the seat's hands, hand h counting with
+// `weights[h]` (its reach weight there). The plain mean over the H hands when
+// no hand has weight. Empty when `strategy` (A × H, action-major) has
+// another size.
+std::vector<float> reach_weighted_frequencies(std::span<const float> strategy, std::size_t actions,
+                                              std::size_t hands, std::span<const double> weights);
+
+// One walk down the tree from the root, every node reached from its first
+// parent as NodeParents::path_to reaches it, carrying both seats' reach:
+// `visit` is called at every decision node so reached with its index, its
+// average strategy (A × H, empty when the engine has none) and the acting
+// seat's reach weights (as seat_reach_weights gives them). Terminal nodes
+// are not entered; the walk holds a few reach rows per level of depth.
+using DecisionReachVisitor = std::function<void(
+    std::uint64_t node, const std::vector<float>& strategy, std::span<const double> weights)>;
+void walk_decision_reach(const quendal::Game& game, quendal::DiscountedCfr& solver,
+                         const NodeParents& parents, const DecisionReachVisitor& visit);
 
 // Opponent weight that each of the other seat's hands does not block.
 class UnblockedWeight {

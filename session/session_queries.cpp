@@ -5,8 +5,15 @@
 
 namespace quendal_app {
 
+SolveSession::SolveTables::SolveTables(std::unique_ptr<NodeParents> parents)
+    : parents_(std::move(parents)) {}
+
 const NodeParents& SolveSession::SolveTables::parents(const quendal::Game& game) {
-    std::call_once(once_, [&] { parents_ = std::make_unique<NodeParents>(game); });
+    std::call_once(once_, [&] {
+        if (!parents_) {
+            parents_ = std::make_unique<NodeParents>(game);
+        }
+    });
     return *parents_;
 }
 
@@ -49,12 +56,12 @@ PocketActionEvsResult SolveSession::node_pocket_action_evs(std::uint64_t node, b
 }
 
 HandCombosResult SolveSession::node_seat_hand_combos(std::uint64_t node, bool ip) const {
-    std::shared_ptr<quendal::Game> game;
-    {
-        std::lock_guard lock(mutex_);
-        game = game_;
+    const SolvedState state = solved_state();
+    if (!state) {
+        return {};
     }
-    return game ? compute_node_seat_hand_combos(*game, node, ip) : HandCombosResult{};
+    return compute_node_seat_hand_combos(*state.game, *state.solver,
+                                         state.tables->parents(*state.game), node, ip);
 }
 
 ActionStatsResult SolveSession::node_action_stats(std::uint64_t node) const {
@@ -63,7 +70,8 @@ ActionStatsResult SolveSession::node_action_stats(std::uint64_t node) const {
         return {};
     }
     try {
-        return compute_node_action_stats(*state.game, *state.solver, node);
+        return compute_node_action_stats(*state.game, *state.solver,
+                                         state.tables->parents(*state.game), node);
     } catch (const std::exception&) {
         return {};
     }

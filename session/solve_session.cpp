@@ -290,14 +290,15 @@ void SolveSession::run_worker(Closure& closure) noexcept {
             snapshot.ev_ip = ev[1];
             fill_root_actions(snapshot, *game, *solver, config.starting_pot);
             report(callback, fraction, "Finalizing: building result snapshot...");
-            fill_node_records(snapshot, *game, *solver, config.starting_pot);
+            auto parents = std::make_unique<NodeParents>(*game);
+            fill_node_records(snapshot, *game, *solver, *parents, config.starting_pot);
             // A cancel, a reset or a new start while finalising ends this
             // solve: its result is stored only into its own generation.
             std::lock_guard lock(mutex_);
             if (!cancel_requested_.load() && generation_ == closure.generation) {
                 game_ = game;
                 solver_ = solver;
-                tables_ = std::make_shared<SolveTables>();
+                tables_ = std::make_shared<SolveTables>(std::move(parents));
                 stored = true;
             }
         }

@@ -51,9 +51,11 @@ public:
     // Returns once no worker of this session is left.
     void wait_until_idle();
 
-    // Tables of one solved game that several queries need, built on first use.
+    // Tables of one solved game that several queries need; the parents
+    // come built with the result (built on first use when not given).
     class SolveTables {
     public:
+        explicit SolveTables(std::unique_ptr<NodeParents> parents);
         const NodeParents& parents(const quendal::Game& game);
 
     private:
@@ -87,7 +89,7 @@ public:
     PocketActionEvsResult node_pocket_action_evs(std::uint64_t node, bool ip,
                                                  std::string_view first,
                                                  std::string_view second) const;
-    // Needs only the kept game.
+    // Any kind of node; the seat's hands with their reach weights there.
     HandCombosResult node_seat_hand_combos(std::uint64_t node, bool ip) const;
     ActionStatsResult node_action_stats(std::uint64_t node) const;
     // node_action_stats and node_hand_combos of one node together, its

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 
 #include <gtest/gtest.h>
@@ -291,17 +292,16 @@ TEST(HandQueries, StatsAndCombosTogetherAgreeWithOneWalkPerChild) {
             }
         }
         // The statistics weigh each child's values by the acting seat's
-        // range under the strategy, against the opponent's whole range.
+        // reach weights under the strategy, against the opponent's whole range.
         const std::vector<float> strategy = solver.average_strategy_flat(n);
-        const std::vector<float>& own = ctx.pocket_weights[player];
+        const std::vector<double> own = seat_reach_weights(game, solver, *path, player, dead);
         const std::size_t hands = own.size();
         const UnblockedWeight against_range(ctx, opponent, villain);
         for (std::size_t a = 0; a < actions; ++a) {
             double k_sum = 0.0, ev_sum = 0.0;
             for (std::size_t h = 0; h < hands; ++h) {
                 const float q = strategy[a * hands + h];
-                const bool dealt = (quendal::pocket_mask(ctx.pockets[player][h]) & dead) != 0;
-                if (dealt || !(own[h] > 0.0f) || !(q > 0.0f)) {
+                if (!(own[h] > 0.0) || !(q > 0.0f)) {
                     continue;
                 }
                 const double k = static_cast<double>(q) * own[h];
@@ -314,6 +314,190 @@ TEST(HandQueries, StatsAndCombosTogetherAgreeWithOneWalkPerChild) {
                 << "node " << n << " action " << a;
         }
     }
+}
+
+// Each hand of a seat counts at a node with its reach weight there: its
+// range weight times its own probabilities on the way. The combo rows of
+// the acting seat carry those weights and are the reference for the node's
+// frequencies in the snapshot and in the action statistics, for the
+// statistics' combos and for the seat's combos; the other seat's weights
+// follow from the rows of the node above, where it acted. OOP's range is
+// partly weighted, so that the root weighs its hands too.
+TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
+    SolveConfig config = test::river_fixture();
+    config.oop_range = "AA, KK, QQ, 77, 44, AK, KQ:0.5, QJs, JTs, T9s, 65s";
+    SolveSession session;
+    const std::vector<SolveProgress> reports = test::solve_and_wait(session, config);
+    ASSERT_FALSE(reports.empty());
+    ASSERT_TRUE(reports.back().result && reports.back().result->ok) << reports.back().status;
+    const SolveResultSnapshot& snapshot = *reports.back().result;
+    const SolveSession::SolvedState state = session.solved_state();
+    ASSERT_TRUE(state);
+
+    using Weights = std::map<std::string, double>;
+    const auto expect_weights = [](const HandCombosResult& got, const Weights& want) {
+        ASSERT_TRUE(got.ok);
+        Weights seen;
+        for (const HandComboRecord& r : got.rows) {
+            seen[r.c1 + r.c2] = r.weight;
+        }
+        ASSERT_EQ(seen.size(), want.size());
+        for (const auto& [hand, weight] : want) {
+            ASSERT_TRUE(seen.contains(hand)) << hand;
+            EXPECT_NEAR(seen[hand], weight, 1e-6) << hand;
+        }
+    };
+    struct Row {
+        std::vector<std::string> line;  // action codes from the root
+        double gap;                     // plain and reach-weighted means differ by more
+    };
+    const Row rows[] = {
+        {{}, 0.01},
+        {{"check", "bet 50%"}, 0.05},           // OOP facing a half-pot bet
+        {{"check", "bet 100%"}, 0.05},          // OOP facing a pot bet
+        {{"check", "bet 50%", "allin"}, 0.05},  // IP facing a check-raise all-in
+    };
+    for (const Row& row : rows) {
+        std::string name = "root";
+        std::size_t node = 0, above = 0, taken = 0;
+        for (const std::string& code : row.line) {
+            const std::vector<SolveActionMeta>& actions = snapshot.nodes[node].actions;
+            const auto it = std::find_if(actions.begin(), actions.end(),
+                                         [&](const SolveActionMeta& a) { return a.code == code; });
+            ASSERT_NE(it, actions.end()) << code;
+            above = node;
+            taken = static_cast<std::size_t>(it - actions.begin());
+            node = it->child;
+            name += " / " + code;
+        }
+        SCOPED_TRACE(name);
+        const quendal::NodeState& n = state.game->nodes()[node];
+        ASSERT_EQ(n.type, quendal::kDecisionNode);
+        const std::size_t actions = n.actions.size();
+        const HandCombosResult own = session.node_hand_combos(node);
+        ASSERT_TRUE(own.ok);
+        std::vector<double> combos(actions, 0.0);
+        double total = 0.0;
+        std::size_t unreached = 0;
+        Weights reaching;
+        for (const HandComboRecord& r : own.rows) {
+            total += r.weight;
+            for (std::size_t a = 0; a < actions; ++a) {
+                combos[a] += r.weight * r.action_probs[a];
+            }
+            if (r.weight > 0.0) {
+                reaching[r.c1 + r.c2] = r.weight;
+            } else {
+                ++unreached;
+            }
+        }
+        ASSERT_GT(total, 0.0);
+        if (!row.line.empty()) {
+            ASSERT_GT(unreached, 0u);
+        }
+        const std::vector<float> plain = state.solver->average_strategy(node);
+        double gap = 0.0;
+        for (std::size_t a = 0; a < actions; ++a) {
+            gap = std::max(gap, std::fabs(plain[a] - combos[a] / total));
+        }
+        ASSERT_GT(gap, row.gap);
+
+        const ActionStatsResult stats = session.node_action_stats(node);
+        ASSERT_TRUE(stats.ok);
+        for (std::size_t a = 0; a < actions; ++a) {
+            const double want = combos[a] / total;
+            EXPECT_NEAR(snapshot.nodes[node].actions[a].frequency, want, 1e-5) << a;
+            if (row.line.empty()) {
+                EXPECT_NEAR(snapshot.root_action_frequencies[a], want, 1e-5) << a;
+            }
+            EXPECT_NEAR(stats.frequency[a], want, 1e-5) << a;
+            EXPECT_NEAR(stats.combos[a], combos[a], 1e-5 * (1.0 + combos[a])) << a;
+        }
+
+        expect_weights(session.node_seat_hand_combos(node, n.player == 1), reaching);
+        if (!row.line.empty()) {
+            // The other seat took the last action of the line at the node above.
+            const HandCombosResult before = session.node_hand_combos(above);
+            ASSERT_TRUE(before.ok);
+            Weights other;
+            for (const HandComboRecord& r : before.rows) {
+                if (r.weight * r.action_probs[taken] > 0.0) {
+                    other[r.c1 + r.c2] = r.weight * r.action_probs[taken];
+                }
+            }
+            expect_weights(session.node_seat_hand_combos(node, n.player == 0), other);
+        }
+    }
+}
+
+// The snapshot takes every node's reach from one walk down the tree; on a
+// flop, through the deals, each node's frequencies are those of the reach
+// along its own path.
+TEST(HandQueries, SnapshotFrequenciesFollowEachNodesPath) {
+    SolveSession session;
+    const std::vector<SolveProgress> reports =
+        test::solve_and_wait(session, test::tiny_flop_fixture());
+    ASSERT_FALSE(reports.empty());
+    ASSERT_TRUE(reports.back().result && reports.back().result->ok) << reports.back().status;
+    const SolveResultSnapshot& snapshot = *reports.back().result;
+    const SolveSession::SolvedState state = session.solved_state();
+    quendal::Game& game = *state.game;
+    const NodeParents& parents = state.tables->parents(game);
+    std::size_t differ = 0;
+    for (std::size_t i = 0; i < game.nodes().size(); ++i) {
+        const quendal::NodeState& node = game.nodes()[i];
+        if (node.type != quendal::kDecisionNode) {
+            continue;
+        }
+        const auto path = parents.path_to(i);
+        ASSERT_TRUE(path.has_value());
+        const std::vector<double> weights = seat_reach_weights(
+            game, *state.solver, *path, node.player, node_dead_cards(game, node));
+        const std::vector<float> want = reach_weighted_frequencies(
+            state.solver->average_strategy_flat(i), node.actions.size(), weights.size(), weights);
+        const std::vector<float> plain = state.solver->average_strategy(i);
+        ASSERT_EQ(want.size(), snapshot.nodes[i].actions.size());
+        for (std::size_t a = 0; a < want.size(); ++a) {
+            ASSERT_NEAR(snapshot.nodes[i].actions[a].frequency, want[a], 1e-6)
+                << "node " << i << " action " << a;
+            differ += std::fabs(want[a] - plain[a]) > 0.05f;
+        }
+    }
+    EXPECT_GT(differ, 0u);
+}
+
+// OOP always checks, so no hand of OOP gets to the all-in it faces after
+// betting: the node keeps the plain mean, no combo takes an action and the
+// seat has no combos there.
+TEST(HandQueries, ANodeNoHandReachesKeepsThePlainMean) {
+    SolveConfig config = test::river_fixture();
+    test::lock_root_to_first_action(config, {"AA", "KK", "QQ", "77", "44", "AKs", "AKo", "KQs",
+                                             "KQo", "QJs", "JTs", "T9s", "65s"});
+    SolveSession session;
+    const std::vector<SolveProgress> reports = test::solve_and_wait(session, config);
+    ASSERT_FALSE(reports.empty());
+    ASSERT_TRUE(reports.back().result && reports.back().result->ok) << reports.back().status;
+    const SolveResultSnapshot& snapshot = *reports.back().result;
+    std::size_t node = 0;
+    for (const std::string code : {"bet 50%", "allin"}) {
+        const std::vector<SolveActionMeta>& actions = snapshot.nodes[node].actions;
+        const auto it = std::find_if(actions.begin(), actions.end(),
+                                     [&](const SolveActionMeta& a) { return a.code == code; });
+        ASSERT_NE(it, actions.end()) << code;
+        node = it->child;
+    }
+    const std::vector<float> plain = session.solved_state().solver->average_strategy(node);
+    ASSERT_EQ(snapshot.nodes[node].actions.size(), plain.size());
+    for (std::size_t a = 0; a < plain.size(); ++a) {
+        EXPECT_NEAR(snapshot.nodes[node].actions[a].frequency, plain[a], 1e-6) << a;
+    }
+    const ActionStatsResult stats = session.node_action_stats(node);
+    ASSERT_TRUE(stats.ok);
+    EXPECT_EQ(stats.frequency, plain);
+    EXPECT_EQ(stats.combos, std::vector<double>(plain.size(), 0.0));
+    const HandCombosResult seat = session.node_seat_hand_combos(node, false);
+    EXPECT_TRUE(seat.ok);
+    EXPECT_TRUE(seat.rows.empty());
 }
 
 TEST(HandQueries, EveryFailureIsOkFalseWithEmptyLists) {
