@@ -131,6 +131,29 @@ TestCase {
         }
         p.stopDrillSpot()
         compare(appController.playVsSolutionStats().totalHands, after.totalHands)
+
+        // A drill below the root deals only hands that can be there: OOP,
+        // facing a bet after checking, gets no hand it never checks.
+        p._resetToRootAndRestartHand()
+        runSteps(p)
+        p.practiceEngine._handleUserPlayAction(passiveAction(p))   // OOP checks
+        runSteps(p)
+        const bet = p._actionListAtPlayNode().findIndex(function (a) { return String(a.actionType).indexOf("bet") === 0 })
+        verify(bet >= 0)
+        p.practiceEngine._handleUserPlayAction(bet)                // IP bets: OOP's decision
+        runSteps(p)
+        p.startDrillSpot()
+        const node = p.playDrillNodeIndex
+        compare(p.playDrillActor, "OOP")
+        const reach = {}
+        for (const r of appController.nodeHandCombos(node))
+            reach[r.c1 + r.c2] = reach[r.c2 + r.c1] = r.weight
+        verify(Object.keys(reach).some(function (k) { return !(reach[k] > 0) }), "some hands never get here")
+        for (let i = 0; i < 40; ++i) {
+            p.practiceEngine._dealDrillHand()
+            verify(reach[p.oopCard1 + p.oopCard2] > 0, p.oopCard1 + p.oopCard2)
+        }
+        p.stopDrillSpot()
     }
 
     // On a two-suited turn the hand waits at the river until the user deals
