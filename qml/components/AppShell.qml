@@ -413,7 +413,7 @@ Item {
                 onDarkModeChanged: root.theme.dark = darkMode
             }
 
-            Component.onCompleted: root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+            Component.onCompleted: root._takeRecommendedWidth()
         }
     }
 
@@ -429,10 +429,18 @@ Item {
         }
     }
 
+    // The set-up page's figure counts only while the page is laid out at its
+    // full scale: hidden, or in a narrow window, it is laid out smaller and
+    // would ask for less than it needs.
+    function _takeRecommendedWidth() {
+        if (projectPage.uiScale >= 1)
+            root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+    }
+
     Connections {
         target: projectPage
         function onRecommendedWindowWidthChanged() {
-            root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+            root._takeRecommendedWidth()
         }
     }
 
