@@ -24,6 +24,7 @@ TestCase {
 
     function init() {
         page = createTemporaryObject(pageComponent, testCase)
+        waitForRendering(page)  // the cards are placed when the page is first drawn
     }
 
     function cleanup() {

@@ -2,7 +2,9 @@
 // the first row (board and profile buttons, game settings, both sizing
 // cards) and the second row (both range panels), with the card picker of
 // the board. Its state and functions come from the types it is built on.
-// The rows never reflow: below the width they need, the page scrolls.
+// Where the first row does not fit on one line it takes two (board and game
+// settings, then the sizing cards); below the width even that needs, the
+// page scrolls.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -14,6 +16,7 @@ ProjectSettingsProfiles {
     id: root
 
     readonly property real _row1RequiredWidth: flickable._row1RequiredWidth
+    readonly property real _row1WrappedWidth: flickable._row1WrappedWidth
     readonly property real _rangesRequiredWidth: flickable._rangesRequiredWidth
     readonly property int recommendedWindowWidth: flickable
                                                   ? PageLayout.recommendedWidth(_row1RequiredWidth, _rangesRequiredWidth)
@@ -82,6 +85,9 @@ ProjectSettingsProfiles {
 
         readonly property real _row1RequiredWidth: PageLayout.row1RequiredWidth(
             root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard)
+        readonly property real _row1WrappedWidth: PageLayout.row1WrappedWidth(
+            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard)
+        readonly property bool _row1Wraps: width < _row1RequiredWidth
         readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(root.oopMatrix, root.ipMatrix)
 
         contentWidth: contentRoot.width
@@ -122,7 +128,8 @@ ProjectSettingsProfiles {
         Item {
             id: contentRoot
             objectName: "contentRoot"
-            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            width: Math.max(flickable.width, flickable._row1Wraps ? flickable._row1WrappedWidth : flickable._row1RequiredWidth,
+                            flickable._rangesRequiredWidth)
             height: mainColumn.implicitHeight
 
             ColumnLayout {
@@ -148,91 +155,110 @@ ProjectSettingsProfiles {
                     onContinueClicked: root.goToSolve()
                 }
 
-                RowLayout {
+                // One line where it fits; otherwise two: board and game
+                // settings, then the sizing cards.
+                GridLayout {
                     id: row1CardsRow
                     objectName: "row1CardsRow"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24
                     Layout.rightMargin: 24
-                    spacing: 16
+                    columns: flickable._row1Wraps ? 1 : 2
+                    columnSpacing: 16
+                    rowSpacing: 16
 
                     readonly property real uniformColumnHeight: PageLayout.uniformHeight(
                         [boardColumn, gameSettingsCard, oopSizingCard, ipSizingCard])
                     readonly property real _boardWidth: PageLayout.boardColumnWidth(root.boardDisplay)
                     readonly property real _boardMinWidth: (root.boardDisplay ? root.boardDisplay.implicitWidth : 0) + 27
 
-                    ColumnLayout {
-                        id: boardColumn
-                        objectName: "boardColumn"
+                    RowLayout {
+                        objectName: "row1BoardLine"
+                        Layout.fillWidth: true
                         Layout.alignment: Qt.AlignTop
-                        Layout.preferredWidth: row1CardsRow._boardWidth
-                        spacing: 12
+                        spacing: 16
 
-                        BoardCard {
-                            id: boardCard
-                            objectName: "boardCard"
-                            Layout.fillWidth: true
-                            Layout.minimumWidth: row1CardsRow._boardMinWidth
-                            Layout.maximumWidth: row1CardsRow._boardWidth
+                        ColumnLayout {
+                            id: boardColumn
+                            objectName: "boardColumn"
                             Layout.alignment: Qt.AlignTop
-                            theme: root.theme
-                            boardText: root.boardText
-                            cardScale: 1.25 * root.uiScale
-                            onSlotClicked: function (index) { root._openCardPicker(index) }
+                            Layout.preferredWidth: row1CardsRow._boardWidth
+                            spacing: 12
+
+                            BoardCard {
+                                id: boardCard
+                                objectName: "boardCard"
+                                Layout.fillWidth: true
+                                Layout.minimumWidth: row1CardsRow._boardMinWidth
+                                Layout.maximumWidth: row1CardsRow._boardWidth
+                                Layout.alignment: Qt.AlignTop
+                                theme: root.theme
+                                boardText: root.boardText
+                                cardScale: 1.25 * root.uiScale
+                                onSlotClicked: function (index) { root._openCardPicker(index) }
+                            }
+
+                            ProfileButtonsCard {
+                                id: settingsButtonsCard
+                                objectName: "settingsButtonsCard"
+                                Layout.fillWidth: true
+                                Layout.minimumWidth: row1CardsRow._boardMinWidth
+                                Layout.maximumWidth: row1CardsRow._boardWidth
+                                Layout.alignment: Qt.AlignTop
+                                theme: root.theme
+                                onLoadClicked: root.openLoadSettingsDialog()
+                                onSaveClicked: root.openSaveSettingsDialog()
+                            }
                         }
 
-                        ProfileButtonsCard {
-                            id: settingsButtonsCard
-                            objectName: "settingsButtonsCard"
+                        GameSettingsCard {
+                            id: gameSettingsCard
+                            objectName: "gameSettingsCard"
                             Layout.fillWidth: true
-                            Layout.minimumWidth: row1CardsRow._boardMinWidth
-                            Layout.maximumWidth: row1CardsRow._boardWidth
+                            Layout.minimumWidth: implicitWidth
                             Layout.alignment: Qt.AlignTop
+                            Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                            Layout.minimumHeight: row1CardsRow.uniformColumnHeight
                             theme: root.theme
-                            onLoadClicked: root.openLoadSettingsDialog()
-                            onSaveClicked: root.openSaveSettingsDialog()
+                            page: root
+                            inputWidth: root.gameSettingsInputColumnWidth
                         }
                     }
 
-                    GameSettingsCard {
-                        id: gameSettingsCard
-                        objectName: "gameSettingsCard"
+                    RowLayout {
+                        id: row1SizingRow
+                        objectName: "row1SizingRow"
                         Layout.fillWidth: true
-                        Layout.minimumWidth: implicitWidth
                         Layout.alignment: Qt.AlignTop
-                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
-                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
-                        theme: root.theme
-                        page: root
-                        inputWidth: root.gameSettingsInputColumnWidth
-                    }
+                        spacing: 16
 
-                    SizingCard {
-                        id: oopSizingCard
-                        objectName: "oopSizingCard"
-                        Layout.fillWidth: true
-                        Layout.minimumWidth: implicitWidth
-                        Layout.alignment: Qt.AlignTop
-                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
-                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
-                        theme: root.theme
-                        page: root
-                        player: "oop"
-                        columnWidth: root.sizingStreetColumnWidth
-                    }
+                        SizingCard {
+                            id: oopSizingCard
+                            objectName: "oopSizingCard"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            Layout.alignment: Qt.AlignTop
+                            Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                            Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                            theme: root.theme
+                            page: root
+                            player: "oop"
+                            columnWidth: root.sizingStreetColumnWidth
+                        }
 
-                    SizingCard {
-                        id: ipSizingCard
-                        objectName: "ipSizingCard"
-                        Layout.fillWidth: true
-                        Layout.minimumWidth: implicitWidth
-                        Layout.alignment: Qt.AlignTop
-                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
-                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
-                        theme: root.theme
-                        page: root
-                        player: "ip"
-                        columnWidth: root.sizingStreetColumnWidth
+                        SizingCard {
+                            id: ipSizingCard
+                            objectName: "ipSizingCard"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            Layout.alignment: Qt.AlignTop
+                            Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                            Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                            theme: root.theme
+                            page: root
+                            player: "ip"
+                            columnWidth: root.sizingStreetColumnWidth
+                        }
                     }
                 }
 

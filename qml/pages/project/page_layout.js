@@ -52,6 +52,13 @@ function row1RequiredWidth(boardDisplay, gameCard, oopCard, ipCard) {
             + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT)
 }
 
+// The first row in two lines (board and game settings, then both sizing
+// cards): the width it needs when one line does not fit.
+function row1WrappedWidth(boardDisplay, gameCard, oopCard, ipCard) {
+    return 2 * ROW_MARGIN + Math.max(boardColumnWidth(boardDisplay) + CARD_SPACING + _width(gameCard, GAME_CARD_ABSENT),
+                                     _width(oopCard, SIZING_CARD_ABSENT) + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT))
+}
+
 function rangesRequiredWidth(oopMatrix, ipMatrix) {
     return 2 * ROW_MARGIN + _width(oopMatrix, 0) + CARD_SPACING + _width(ipMatrix, 0)
 }
