@@ -279,6 +279,48 @@ TestCase {
         compare(findChild(p, "standardModeButton").iconText, "")
     }
 
+    // However many lines the action bar's labels take, the strategy row
+    // starts below them.
+    function test_actionBarMakesRoomForItsLabels() {
+        const p = makePage()
+        p.width = 1068
+        const bar = findChild(p, "actionFrequencyBar")
+        const many = []
+        for (let i = 0; i < 9; ++i)
+            many.push({ name: "Bet " + (10 * i + 10) + "%", actionType: "bet", frequency: 0.1, combos: 12.5,
+                        equity: 0.5, ev: 1.25 })
+        bar.actions = many
+        tryVerify(function () { return bar.implicitHeight > 90 })    // five lines of labels
+        waitForRendering(p)
+        const row = findChild(p, "rangeViewRow")
+        verify(bar.mapToItem(p, 0, bar.height).y <= row.mapToItem(p, 0, 0).y, bar.height + " / " + bar.implicitHeight)
+    }
+
+    // Every lock button shows its whole label with the check mark; the
+    // buttons stay of one width and take a second line rather than cut one.
+    function test_lockButtonsKeepTheirLabels_data() {
+        return [{ tag: "root, wide", width: 1540, path: [], count: 4, wraps: false },
+                { tag: "facing a bet, narrow", width: 1068, path: [2], count: 5, wraps: true }]
+    }
+    function test_lockButtonsKeepTheirLabels(data) {
+        const p = makePage()
+        p.width = data.width
+        p.nodeLockMode = true
+        for (let i = 0; i < data.path.length; ++i)
+            p.selectActionAtLevel(i, data.path[i])  // node 2: Fold, Call, Raise 60%, Raise 120%
+        const buttons = lockButtons(p).concat([findChild(p, "lockMixedButton")])
+        compare(buttons.length, data.count)
+        const ys = {}
+        for (let i = 0; i < buttons.length; ++i) {
+            mouseClick(buttons[i])
+            waitForRendering(buttons[i])
+            verify(!findChild(buttons[i], "buttonLabel").truncated, buttons[i].text)
+            compare(buttons[i].width, buttons[0].width)
+            ys[buttons[i].y] = true
+        }
+        compare(Object.keys(ys).length > 1, data.wraps)
+    }
+
     // With the lock panel open the column scrolls, so that "Re-solve" can be
     // brought into view; without it the matrix is wholly in view again.
     function test_strategyColumnScrolls() {

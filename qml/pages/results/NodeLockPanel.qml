@@ -21,6 +21,14 @@ Rectangle {
     readonly property bool _mixed: !!page && page.nodeLockMixedMode
     // The action buttons share one row, however narrow the panel.
     readonly property int _buttonFontSize: Math.max(11, Math.round(14 * (page ? page.uiScale : 1)))
+    // The width the widest action button needs: its label, the check mark
+    // with its gap, the paddings.
+    readonly property real _buttonNeed: {
+        let widest = buttonMetrics.advanceWidth(qsTranslate("ResultsPage", "Mixed"))
+        for (let i = 0; i < _actions.length; ++i)
+            widest = Math.max(widest, buttonMetrics.advanceWidth(page._nodeLockActionDisplayName(_actions[i])))
+        return Math.ceil(widest) + checkMetrics.advanceWidth("\u2713") + 8 + 12 + 2
+    }
     // The mixed inputs' names share one column, so that the fields line up.
     readonly property int _mixedNameWidth: {
         const cap = page ? Frame.scaled(260, 160, page.uiScale) : 260
@@ -116,6 +124,19 @@ Rectangle {
     // ---- Layout ----------------------------------------------------------------
 
     FontMetrics {
+        id: buttonMetrics
+        font.family: panel._tok("fontFamilyResolved", "sans-serif")
+        font.pixelSize: panel._buttonFontSize
+        font.weight: Font.DemiBold
+    }
+
+    FontMetrics {
+        id: checkMetrics
+        font.family: panel._tok("fontFamilyResolved", "sans-serif")
+        font.pixelSize: 14
+    }
+
+    FontMetrics {
         id: nameMetrics
         font.family: panel._tok("fontFamilyResolved", "sans-serif")
         font.pixelSize: 12
@@ -157,12 +178,15 @@ Rectangle {
         // actions drops to none whenever results are cleared (a re-solve),
         // and a layout polishing while its repeated items are destroyed
         // can crash.
-        Row {
+        Flow {
             id: lockActionRow
             objectName: "lockActionRow"
             readonly property int _count: (panel._lockable ? panel._actions.length : 0) + 1
-            // All of equal width, shrinking on narrow panels.
-            readonly property real _buttonWidth: Math.max(0, (width - spacing * (_count - 1)) / _count)
+            // All of equal width, shrinking on narrow panels; where the
+            // widest label (with its check mark) would be cut, the buttons
+            // take further lines instead.
+            readonly property int _perLine: Math.max(1, Math.min(_count, Math.floor((width + spacing) / (panel._buttonNeed + spacing))))
+            readonly property real _buttonWidth: Math.max(0, (width - spacing * (_perLine - 1)) / _perLine)
             visible: panel._lockable
             Layout.fillWidth: true
             Layout.preferredWidth: 0

@@ -53,7 +53,8 @@ Card {
             ActionBar {
                 objectName: "actionFrequencyBar"
                 Layout.fillWidth: true
-                Layout.preferredHeight: 60
+                // 60 high, taller when the labels take more lines.
+                Layout.preferredHeight: Math.max(60, implicitHeight)
                 theme: card.theme
                 actions: card.page ? card.page.actionFrequenciesActions : []
             }
