@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <thread>
 
@@ -100,6 +101,11 @@ QString AppController::formatGigabytes(std::uint64_t bytes) {
         return kUnknown;
     }
     const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
+    // Small spots in whole megabytes, at least 1, rather than "0.0 GB".
+    if (gigabytes < 0.1) {
+        const double megabytes = std::max(1.0, std::round(static_cast<double>(bytes) / 1048576.0));
+        return QStringLiteral("%1 MB").arg(QString::number(megabytes, 'f', 0));
+    }
     return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
 }
 

@@ -99,6 +99,9 @@ public:
     Q_INVOKABLE void cancelSolve();
     Q_INVOKABLE void clearResults();
     Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+    // Drops the figure (and any answer still on its way): the spot it was
+    // for is no longer described.
+    Q_INVOKABLE void clearSolveMemoryEstimate();
     // The engine's message for each text of the solve map it would refuse,
     // under the text's key; empty when it reads them all.
     Q_INVOKABLE QVariantMap spotTextErrors(const QVariantMap& cfg) const;

@@ -368,6 +368,10 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     estimator_->request(generation, requestedEstimateConfig_);
 }
 
+void AppController::clearSolveMemoryEstimate() {
+    deliverSolveMemoryEstimate(++estimateGeneration_, MemoryFigure{});
+}
+
 void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, MemoryFigure figure) {
     if (generation != estimateGeneration_.load()) {
         return;

@@ -280,10 +280,17 @@ Item {
         interval: 450
         repeat: false
         onTriggered: {
-            if (!root._canSolveBase || !root.controller
-                    || typeof root.controller.requestSolveMemoryEstimate !== "function")
+            if (!root.controller)
                 return
-            root.controller.requestSolveMemoryEstimate(root._solveMemCfg())
+            // The figure of a spot that is no longer complete (a new
+            // project's empty board) describes nothing.
+            if (!root._canSolveBase) {
+                if (typeof root.controller.clearSolveMemoryEstimate === "function")
+                    root.controller.clearSolveMemoryEstimate()
+                return
+            }
+            if (typeof root.controller.requestSolveMemoryEstimate === "function")
+                root.controller.requestSolveMemoryEstimate(root._solveMemCfg())
         }
     }
 

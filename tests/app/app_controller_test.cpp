@@ -102,6 +102,10 @@ private slots:
         QCOMPARE(AppController::formatGigabytes(std::uint64_t(9.96 * kGiB)), QString("10.0 GB"));
         QCOMPARE(AppController::formatGigabytes(std::uint64_t(31.9 * kGiB)), QString("32 GB"));
         QCOMPARE(AppController::formatGigabytes(kGiB / 2), QString("0.5 GB"));
+        // Below a tenth of a gigabyte, whole megabytes, never zero.
+        QCOMPARE(AppController::formatGigabytes(kGiB / 10 + 1), QString("0.1 GB"));
+        QCOMPARE(AppController::formatGigabytes(37 * 1048576ull + 400000), QString("37 MB"));
+        QCOMPARE(AppController::formatGigabytes(1000), QString("1 MB"));
         // The process locale never turns the point into a comma.
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(AppController::formatGigabytes(8 * kGiB), QString("8.0 GB"));

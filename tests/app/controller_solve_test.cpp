@@ -311,6 +311,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 2, 20000);
         QCOMPARE(c.solveRequiredMemoryBytes(), 0ull);
         QCOMPARE(c.solveRequiredMemoryText(), QString(QChar(0x2014)));
+
+        // Cleared: the figure goes, and so does an answer still on its way.
+        c.requestSolveMemoryEstimate(small);
+        QTRY_VERIFY_WITH_TIMEOUT(c.solveRequiredMemoryBytes() != 0, 20000);
+        c.clearSolveMemoryEstimate();
+        QCOMPARE(c.solveRequiredMemoryText(), QString(QChar(0x2014)));
+        c.requestSolveMemoryEstimate(big);
+        c.clearSolveMemoryEstimate();
+        QTest::qWait(300);
+        QCOMPARE(c.solveRequiredMemoryBytes(), 0ull);
     }
 
     void notEnoughMemoryRefusesAfterClearing() {

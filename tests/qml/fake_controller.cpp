@@ -47,6 +47,10 @@ void FakeController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     record(QStringLiteral("requestSolveMemoryEstimate"), {cfg});
 }
 
+void FakeController::clearSolveMemoryEstimate() {
+    record(QStringLiteral("clearSolveMemoryEstimate"), {});
+}
+
 QVariantList FakeController::callsOf(const QString& method) const {
     QVariantList out;
     for (const QVariant& call : calls_) {

@@ -74,6 +74,7 @@ public:
     Q_INVOKABLE void cancelSolve();
     Q_INVOKABLE void clearResults();
     Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+    Q_INVOKABLE void clearSolveMemoryEstimate();
     // Like the controller: without a refusal, the results are cleared
     // (resultsChanged) before the start is reported (runningChanged).
     Q_INVOKABLE void reSolveWithNodeLocks();

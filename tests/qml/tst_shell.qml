@@ -286,10 +286,11 @@ TestCase {
         wait(700)
         compare(fake.callsOf("requestSolveMemoryEstimate").length, 0)
 
-        // An incomplete spot asks for nothing.
+        // An incomplete spot asks for nothing and drops the last figure.
         shell.boardText = "AhKs"
         wait(700)
         compare(fake.callsOf("requestSolveMemoryEstimate").length, 0)
+        compare(fake.callsOf("clearSolveMemoryEstimate").length, 1)
     }
 
     function test_themeFromSettingsPage() {
