@@ -15,6 +15,8 @@ Item {
     property bool compact: false
     property real cardScale: 1.0
     property int horizontalPadding: compact ? 0 : 10
+    // The street label's colour; a board on a coloured surface sets its own.
+    property color labelColor: theme ? theme.textFaint : "#6E7681"
 
     readonly property var cards: Logic.parseBoard(boardText)
     readonly property string streetLabel: Logic.streetLabel(cards)
@@ -27,6 +29,15 @@ Item {
     readonly property bool _riverShown: Logic.laterSlotVisible(cards, 4, compact, editable)
 
     signal cardClicked(int index)
+
+    function _streetText(street) {
+        switch (street) {
+        case "River": return qsTranslate("BoardDisplay", "River")
+        case "Turn": return qsTranslate("BoardDisplay", "Turn")
+        case "Flop": return qsTranslate("BoardDisplay", "Flop")
+        default: return qsTranslate("BoardDisplay", "Preflop")
+        }
+    }
 
     function _isClickable(i) {
         return Logic.isClickable(editable, clickableIndices, i)
@@ -49,8 +60,8 @@ Item {
             objectName: "streetLabel"
             anchors.horizontalCenter: parent.horizontalCenter
             visible: !board.compact
-            text: board.streetLabel
-            color: board.theme ? board.theme.textFaint : "#6E7681"
+            text: board._streetText(board.streetLabel)
+            color: board.labelColor
             opacity: 0.8
             font.pixelSize: 11
             font.weight: Font.DemiBold

@@ -178,7 +178,8 @@ TestCase {
         steps(p)
         p.oopCard1 = "Qh"
         p.oopCard2 = "Qd"
-        verify(item(p, "playBoardHint").visible && item(p, "drillButton").visible)
+        verify(item(p, "drillButton").visible)
+        compare(item(p, "resultsTitle").text, "Play vs. Solution")
         p.practiceEngine._handleUserPlayAction(1)           // a mistake
         waitForRendering(p)
         verify(p.playHandComplete)
@@ -256,17 +257,23 @@ TestCase {
         compare(findChild(item(p, "oopSeatGroup"), "pillText").text, "Stack: 95.00")
     }
 
-    // A click on the turn slot once the turn is out opens the picker.
+    // Once the hand has dealt the turn, the board says it can be changed and
+    // a click on the turn slot opens the picker; before, nothing can change
+    // and the board says nothing.
     function test_turnClickOpensPicker() {
         const p = makePage()
         p.startPlaySession("BOTH")
         steps(p)
+        const hint = item(p, "playBoardHint")
+        verify(!hint.visible)
         p.playStopOnSuboptimalAction = false
         for (let i = 0; i < 2; ++i) {
             p.practiceEngine._handleUserPlayAction(0)
             steps(p)
         }
         compare(p.currentNodeIndex, 5)
+        verify(hint.visible)
+        compare(hint.text, "Click Turn/River to change")
         mouseClick(findChild(item(p, "playBoardDisplay"), "slot3"))
         verify(p.chancePicker.visible)
         compare(p.chancePickerTitle, "Choose Turn Card")

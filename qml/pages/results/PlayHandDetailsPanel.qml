@@ -184,7 +184,9 @@ Rectangle {
                     }
                     InfoText {
                         objectName: "winnerText"
-                        text: qsTranslate("ResultsPage", "Winner: %1").arg(panel.details.winner || "\u2014")
+                        text: qsTranslate("ResultsPage", "Winner: %1").arg(
+                                  panel.details.winner === "TIE" ? qsTranslate("ResultsPage", "TIE")
+                                                                 : panel.details.winner || "\u2014")
                     }
                     InfoText {
                         objectName: "amountsText"

@@ -25,6 +25,15 @@ Item {
                                                          picture.status === Image.Ready ? picture.paintedWidth : 0,
                                                          picture.status === Image.Ready ? picture.paintedHeight : 0)
     readonly property var _anchors: Table.seatAnchors(overlay.width, overlay.height)
+    // A turn or river this hand dealt can be dealt again from the board; the
+    // spot's own cards cannot.
+    readonly property bool _dealtCardChangeable: {
+        if (!page || !board.editable)
+            return false
+        void page.playBoardText
+        void page.treeLevels.count
+        return page._findChanceLevel("turn") >= 0 || page._findChanceLevel("river") >= 0
+    }
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -104,6 +113,8 @@ Item {
             theme: stage.theme
             boardText: stage.page ? stage.page.playBoardText : ""
             cardScale: 1.05
+            // Light on the felt, in either theme.
+            labelColor: "#E6EDF3"
             editable: !!stage.page && Table.boardEditable(stage.page.playMode, stage._session, stage._complete,
                                                           stage.page.playDrillMode)
             clickableIndices: [3, 4]
@@ -113,7 +124,7 @@ Item {
         PlayTablePill {
             id: hint
             objectName: "playBoardHint"
-            visible: !stage._complete
+            visible: !stage._complete && (stage._dealtCardChangeable || (!!stage.page && stage.page.playAwaitingChanceCard))
             theme: stage.theme
             // Waiting for a card: which one to deal, and where.
             text: !stage.page || !stage.page.playAwaitingChanceCard
@@ -135,7 +146,7 @@ Item {
             z: 1
             theme: stage.theme
             verticalPadding: 4
-            text: Practice.amountText("Pot: ", stage._playMeta.pot)
+            text: qsTranslate("ResultsPage", "Pot: %1").arg(Practice.amountText("", stage._playMeta.pot))
             opacity: 0.92
             anchors.horizontalCenter: board.horizontalCenter
             y: hint.y + hint.height + 4
@@ -150,7 +161,7 @@ Item {
             card1: stage.page ? stage.page.oopCard1 : ""
             card2: stage.page ? stage.page.oopCard2 : ""
             faceUp: !!stage.page && Table.cardsFaceUp(stage._role, "OOP", stage.page.playDrillMode, stage.page.playDrillActor)
-            stackText: Practice.amountText("Stack: ", Practice.stackLeft(stage._playMeta, "OOP"))
+            stackText: qsTranslate("ResultsPage", "Stack: %1").arg(Practice.amountText("", Practice.stackLeft(stage._playMeta, "OOP")))
         }
 
         PlayTableSeat {
@@ -162,7 +173,7 @@ Item {
             card1: stage.page ? stage.page.ipCard1 : ""
             card2: stage.page ? stage.page.ipCard2 : ""
             faceUp: !!stage.page && Table.cardsFaceUp(stage._role, "IP", stage.page.playDrillMode, stage.page.playDrillActor)
-            stackText: Practice.amountText("Stack: ", Practice.stackLeft(stage._playMeta, "IP"))
+            stackText: qsTranslate("ResultsPage", "Stack: %1").arg(Practice.amountText("", Practice.stackLeft(stage._playMeta, "IP")))
         }
 
         // IP is the dealer.

@@ -39,7 +39,9 @@ RowLayout {
         spacing: 8
 
         Text {
-            text: qsTranslate("ResultsPage", "Strategy View")
+            objectName: "resultsTitle"
+            text: header.page && header.page.playMode ? qsTranslate("ResultsPage", "Play vs. Solution")
+                                                      : qsTranslate("ResultsPage", "Strategy View")
             color: header._tok("text", "#F0F6FC")
             font.family: header._tok("fontFamilyResolved", "sans-serif")
             font.pixelSize: 18
