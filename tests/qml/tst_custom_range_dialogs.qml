@@ -199,6 +199,10 @@ TestCase {
         compare(item("dialogError", dialog.contentItem).visible, data.error.length > 0)
         page.importRangeNameField.text = "Name"
         compare(dialog.confirmButton.enabled, data.importable)
+        // With nothing to import the dialog offers no name and no "Import":
+        // only the error and "Cancel".
+        compare([page.importRangeNameField.visible, dialog.confirmButton.visible], [data.importable, data.importable])
+        verify(item("cancelButton", dialog.footer).visible)
         // The field takes the focus only when no error is shown.
         compare(page.importRangeNameField.activeFocus, data.error.length === 0)
         dialog.close()

@@ -331,6 +331,7 @@ ProjectBuiltInRanges {
         confirmText: qsTranslate("ProjectPage", "Import")
         confirmWidth: 110
         confirmAllowed: root._importRangeNormalizedText.trim().length > 0
+        entryOffered: confirmAllowed || root._importRangeError.length === 0
         confirmDisabledOpacity: 0.55
         confirmPressedDarkerFactor: 1.12
         cancelAtLeft: true

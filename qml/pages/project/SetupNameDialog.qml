@@ -26,6 +26,9 @@ SetupDialog {
     property real confirmDisabledOpacity: 0.6
     property real confirmPressedDarkerFactor: 0
     property string fieldObjectName: "nameField"
+    // False when there is nothing to name (a failed import): the dialog then
+    // shows only its error and "Cancel".
+    property bool entryOffered: true
 
     readonly property alias nameField: field
     readonly property alias confirmButton: confirm
@@ -33,7 +36,7 @@ SetupDialog {
     signal confirmed()
 
     function _returnPressed() {
-        if (returnAlwaysConfirms || confirmEnabled)
+        if (entryOffered && (returnAlwaysConfirms || confirmEnabled))
             confirmed()
     }
 
@@ -44,7 +47,7 @@ SetupDialog {
     topPadding: 14
 
     onOpened: {
-        if (focusFieldOnOpen)
+        if (focusFieldOnOpen && entryOffered)
             field.forceActiveFocus()
     }
 
@@ -53,6 +56,7 @@ SetupDialog {
 
         Text {
             objectName: "dialogLabel"
+            visible: dialog.entryOffered
             Layout.fillWidth: true
             text: dialog.label
             font.family: dialog._family
@@ -64,6 +68,7 @@ SetupDialog {
         TextField {
             id: field
             objectName: dialog.fieldObjectName
+            visible: dialog.entryOffered
             Layout.fillWidth: true
             placeholderText: dialog.placeholderText
             selectByMouse: true
@@ -129,6 +134,7 @@ SetupDialog {
             SetupAccentButton {
                 id: confirm
                 objectName: "confirmButton"
+                visible: dialog.entryOffered
                 theme: dialog.theme
                 text: dialog.confirmText
                 enabled: dialog.confirmEnabled
