@@ -39,7 +39,7 @@
         <translation>Пустой путь к файлу</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+77"/>
+        <location filename="../app/app_controller.cpp" line="+78"/>
         <location filename="../app/controller_solve.cpp" line="+224"/>
         <source>Ready</source>
         <translation>Готово</translation>
@@ -124,12 +124,12 @@
         <translation>Недостаточно памяти: этому споту нужно %1, доступно %2</translation>
     </message>
     <message>
-        <location line="+208"/>
+        <location line="+212"/>
         <source>at least %1</source>
         <translation>не менее %1</translation>
     </message>
     <message>
-        <location line="-195"/>
+        <location line="-199"/>
         <source>Already running</source>
         <translation>Уже выполняется</translation>
     </message>
@@ -251,6 +251,29 @@
         <location line="+3"/>
         <source>Not enough memory: the solve needs %1, %2 are available.</source>
         <translation>Недостаточно памяти: расчёту нужно %1, доступно %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <location filename="../qml/components/BoardDisplay.qml" line="+35"/>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
     </message>
 </context>
 <context>
@@ -404,7 +427,7 @@
     </message>
     <message>
         <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
-        <location filename="../qml/pages/home/SolveTrendCard.qml" line="+206"/>
+        <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1 с</translation>
     </message>
@@ -570,7 +593,7 @@
         <translation>→</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+20"/>
+        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+26"/>
         <source>Jan</source>
         <translation>Янв</translation>
     </message>
@@ -690,12 +713,12 @@
         <translation>Ср. эксплуат.: %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+38"/>
         <source>Solve Activity</source>
         <translation>Активность расчётов</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Last 6 months</source>
         <translation>Последние 6 месяцев</translation>
     </message>
@@ -755,7 +778,7 @@
         <translation>Память</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/SolveTrendCard.qml" line="-164"/>
+        <location filename="../qml/pages/home/SolveTrendCard.qml" line="-170"/>
         <source>Solves over time</source>
         <translation>Расчёты по времени</translation>
     </message>
@@ -765,7 +788,7 @@
         <translation>По дням</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+157"/>
         <source>%1
 Daily: %2
 Total: %3
@@ -776,7 +799,7 @@ Avg runtime: %4</source>
 Ср. время: %4</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+74"/>
         <source>No solves yet</source>
         <translation>Расчётов пока нет</translation>
     </message>
@@ -869,7 +892,7 @@ Avg runtime: %4</source>
         <location line="+13"/>
         <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+120"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -1134,12 +1157,12 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Import Range</source>
         <translation>Импорт диапазона</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-39"/>
         <source>e.g., BTN open (custom)</source>
         <translation>напр., BTN open (свой)</translation>
     </message>
@@ -1149,7 +1172,7 @@ Avg runtime: %4</source>
         <translation>Импорт</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Delete range</source>
         <translation>Удаление диапазона</translation>
     </message>
@@ -1685,7 +1708,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+103"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+105"/>
         <source>Distributions</source>
         <translation>Распределения</translation>
     </message>
@@ -1772,7 +1795,7 @@ Avg runtime: %4</source>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-86"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
         <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
         <source>—</source>
         <translation>—</translation>
@@ -1900,7 +1923,7 @@ Avg runtime: %4</source>
         <translation>Шансы банка</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+138"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
         <source>Node-Locking</source>
         <translation>Фиксация узла</translation>
     </message>
@@ -1910,7 +1933,8 @@ Avg runtime: %4</source>
         <translation>Фиксация доступна только в узлах решений.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="-143"/>
+        <location line="+196"/>
         <source>Mixed</source>
         <translation>Смешанная</translation>
     </message>
@@ -1965,7 +1989,12 @@ Avg runtime: %4</source>
         <translation>Победитель: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>TIE</source>
+        <translation>НИЧЬЯ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Won: %1   Rake: %2</source>
         <translation>Выигрыш: %1   Рейк: %2</translation>
     </message>
@@ -2000,7 +2029,7 @@ Avg runtime: %4</source>
         <translation>Идеально</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+51"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
         <source>Play as OOP</source>
         <translation>Играть за OOP</translation>
     </message>
@@ -2015,7 +2044,7 @@ Avg runtime: %4</source>
         <translation>Играть за IP</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Click Turn/River to change</source>
         <translation>Щёлкните тёрн/ривер, чтобы сменить</translation>
     </message>
@@ -2030,7 +2059,18 @@ Avg runtime: %4</source>
         <translation>Сдайте тёрн: щёлкните его место на борде</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+15"/>
+        <source>Pot: %1</source>
+        <translation>Банк: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+12"/>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>D</source>
         <translation>D</translation>
     </message>
@@ -2051,6 +2091,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location filename="../qml/pages/results/PlayTableView.qml" line="+35"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+26"/>
         <source>Play vs. Solution</source>
         <translation>Игра против решения</translation>
     </message>
@@ -2065,7 +2106,7 @@ Avg runtime: %4</source>
         <translation>Выберите роль, чтобы начать</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+25"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
         <source>Strategy View</source>
         <translation>Просмотр стратегии</translation>
     </message>
@@ -2115,7 +2156,7 @@ Avg runtime: %4</source>
         <translation>Частоты действий</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+83"/>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
         <source>Strategy by Hand</source>
         <translation>Стратегия по рукам</translation>
     </message>
@@ -2133,7 +2174,7 @@ Avg runtime: %4</source>
 <context>
     <name>SettingsPage</name>
     <message>
-        <location filename="../qml/pages/settings/AppearanceCard.qml" line="+39"/>
+        <location filename="../qml/pages/settings/AppearanceCard.qml" line="+38"/>
         <source>Appearance</source>
         <translation>Внешний вид</translation>
     </message>
@@ -2163,7 +2204,7 @@ Avg runtime: %4</source>
         <translation>Как в системе</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+115"/>
         <source>Accent Color</source>
         <translation>Цвет акцента</translation>
     </message>
