@@ -75,7 +75,7 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
     memoryTimer_.setSingleShot(false);
     connect(&memoryTimer_, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
     memoryTimer_.start();
-    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Ready")));
+    setStatus(TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Ready")));
 }
 
 AppController::~AppController() {
@@ -153,6 +153,20 @@ void AppController::refreshAvailableMemory() {
     systemAvailableMemoryBytes_ = available;
     systemAvailableMemoryText_ = text;
     emit systemMemoryChanged();
+}
+
+void AppController::setStatus(const TranslatableText& status) {
+    status_ = status;
+    setStatusText(status_.text());
+}
+
+void AppController::retranslate() {
+    setStatusText(status_.text());
+    const QString memory = requiredMemoryText(solveRequiredMemoryBytes_, solveRequiredAtLeast_);
+    if (memory != solveRequiredMemoryText_) {
+        solveRequiredMemoryText_ = memory;
+        emit solveRequiredMemoryChanged();
+    }
 }
 
 void AppController::setStatusText(const QString& text) {

@@ -9,6 +9,7 @@
 #include "app/node_lock_table.h"
 #include "app/node_records.h"
 #include "app/system_figures.h"
+#include "app/translatable_text.h"
 #include "session/solve_session.h"
 
 #include <QFutureWatcher>
@@ -183,10 +184,16 @@ signals:
     void solveRequiredMemoryChanged();
 
 public slots:
+    // Builds the controller's own texts again in the interface language.
+    void retranslate();
     void refreshAvailableMemory();
 
 private:
+    // Every status goes through here; the text is kept so that it can be
+    // built again in another language.
+    void setStatus(const TranslatableText& status);
     void setStatusText(const QString& text);
+    static QString requiredMemoryText(std::uint64_t bytes, bool atLeast);
     void setRunning(bool running);
     void setProgress(double progress);
     QDate today() const;
@@ -225,6 +232,7 @@ private:
     bool running_ = false;
     double progress_ = 0.0;
     QString statusText_;
+    TranslatableText status_;
     QString resultsSummary_;
     double resultStartingPot_ = 0.0;
     int resultIterations_ = 0;

@@ -405,8 +405,8 @@ private:
             }
             amounts[k] = v.toDouble();
         }
-        const bool blank = amounts[0].value_or(0.0) == 0.0 && amounts[1].value_or(0.0) == 0.0 &&
-                           !p.hasResults;
+        const bool blank =
+            amounts[0].value_or(0.0) == 0.0 && amounts[1].value_or(0.0) == 0.0 && !p.hasResults;
         for (int k = 0; k < 2; ++k) {
             if (amounts[k] && *amounts[k] == 0.0 && !blank) {
                 fail(QStringLiteral("\"%1\" is 0").arg(keys[k]));
@@ -765,11 +765,11 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     lastSolveConfig_ = loaded.lastUiCfg;
     setRunning(false);
     setProgress(0.0);
-    setStatusText(
-        translated(QT_TRANSLATE_NOOP("AppController",
-                                     "Loaded project (%1 strategy nodes, %2 combo nodes)"))
-            .arg(handStrategyByNode_.size())
-            .arg(handCombosByNode_.size()));
+    setStatus(TranslatableText(
+        "AppController",
+        QT_TRANSLATE_NOOP("AppController", "Loaded project (%1 strategy nodes, %2 combo nodes)"),
+        {TranslatableText::plain(QString::number(handStrategyByNode_.size())),
+         TranslatableText::plain(QString::number(handCombosByNode_.size()))}));
     emit resultsChanged();
     result["ok"] = true;
     qInfo().noquote() << "Loaded project:" << path << "hasResults=" << loaded.hasResults;

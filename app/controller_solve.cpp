@@ -95,7 +95,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     if (running_) {
         return;
     }
-    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Starting...")));
+    setStatus(TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Starting...")));
     const auto value = [&](const char* key) { return cfg.value(QString::fromLatin1(key)); };
     qInfo().noquote() << "UI startSolveWithConfig: board=" << value("board").toString()
                       << " oop_range.len=" << value("oop_range").toString().size()
@@ -124,14 +124,17 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         buildSolveConfig(cfg, applyNodeLocks ? &nodeLocks_ : nullptr, systemThreadCount_);
     const std::size_t boardLength = config.board.size();
     if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-        setStatusText(
-            translated(QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
+        setStatus(TranslatableText(
+            "AppController",
+            QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
         return;
     }
     if (!rangeHasAnyHand(QString::fromStdString(config.oop_range)) ||
         !rangeHasAnyHand(QString::fromStdString(config.ip_range))) {
-        setStatusText(translated(QT_TRANSLATE_NOOP(
-            "AppController", "Not ready: select at least one hand in both ranges")));
+        setStatus(TranslatableText(
+            "AppController",
+            QT_TRANSLATE_NOOP("AppController",
+                              "Not ready: select at least one hand in both ranges")));
         return;
     }
     // Only the streets the board leaves to play need sizes: a turn board the
@@ -140,14 +143,16 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     for (std::size_t k = 0; k < std::size(kSizingKeys); ++k) {
         const std::size_t street = (k % 6) / 2;
         if (street >= firstStreet && !cfgHasText(cfg, QString::fromLatin1(kSizingKeys[k]))) {
-            setStatusText(translated(
+            setStatus(TranslatableText(
+                "AppController",
                 QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
             return;
         }
     }
     // Above 100% the winner of a pot would pay more rake than the pot holds.
     if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
-        setStatusText(translated(
+        setStatus(TranslatableText(
+            "AppController",
             QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
         return;
     }
@@ -165,14 +170,16 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
                                              : MemoryFigure{solveRequiredMemoryBytes_, false};
     runningSolveEstimate_ = need.bytes;
     if (need.bytes != 0 && available != 0 && available <= need.bytes) {
-        const QString text =
+        const char* text =
             need.at_least
-                ? translated(QT_TRANSLATE_NOOP(
+                ? QT_TRANSLATE_NOOP(
                       "AppController",
-                      "Not enough memory: this spot needs at least %1, %2 are available"))
-                : translated(QT_TRANSLATE_NOOP(
-                      "AppController", "Not enough memory: this spot needs %1, %2 are available"));
-        setStatusText(text.arg(formatGigabytes(need.bytes), formatGigabytes(available)));
+                      "Not enough memory: this spot needs at least %1, %2 are available")
+                : QT_TRANSLATE_NOOP("AppController",
+                                    "Not enough memory: this spot needs %1, %2 are available");
+        setStatus(TranslatableText("AppController", text,
+                                   {TranslatableText::plain(formatGigabytes(need.bytes)),
+                                    TranslatableText::plain(formatGigabytes(available))}));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -183,7 +190,8 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     } else {
         // The session still finishes a solve whose epoch has ended (one
         // cleared or replaced mid-run); nothing of ours runs.
-        setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Already running")));
+        setStatus(TranslatableText("AppController",
+                                   QT_TRANSLATE_NOOP("AppController", "Already running")));
         setRunning(false);
     }
 }
@@ -197,7 +205,8 @@ void AppController::reSolveWithNodeLocks() {
         return;
     }
     if (lastSolveConfig_.isEmpty()) {
-        setStatusText(translated(
+        setStatus(TranslatableText(
+            "AppController",
             QT_TRANSLATE_NOOP("AppController", "No previous solve config (solve once first)")));
         return;
     }
@@ -208,7 +217,8 @@ void AppController::reSolveWithNodeLocks() {
 
 void AppController::cancelSolve() {
     session_.cancel();
-    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Cancelling...")));
+    setStatus(
+        TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Cancelling...")));
 }
 
 void AppController::clearResults() {
@@ -221,7 +231,7 @@ void AppController::clearResults() {
     lastSolveConfig_.clear();
     runningSolveEstimate_ = 0;
     setProgress(0.0);
-    setStatusText(translated(QT_TRANSLATE_NOOP("AppController", "Ready")));
+    setStatus(TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Ready")));
     setRunning(false);
     emit resultsChanged();
     emit systemMemoryChanged();
@@ -288,7 +298,7 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
     qInfo().noquote() << "UI solve progress: p=" << report.progress << " status=" << status
                       << " has_result=" << report.result.has_value();
     setProgress(report.progress);
-    setStatusText(status);
+    setStatus(TranslatableText::plain(status));
     if (report.result) {
         const SolveResultSnapshot& s = *report.result;
         QString summary;
@@ -368,6 +378,12 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     estimator_->request(generation, requestedEstimateConfig_);
 }
 
+QString AppController::requiredMemoryText(std::uint64_t bytes, bool atLeast) {
+    return atLeast ? translated(QT_TRANSLATE_NOOP("AppController", "at least %1"))
+                         .arg(formatGigabytes(bytes))
+                   : formatGigabytes(bytes);
+}
+
 void AppController::clearSolveMemoryEstimate() {
     deliverSolveMemoryEstimate(++estimateGeneration_, MemoryFigure{});
 }
@@ -381,11 +397,8 @@ void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, MemoryF
     } else {
         estimatedConfig_.reset();
     }
-    const QString text = figure.bytes != 0 && figure.at_least
-                             ? translated(QT_TRANSLATE_NOOP("AppController", "at least %1"))
-                                   .arg(formatGigabytes(figure.bytes))
-                             : formatGigabytes(figure.bytes);
     solveRequiredAtLeast_ = figure.bytes != 0 && figure.at_least;
+    const QString text = requiredMemoryText(figure.bytes, solveRequiredAtLeast_);
     if (figure.bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
         return;
     }

@@ -106,6 +106,11 @@ int runTessaval(int argc, char** argv) {
     engine.rootContext()->setContextProperty(QStringLiteral("appController"), &appController);
     UpdateManager updates;
     engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
+    // Texts the two services made keep up with a change of language.
+    QObject::connect(&languageManager, &LanguageManager::currentLanguageChanged, &appController,
+                     &AppController::retranslate);
+    QObject::connect(&languageManager, &LanguageManager::currentLanguageChanged, &updates,
+                     &UpdateManager::retranslate);
 
     QObject::connect(&engine, &QQmlApplicationEngine::warnings, [](const QList<QQmlError>& errors) {
         for (const QQmlError& error : errors) {

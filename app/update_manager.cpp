@@ -26,8 +26,8 @@ const QString kCachedAtKey = QStringLiteral("updates/cachedAt");
 const QStringList kInstallerSwitches = {"/VERYSILENT", "/SUPPRESSMSGBOXES", "/NORESTART",
                                         "/CLOSEAPPLICATIONS"};
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("UpdateManager", text);
+TranslatableText uiText(const char* source, QList<TranslatableText> args = {}) {
+    return TranslatableText("UpdateManager", source, std::move(args));
 }
 
 void abortReplyIfRunning(QNetworkReply* reply) {
@@ -178,9 +178,15 @@ void UpdateManager::applyManifest(const QVariantMap& manifest) {
     emit stateChanged();
 }
 
-void UpdateManager::setLastError(const QString& text) {
+void UpdateManager::setLastError(const TranslatableText& text) {
     lastError_ = text;
     emit stateChanged();
+}
+
+void UpdateManager::retranslate() {
+    if (!lastError_.text().isEmpty()) {
+        emit stateChanged();
+    }
 }
 
 void UpdateManager::resetDownloadState() {
@@ -200,15 +206,14 @@ void UpdateManager::checkNow() {
     }
     const QString url = normalizeUrlText(manifestUrl_);
     if (url.isEmpty()) {
-        setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update URL is not configured.")));
+        setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "Update URL is not configured.")));
         return;
     }
     const QUrl address(url);
     if (!isAllowedAddress(address)) {
         setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"))
-                .arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
+            uiText(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"),
+                   {uiText(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))}));
         return;
     }
     if (checkReply_) {
@@ -218,7 +223,7 @@ void UpdateManager::checkNow() {
     }
     busy_ = true;
     emit busyChanged();
-    setLastError(QString());
+    setLastError(TranslatableText());
     QNetworkRequest request(address);
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
     request.setRawHeader("Accept", "application/json");
@@ -243,8 +248,8 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"))
-                         .arg(reply->errorString()));
+        setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "Update check failed: %1"),
+                            {TranslatableText::plain(reply->errorString())}));
         return;
     }
     const QByteArray body = reply->readAll();
@@ -258,9 +263,8 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
         settings.setValue(kCachedAtKey, lastSuccessAt_);
         return;
     }
-    setLastError(
-        translated(QT_TRANSLATE_NOOP("UpdateManager", "Invalid update response (HTTP %1)."))
-            .arg(status));
+    setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "Invalid update response (HTTP %1)."),
+                        {TranslatableText::plain(QString::number(status))}));
 }
 
 void UpdateManager::downloadNow() {
@@ -268,7 +272,7 @@ void UpdateManager::downloadNow() {
         return;
     }
     if (!downloadUrl_.isValid()) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
+        setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
         return;
     }
     if (downloadReply_) {
@@ -277,11 +281,11 @@ void UpdateManager::downloadNow() {
         old->abort();
     }
     resetDownloadState();
-    setLastError(QString());
+    setLastError(TranslatableText());
     if (!isAllowedAddress(downloadUrl_)) {
         setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"))
-                .arg(translated(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))));
+            uiText(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"),
+                   {uiText(QT_TRANSLATE_NOOP("UpdateManager", "the address must use HTTPS"))}));
         return;
     }
     downloadBusy_ = true;
@@ -298,8 +302,7 @@ void UpdateManager::downloadNow() {
         delete file;
         downloadBusy_ = false;
         downloadedFilePath_.clear();
-        setLastError(
-            translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to create download file.")));
+        setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "Failed to create download file.")));
         return;
     }
     QNetworkRequest request(downloadUrl_);
@@ -347,8 +350,8 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
     if (reply->error() != QNetworkReply::NoError) {
         file->cancelWriting();
         file->deleteLater();
-        lastError_ = translated(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"))
-                         .arg(reply->errorString());
+        lastError_ = uiText(QT_TRANSLATE_NOOP("UpdateManager", "Download failed: %1"),
+                            {TranslatableText::plain(reply->errorString())});
         downloaded_ = false;
     } else {
         if (file->isOpen()) {
@@ -363,10 +366,9 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
                                                            QFileDevice::ExeOwner);
             downloaded_ = true;
         } else {
-            lastError_ =
-                translated(QT_TRANSLATE_NOOP("UpdateManager",
-                                             "Failed to finalize download file (HTTP %1)."))
-                    .arg(status);
+            lastError_ = uiText(
+                QT_TRANSLATE_NOOP("UpdateManager", "Failed to finalize download file (HTTP %1)."),
+                {TranslatableText::plain(QString::number(status))});
             downloaded_ = false;
         }
     }
@@ -378,13 +380,13 @@ void UpdateManager::installNow() {
         return;
     }
     if (!isDownloadReady()) {
-        setLastError(translated(
+        setLastError(uiText(
             QT_TRANSLATE_NOOP("UpdateManager", "No downloaded update is ready to install.")));
         return;
     }
     if (!QFileInfo::exists(downloadedFilePath_)) {
-        setLastError(translated(
-            QT_TRANSLATE_NOOP("UpdateManager", "Downloaded installer file is missing.")));
+        setLastError(
+            uiText(QT_TRANSLATE_NOOP("UpdateManager", "Downloaded installer file is missing.")));
         return;
     }
     if (launcher_ && launcher_(downloadedFilePath_, kInstallerSwitches)) {
@@ -393,7 +395,7 @@ void UpdateManager::installNow() {
         }
         return;
     }
-    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "Failed to launch installer.")));
+    setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "Failed to launch installer.")));
 }
 
 void UpdateManager::updateNow() {
@@ -401,7 +403,7 @@ void UpdateManager::updateNow() {
         return;
     }
     if (!updateAvailable_) {
-        setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No update is available.")));
+        setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "No update is available.")));
         return;
     }
     if (isDownloadReady()) {
@@ -437,7 +439,7 @@ void UpdateManager::openDownloadUrl() {
         QDesktopServices::openUrl(downloadUrl_);
         return;
     }
-    setLastError(translated(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
+    setLastError(uiText(QT_TRANSLATE_NOOP("UpdateManager", "No download URL available.")));
 }
 
 void UpdateManager::clearState() {
@@ -445,7 +447,7 @@ void UpdateManager::clearState() {
     latestVersion_.clear();
     downloadUrl_.clear();
     releaseNotes_.clear();
-    lastError_.clear();
+    lastError_ = TranslatableText();
     lastCheckedAt_ = QDateTime();
     lastSuccessAt_ = QDateTime();
     resetDownloadState();

@@ -2,6 +2,8 @@
 // private folder, and its start with the silent-install switches.
 #pragma once
 
+#include "app/translatable_text.h"
+
 #include <QDateTime>
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -46,7 +48,7 @@ public:
     QString manifestUrl() const { return manifestUrl_; }
     void setManifestUrl(const QString& value);
     bool busy() const { return busy_; }
-    QString lastError() const { return lastError_; }
+    QString lastError() const { return lastError_.text(); }
     QDateTime lastCheckedAt() const { return lastCheckedAt_; }
     QDateTime lastSuccessAt() const { return lastSuccessAt_; }
     bool updateAvailable() const { return updateAvailable_; }
@@ -83,6 +85,10 @@ public:
     void setQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
     void setTimeouts(int checkMs, int downloadMs);
 
+public slots:
+    // The last error again in the interface language.
+    void retranslate();
+
 signals:
     void manifestUrlChanged();
     void busyChanged();
@@ -91,7 +97,7 @@ signals:
 private:
     void restoreFromSettings();
     void applyManifest(const QVariantMap& manifest);
-    void setLastError(const QString& text);
+    void setLastError(const TranslatableText& text);
     void resetDownloadState();
     void onCheckFinished(QNetworkReply* reply);
     void onDownloadProgress(qint64 received, qint64 total);
@@ -100,7 +106,7 @@ private:
 
     QString manifestUrl_;
     bool busy_ = false;
-    QString lastError_;
+    TranslatableText lastError_;
     QDateTime lastCheckedAt_;
     QDateTime lastSuccessAt_;
     bool updateAvailable_ = false;

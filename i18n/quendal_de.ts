@@ -40,7 +40,7 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+224"/>
+        <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -82,34 +82,34 @@
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+548"/>
+        <location line="+549"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-126"/>
+        <location filename="../app/controller_solve.cpp" line="-136"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+30"/>
+        <location filename="../app/controller_solve.cpp" line="+31"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Nicht bereit: zuerst ein gültiges Board eingeben</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: select at least one hand in both ranges</source>
         <translation>Nicht bereit: in beiden Ranges mindestens eine Hand wählen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Nicht bereit: OOP- und IP-Sizing ausfüllen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
@@ -124,23 +124,23 @@
         <translation>Nicht genug Speicher: dieser Spot braucht %1, verfügbar sind %2</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+204"/>
         <source>at least %1</source>
         <translation>mindestens %1</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-188"/>
         <source>Already running</source>
         <translation>Läuft bereits</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Keine vorherige Berechnungskonfiguration (zuerst einmal berechnen)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
-        <location filename="../app/controller_solve.cpp" line="+10"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
+        <location filename="../app/controller_solve.cpp" line="+11"/>
         <source>Cancelling...</source>
         <translation>Breche ab...</translation>
     </message>
@@ -426,7 +426,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,33 +457,33 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Could not open %1: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-25"/>
         <source>Saved the project to %1.</source>
         <translation>Projekt unter %1 gespeichert.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
@@ -2485,7 +2485,7 @@ Gesamt: %3
         <translation>Ergebnisse →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-268"/>
         <source>Max, 1 thread</source>
         <translation>Max., 1 Thread</translation>
     </message>
@@ -2541,6 +2541,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
@@ -2606,11 +2607,12 @@ Gesamt: %3
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+247"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>
@@ -2695,7 +2697,22 @@ Gesamt: %3
         <translation>Exploitability</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+56"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Recent Runs</source>
         <translation>Letzte Läufe</translation>
     </message>
@@ -2862,7 +2879,7 @@ Gesamt: %3
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+204"/>
+        <location filename="../app/update_manager.cpp" line="+209"/>
         <source>Update URL is not configured.</source>
         <translation>Keine Update-URL konfiguriert.</translation>
     </message>
@@ -2874,7 +2891,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="-35"/>
-        <location line="+73"/>
+        <location line="+72"/>
         <source>the address must use HTTPS</source>
         <translation>Die Adresse muss HTTPS verwenden</translation>
     </message>
@@ -2885,13 +2902,13 @@ Gesamt: %3
     </message>
     <message>
         <location line="+9"/>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>No download URL available.</source>
         <translation>Keine Download-URL verfügbar.</translation>
     </message>
     <message>
-        <location line="-157"/>
-        <location line="+67"/>
+        <location line="-155"/>
+        <location line="+66"/>
         <source>Download failed: %1</source>
         <translation>Download fehlgeschlagen: %1</translation>
     </message>
@@ -2906,7 +2923,7 @@ Gesamt: %3
         <translation>Download-Datei konnte nicht abgeschlossen werden (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Kein heruntergeladenes Update zur Installation bereit.</translation>
     </message>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+224"/>
+        <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
@@ -82,34 +82,34 @@
         <translation>Archivo de proyecto no válido: %1</translation>
     </message>
     <message>
-        <location line="+548"/>
+        <location line="+549"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-126"/>
+        <location filename="../app/controller_solve.cpp" line="-136"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+30"/>
+        <location filename="../app/controller_solve.cpp" line="+31"/>
         <source>Not ready: enter a valid board first</source>
         <translation>No listo: primero introduce un board válido</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: select at least one hand in both ranges</source>
         <translation>No listo: selecciona al menos una mano en ambos rangos</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>No listo: completa el sizing de OOP y de IP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>No listo: el rake debe estar entre 0 y 100%</translation>
     </message>
@@ -124,23 +124,23 @@
         <translation>Memoria insuficiente: este spot necesita %1 y hay %2 disponibles</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+204"/>
         <source>at least %1</source>
         <translation>al menos %1</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-188"/>
         <source>Already running</source>
         <translation>Ya en curso</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>No previous solve config (solve once first)</source>
         <translation>No hay configuración de resolución previa (resuelve una vez primero)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
-        <location filename="../app/controller_solve.cpp" line="+10"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
+        <location filename="../app/controller_solve.cpp" line="+11"/>
         <source>Cancelling...</source>
         <translation>Cancelando...</translation>
     </message>
@@ -426,7 +426,7 @@
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,33 +457,33 @@
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Could not open %1: %2</source>
         <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-25"/>
         <source>Saved the project to %1.</source>
         <translation>Proyecto guardado en %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Save Project</source>
         <translation>Guardar proyecto</translation>
     </message>
@@ -2485,7 +2485,7 @@ Tiempo medio: %4</translation>
         <translation>Ver resultados →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-268"/>
         <source>Max, 1 thread</source>
         <translation>Máx., 1 hilo</translation>
     </message>
@@ -2541,6 +2541,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
         <source>Running</source>
         <translation>En curso</translation>
     </message>
@@ -2606,11 +2607,12 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+247"/>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2695,7 +2697,22 @@ Tiempo medio: %4</translation>
         <translation>Explotabilidad</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+56"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Recent Runs</source>
         <translation>Ejecuciones recientes</translation>
     </message>
@@ -2862,7 +2879,7 @@ Tiempo medio: %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+204"/>
+        <location filename="../app/update_manager.cpp" line="+209"/>
         <source>Update URL is not configured.</source>
         <translation>No hay URL de actualización configurada.</translation>
     </message>
@@ -2874,7 +2891,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+73"/>
+        <location line="+72"/>
         <source>the address must use HTTPS</source>
         <translation>la dirección debe usar HTTPS</translation>
     </message>
@@ -2885,13 +2902,13 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>No download URL available.</source>
         <translation>No hay URL de descarga disponible.</translation>
     </message>
     <message>
-        <location line="-157"/>
-        <location line="+67"/>
+        <location line="-155"/>
+        <location line="+66"/>
         <source>Download failed: %1</source>
         <translation>Error en la descarga: %1</translation>
     </message>
@@ -2906,7 +2923,7 @@ Tiempo medio: %4</translation>
         <translation>No se pudo completar el archivo descargado (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>No downloaded update is ready to install.</source>
         <translation>No hay ninguna actualización descargada lista para instalar.</translation>
     </message>

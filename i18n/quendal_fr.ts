@@ -40,7 +40,7 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+224"/>
+        <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
@@ -82,34 +82,34 @@
         <translation>Fichier de projet invalide : %1</translation>
     </message>
     <message>
-        <location line="+548"/>
+        <location line="+549"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-126"/>
+        <location filename="../app/controller_solve.cpp" line="-136"/>
         <source>Starting...</source>
         <translation>Démarrage...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+30"/>
+        <location filename="../app/controller_solve.cpp" line="+31"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: select at least one hand in both ranges</source>
         <translation>Pas prêt : sélectionnez au moins une main dans chaque range</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Pas prêt : renseignez les sizings OOP et IP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Pas prêt : le rake doit être compris entre 0 et 100%</translation>
     </message>
@@ -124,23 +124,23 @@
         <translation>Mémoire insuffisante : ce spot nécessite %1, %2 sont disponibles</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+204"/>
         <source>at least %1</source>
         <translation>au moins %1</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-188"/>
         <source>Already running</source>
         <translation>Déjà en cours</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Aucune configuration de calcul précédente (lancez d&apos;abord un calcul)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
-        <location filename="../app/controller_solve.cpp" line="+10"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
+        <location filename="../app/controller_solve.cpp" line="+11"/>
         <source>Cancelling...</source>
         <translation>Annulation...</translation>
     </message>
@@ -426,7 +426,7 @@
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,33 +457,33 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Could not open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-25"/>
         <source>Saved the project to %1.</source>
         <translation>Projet enregistré dans %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
@@ -2485,7 +2485,7 @@ Durée moy. : %4</translation>
         <translation>Voir les résultats →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-268"/>
         <source>Max, 1 thread</source>
         <translation>Max, 1 thread</translation>
     </message>
@@ -2541,6 +2541,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
@@ -2606,11 +2607,12 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+247"/>
         <source>Solve</source>
         <translation>Calcul</translation>
     </message>
@@ -2695,7 +2697,22 @@ Durée moy. : %4</translation>
         <translation>Exploitabilité</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+56"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Recent Runs</source>
         <translation>Calculs récents</translation>
     </message>
@@ -2862,7 +2879,7 @@ Durée moy. : %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+204"/>
+        <location filename="../app/update_manager.cpp" line="+209"/>
         <source>Update URL is not configured.</source>
         <translation>Aucune URL de mise à jour configurée.</translation>
     </message>
@@ -2874,7 +2891,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+73"/>
+        <location line="+72"/>
         <source>the address must use HTTPS</source>
         <translation>l&apos;adresse doit utiliser HTTPS</translation>
     </message>
@@ -2885,13 +2902,13 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>No download URL available.</source>
         <translation>Aucune URL de téléchargement disponible.</translation>
     </message>
     <message>
-        <location line="-157"/>
-        <location line="+67"/>
+        <location line="-155"/>
+        <location line="+66"/>
         <source>Download failed: %1</source>
         <translation>Échec du téléchargement : %1</translation>
     </message>
@@ -2906,7 +2923,7 @@ Durée moy. : %4</translation>
         <translation>Impossible de finaliser le fichier téléchargé (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Aucune mise à jour téléchargée n&apos;est prête à être installée.</translation>
     </message>

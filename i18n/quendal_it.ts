@@ -40,7 +40,7 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+224"/>
+        <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
@@ -82,34 +82,34 @@
         <translation>File di progetto non valido: %1</translation>
     </message>
     <message>
-        <location line="+548"/>
+        <location line="+549"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-126"/>
+        <location filename="../app/controller_solve.cpp" line="-136"/>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+30"/>
+        <location filename="../app/controller_solve.cpp" line="+31"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Non pronto: inserisci prima un board valido</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: select at least one hand in both ranges</source>
         <translation>Non pronto: seleziona almeno una mano in entrambi i range</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Non pronto: compila il sizing di OOP e di IP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Non pronto: il rake deve essere tra 0 e 100%</translation>
     </message>
@@ -124,23 +124,23 @@
         <translation>Memoria insufficiente: questo spot richiede %1, disponibili %2</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+204"/>
         <source>at least %1</source>
         <translation>almeno %1</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-188"/>
         <source>Already running</source>
         <translation>Già in esecuzione</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Nessuna configurazione di calcolo precedente (esegui prima un calcolo)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
-        <location filename="../app/controller_solve.cpp" line="+10"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
+        <location filename="../app/controller_solve.cpp" line="+11"/>
         <source>Cancelling...</source>
         <translation>Annullamento...</translation>
     </message>
@@ -426,7 +426,7 @@
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,33 +457,33 @@
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>the project service is not available.</source>
         <translation>il servizio progetti non è disponibile.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Could not open %1: %2</source>
         <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>unknown</source>
         <translation>errore sconosciuto</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-25"/>
         <source>Saved the project to %1.</source>
         <translation>Progetto salvato in %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Could not save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Save Project</source>
         <translation>Salva progetto</translation>
     </message>
@@ -2485,7 +2485,7 @@ Durata media: %4</translation>
         <translation>Vedi risultati →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-268"/>
         <source>Max, 1 thread</source>
         <translation>Max, 1 thread</translation>
     </message>
@@ -2541,6 +2541,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
         <source>Running</source>
         <translation>In corso</translation>
     </message>
@@ -2606,11 +2607,12 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+247"/>
         <source>Solve</source>
         <translation>Calcolo</translation>
     </message>
@@ -2695,7 +2697,22 @@ Durata media: %4</translation>
         <translation>Sfruttabilità</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+56"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Recent Runs</source>
         <translation>Esecuzioni recenti</translation>
     </message>
@@ -2862,7 +2879,7 @@ Durata media: %4</translation>
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+204"/>
+        <location filename="../app/update_manager.cpp" line="+209"/>
         <source>Update URL is not configured.</source>
         <translation>Nessun URL di aggiornamento configurato.</translation>
     </message>
@@ -2874,7 +2891,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="-35"/>
-        <location line="+73"/>
+        <location line="+72"/>
         <source>the address must use HTTPS</source>
         <translation>l&apos;indirizzo deve usare HTTPS</translation>
     </message>
@@ -2885,13 +2902,13 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>No download URL available.</source>
         <translation>Nessun URL di download disponibile.</translation>
     </message>
     <message>
-        <location line="-157"/>
-        <location line="+67"/>
+        <location line="-155"/>
+        <location line="+66"/>
         <source>Download failed: %1</source>
         <translation>Download non riuscito: %1</translation>
     </message>
@@ -2906,7 +2923,7 @@ Durata media: %4</translation>
         <translation>Impossibile completare il file scaricato (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Nessun aggiornamento scaricato pronto per l&apos;installazione.</translation>
     </message>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+224"/>
+        <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>
@@ -82,34 +82,34 @@
         <translation>Nieprawidłowy plik projektu: %1</translation>
     </message>
     <message>
-        <location line="+548"/>
+        <location line="+549"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-126"/>
+        <location filename="../app/controller_solve.cpp" line="-136"/>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
     <message>
-        <location filename="../app/controller_solve.cpp" line="+30"/>
+        <location filename="../app/controller_solve.cpp" line="+31"/>
         <source>Not ready: enter a valid board first</source>
         <translation>Niegotowe: najpierw wpisz prawidłowy board</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Not ready: select at least one hand in both ranges</source>
         <translation>Niegotowe: wybierz co najmniej jedną rękę w obu zakresach</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not ready: fill out both OOP and IP sizing</source>
         <translation>Niegotowe: uzupełnij sizing OOP i IP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Not ready: rake must be between 0 and 100%</source>
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
@@ -124,23 +124,23 @@
         <translation>Za mało pamięci: ten spot wymaga %1, dostępne jest %2</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+204"/>
         <source>at least %1</source>
         <translation>co najmniej %1</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-188"/>
         <source>Already running</source>
         <translation>Już trwa</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>No previous solve config (solve once first)</source>
         <translation>Brak poprzedniej konfiguracji obliczeń (najpierw wykonaj obliczenia)</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="+242"/>
-        <location filename="../app/controller_solve.cpp" line="+10"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
+        <location filename="../app/controller_solve.cpp" line="+11"/>
         <source>Cancelling...</source>
         <translation>Anulowanie...</translation>
     </message>
@@ -426,7 +426,7 @@
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+51"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1 s</translation>
@@ -457,33 +457,33 @@
         <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Could not open %1: %2</source>
         <translation>Nie udało się otworzyć %1: %2</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>unknown</source>
         <translation>nieznany</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-25"/>
         <source>Saved the project to %1.</source>
         <translation>Zapisano projekt w pliku %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Could not save %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Save Project</source>
         <translation>Zapisz projekt</translation>
     </message>
@@ -2485,7 +2485,7 @@ Dziennie: %2
         <translation>Zobacz wyniki →</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolvePage.qml" line="-263"/>
+        <location filename="../qml/pages/solve/SolvePage.qml" line="-268"/>
         <source>Max, 1 thread</source>
         <translation>Maks., 1 wątek</translation>
     </message>
@@ -2541,6 +2541,7 @@ Dziennie: %2
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
         <source>Running</source>
         <translation>W toku</translation>
     </message>
@@ -2606,11 +2607,12 @@ Dziennie: %2
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+247"/>
         <source>Solve</source>
         <translation>Obliczenia</translation>
     </message>
@@ -2695,7 +2697,22 @@ Dziennie: %2
         <translation>Eksploatowalność</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+56"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Niepowodzenie</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Recent Runs</source>
         <translation>Ostatnie uruchomienia</translation>
     </message>
@@ -2862,7 +2879,7 @@ Dziennie: %2
 <context>
     <name>UpdateManager</name>
     <message>
-        <location filename="../app/update_manager.cpp" line="+204"/>
+        <location filename="../app/update_manager.cpp" line="+209"/>
         <source>Update URL is not configured.</source>
         <translation>Nie skonfigurowano adresu URL aktualizacji.</translation>
     </message>
@@ -2874,7 +2891,7 @@ Dziennie: %2
     </message>
     <message>
         <location line="-35"/>
-        <location line="+73"/>
+        <location line="+72"/>
         <source>the address must use HTTPS</source>
         <translation>adres musi używać HTTPS</translation>
     </message>
@@ -2885,13 +2902,13 @@ Dziennie: %2
     </message>
     <message>
         <location line="+9"/>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>No download URL available.</source>
         <translation>Brak adresu URL do pobrania.</translation>
     </message>
     <message>
-        <location line="-157"/>
-        <location line="+67"/>
+        <location line="-155"/>
+        <location line="+66"/>
         <source>Download failed: %1</source>
         <translation>Pobieranie nie powiodło się: %1</translation>
     </message>
@@ -2906,7 +2923,7 @@ Dziennie: %2
         <translation>Nie można ukończyć pobranego pliku (HTTP %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>No downloaded update is ready to install.</source>
         <translation>Brak pobranej aktualizacji gotowej do instalacji.</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "app/app_controller.h"
 
+#include "app/translatable_text.h"
+#include "prefix_translator.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
@@ -93,6 +95,31 @@ private slots:
         FakeMachine machine;
         AppController controller(machine.environment());
         QCOMPARE(controller.developerMode(), on);
+    }
+
+    // The controller's own statuses follow a change of language; the places
+    // of a text are filled in one pass, so an argument holding "%2" stays.
+    void statusFollowsTheLanguage() {
+        FakeMachine machine;
+        AppController controller(machine.environment());
+        QVariantMap spot = test::riverMap();
+        spot["board"] = "AhKs";
+        controller.startSolveWithConfig(spot);
+        const QString english = controller.statusText();
+        QVERIFY2(english.startsWith("Not ready: "), qPrintable(english));
+        test::PrefixTranslator german("[de] ", {"AppController"});
+        QCoreApplication::installTranslator(&german);
+        QSignalSpy changed(&controller, &AppController::statusTextChanged);
+        controller.retranslate();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(controller.statusText(), "[de] " + english);
+        QCOMPARE(TranslatableText("AppController", "%1 and %2",
+                                  {TranslatableText::plain("a%2"), TranslatableText::plain("b")})
+                     .text(),
+                 QString("[de] a%2 and b"));
+        QCoreApplication::removeTranslator(&german);
+        controller.retranslate();
+        QCOMPARE(controller.statusText(), english);
     }
 
     void gigabyteTexts() {

@@ -1,5 +1,6 @@
 #include "app/update_manager.h"
 
+#include "prefix_translator.h"
 #include "test_settings.h"
 
 #include <QJsonDocument>
@@ -258,6 +259,23 @@ private slots:
         m.setManifestUrl("");
         m.checkNow();
         QCOMPARE(m.lastError(), QString("Update URL is not configured."));
+    }
+
+    // An error already shown follows a change of language, its parts too.
+    void errorFollowsTheLanguage() {
+        UpdateManager m;
+        m.setManifestUrl("http://example.com/manifest.json");
+        m.checkNow();
+        test::PrefixTranslator german("[de] ", {"UpdateManager"});
+        QCoreApplication::installTranslator(&german);
+        QSignalSpy changed(&m, &UpdateManager::stateChanged);
+        m.retranslate();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(m.lastError(),
+                 QString("[de] Update check failed: [de] the address must use HTTPS"));
+        QCoreApplication::removeTranslator(&german);
+        m.retranslate();
+        QCOMPARE(m.lastError(), QString("Update check failed: the address must use HTTPS"));
     }
 
     void downloadAndInstall() {

@@ -40,6 +40,9 @@ public slots:
         engine->addImportPath(QStringLiteral("qrc:/"));
         languageManager_ = std::make_unique<quendal_app::LanguageManager>(engine);
         controller_ = std::make_unique<quendal_app::AppController>();
+        QObject::connect(languageManager_.get(),
+                         &quendal_app::LanguageManager::currentLanguageChanged, controller_.get(),
+                         &quendal_app::AppController::retranslate);
         engine->rootContext()->setContextProperty(QStringLiteral("languageManager"),
                                                   languageManager_.get());
         engine->rootContext()->setContextProperty(QStringLiteral("appController"),

@@ -86,8 +86,38 @@ TestCase {
         verify(translatedCount(barBefore, shownTexts(topBar, [])) > 0, "the top bar follows")
 
         languageManager.setLanguage("system")
-        compare(shownTexts(page, []), before)
+        // (The solve page takes in the controller's status at its sampling pace.)
+        tryVerify(function () { return JSON.stringify(shownTexts(page, [])) === JSON.stringify(before) })
         compare(shownTexts(topBar, []), barBefore)
+        translator.active = false
+    }
+
+    // Texts written before the switch follow it too: the controller's status,
+    // a run's pill and summary, the file line of a failed save.
+    function test_textsShownBeforeTheSwitchFollowIt() {
+        const translator = createTemporaryObject(translatorComponent, testCase,
+                                                 { language: "de", prefix: prefix, active: true })
+        const shell = createTemporaryObject(shellComponent, testCase)
+        shell.hasProject = true
+        shell.navIndex = 2
+        const solve = findChild(shell, "solvePage")
+        solve._appendRun(solve._runSummary(), solve._runFigures())
+        solve._setRunStatus(solve._activeRunId, "Completed")
+        waitForRendering(shell)
+        const home = findChild(shell, "homePage")
+        verify(!home._saveProjectTo(readOnlyFolderUrl + "/spot.tessavalproj"))
+        const shown = function () {
+            return [appController.statusText, findChild(solve, "runStatus").text,
+                    findChild(solve, "runSummary").text, findChild(home, "fileStatusText").text]
+        }
+        const before = shown()
+        compare(before.slice(0, 2), ["Ready", "Completed"])
+        languageManager.setLanguage("de")
+        const after = shown()
+        for (let i = 0; i < after.length; ++i)
+            compare(after[i].indexOf(prefix), 0, after[i])
+        languageManager.setLanguage("system")
+        compare(shown(), before)
         translator.active = false
     }
 }

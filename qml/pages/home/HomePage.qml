@@ -37,7 +37,10 @@ Item {
     // How the last save or open went, shown under the hero: a failure until
     // the next file operation succeeds or the user puts it away, a success
     // for a moment.
-    property string _fileMessage: ""
+    // The file line's message, written when it is shown, so that it follows
+    // a change of language: a function giving the text, or null.
+    property var _fileNote: null
+    readonly property string _fileMessage: _fileNote ? _fileNote() : ""
     property bool _fileSucceeded: false
     // The controller holds results that were never saved (nor opened from
     // a file), and what waits for the user to let them go.
@@ -124,9 +127,9 @@ Item {
         _unlessUnsaved(function () { root.quickSolve() })
     }
 
-    function _showFileMessage(text, succeeded) {
+    function _showFileMessage(note, succeeded) {
         _fileSucceeded = succeeded
-        _fileMessage = text
+        _fileNote = note
     }
 
     function _saveProjectTo(fileUrl) {
@@ -134,13 +137,15 @@ Item {
         const name = Files.fileName(fileUrl)
         if (result.ok) {
             _resultsUnsaved = false
-            _showFileMessage(qsTr("Saved the project to %1.").arg(name), true)
+            _showFileMessage(function () { return qsTr("Saved the project to %1.").arg(name) }, true)
             return true
         }
         console.warn("Save failed:", String(fileUrl))
-        const reason = !result.called ? qsTr("the project service is not available.")
-                     : result.reason.length > 0 ? result.reason : qsTr("unknown")
-        _showFileMessage(qsTr("Could not save %1: %2").arg(name).arg(reason), false)
+        _showFileMessage(function () {
+            const reason = !result.called ? qsTr("the project service is not available.")
+                         : result.reason.length > 0 ? result.reason : qsTr("unknown")
+            return qsTr("Could not save %1: %2").arg(name).arg(reason)
+        }, false)
         return false
     }
 
@@ -150,13 +155,15 @@ Item {
             return false
         if (result.ok) {
             _resultsUnsaved = false
-            _showFileMessage("", false)
+            _showFileMessage(null, false)
             root.projectLoaded(result.project, result.hasResults)
             return true
         }
         console.warn("Load failed:", result.error)
-        _showFileMessage(qsTr("Could not open %1: %2").arg(Files.fileName(fileUrl))
-                         .arg(result.error.length > 0 ? result.error : qsTr("unknown")), false)
+        _showFileMessage(function () {
+            return qsTr("Could not open %1: %2").arg(Files.fileName(fileUrl))
+                    .arg(result.error.length > 0 ? result.error : qsTr("unknown"))
+        }, false)
         return false
     }
 
@@ -267,7 +274,7 @@ Item {
                 theme: root.theme
                 message: root._fileMessage
                 success: root._fileSucceeded
-                onDismissed: root._fileMessage = ""
+                onDismissed: root._fileNote = null
             }
 
             RowLayout {

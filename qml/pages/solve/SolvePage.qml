@@ -214,6 +214,11 @@ Item {
                             targetExploitability, targetExploitabilityAmount(), threadCount, Qt.locale())
     }
 
+    function _runFigures() {
+        return { maxIterations: maxIterations, targetPct: targetExploitability,
+                 targetChips: targetExploitabilityAmount(), threadCount: threadCount }
+    }
+
     function _pad2(n) {
         return Runs.pad2(n)
     }
@@ -226,11 +231,11 @@ Item {
         return Runs.findRunIndexById(runHistoryModel, runId)
     }
 
-    function _appendRun(summary) {
+    function _appendRun(summary, figures) {
         const id = _nextRunId
         _nextRunId = id + 1
         _activeRunId = id
-        Runs.appendRun(runHistoryModel, id, _timeStamp(), summary)
+        Runs.appendRun(runHistoryModel, id, _timeStamp(), summary, figures)
     }
 
     function _setRunStatus(runId, status) {
@@ -255,7 +260,7 @@ Item {
         if (!canSolve || !_hasController || _running)
             return
         const map = _solveConfigMap()
-        _appendRun(_runSummary())
+        _appendRun(_runSummary(), _runFigures())
         const runId = _activeRunId
         // A start that runs and stops within the call ("Already running") is
         // refused like one that never ran: its row is settled here.

@@ -25,6 +25,16 @@ Card {
         return theme ? theme[token] : fallback
     }
 
+    function _statusText(status) {
+        switch (status) {
+        case Runs.RUNNING: return qsTranslate("SolvePage", "Running")
+        case Runs.COMPLETED: return qsTranslate("SolvePage", "Completed")
+        case Runs.CANCELLED: return qsTranslate("SolvePage", "Cancelled")
+        case Runs.FAILED: return qsTranslate("SolvePage", "Failed")
+        }
+        return status
+    }
+
     function _pillFill(status) {
         const token = Runs.pillToken(status)
         return theme ? theme.withOpacity(theme[token], 0.18) : _pillFallbacks[token].fill
@@ -116,6 +126,10 @@ Card {
                     required property string startedAt
                     required property string status
                     required property string summary
+                    required property real maxIterations
+                    required property real targetPct
+                    required property real targetChips
+                    required property real threadCount
 
                     objectName: "runRow"
                     width: ListView.view.width
@@ -141,11 +155,11 @@ Card {
                             border.width: 1
                             border.color: card._pillBorder(row.status)
 
-                            // The stored word itself, not translated.
+                            // The stored word in the interface language.
                             Text {
                                 objectName: "runStatus"
                                 anchors.centerIn: parent
-                                text: row.status
+                                text: card._statusText(row.status)
                                 font.family: card._family
                                 font.pixelSize: 11
                                 font.weight: Font.DemiBold
@@ -166,7 +180,8 @@ Card {
                             objectName: "runSummary"
                             Layout.fillWidth: true
                             Layout.alignment: Qt.AlignVCenter
-                            text: row.summary
+                            text: Runs.rowSummary(qsTranslate("SolvePage", "Iterations %1 • Target %2% (≈ %3) • Threads %4"),
+                                                  row, Qt.locale())
                             elide: Text.ElideRight
                             font.family: card._family
                             font.pixelSize: 12

@@ -32,6 +32,14 @@ function summary(template, maxIterations, targetPct, targetChips, threadCount, l
     })
 }
 
+// A row's summary in the language of `template`; the stored text when the
+// row keeps no values.
+function rowSummary(template, row, locale) {
+    if (!isFinite(row.maxIterations))
+        return _text(row.summary)
+    return summary(template, row.maxIterations, row.targetPct, row.targetChips, row.threadCount, locale)
+}
+
 function findRunIndexById(model, runId) {
     for (let i = 0; i < model.count; ++i) {
         if (model.get(i).runId === runId)
@@ -40,9 +48,16 @@ function findRunIndexById(model, runId) {
     return -1
 }
 
-// Puts a new running row on top and drops the oldest beyond the limit.
-function appendRun(model, runId, startedAt, summaryText) {
-    model.insert(0, { runId: runId, startedAt: startedAt, status: RUNNING, summary: summaryText })
+// Puts a new running row on top and drops the oldest beyond the limit. The
+// row keeps the values of its summary (`figures`: maxIterations, targetPct,
+// targetChips, threadCount), so that the summary can be written again in
+// another language.
+function appendRun(model, runId, startedAt, summaryText, figures) {
+    const f = figures || {}
+    const num = function (v) { return v === undefined || v === null ? NaN : Number(v) }
+    model.insert(0, { runId: runId, startedAt: startedAt, status: RUNNING, summary: summaryText,
+                      maxIterations: num(f.maxIterations), targetPct: num(f.targetPct),
+                      targetChips: num(f.targetChips), threadCount: num(f.threadCount) })
     while (model.count > MAX_RUNS)
         model.remove(model.count - 1)
 }
