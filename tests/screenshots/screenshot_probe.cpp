@@ -14,6 +14,9 @@
 // Scripts also reach `probe`: probe.showGallery("WidgetGallery.qml") covers
 // the window with a QML file of the scenes' folder (given the shell's theme),
 // probe.hideGallery() removes it.
+// Each scene's shown texts that do not fit (cut with an ellipsis, wider than
+// their box, or running past the button that holds them) are listed in
+// clipped-texts.txt in the output folder.
 #include "app/startup.h"
 
 #include <QDir>
@@ -100,6 +103,53 @@ QVariant evaluate(QQuickWindow* window, const QString& script) {
     return value;
 }
 
+// Why a shown text does not fit, or empty when it does.
+QString misfit(QQuickItem* text) {
+    const qreal width = text->width();
+    if (text->property("truncated").toBool()) {
+        return QStringLiteral("cut");
+    }
+    if (text->property("wrapMode").toInt() == 0 && width > 0 &&
+        text->implicitWidth() > width + 1.0) {
+        return QStringLiteral("wider than its box (%1 > %2)")
+            .arg(qRound(text->implicitWidth()))
+            .arg(qRound(width));
+    }
+    for (QQuickItem* up = text->parentItem(); up != nullptr; up = up->parentItem()) {
+        if (QByteArray(up->metaObject()->className()).contains("Button")) {
+            const QRectF own = text->mapRectToItem(up, QRectF(0, 0, text->implicitWidth(), 1));
+            if (own.left() < -1.0 || own.right() > up->width() + 1.0) {
+                return QStringLiteral("past its button (%1 in %2)")
+                    .arg(qRound(text->implicitWidth()))
+                    .arg(qRound(up->width()));
+            }
+            break;
+        }
+    }
+    return QString();
+}
+
+void collectMisfits(QQuickItem* item, const QRectF& window, QStringList& out) {
+    if (!item->isVisible() || item->opacity() <= 0.0) {
+        return;
+    }
+    if (QByteArray(item->metaObject()->className()).startsWith("QQuickText") &&
+        !QByteArray(item->metaObject()->className()).startsWith("QQuickTextEdit") &&
+        !QByteArray(item->metaObject()->className()).startsWith("QQuickTextInput")) {
+        const QString text = item->property("text").toString();
+        const QRectF at = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        if (!text.isEmpty() && window.intersects(at)) {
+            const QString why = misfit(item);
+            if (!why.isEmpty()) {
+                out << QStringLiteral("  \"%1\" %2").arg(text.left(60), why);
+            }
+        }
+    }
+    for (QQuickItem* child : item->childItems()) {
+        collectMisfits(child, window, out);
+    }
+}
+
 struct Walk {
     QJsonArray scenes;
     int index = 0;
@@ -151,6 +201,17 @@ struct Walk {
             if (!window->grabWindow().save(file)) {
                 std::fprintf(stderr, "could not write %s\n", qPrintable(file));
                 ++failures;
+            }
+            if (!light) {
+                QStringList misfits;
+                collectMisfits(window->contentItem(),
+                               QRectF(0, 0, window->width(), window->height()), misfits);
+                QFile report(QDir(outputDir).filePath(QStringLiteral("clipped-texts.txt")));
+                if (!misfits.isEmpty() && report.open(QIODevice::Append | QIODevice::Text)) {
+                    report.write((scene.value("name").toString() + QStringLiteral(":\n") +
+                                  misfits.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+                                     .toUtf8());
+                }
             }
             if (light) {
                 if (!scene.value("language").toString().isEmpty()) {
