@@ -26,6 +26,18 @@ TestCase {
         }
     }
 
+    Component {
+        id: homeComponent
+        HomePage {
+            height: 1000
+            theme: appTheme
+        }
+    }
+
+    function cleanup() {
+        appTheme.dark = true
+    }
+
     function iso(d) {
         const pad = function (n) { return (n < 10 ? "0" : "") + n }
         return d.getFullYear() + "-" + pad(d.getMonth() + 1) + "-" + pad(d.getDate())
@@ -48,11 +60,12 @@ TestCase {
 
     function test_sizes_data() {
         return [
-            { tag: "no cells", cells: 0, width: 500, weeks: 1, cell: 500 },
-            { tag: "26 weeks", cells: 182, width: 700, weeks: 26, cell: 26 },
-            { tag: "rounded down", cells: 182, width: 727, weeks: 26, cell: 27 },
-            { tag: "narrow keeps the floor", cells: 182, width: 200, weeks: 26, cell: 14 },
-            { tag: "a part week is not a week", cells: 17, width: 100, weeks: 2, cell: 50 }
+            { tag: "no cells", cells: 0, width: 500, weeks: 1, cell: 500, shown: 0 },
+            { tag: "26 weeks", cells: 182, width: 700, weeks: 26, cell: 26, shown: 26 },
+            { tag: "rounded down", cells: 182, width: 727, weeks: 26, cell: 27, shown: 26 },
+            { tag: "narrow keeps the floor", cells: 182, width: 200, weeks: 26, cell: 14, shown: 14 },
+            { tag: "narrower than a cell", cells: 182, width: 9, weeks: 26, cell: 14, shown: 1 },
+            { tag: "a part week is not a week", cells: 17, width: 100, weeks: 2, cell: 50, shown: 2 }
         ]
     }
 
@@ -61,6 +74,7 @@ TestCase {
         const weeks = Activity.weekCount(cells)
         compare(weeks, data.weeks)
         compare(Activity.cellWidth(data.width, weeks), data.cell)
+        compare(Activity.shownWeeks(data.width, Math.floor(data.cells / 7)), data.shown)
     }
 
     function test_monthLabels_data() {
@@ -181,6 +195,56 @@ TestCase {
         verify(near(pix("2026-03-06"), blend(appTheme.accent, surface, 0.45), 0.04), "faded future day")
     }
 
+    // Whether `item` lies within the card's padding.
+    function inside(card, item) {
+        const r = item.mapToItem(card, 0, 0, item.width, item.height)
+        return r.x >= card.leftPadding - 0.5 && r.y >= card.topPadding - 0.5
+               && r.x + r.width <= card.width - card.rightPadding + 0.5
+               && r.y + r.height <= card.height - card.bottomPadding + 0.5
+    }
+
+    // On the home page at every width it can have, the header, the month
+    // labels, the weekday labels and the drawn weeks lie inside the card,
+    // the newest week among them.
+    function test_insideTheCardOnTheHomePage_data() {
+        return [
+            { tag: "900", width: 900, allWeeks: true },
+            { tag: "1030", width: 1030, allWeeks: true },
+            { tag: "1540", width: 1540, allWeeks: true }
+        ]
+    }
+
+    function test_insideTheCardOnTheHomePage(data) {
+        const grid = makeGrid(new Date(2025, 8, 8), new Date(2026, 2, 4))
+        const page = createTemporaryObject(homeComponent, testCase, { width: data.width })
+        verify(page)
+        page.solveActivityGrid = grid
+        const card = findChild(page, "solveActivityCard")
+        const view = findChild(card, "activityGrid")
+        tryVerify(function () { return view.width > 0 && view.height === 7 * view.cellHeight })
+        waitForRendering(page)
+        for (const name of ["activityTitle", "activityPeriod", "monthHeader", "weekdayLabels", "activityGrid"])
+            verify(inside(card, findChild(card, name)), name)
+        const newest = findChild(card, "activityDay_" + grid[grid.length - 1].date)
+        verify(newest, "the newest day is shown")
+        verify(newest.x - view.contentX + newest.width <= view.width, "the newest week is drawn whole")
+        compare(view.count === grid.length, data.allWeeks)
+        verify(view.cellWidth >= 14)
+        // Each month label stands above the shown week that holds its 1st.
+        const row = findChild(card, "monthRow")
+        let labels = 0
+        for (let i = 0; i < row.children.length; ++i) {
+            const slot = row.children[i]
+            if (slot.children.length === 0 || !slot.children[0].visible)
+                continue
+            const week = Math.round(slot.x / view.cellWidth)
+            const dates = view.model.slice(7 * week, 7 * week + 7).map(function (c) { return c.date })
+            verify(dates.some(function (d) { return /-01$/.test(d) }), slot.children[0].text)
+            ++labels
+        }
+        verify(labels > 0)
+    }
+
     function test_monthRowAndTooltips() {
         const today = new Date(2026, 2, 4)
         const grid = makeGrid(new Date(2025, 8, 8), today, { "2026-03-03": 2 })
@@ -208,6 +272,46 @@ TestCase {
         tryCompare(tip, "text", "2026-03-07 (future)\nSolves: 0\nAvg iters: 0\nAvg expl: 0.0000")
         mouseMove(card, 1, 1)
         tryVerify(function () { return !tip.visible })
+    }
+
+    // The tooltip box: the theme's surface, stroke and text in both themes,
+    // as wide as its longest line.
+    function test_tooltipIsThemed_data() {
+        return [{ tag: "dark", dark: true }, { tag: "light", dark: false }]
+    }
+
+    function test_tooltipIsThemed(data) {
+        appTheme.dark = data.dark
+        const grid = makeGrid(new Date(2025, 8, 8), new Date(2026, 2, 4), { "2026-03-03": 2 })
+        const card = makeCard({ solveActivityGrid: grid })
+        const tip = findChild(card, "activityToolTip")
+        const day = findChild(card, "activityDay_2026-03-03")
+        mouseMove(day, day.width / 2, day.height / 2)
+        tryVerify(function () { return tip.opened })
+        verify(tip.width <= tip.contentItem.implicitWidth + tip.leftPadding + tip.rightPadding + 1,
+               "width " + tip.width)
+        // The whole window holds the pop-up.
+        const image = grabImage(testCase)
+        const box = tip.background.mapToItem(testCase, 0, 0, tip.background.width, tip.background.height)
+        const at = function (x, y) { return image.pixel(Math.round(box.x + x), Math.round(box.y + y)) }
+        verify(near(at(4, box.height / 2), appTheme.surface, 0.02), "surface " + at(4, box.height / 2))
+        verify(near(at(box.width / 2, 0), appTheme.stroke, 0.03), "stroke " + at(box.width / 2, 0))
+        // The glyph pixel of the first line farthest from the surface carries
+        // the text colour.
+        const distance = function (c) {
+            return Math.abs(c.r - appTheme.surface.r) + Math.abs(c.g - appTheme.surface.g)
+                   + Math.abs(c.b - appTheme.surface.b)
+        }
+        let ink = appTheme.surface
+        for (let x = tip.leftPadding; x < box.width - tip.rightPadding; ++x) {
+            for (let y = tip.topPadding; y < tip.topPadding + 14; ++y) {
+                const c = at(x, y)
+                if (distance(c) > distance(ink))
+                    ink = c
+            }
+        }
+        verify(near(ink, appTheme.text, 0.05), "text " + ink)
+        mouseMove(card, 1, 1)
     }
 
     function test_paddingCellsShowNothing() {

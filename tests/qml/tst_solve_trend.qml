@@ -85,9 +85,9 @@ TestCase {
         // The largest run time meets the top; a day without one is bridged.
         const rt = Trend.runtimePoints(g, [NaN, 2, 1])
         compare(rt, [{ x: 130, y: 8 }, { x: 230, y: 58 }])
-        // One day: both lines are one point on the left axis.
+        // One day: both lines are one point, in the middle of the plot.
         const one = { padL: 30, padT: 8, plotW: 200, plotH: 100, n: 1, maxY: 1, maxRuntime: 1 }
-        compare(Trend.solvesPoints(one, [1]), [{ x: 30, y: 8 }])
+        compare(Trend.solvesPoints(one, [1]), [{ x: 130, y: 8 }])
     }
 
     function test_tooltipText_data() {
@@ -218,6 +218,22 @@ TestCase {
         mouseMove(card, 2, 2)
         compare(plot.hoverIndex, -1)
         tryVerify(function () { return !tip.visible })
+    }
+
+    // A single day is drawn as a bar with its figure, not left an empty frame.
+    function test_singleDayIsShown() {
+        const card = makeCard([{ date: "2026-03-04", solves: 3, runtimeMsSum: 9000 }])
+        const plot = findChild(card, "solveTrendPlot")
+        const canvas = findChild(card, "solveTrendCanvas")
+        const midX = plot.padL + plot.plotW / 2
+        tryVerify(function () {
+            return hasColorNear(grabCanvas(canvas), midX, plot.padT + plot.plotH / 2, appTheme.accent)
+        }, 3000, "the day's bar")
+        const figure = findChild(card, "singleDayFigure")
+        verify(figure.visible)
+        compare(figure.text, "3")
+        const r = figure.mapToItem(plot, 0, 0, figure.width, figure.height)
+        verify(r.x > midX && r.x + r.width <= plot.width && r.y >= 0 && r.y + r.height <= plot.height)
     }
 
     function test_newHistoryRepaints() {

@@ -331,9 +331,14 @@ Item {
                 Layout.rightMargin: 24
                 spacing: 20
 
+                // The chart gives way first on a narrow page, so that the
+                // calendar keeps all its weeks.
                 SolveTrendCard {
                     objectName: "solveTrendCard"
                     Layout.preferredWidth: 680
+                    Layout.maximumWidth: 680
+                    Layout.minimumWidth: 320
+                    Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.alignment: Qt.AlignTop
                     theme: root.theme
@@ -343,6 +348,7 @@ Item {
                 SolveActivityCard {
                     objectName: "solveActivityCard"
                     Layout.fillWidth: true
+                    Layout.minimumWidth: allWeeksWidth
                     Layout.fillHeight: true
                     Layout.alignment: Qt.AlignTop
                     theme: root.theme

@@ -14,6 +14,14 @@ Card {
 
     readonly property var _cells: solveActivityGrid ? solveActivityGrid : []
     readonly property int _weeks: Math.floor(_cells.length / 7)
+    // A card too narrow for every week at the smallest cell shows the newest
+    // weeks that fit: the grid, its month labels and weekday labels stay
+    // inside the card at every width of the home page.
+    readonly property int _shownWeeks: Activity.shownWeeks(activityGrid.width, _weeks)
+    readonly property int _firstShownWeek: _weeks - _shownWeeks
+    readonly property var _shownCells: _firstShownWeek > 0 ? _cells.slice(_firstShownWeek * 7) : _cells
+    // The card's width with every week at the smallest cell.
+    readonly property real allWeeksWidth: leftPadding + rightPadding + 34 + 12 + _weeks * Activity.MIN_CELL
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
     readonly property color _mutedColor: theme ? theme.textMuted : "#8B949E"
     readonly property var _monthNames: [
@@ -61,12 +69,21 @@ Card {
                 color: card.theme ? card.theme.accent : "#3FB950"
             }
 
+            // Both texts give way (cut with an ellipsis) on a narrow card
+            // rather than push the row past it.
             Text {
+                objectName: "activityTitle"
+                Layout.fillWidth: true
+                // Whole pixels: the layout's rounding would cut a fractional
+                // natural width.
+                Layout.preferredWidth: Math.ceil(implicitWidth)
+                Layout.maximumWidth: Math.ceil(implicitWidth)
                 text: qsTranslate("HomePage", "Solve Activity")
                 font.family: card._family
                 font.pixelSize: 16
                 font.bold: true
                 color: card.theme ? card.theme.text : "#F0F6FC"
+                elide: Text.ElideRight
             }
 
             Item {
@@ -74,10 +91,17 @@ Card {
             }
 
             Text {
+                objectName: "activityPeriod"
+                Layout.fillWidth: true
+                // Whole pixels: the layout's rounding would cut a fractional
+                // natural width.
+                Layout.preferredWidth: Math.ceil(implicitWidth)
+                Layout.maximumWidth: Math.ceil(implicitWidth)
                 text: qsTranslate("HomePage", "Last 6 months")
                 font.family: card._family
                 font.pixelSize: 11
                 color: card._mutedColor
+                elide: Text.ElideRight
             }
         }
 
@@ -100,6 +124,7 @@ Card {
 
                     // Clipped like the grid, so the labels stay above their weeks.
                     Item {
+                        objectName: "monthHeader"
                         Layout.fillWidth: true
                         Layout.preferredHeight: activityGrid.cellHeight
                         clip: true
@@ -109,7 +134,7 @@ Card {
                             spacing: 0
 
                             Repeater {
-                                model: card._weeks
+                                model: card._shownWeeks
 
                                 Item {
                                     width: activityGrid.cellWidth
@@ -120,7 +145,7 @@ Card {
                                         x: 2
                                         anchors.verticalCenter: parent.verticalCenter
                                         visible: text.length > 0
-                                        text: card.monthLabelForWeek(index)
+                                        text: card.monthLabelForWeek(card._firstShownWeek + index)
                                         font.family: card._family
                                         font.pixelSize: 10
                                         color: card._mutedColor
@@ -136,6 +161,7 @@ Card {
                     spacing: 12
 
                     Column {
+                        objectName: "weekdayLabels"
                         Layout.preferredWidth: 34
                         Layout.preferredHeight: 7 * activityGrid.cellHeight
                         Layout.alignment: Qt.AlignTop
@@ -161,12 +187,12 @@ Card {
                         Layout.fillWidth: true
                         Layout.preferredHeight: 7 * cellHeight
                         readonly property int weekCount: Activity.weekCount(card._cells)
-                        cellWidth: Activity.cellWidth(width, weekCount)
+                        cellWidth: Activity.cellWidth(width, Math.max(1, card._shownWeeks))
                         cellHeight: cellWidth
                         flow: GridView.FlowTopToBottom
                         interactive: false
                         clip: true
-                        model: card._cells
+                        model: card._shownCells
                         // The day cell under the pointer, -1 for none.
                         property int hoveredIndex: -1
                         onModelChanged: hoveredIndex = -1
@@ -175,14 +201,37 @@ Card {
                             id: cellToolTip
                             objectName: "activityToolTip"
                             readonly property var cell: activityGrid.hoveredIndex >= 0
-                                                        ? card._cells[activityGrid.hoveredIndex] : null
+                                                        ? card._shownCells[activityGrid.hoveredIndex] : null
                             parent: activityGrid
                             visible: !!cell && !Activity.isPadding(cell)
                             delay: 150
-                            x: Math.floor(activityGrid.hoveredIndex / 7) * activityGrid.cellWidth
-                               - activityGrid.contentX + activityGrid.cellWidth + 4
+                            // Right of the cell, or left of it when the grid has
+                            // no room there (the pop-up's own flip would move it
+                            // far from the cell).
+                            readonly property real _cellLeft: Math.floor(activityGrid.hoveredIndex / 7)
+                                                              * activityGrid.cellWidth - activityGrid.contentX
+                            x: _cellLeft + activityGrid.cellWidth + 4 + width <= activityGrid.width
+                               ? _cellLeft + activityGrid.cellWidth + 4 : _cellLeft - 4 - width
                             y: (activityGrid.hoveredIndex % 7) * activityGrid.cellHeight
                             text: Activity.tooltipText(cell, card._tooltipFormats)
+                            font.family: card._family
+                            font.pixelSize: 12
+                            padding: 8
+
+                            // The theme's colours, and no wrapping: the box is
+                            // as wide as its longest line.
+                            contentItem: Text {
+                                text: cellToolTip.text
+                                font: cellToolTip.font
+                                color: card.theme ? card.theme.text : "#F0F6FC"
+                            }
+
+                            background: Rectangle {
+                                radius: card.theme ? card.theme.radiusSm : 8
+                                color: card.theme ? card.theme.surface : "#1C2128"
+                                border.width: 1
+                                border.color: card.theme ? card.theme.stroke : "#30363D"
+                            }
                         }
 
                         delegate: Item {

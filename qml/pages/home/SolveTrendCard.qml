@@ -128,6 +128,12 @@ Card {
                     if (g.n <= 0)
                         return
 
+                    if (g.n === 1) {
+                        const bar = Trend.singleDayBar(g, card._cumulativeSolves[0])
+                        ctx.fillStyle = card._solvesColor
+                        ctx.fillRect(bar.x, bar.y, bar.width, bar.height)
+                    }
+
                     const solves = Trend.solvesPoints(g, card._cumulativeSolves)
                     ctx.strokeStyle = card._solvesColor
                     ctx.lineWidth = 2
@@ -255,6 +261,21 @@ Card {
                 font.pixelSize: 9
                 color: card._mutedColor
                 elide: Text.ElideLeft
+            }
+
+            // The figure of a single day, beside its bar.
+            Text {
+                objectName: "singleDayFigure"
+                readonly property real _barTop: plot.n === 1
+                                                ? Trend.yOf(plot._geometry, card._cumulativeSolves[0]) : 0
+                visible: plot.n === 1
+                x: Trend.xOf(plot._geometry, 0) + Trend.BAR_WIDTH / 2 + 6
+                y: Math.max(plot.padT, Math.min(plot.padT + plot.plotH - height, _barTop - height / 2))
+                text: plot.n === 1 ? String(Math.max(0, Math.round(card._cumulativeSolves[0]))) : ""
+                font.family: card._family
+                font.pixelSize: 11
+                font.bold: true
+                color: card.theme ? card.theme.text : "#F0F6FC"
             }
 
             Text {

@@ -12,6 +12,17 @@ function weekCount(cells) {
     return Math.max(1, Math.floor(n / 7))
 }
 
+// How many of `weeks` whole weeks a view `viewWidth` wide shows: all of them
+// while each gets at least MIN_CELL pixels, else as many as fit (at least
+// one). The card keeps the newest of them.
+function shownWeeks(viewWidth, weeks) {
+    var w = Number(viewWidth)
+    if (!isFinite(w))
+        w = 0
+    var n = Math.max(0, Math.floor(Number(weeks) || 0))
+    return Math.min(n, Math.max(1, Math.floor(w / MIN_CELL)))
+}
+
 function cellWidth(viewWidth, weeks) {
     var w = Number(viewWidth)
     if (!isFinite(w))

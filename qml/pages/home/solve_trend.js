@@ -80,7 +80,11 @@ function stepX(g) {
     return g.n <= 1 ? 0 : g.plotW / (g.n - 1)
 }
 
+// A single day stands in the middle of the plot, where its bar is seen
+// (on the left axis it would hide behind it).
 function xOf(g, i) {
+    if (g.n === 1)
+        return g.padL + g.plotW / 2
     return g.padL + i * stepX(g)
 }
 
@@ -92,6 +96,15 @@ function yOf(g, value) {
 // The run-time point is scaled so that the largest run time meets the top.
 function runtimeYOf(g, runtime) {
     return yOf(g, runtime / g.maxRuntime * g.maxY)
+}
+
+// The bar that shows a single day, whose lines would be single points: from
+// the baseline up to its running total, BAR_WIDTH wide around its x.
+var BAR_WIDTH = 10
+
+function singleDayBar(g, value) {
+    var top = yOf(g, value)
+    return { x: xOf(g, 0) - BAR_WIDTH / 2, y: top, width: BAR_WIDTH, height: g.padT + g.plotH - top }
 }
 
 // The day under the pointer's x, or -1 without days.
