@@ -90,20 +90,27 @@ TestCase {
 
     // ---- Appearance ----------------------------------------------------------
 
+    // The swatch of the accent in use shows the ring in both themes: the
+    // default accent is Green's, though the light theme draws it darker.
     function test_defaultAccentIsMarked_data() {
         return [
             { tag: "dark", dark: true, expect: ["Green"] },
-            { tag: "light", dark: false, expect: [] }
+            { tag: "light", dark: false, expect: ["Green"] },
+            { tag: "light, Green picked", dark: false, pick: "#3FB950", expect: ["Green"] },
+            { tag: "light, Blue picked", dark: false, pick: "#58A6FF", expect: ["Blue"] },
+            { tag: "light, no swatch's colour", dark: false, pick: "#123456", expect: [] }
         ]
     }
 
     function test_defaultAccentIsMarked(data) {
         appTheme.dark = data.dark
         const page = makePage()
+        if (data.pick)
+            page.applyAccentHex(data.pick)
         compare(focused(page), data.expect)
         for (const s of swatches(page))
             verify(Qt.colorEqual(s.border.color, s.current ? appTheme.strokeFocus : appTheme.stroke))
-        verify(!findChild(page, "accentResetButton").enabled)
+        compare(findChild(page, "accentResetButton").enabled, !!data.pick)
     }
 
     function test_swatchAndReset() {
@@ -220,6 +227,54 @@ TestCase {
         const list = findChild(page, "languageList")
         languageManager.setLanguage(data.code)
         compare(list.currentIndex, data.index)
+    }
+
+    // WCAG contrast ratio of two colours.
+    function contrast(a, b) {
+        const lum = function (c) {
+            const ch = function (v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+            return 0.2126 * ch(c.r) + 0.7152 * ch(c.g) + 0.0722 * ch(c.b)
+        }
+        const la = lum(a), lb = lum(b)
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
+
+    // The open list's highlighted entry and a plain one are readable in
+    // both themes: their text stands out from their background.
+    function test_languagePopupIsReadable_data() {
+        return [{ tag: "dark", dark: true }, { tag: "light", dark: false }]
+    }
+
+    function test_languagePopupIsReadable(data) {
+        appTheme.dark = data.dark
+        const page = makePage()
+        const list = findChild(page, "languageList")
+        list.popup.open()
+        tryVerify(function () { return list.popup.opened })
+        list.incrementCurrentIndex()
+        list.incrementCurrentIndex()
+        compare(list.highlightedIndex, 2)
+        const view = list.popup.contentItem
+        tryVerify(function () { return view.itemAtIndex(3) !== null })
+        // The whole window, pop-up included (a grab of an item is cut at its
+        // position in its parent, not in the window).
+        const image = grabImage(testCase)
+        for (const index of [2, 3]) {
+            const entry = view.itemAtIndex(index)
+            compare(entry.highlighted, index === 2)
+            const r = entry.mapToItem(testCase, 0, 0, entry.width, entry.height)
+            const back = image.pixel(Math.round(r.x) + 3, Math.round(r.y + r.height / 2))
+            // The darkest or lightest pixel of the entry's text.
+            const t = entry.contentItem.mapToItem(testCase, 0, 0, entry.contentItem.width,
+                                                  entry.contentItem.height)
+            let ink = back
+            for (let x = Math.ceil(t.x); x < Math.floor(t.x + t.width); ++x)
+                for (let y = Math.ceil(t.y); y < Math.floor(t.y + t.height); ++y)
+                    if (contrast(image.pixel(x, y), back) > contrast(ink, back))
+                        ink = image.pixel(x, y)
+            verify(contrast(ink, back) >= 4.5, "entry " + index + ": " + ink + " on " + back)
+        }
+        list.popup.close()
     }
 
     function test_pickingALanguage() {

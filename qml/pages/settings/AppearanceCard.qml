@@ -19,8 +19,7 @@ Card {
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
     readonly property color _text: theme ? theme.text : "#F0F6FC"
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
-    readonly property color _currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent)
-                                                  : "#3FB950"
+    readonly property int _currentSwatch: Logic.currentSwatchIndex(theme)
 
     component Divider: Rectangle {
         Layout.fillWidth: true
@@ -94,8 +93,6 @@ Card {
                 palette.light: card.theme ? card.theme.surfaceHover : "#30363D"
                 palette.mid: card.theme ? card.theme.surface3 : "#2D333B"
                 palette.dark: card._muted
-                palette.highlight: card.theme ? card.theme.accent : "#3FB950"
-                palette.highlightedText: "white"
 
                 background: Rectangle {
                     implicitWidth: 140
@@ -106,6 +103,56 @@ Card {
                     border.color: languageList.hovered || languageList.popup.visible
                                   ? (card.theme ? card.theme.strokeFocus : "#58A6FF")
                                   : (card.theme ? card.theme.stroke : "#30363D")
+                }
+
+                // The pop-up and its entries take the theme's colours here:
+                // the palette set above does not reach the pop-up, whose
+                // highlighted entry would be white text on white.
+                delegate: ItemDelegate {
+                    id: entry
+
+                    required property var modelData
+                    required property int index
+
+                    width: languageList.width
+                    height: 32
+                    highlighted: languageList.highlightedIndex === index
+                    contentItem: Text {
+                        text: entry.modelData.label
+                        font.family: languageList.font.family
+                        font.pixelSize: languageList.font.pixelSize
+                        font.bold: languageList.currentIndex === entry.index
+                        color: card._text
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                    }
+                    background: Rectangle {
+                        color: entry.highlighted ? (card.theme ? card.theme.surfaceHover : "#30363D")
+                                                 : (card.theme ? card.theme.surface2 : "#21262D")
+                    }
+                }
+
+                popup: Popup {
+                    y: languageList.height + 2
+                    width: languageList.width
+                    implicitHeight: Math.min(320, entries.contentHeight + 2)
+                    padding: 1
+
+                    contentItem: ListView {
+                        id: entries
+                        clip: true
+                        implicitHeight: contentHeight
+                        model: languageList.popup.visible ? languageList.delegateModel : null
+                        currentIndex: languageList.highlightedIndex
+                        ScrollIndicator.vertical: ScrollIndicator {}
+                    }
+
+                    background: Rectangle {
+                        radius: card.theme ? card.theme.radiusSm : 8
+                        color: card.theme ? card.theme.surface2 : "#21262D"
+                        border.width: 1
+                        border.color: card.theme ? card.theme.stroke : "#30363D"
+                    }
                 }
 
                 function syncIndex() {
@@ -171,7 +218,7 @@ Card {
 
                     Rectangle {
                         objectName: "swatch_" + modelData.label
-                        readonly property bool current: Qt.colorEqual(modelData.color, card._currentAccent)
+                        readonly property bool current: index === card._currentSwatch
                         width: 28
                         height: 28
                         radius: card.theme ? card.theme.radiusSm : 8

@@ -25,6 +25,23 @@ var SWATCHES = [
     { label: "Red", color: "#F85149" }
 ]
 
+// "Green" is the default accent; the light theme draws it in a darker shade
+// of its own, so the default is found by its swatch, not by its colour.
+var DEFAULT_SWATCH = 0
+
+// The index of the swatch the current accent comes from: the override's
+// swatch while the override is on (-1 for a colour of no swatch), else the
+// default swatch, in either theme.
+function currentSwatchIndex(theme) {
+    if (!theme || theme.useAccentOverride !== true)
+        return DEFAULT_SWATCH
+    for (var i = 0; i < SWATCHES.length; ++i) {
+        if (Qt.colorEqual(SWATCHES[i].color, theme.accentOverride))
+            return i
+    }
+    return -1
+}
+
 // The list offered, its first label replaced by `systemLabel`.
 function languages(systemLabel) {
     var out = []
