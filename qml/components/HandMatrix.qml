@@ -31,13 +31,34 @@ Item {
     property bool _dragActive: false
     property bool _dragDesiredOn: false
     property int _dragLastIndex: -1
+    // Last pointer position of the drag-paint or drag-select, in grid
+    // coordinates.
+    property real _dragLastX: 0
+    property real _dragLastY: 0
     property int _hoverIndex: -1
     property bool _dragSelectActive: false
     property int _dragSelectLastIndex: -1
     property bool _dragSelectDidEmit: false
 
+    // The action keys and probabilities that decide the cells' segments,
+    // taken as one value so that replacing both redraws the grid once. A
+    // caller that sets the two one after the other holds them (_holdActions)
+    // until both are in; otherwise each change is taken at once.
+    property bool _holdActions: false
+    property var _actions: ({ "types": [], "probs": ({}) })
+    function _takeActions() {
+        if (!_holdActions)
+            _actions = { "types": actionTypes, "probs": actionProbs }
+    }
+    onActionTypesChanged: _takeActions()
+    onActionProbsChanged: _takeActions()
+    on_HoldActionsChanged: _takeActions()
+    Component.onCompleted: _takeActions()
+
     // Per-matrix values every cell reads, computed once instead of per cell.
-    readonly property int _actionCount: actionTypes && actionTypes.length !== undefined ? actionTypes.length : 0
+    // They only pick the segment slots and their colours, so they follow
+    // actionTypes directly.
+    readonly property int _actionCount: Logic.count(actionTypes)
     readonly property var _actionColors: {
         const out = []
         for (let i = 0; i < _actionCount; ++i) {
@@ -47,6 +68,17 @@ Item {
             out.push(Qt.rgba(c.r, c.g, c.b, c.a * 0.85))
         }
         return out
+    }
+    // Segment rectangles kept in every cell. Segments past the action count
+    // stay hidden, so a node with another number of actions only shows or
+    // hides them instead of rebuilding every cell's segments. A matrix that
+    // never gets actions (the range editors) makes none; the first actions
+    // make room for eight, which covers the usual nodes, and a node with more
+    // actions than ever before enlarges the pool, which never shrinks.
+    property int _segmentSlots: 0
+    on_ActionCountChanged: {
+        if (_actionCount > _segmentSlots)
+            _segmentSlots = Math.max(8, _actionCount)
     }
     readonly property bool _vertical: weightDisplayMode === "verticalFill"
     readonly property real _radius: theme ? theme.radiusXs : 4
@@ -92,6 +124,23 @@ Item {
             handPainted(hand, false, Number(w))
     }
 
+    // One pointer move of a drag-paint or drag-select: every cell on the way
+    // from the last position to (x, y) is taken in turn, so a fast move that
+    // the pointer reports as one long step skips none.
+    function _strokeAlong(x, y) {
+        if (!_dragActive && !_dragSelectActive)
+            return
+        const cells = Logic.cellsOnStroke(_dragLastX, _dragLastY, x, y, effectiveCellSize, cellSpacing)
+        _dragLastX = x
+        _dragLastY = y
+        for (let i = 0; i < cells.length; ++i) {
+            if (_dragActive)
+                _maybePaintAtIndex(cells[i])
+            else
+                _maybeDragSelectAtIndex(cells[i])
+        }
+    }
+
     function _maybeDragSelectAtIndex(idx) {
         if (!_dragSelectActive || idx < 0 || idx === _dragSelectLastIndex)
             return
@@ -135,13 +184,18 @@ Item {
                 readonly property real weight01: Logic.clamp01(weight)
                 readonly property bool on: weight > 0
                 readonly property bool hovered: matrix._hoverIndex === index
-                readonly property var probs: matrix._actionCount > 0 ? Logic.probsFor(matrix.actionProbs, hand) : []
-                readonly property bool mixed: Logic.isMixed(matrix.actionTypes, probs, weight01)
+                // The class's probabilities when there is one per action, else
+                // null; read in one binding from the matrix's action keys and
+                // probabilities, so that a node switch never compares new keys
+                // with the previous node's probabilities.
+                readonly property var probs: Logic.alignedProbs(matrix._actions, hand)
+                readonly property bool mixed: probs !== null && weight01 > 0
                 // The filled part: the left span, or the bottom band in vertical mode.
                 readonly property real fillWidth: weightIsVertical ? width : width * weight01
                 readonly property real fillHeight: weightIsVertical ? height * weight01 : height
                 // Left edge and width of every segment, as drawn: [x0, w0, x1, w1, ...].
-                readonly property var segmentSpans: mixed ? Logic.drawnSpans(probs, matrix._actionCount, fillWidth) : []
+                readonly property var segmentSpans: mixed && probs !== null
+                                                    ? Logic.drawnSpans(probs, probs.length, fillWidth) : []
 
                 objectName: "cell_" + hand
                 x: col * (matrix.effectiveCellSize + matrix.cellSpacing)
@@ -178,13 +232,17 @@ Item {
                     height: cell.fillHeight
 
                     Repeater {
-                        model: cell.mixed ? matrix._actionCount : 0
+                        model: matrix._segmentSlots
+                        // An unused slot reads nothing else, so changes of the
+                        // cell's data do not reach it.
                         delegate: Rectangle {
                             required property int index
-                            x: cell.segmentSpans[2 * index] || 0
-                            width: cell.segmentSpans[2 * index + 1] || 0
-                            height: parent.height
-                            color: matrix._actionColors[index] || "transparent"
+                            readonly property bool used: index < matrix._actionCount
+                            visible: used
+                            x: used ? cell.segmentSpans[2 * index] || 0 : 0
+                            width: used ? cell.segmentSpans[2 * index + 1] || 0 : 0
+                            height: used ? parent.height : 0
+                            color: used ? matrix._actionColors[index] || "transparent" : "transparent"
                         }
                     }
                 }
@@ -231,6 +289,7 @@ Item {
                     matrix._hoverIndex = idx
                     matrix._emitHoverAtIndex(idx)
                 }
+                matrix._strokeAlong(mouse.x, mouse.y)
                 if (matrix._dragActive)
                     matrix._maybePaintAtIndex(idx)
                 if (matrix._dragSelectActive)
@@ -247,11 +306,15 @@ Item {
                 if (matrix.editable) {
                     matrix._dragActive = true
                     matrix._dragLastIndex = -1
+                    matrix._dragLastX = mouse.x
+                    matrix._dragLastY = mouse.y
                     matrix._dragDesiredOn = !Logic.isOn(w)
                     matrix._maybePaintAtIndex(idx)
                 } else if (matrix.selectable && matrix.dragSelectable) {
                     matrix._dragSelectActive = true
                     matrix._dragSelectLastIndex = -1
+                    matrix._dragLastX = mouse.x
+                    matrix._dragLastY = mouse.y
                     matrix._dragSelectDidEmit = false
                     matrix._maybeDragSelectAtIndex(idx)
                 }

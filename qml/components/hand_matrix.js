@@ -1,5 +1,6 @@
 // Geometry and data rules of the 13 x 13 hand matrix: class labels, weights,
-// cell sizes, the hit test and the fill and segment rectangles of a cell.
+// cell sizes, the hit test, the cells under a stroke and the fill and segment
+// rectangles of a cell.
 .pragma library
 
 const RANKS = ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
@@ -61,14 +62,20 @@ function cumProb(probs, idx) {
     return sum
 }
 
-function _count(list) {
+// The length of a list; 0 for anything else.
+function count(list) {
     return list && list.length !== undefined ? Number(list.length) : 0
 }
 
-// Mixed: one probability per action and something to fill.
-function isMixed(actionTypes, probs, weight01) {
-    const n = _count(actionTypes)
-    return n > 0 && _count(probs) === n && weight01 > 0
+// A class's probabilities when there is one per action, else null; its cell
+// is mixed when this is a list and it has something to fill. `actions` holds
+// the action keys (types) and the probability map (probs).
+function alignedProbs(actions, hand) {
+    const n = count(actions.types)
+    if (n === 0)
+        return null
+    const probs = probsFor(actions.probs, hand)
+    return count(probs) === n ? probs : null
 }
 
 function effectiveCellSize(autoFit, width, cellSize, cellSpacing, minCell, maxCell) {
@@ -98,6 +105,57 @@ function indexAt(x, y, cell, spacing) {
     if (x - col * step > cell || y - row * step > cell)
         return -1
     return row * 13 + col
+}
+
+// Where the stroke from (px, py) along (dx, dy), at t from 0 to 1, first
+// meets the closed square with top-left corner (left, top): that t, or -1 when
+// it misses the square.
+function _strokeEntry(px, py, dx, dy, left, top, side) {
+    let t0 = 0
+    let t1 = 1
+    // Each side of the square as p * t <= q (left, right, top, bottom).
+    const p = [-dx, dx, -dy, dy]
+    const q = [px - left, left + side - px, py - top, top + side - py]
+    for (let i = 0; i < 4; ++i) {
+        if (p[i] === 0) {
+            if (q[i] < 0)
+                return -1
+            continue
+        }
+        const r = q[i] / p[i]
+        if (p[i] < 0)
+            t0 = Math.max(t0, r)
+        else
+            t1 = Math.min(t1, r)
+        if (t0 > t1)
+            return -1
+    }
+    return t0
+}
+
+// The cells that a straight stroke from (x0, y0) to (x1, y1), in grid
+// coordinates, passes over, in the order it reaches them; a stroke that only
+// runs through the gaps between two cells touches neither. The cells of the
+// rows and columns the stroke spans are each clipped against it, so that a
+// fast move, reported as one long step, still covers every cell in between.
+function cellsOnStroke(x0, y0, x1, y1, cell, spacing) {
+    const step = cell + spacing
+    if (!isFinite(x0) || !isFinite(y0) || !isFinite(x1) || !isFinite(y1) || !(step > 0))
+        return []
+    const colFirst = Math.max(0, Math.floor(Math.min(x0, x1) / step))
+    const colLast = Math.min(12, Math.floor(Math.max(x0, x1) / step))
+    const rowFirst = Math.max(0, Math.floor(Math.min(y0, y1) / step))
+    const rowLast = Math.min(12, Math.floor(Math.max(y0, y1) / step))
+    const hits = []
+    for (let row = rowFirst; row <= rowLast; ++row) {
+        for (let col = colFirst; col <= colLast; ++col) {
+            const t = _strokeEntry(x0, y0, x1 - x0, y1 - y0, col * step, row * step, cell)
+            if (t >= 0)
+                hits.push({ "t": t, "index": row * 13 + col })
+        }
+    }
+    hits.sort(function (a, b) { return a.t - b.t || a.index - b.index })
+    return hits.map(function (h) { return h.index })
 }
 
 // Left edge and width of each action's segment across a fill of width W; the

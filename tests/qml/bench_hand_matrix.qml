@@ -8,7 +8,8 @@ import "qrc:/Tessaval/qml/components/hand_matrix.js" as Logic
 // Times one full repaint of the 13 x 13 grid with mixed action segments in
 // every cell: new weights and action probabilities for all 169 classes, the
 // bindings that follow, and the frame rendered from them (grabbed, and through
-// the window's render loop); also one drag-paint step.
+// the window's render loop); also one drag-paint step, and node switches
+// between nodes with different numbers of actions.
 TestCase {
     id: testCase
     name: "HandMatrixBench"
@@ -111,6 +112,74 @@ TestCase {
         }
         console.log("hand matrix full repaint to frame swap (window render loop), 40 rounds: median "
                     + median(frames) + " ms (max " + Math.max.apply(null, frames) + ")")
+    }
+
+    // A results-tree node switch: the strategy grid gets the new node's
+    // weights, colours, action keys and probabilities as the strategy panel
+    // hands them over (keys and probabilities together). Consecutive nodes
+    // have 2, 3 and 5 actions, so the number of actions changes on every
+    // switch.
+    function nodeSet(types, seed) {
+        const n = types.length
+        const weights = {}
+        const colors = {}
+        const probs = {}
+        for (let i = 0; i < 169; ++i) {
+            const h = Logic.LABELS[i]
+            weights[h] = 0.3 + 0.7 * ((i + seed) % 10) / 10
+            colors[h] = tokens.actionColor(types[(i + seed) % n])
+            const p = []
+            let rest = 1
+            for (let k = 0; k < n - 1; ++k) {
+                const x = rest * (((i * (37 + 16 * k) + seed * 11) % 100) / 100)
+                p.push(x)
+                rest -= x
+            }
+            p.push(rest)
+            probs[h] = p
+        }
+        return { types: types, weights: weights, colors: colors, probs: probs }
+    }
+
+    function showNode(s) {
+        matrix.weights = s.weights
+        matrix.colors = s.colors
+        matrix._holdActions = true
+        matrix.actionTypes = s.types
+        matrix.actionProbs = s.probs
+        matrix._holdActions = false
+    }
+
+    function test_nodeSwitch() {
+        const nodes = [nodeSet(["check", "Bet 75%"], 1),
+                       nodeSet(["fold", "call", "Raise 100%"], 2),
+                       nodeSet(["check", "Bet 33%", "Bet 75%", "Bet 150%", "allin"], 3)]
+        const rounds = 60
+        for (let k = 0; k < 6; ++k) {
+            showNode(nodes[k % 3])
+            grabImage(matrix)
+        }
+        const bindings = []
+        const frames = []
+        for (let k = 0; k < rounds; ++k) {
+            const s = nodes[k % 3]
+            const t0 = Date.now()
+            showNode(s)
+            const t1 = Date.now()
+            grabImage(matrix)
+            const t2 = Date.now()
+            bindings.push(t1 - t0)
+            frames.push(t2 - t0)
+        }
+        let mixed = 0
+        for (let i = 0; i < 169; ++i)
+            if (findChild(matrix, "cell_" + Logic.LABELS[i]).mixed)
+                ++mixed
+        compare(mixed, 169)
+        console.log("hand matrix node switch (2, 3, 5 actions), " + rounds + " rounds: bindings median "
+                    + median(bindings) + " ms (max " + Math.max.apply(null, bindings) + "), "
+                    + "bindings + rendered frame median " + median(frames) + " ms (max "
+                    + Math.max.apply(null, frames) + ")")
     }
 
     // A drag-paint step changes one class: the map is replaced as the range

@@ -135,9 +135,10 @@ TestCase {
             verify(sameHue(plain, tokens.accent) && Math.abs(plain.a - m.colorFor("x", 1).a) < 0.01)
             return
         }
+        // The drawn segments: the cell keeps hidden spare ones.
         const rects = []
         for (let i = 0; i < holder.children.length; ++i)
-            if (holder.children[i].color !== undefined)
+            if (holder.children[i].color !== undefined && holder.children[i].visible)
                 rects.push(holder.children[i])
         compare(rects.length, types.length)
         for (let i = 0; i < rects.length; ++i) {
@@ -151,6 +152,48 @@ TestCase {
         verify(!c.mixed)
         m.actionProbs = { "QJs": [0.1, 0.2, 0.7] }
         verify(c.mixed)
+    }
+
+    // Nodes with another number of actions, handed over as the strategy panel
+    // does (keys and probabilities together): the cell keeps its segment
+    // items, stays mixed throughout and draws exactly the new node's segments.
+    function test_actionCountChange() {
+        const nodes = [
+            { types: ["check", "Bet 75%"], probs: [0.5, 0.5] },
+            { types: ["fold", "call", "Raise 100%", "allin", "Bet 33%"], probs: [0.2, 0.2, 0.2, 0.2, 0.2] },
+            { types: ["fold", "call", "Raise 100%"], probs: [0.4, 0.3, 0.3] },
+            { types: ["check", "Bet 75%"], probs: [0.5, 0.5] }
+        ]
+        const m = make({ cellSize: 60, weights: { "AA": 1 } })
+        const c = cell(m, "AA"), holder = findChild(c, "segments")
+        let items = null, drops = 0
+        c.mixedChanged.connect(function () { if (!c.mixed) ++drops })
+        for (let k = 0; k < nodes.length; ++k) {
+            const n = nodes[k]
+            m._holdActions = true
+            m.actionTypes = n.types
+            m.actionProbs = { "AA": n.probs }
+            m._holdActions = false
+            verify(c.mixed, "node " + k)
+            const now = []
+            for (let i = 0; i < holder.children.length; ++i)
+                now.push(holder.children[i])
+            if (items === null)
+                items = now
+            compare(now, items, "segment items kept, node " + k)
+            const image = grabImage(m)
+            let left = 0
+            for (let i = 0; i < n.types.length; ++i) {
+                const p = c.mapToItem(m, c.width * (left + n.probs[i] / 2), 6)
+                const got = image.pixel(Math.floor(p.x), Math.floor(p.y))
+                const a = tokens.actionColor(n.types[i]), bg = tokens.surface3
+                const want = [0.85 * a.r + 0.15 * bg.r, 0.85 * a.g + 0.15 * bg.g, 0.85 * a.b + 0.15 * bg.b]
+                verify(Math.abs(got.r - want[0]) < 0.02 && Math.abs(got.g - want[1]) < 0.02
+                       && Math.abs(got.b - want[2]) < 0.02, "node " + k + ", segment " + i + ": " + got)
+                left += n.probs[i]
+            }
+        }
+        compare(drops, 0)
     }
 
     function test_labels_data() {

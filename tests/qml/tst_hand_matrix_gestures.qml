@@ -67,8 +67,8 @@ TestCase {
               kinds: all, expect: ["painted AA false 1", "painted AKo false 0.5"] },
             { tag: "paint on an empty grid", mode: { editable: true }, weights: {}, path: ["QQ"],
               kinds: all, expect: ["painted QQ true 0"] },
-            { tag: "paint on skips cells already on", mode: { editable: true }, weights: weights, path: ["AKs", "AA", "AQs"],
-              kinds: all, expect: ["painted AKs true 0", "painted AQs true 0"] },
+            { tag: "paint on skips cells already on", mode: { editable: true }, weights: weights, path: ["AKs", "AA", "AQo"],
+              kinds: all, expect: ["painted AKs true 0", "painted AQo true 0"] },
             { tag: "gap and back emits nothing more", mode: { editable: true }, weights: {}, path: ["AA", "gap:AA", "AA"],
               kinds: all, expect: ["painted AA true 0"] },
             { tag: "editable wins over selectable", mode: { editable: true, selectable: true, dragSelectable: true },
@@ -97,6 +97,26 @@ TestCase {
         drag(m, data.path)
         compare(log.filter(function (e) { return data.kinds.indexOf(e.split(" ")[0]) >= 0 }), data.expect)
         verify(!m._dragActive && !m._dragSelectActive)
+    }
+
+    // A fast move arrives as one long step: the stroke still paints (or, in
+    // a drag-select, reports) every cell on the straight way there, once, and
+    // none it only passes by in the gaps (the diagonal misses AQs and KK).
+    function test_fastStrokePaintsCellsInBetween_data() {
+        const paint = { editable: true }
+        const select = { selectable: true, dragSelectable: true }
+        return [
+            { tag: "paint along a row", mode: paint, path: ["AA", "AQs"], expect: ["AA", "AKs", "AQs"] },
+            { tag: "paint diagonal", mode: paint, path: ["AA", "KJs"], expect: ["AA", "AKs", "KQs", "KJs"] },
+            { tag: "select along a row", mode: select, path: ["AA", "AQs"], expect: ["AA", "AKs", "AQs"] }
+        ]
+    }
+    function test_fastStrokePaintsCellsInBetween(data) {
+        const m = make(data.mode)
+        drag(m, data.path)
+        const kind = data.mode.editable ? "painted " : "dragged "
+        compare(log.filter(function (e) { return e.indexOf(kind) === 0 }).map(function (e) { return e.split(" ")[1] }),
+                data.expect)
     }
 
     function test_buttonTakenOnlyWhenInteractive_data() {

@@ -68,8 +68,16 @@ ColumnLayout {
         p.handWeights = r.weights
         p.handActionTypes = r.dominant
         p.handColors = r.colors
-        p.handActionTypeList = r.typeList
-        p.handActionProbs = r.probs
+        // The matrix redraws once for the node's action keys and
+        // probabilities together, not first for keys that do not fit the
+        // previous node's probabilities.
+        matrix._holdActions = true
+        try {
+            p.handActionTypeList = r.typeList
+            p.handActionProbs = r.probs
+        } finally {
+            matrix._holdActions = false
+        }
     }
 
     // Colours follow the theme.
