@@ -593,7 +593,7 @@
         <translation>→</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+26"/>
+        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+28"/>
         <source>Jan</source>
         <translation>janv.</translation>
     </message>
@@ -1157,12 +1157,12 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Import Range</source>
         <translation>Importer une range</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-40"/>
         <source>e.g., BTN open (custom)</source>
         <translation>ex. open BTN (perso)</translation>
     </message>
@@ -1173,6 +1173,11 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+21"/>
+        <source>Delete folder</source>
+        <translation>Supprimer le dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Delete range</source>
         <translation>Supprimer la range</translation>
     </message>

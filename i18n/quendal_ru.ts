@@ -593,7 +593,7 @@
         <translation>→</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+26"/>
+        <location filename="../qml/pages/home/SolveActivityCard.qml" line="+28"/>
         <source>Jan</source>
         <translation>Янв</translation>
     </message>
@@ -1157,12 +1157,12 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Import Range</source>
         <translation>Импорт диапазона</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-40"/>
         <source>e.g., BTN open (custom)</source>
         <translation>напр., BTN open (свой)</translation>
     </message>
@@ -1173,6 +1173,11 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+21"/>
+        <source>Delete folder</source>
+        <translation>Удалить папку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Delete range</source>
         <translation>Удаление диапазона</translation>
     </message>

@@ -356,6 +356,7 @@ TestCase {
         compare([page._deleteRangePlayer, page._deleteRangeKind, page._deleteRangeName, page._deleteFolderChildCount],
                 ["oop", data.kind, data.name, data.count])
         compare(dialog.note, data.note)
+        compare(dialog.title, data.kind === "folder" ? "Delete folder" : "Delete range")
         dialog.close()
     }
 

@@ -349,7 +349,8 @@ ProjectBuiltInRanges {
         objectName: "confirmDeleteDialog"
         theme: root.theme
         width: 380
-        title: qsTranslate("ProjectPage", "Delete range")
+        title: root._deleteRangeKind === "folder" ? qsTranslate("ProjectPage", "Delete folder")
+                                                  : qsTranslate("ProjectPage", "Delete range")
         question: root._deleteRangeKind === "folder"
                   ? qsTranslate("ProjectPage", "Are you sure you want to delete this folder?")
                   : qsTranslate("ProjectPage", "Are you sure you want to delete this range?")
