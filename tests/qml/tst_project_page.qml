@@ -3,6 +3,7 @@ import QtTest
 import Tessaval
 import TestSupport
 import "qrc:/Tessaval/qml/pages/project/page_layout.js" as PageLayout
+import "shown_texts.js" as ShownTexts
 
 // The set-up page's frame: the size scale and the widths derived from it,
 // the widths the rows need, the header, and the scroll area.
@@ -22,6 +23,10 @@ TestCase {
         id: fakeComponent
         FakeController {}
     }
+    Component {
+        id: translatorComponent
+        TestTranslator {}
+    }
     Theme {
         id: appTheme
     }
@@ -31,6 +36,10 @@ TestCase {
     }
 
     property var fake
+
+    function cleanup() {
+        languageManager.setLanguage("system")
+    }
 
     function makePage(w, h) {
         fake = createTemporaryObject(fakeComponent, testCase)
@@ -172,23 +181,36 @@ TestCase {
         compare(page._i18nRev, before + 2)
     }
 
-    // The narrowest window on a 1366 px laptop (95 % of it) and narrower: every
-    // card and the header's button stay within the page, nothing scrolls sideways.
+    // The narrowest window on a 1366 px laptop (95 % of it), narrower, and the
+    // default width, also with translations longer than any shipped one:
+    // every card and the header's button stay within the page, nothing
+    // scrolls sideways, and every text is whole and keeps its card's inner
+    // margin.
     function test_everyCardReachableOnALaptop_data() {
-        return [{ tag: "1297", width: 1297 }, { tag: "1280", width: 1280 }]
+        return [{ tag: "1297", width: 1297 }, { tag: "1280", width: 1280 },
+                { tag: "1297, long texts", width: 1297, prefix: "[xx-long] " },
+                { tag: "1540, long texts", width: 1540, prefix: "[xx-long] " }]
     }
 
     function test_everyCardReachableOnALaptop(data) {
+        if (data.prefix) {
+            createTemporaryObject(translatorComponent, testCase, { language: "de", prefix: data.prefix, active: true })
+            languageManager.setLanguage("de")
+        }
         const page = makePage(data.width, 800)
         waitForRendering(page)
         const flick = findChild(page, "flickable")
         compare(flick.contentWidth, flick.width)
-        for (const name of ["boardCard", "gameSettingsCard", "oopSizingCard", "ipSizingCard", "oopRangePanel",
-                            "ipRangePanel", "continueToSolveButton"]) {
+        const cards = ["boardCard", "settingsButtonsCard", "gameSettingsCard", "oopSizingCard", "ipSizingCard",
+                       "oopRangePanel", "ipRangePanel"]
+        for (const name of cards.concat(["continueToSolveButton"])) {
             const it = findChild(page, name)
             const right = it.mapToItem(page, it.width, 0).x
             verify(right <= data.width + 0.5, name + " ends at " + right)
         }
+        compare(ShownTexts.cut(page), [])
+        for (const name of cards)
+            compare(ShownTexts.pastMargin(findChild(page, name)), [], name)
     }
 
     function test_horizontalScrollBar_data() {

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Tessaval
 import TestSupport
+import "shown_texts.js" as ShownTexts
 
 // The set-up page inside the shell: its recommended width, edits that
 // restart the memory-estimate wait, the street of a loaded project, the card
@@ -24,6 +25,10 @@ TestCase {
     Component {
         id: fakeComponent
         FakeController {}
+    }
+    Component {
+        id: translatorComponent
+        TestTranslator {}
     }
 
     property var shell
@@ -49,6 +54,10 @@ TestCase {
         verify(shell)
         page = findChild(shell, "projectPage")
         estimateTimes = []
+    }
+
+    function cleanup() {
+        languageManager.setLanguage("system")
     }
 
     function item(name) {
@@ -82,6 +91,20 @@ TestCase {
         shell.width = testCase.width
         tryCompare(page, "recommendedWindowWidth", wide)
         compare(shell.projectRecommendedWidth, wide)
+    }
+
+    // The language switched before the page was ever shown (on the settings
+    // page, say): shown, the page lays its rows out for the new texts.
+    function test_firstShownAfterALanguageSwitch() {
+        createTemporaryObject(translatorComponent, testCase, { language: "de", prefix: "[xx-long] ", active: true })
+        waitForRendering(shell)
+        languageManager.setLanguage("de")
+        shell.hasProject = true
+        shell.navIndex = 1
+        waitForRendering(shell)
+        compare(item("continueToSolveButton").text.indexOf("[xx-long] "), 0)
+        tryVerify(function () { return ShownTexts.cut(page).length === 0 }, 2000,
+                  "texts laid out for the new language")
     }
 
     // Each edit restarts the shell's wait: one estimate, 450 ms after the

@@ -3,6 +3,7 @@ import QtTest
 import Qt.labs.settings
 import Tessaval
 import TestSupport
+import "shown_texts.js" as ShownTexts
 
 // The range panels: painting the matrix writes the range text, typing a
 // range lights the matrix, library rows select, open and apply, and the
@@ -225,12 +226,14 @@ TestCase {
     }
 
     // A folder row selects and opens or closes; a range row selects and
-    // replaces the range text whole.
+    // replaces the range text whole. A long name shows whole on more lines.
     function test_libraryRows() {
         makePage()
+        const longName = "Passive tight (VPIP 18–25) against a late-position open"
         page.oopStandardRanges = [
             { id: "m", type: "folder", name: "6-max", children: [
-                { id: "u", type: "range", name: "UTG", value: "AA, KK, 99:0.8" }] },
+                { id: "u", type: "range", name: "UTG", value: "AA, KK, 99:0.8" },
+                { id: "l", type: "range", name: longName, value: "QQ" }] },
             { id: "h", type: "folder", name: "Heads up", children: [] }]
         page.oopRangeText = "22"
         const sidebar = item("oopLibrarySidebar")
@@ -243,6 +246,10 @@ TestCase {
         compare([page.oopSelectedId, page.oopOpenFolderIds["m"], page.oopRangeText], ["m", true, "22"])
         // Drilled down: the other top folder is hidden.
         verify(!findChild(item("oopLibrarySidebar"), "libraryRow_Heads up"))
+        const longRow = item("libraryRow_" + longName, sidebar)
+        waitForRendering(longRow)
+        compare(ShownTexts.cut(longRow), [])
+        verify(longRow.height > item("libraryRow_UTG", sidebar).height, "the long name takes more lines")
         click(item("libraryRow_UTG", sidebar))
         compare([page.oopSelectedId, page.oopRangeText], ["u", "AA, KK, 99:0.8"])
         compare(cell("oop", "99").weight, Math.fround(0.8))

@@ -1,4 +1,7 @@
-// The card under the board with the two settings-profile buttons.
+// The card under the board with the two settings-profile buttons. They are
+// equally wide, each at least as wide as the longer label with a margin of
+// 16 on either side: the card's implicit width is what the board column must
+// give it.
 import QtQuick
 import QtQuick.Layouts
 import Tessaval
@@ -9,6 +12,9 @@ Card {
     signal loadClicked()
     signal saveClicked()
 
+    readonly property real _buttonWidth: Math.ceil(Math.max(loadButton.implicitContentWidth,
+                                                            saveButton.implicitContentWidth)) + 32
+
     padding: 12
 
     RowLayout {
@@ -16,19 +22,23 @@ Card {
         spacing: 10
 
         SecondaryButton {
+            id: loadButton
             objectName: "loadSettingsButton"
             theme: card.theme
             text: qsTranslate("ProjectPage", "Load settings")
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._buttonWidth
             onClicked: card.loadClicked()
         }
         PrimaryButton {
+            id: saveButton
             objectName: "saveSettingsButton"
             theme: card.theme
             text: qsTranslate("ProjectPage", "Save settings")
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._buttonWidth
             onClicked: card.saveClicked()
         }
     }

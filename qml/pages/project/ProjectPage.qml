@@ -35,6 +35,28 @@ ProjectSettingsProfiles {
     readonly property Item oopMatrix: oopRangePanel.matrix
     readonly property Item ipMatrix: ipRangePanel.matrix
 
+    // Texts that change while the page is hidden (a switch of interface
+    // language on another page) do not reach the nested layouts of a page
+    // the shell has not shown yet: its rows would keep the widths of the old
+    // texts. Shown after such a change, the page lays its rows out anew once
+    // its first frame is on screen, when every layout takes the new sizes.
+    property bool _relayoutWhenShown: false
+    on_I18nRevChanged: {
+        if (!visible)
+            _relayoutWhenShown = true
+    }
+
+    Connections {
+        target: root.Window.window
+        enabled: root._relayoutWhenShown && root.visible
+        ignoreUnknownSignals: true
+        function onFrameSwapped() {
+            root._relayoutWhenShown = false
+            mainColumn.visible = false
+            mainColumn.visible = true
+        }
+    }
+
     // Puts the card picker under the board display, inside the window.
     function positionCardPickerDialogUnderBoard() {
         const win = root.Window.window
@@ -84,9 +106,9 @@ ProjectSettingsProfiles {
         anchors.fill: parent
 
         readonly property real _row1RequiredWidth: PageLayout.row1RequiredWidth(
-            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard)
+            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard, settingsButtonsCard)
         readonly property real _row1WrappedWidth: PageLayout.row1WrappedWidth(
-            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard)
+            root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard, settingsButtonsCard)
         readonly property bool _row1Wraps: width < _row1RequiredWidth
         readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(root.oopMatrix, root.ipMatrix)
 
@@ -169,7 +191,7 @@ ProjectSettingsProfiles {
 
                     readonly property real uniformColumnHeight: PageLayout.uniformHeight(
                         [boardColumn, gameSettingsCard, oopSizingCard, ipSizingCard])
-                    readonly property real _boardWidth: PageLayout.boardColumnWidth(root.boardDisplay)
+                    readonly property real _boardWidth: PageLayout.boardColumnWidth(root.boardDisplay, settingsButtonsCard)
                     readonly property real _boardMinWidth: (root.boardDisplay ? root.boardDisplay.implicitWidth : 0) + 27
 
                     RowLayout {
@@ -202,7 +224,7 @@ ProjectSettingsProfiles {
                                 id: settingsButtonsCard
                                 objectName: "settingsButtonsCard"
                                 Layout.fillWidth: true
-                                Layout.minimumWidth: row1CardsRow._boardMinWidth
+                                Layout.minimumWidth: Math.max(row1CardsRow._boardMinWidth, implicitWidth)
                                 Layout.maximumWidth: row1CardsRow._boardWidth
                                 Layout.alignment: Qt.AlignTop
                                 theme: root.theme
@@ -279,7 +301,7 @@ ProjectSettingsProfiles {
                             id: oopRangePanel
                             objectName: "oopRangePanel"
                             Layout.fillWidth: true
-                            Layout.minimumWidth: implicitWidth
+                            Layout.minimumWidth: narrowestWidth
                             theme: root.theme
                             page: root
                             player: "oop"
@@ -295,7 +317,7 @@ ProjectSettingsProfiles {
                             id: ipRangePanel
                             objectName: "ipRangePanel"
                             Layout.fillWidth: true
-                            Layout.minimumWidth: implicitWidth
+                            Layout.minimumWidth: narrowestWidth
                             theme: root.theme
                             page: root
                             player: "ip"

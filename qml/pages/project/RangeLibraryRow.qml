@@ -1,6 +1,7 @@
 // One row of a range panel's library list: a folder or a range, indented
-// by its depth, with its icon and shown name. A click is reported; the
-// panel selects the row and opens the folder or takes the range.
+// by its depth, with its icon and shown name (on more lines when long). A
+// click is reported; the panel selects the row and opens the folder or
+// takes the range.
 import QtQuick
 import QtQuick.Layouts
 import Tessaval
@@ -21,7 +22,7 @@ Rectangle {
 
     signal clicked()
 
-    implicitHeight: 26
+    implicitHeight: Math.max(26, nameText.implicitHeight + 10)
     radius: theme ? theme.radiusSm : 8
     color: selected ? (theme ? theme.surface3 : "#2D333B")
          : hovered ? (theme ? theme.surfaceHover : "#30363D")
@@ -45,6 +46,7 @@ Rectangle {
             Layout.alignment: Qt.AlignVCenter
         }
         Text {
+            id: nameText
             objectName: "rowName"
             Layout.fillWidth: true
             Layout.alignment: Qt.AlignVCenter
@@ -52,7 +54,7 @@ Rectangle {
             font.family: row.theme ? row.theme.fontFamilyResolved : "sans-serif"
             font.pixelSize: 11
             color: row.theme ? row.theme.text : "#F0F6FC"
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
         }
     }
 

@@ -70,7 +70,7 @@ ColumnLayout {
         property int category: 0
         objectName: sidebar.player + "Category" + category
         Layout.fillWidth: true
-        Layout.preferredHeight: 28
+        Layout.preferredHeight: Math.max(28, implicitHeight)
         checked: sidebar.category === category
         hoverEnabled: true
         font.family: sidebar._family
@@ -83,6 +83,7 @@ ColumnLayout {
                                           : (sidebar.theme ? sidebar.theme.textMuted : "#8B949E")
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.Wrap
             elide: Text.ElideRight
         }
         background: Rectangle {
@@ -103,14 +104,14 @@ ColumnLayout {
     component ActionButton: SetupNeutralButton {
         theme: sidebar.theme
         Layout.fillWidth: true
-        Layout.preferredHeight: 28
+        Layout.preferredHeight: Math.max(28, implicitHeight)
         font.pixelSize: 11
     }
 
     component DangerButton: SetupDangerButton {
         theme: sidebar.theme
         Layout.fillWidth: true
-        Layout.preferredHeight: 28
+        Layout.preferredHeight: Math.max(28, implicitHeight)
         font.pixelSize: 11
     }
 

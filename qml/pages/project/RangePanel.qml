@@ -31,6 +31,10 @@ Card {
     readonly property real clickWeightPct: page ? page[_weightKey] : 100
     readonly property real _scale: page ? page.uiScale : 1.0
     readonly property real _sidebarMinWidth: Math.max(150, PageLayout.roundHalfUp(180 * _scale))
+    // The narrowest the panel takes: the matrix at its cell size beside the
+    // library at its least width, whose longer labels then take two lines.
+    readonly property real narrowestWidth: leftPadding + rightPadding + handMatrix.implicitWidth
+                                           + matrixRow.spacing + _sidebarMinWidth
     readonly property real _weightFieldWidth: Math.max(56, PageLayout.roundHalfUp(70 * _scale))
 
     // One cell of a paint stroke: a cell turned on gets the click weight, a
@@ -76,13 +80,15 @@ Card {
             Button {
                 id: preset
                 objectName: panel.player + "ClearButton"
-                implicitWidth: 42
+                // As wide as its label needs, never narrower than 42.
+                implicitWidth: Math.max(42, Math.ceil(clearLabel.implicitWidth) + leftPadding + rightPadding)
                 implicitHeight: 24
                 text: qsTranslate("ProjectPage", "Clear")
                 focusPolicy: Qt.NoFocus
                 font.family: panel._family
                 font.pixelSize: 10
                 contentItem: Text {
+                    id: clearLabel
                     text: preset.text
                     font: preset.font
                     color: panel.theme ? panel.theme.textMuted : "#8B949E"
@@ -104,6 +110,7 @@ Card {
         }
 
         RowLayout {
+            id: matrixRow
             Layout.fillWidth: true
             spacing: 12
 
@@ -116,6 +123,7 @@ Card {
                 autoFitToWidth: true
                 cellSize: Math.max(28, PageLayout.roundHalfUp(36 * panel._scale))
                 Layout.fillWidth: true
+                Layout.minimumWidth: implicitWidth
                 Layout.preferredWidth: implicitWidth
                 Layout.preferredHeight: effectiveMatrixSize
                 Layout.minimumHeight: effectiveMatrixSize
@@ -125,16 +133,25 @@ Card {
                 }
             }
 
-            RangeLibrarySidebar {
-                objectName: panel.player + "LibrarySidebar"
-                theme: panel.theme
-                page: panel.page
-                player: panel.player
+            // The library lays itself out in a box of its own: the heights of
+            // its buttons follow the width it is given (a label may take two
+            // lines), which a layout nested in this row would not take up.
+            Item {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.minimumWidth: panel._sidebarMinWidth
-                Layout.preferredWidth: Math.max(implicitWidth, panel._sidebarMinWidth)
+                Layout.preferredWidth: Math.max(sidebar.implicitWidth, panel._sidebarMinWidth)
                 Layout.alignment: Qt.AlignTop
+                implicitHeight: sidebar.implicitHeight
+
+                RangeLibrarySidebar {
+                    id: sidebar
+                    objectName: panel.player + "LibrarySidebar"
+                    anchors.fill: parent
+                    theme: panel.theme
+                    page: panel.page
+                    player: panel.player
+                }
             }
         }
 

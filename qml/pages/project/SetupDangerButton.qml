@@ -1,6 +1,7 @@
 // A destructive button of the set-up page: filled with the danger colour
 // and a white label, or, with `outlined`, the neutral surface with a
-// danger border and label. A disabled one is drawn faded.
+// danger border and label. A disabled one is drawn faded. Its label wraps
+// as a plain button's does.
 import QtQuick
 import QtQuick.Controls
 
@@ -25,6 +26,7 @@ Button {
         opacity: button.enabled ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
         elide: Text.ElideRight
     }
 

@@ -1,6 +1,8 @@
 // A plain button of the set-up page (dialog footers, "Copy OOP settings",
 // the range panels' library buttons): neutral surface, hover and press
-// shades, 12-pixel label unless set; a disabled one is drawn faded.
+// shades, 12-pixel label unless set; a disabled one is drawn faded. A label
+// longer than the button is wide goes on to a second line where the
+// button's height leaves room for one, and is elided where it does not.
 import QtQuick
 import QtQuick.Controls
 
@@ -21,6 +23,7 @@ Button {
         opacity: button.enabled ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
         elide: Text.ElideRight
     }
 

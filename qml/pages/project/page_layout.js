@@ -38,15 +38,16 @@ function _width(item, absent) {
 }
 
 // The board column's width: the board card around the board display, at
-// least 240.
-function boardColumnWidth(boardDisplay) {
-    return Math.max(_width(boardDisplay, 0) + BOARD_CARD_EXTRA, BOARD_CARD_MIN)
+// least 240, and as wide as the card of profile buttons under it needs.
+function boardColumnWidth(boardDisplay, buttonsCard) {
+    return Math.max(_width(boardDisplay, 0) + BOARD_CARD_EXTRA, BOARD_CARD_MIN, _width(buttonsCard, 0))
 }
 
-// Margins, the board column, the game-settings card and both sizing cards
-// with the spacing between them.
-function row1RequiredWidth(boardDisplay, gameCard, oopCard, ipCard) {
-    return 2 * ROW_MARGIN + boardColumnWidth(boardDisplay)
+// Margins, the board column (with the card of profile buttons under the
+// board, when given), the game-settings card and both sizing cards with the
+// spacing between them.
+function row1RequiredWidth(boardDisplay, gameCard, oopCard, ipCard, buttonsCard) {
+    return 2 * ROW_MARGIN + boardColumnWidth(boardDisplay, buttonsCard)
             + CARD_SPACING + _width(gameCard, GAME_CARD_ABSENT)
             + CARD_SPACING + _width(oopCard, SIZING_CARD_ABSENT)
             + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT)
@@ -54,8 +55,8 @@ function row1RequiredWidth(boardDisplay, gameCard, oopCard, ipCard) {
 
 // The first row in two lines (board and game settings, then both sizing
 // cards): the width it needs when one line does not fit.
-function row1WrappedWidth(boardDisplay, gameCard, oopCard, ipCard) {
-    return 2 * ROW_MARGIN + Math.max(boardColumnWidth(boardDisplay) + CARD_SPACING + _width(gameCard, GAME_CARD_ABSENT),
+function row1WrappedWidth(boardDisplay, gameCard, oopCard, ipCard, buttonsCard) {
+    return 2 * ROW_MARGIN + Math.max(boardColumnWidth(boardDisplay, buttonsCard) + CARD_SPACING + _width(gameCard, GAME_CARD_ABSENT),
                                      _width(oopCard, SIZING_CARD_ABSENT) + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT))
 }
 
