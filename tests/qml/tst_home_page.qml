@@ -1,6 +1,8 @@
 import QtQuick
 import QtTest
 import Tessaval
+import TestSupport
+import "shown_texts.js" as ShownTexts
 
 // The home page with the real controller: its signals, project files saved
 // and opened in a folder of this run, failures shown on the page, and the
@@ -374,5 +376,25 @@ TestCase {
         const page = makePage({ appControllerObject: data.controller })
         compare(page.solveActivityGrid, data.grid)
         compare(page.solveHistoryDaily, data.history)
+    }
+
+    // ---- Longer languages ----
+
+    Component {
+        id: translatorComponent
+        TestTranslator { contexts: ["HomePage"]; prefix: "Übersetzt " }
+    }
+
+    // Texts far longer than the English ones, on a laptop's width: every
+    // text shows whole, the tiles' descriptions on a second line if need be.
+    function test_longTextsFit() {
+        const translator = createTemporaryObject(translatorComponent, testCase,
+                                                 { language: Qt.locale().name.split("_")[0], active: true })
+        const page = makePage({ width: 1297, height: 729 })
+        waitForRendering(page)
+        compare(ShownTexts.cut(page), [])
+        const tile = findChild(page, "quickAction_project")
+        verify(tile.childrenRect.height <= tile.height, "the tile holds its texts")
+        translator.active = false
     }
 }

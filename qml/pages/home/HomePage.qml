@@ -287,7 +287,8 @@ Item {
                     objectName: "quickActionsCard"
                     Layout.preferredWidth: 320
                     Layout.alignment: Qt.AlignTop
-                    Layout.preferredHeight: rightColumn.implicitHeight
+                    // As tall as the column beside it, or as its tiles need.
+                    Layout.preferredHeight: Math.max(rightColumn.implicitHeight, implicitHeight)
                     theme: root.theme
                     onActionTriggered: function (action) {
                         if (action === "project")

@@ -50,7 +50,7 @@ Card {
                 danger: true
                 text: qsTranslate("HomePage", "Clear")
                 font.pixelSize: 11
-                Layout.preferredWidth: 80
+                Layout.preferredWidth: Math.max(80, implicitContentWidth + leftPadding + rightPadding)
                 Layout.preferredHeight: 28
                 onClicked: card.clearClicked()
             }

@@ -66,7 +66,8 @@ Card {
                 id: tile
                 objectName: "quickAction_" + modelData.action
                 Layout.fillWidth: true
-                Layout.preferredHeight: 56
+                // Taller when a text takes a second line.
+                Layout.preferredHeight: Math.max(56, tileTexts.implicitHeight + 24)
                 radius: card.theme ? card.theme.radiusSm : 8
                 border.width: 1
                 border.color: card.theme ? card.theme.stroke : "#30363D"
@@ -88,6 +89,7 @@ Card {
                     }
 
                     ColumnLayout {
+                        id: tileTexts
                         Layout.fillWidth: true
                         spacing: 2
 
@@ -99,8 +101,7 @@ Card {
                             font.weight: Font.DemiBold
                             color: card.theme ? card.theme.text : "#F0F6FC"
                             horizontalAlignment: Text.AlignLeft
-                            maximumLineCount: 1
-                            elide: Text.ElideRight
+                            wrapMode: Text.Wrap
                         }
 
                         Text {
@@ -110,8 +111,7 @@ Card {
                             font.pixelSize: 11
                             color: card.theme ? card.theme.textMuted : "#8B949E"
                             horizontalAlignment: Text.AlignLeft
-                            maximumLineCount: 1
-                            elide: Text.ElideRight
+                            wrapMode: Text.Wrap
                         }
                     }
 

@@ -21,7 +21,7 @@ Card {
     readonly property int _firstShownWeek: _weeks - _shownWeeks
     readonly property var _shownCells: _firstShownWeek > 0 ? _cells.slice(_firstShownWeek * 7) : _cells
     // The card's width with every week at the smallest cell.
-    readonly property real allWeeksWidth: leftPadding + rightPadding + 34 + 12 + _weeks * Activity.MIN_CELL
+    readonly property real allWeeksWidth: leftPadding + rightPadding + _dayLabelWidth + 12 + _weeks * Activity.MIN_CELL
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
     readonly property color _mutedColor: theme ? theme.textMuted : "#8B949E"
     readonly property var _monthNames: [
@@ -35,6 +35,10 @@ Card {
         qsTranslate("HomePage", "Thu"), qsTranslate("HomePage", "Fri"), qsTranslate("HomePage", "Sat"),
         qsTranslate("HomePage", "Sun")
     ]
+    // The weekday labels' column: 34, or as wide as the longest name.
+    readonly property real _dayLabelWidth: Math.max(34, Math.ceil(Math.max.apply(null, _weekdayNames.map(function (name) {
+        return dayLabelMetrics.advanceWidth(name)
+    }))))
     readonly property var _tooltipFormats: ({
         date: qsTranslate("HomePage", "%1%2"),
         future: qsTranslate("HomePage", " (future)"),
@@ -53,6 +57,12 @@ Card {
 
     function cellColor(solves) {
         return Activity.cellColor(solves, theme)
+    }
+
+    FontMetrics {
+        id: dayLabelMetrics
+        font.family: card._family
+        font.pixelSize: 10
     }
 
     ColumnLayout {
@@ -118,7 +128,7 @@ Card {
                     spacing: 12
 
                     Item {
-                        Layout.preferredWidth: 34
+                        Layout.preferredWidth: card._dayLabelWidth
                         Layout.preferredHeight: activityGrid.cellHeight
                     }
 
@@ -162,7 +172,7 @@ Card {
 
                     Column {
                         objectName: "weekdayLabels"
-                        Layout.preferredWidth: 34
+                        Layout.preferredWidth: card._dayLabelWidth
                         Layout.preferredHeight: 7 * activityGrid.cellHeight
                         Layout.alignment: Qt.AlignTop
 
@@ -170,7 +180,7 @@ Card {
                             model: card._weekdayNames
 
                             Text {
-                                width: 34
+                                width: card._dayLabelWidth
                                 height: activityGrid.cellHeight
                                 verticalAlignment: Text.AlignVCenter
                                 text: modelData
