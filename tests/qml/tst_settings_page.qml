@@ -3,6 +3,7 @@ import QtTest
 import Qt.labs.settings
 import Tessaval
 import TestSupport
+import "shown_texts.js" as ShownTexts
 
 // The settings page: the accent and dark mode on the live theme, what is
 // stored and when, the language list with live re-translation, the notices
@@ -430,5 +431,18 @@ TestCase {
         tryVerify(function () { return dialog.visible })
         dialog.accept()
         compare(service.updateCount, 1)
+    }
+
+    // ---- Longer languages ----
+
+    // Texts far longer than the English ones: every button holds its label.
+    function test_longTextsFit() {
+        const translator = createTemporaryObject(translatorComponent, testCase, {
+            contexts: ["SettingsPage"], prefix: "Übersetzt ", language: Qt.locale().name.split("_")[0], active: true
+        })
+        const page = makePage({ updatesObject: createTemporaryObject(updatesComponent, testCase) })
+        compare(findChild(page, "accentResetButton").text, "Übersetzt Reset")
+        compare(ShownTexts.cut(page), [])
+        translator.active = false
     }
 }

@@ -3,6 +3,7 @@ import QtTest
 import Tessaval
 import TestSupport
 import "qrc:/Tessaval/qml/components/project_state.js" as ProjectState
+import "shown_texts.js" as ShownTexts
 
 // The solve page driven by a stand-in controller: the map it sends, the
 // thread box, the configuration summary, what it shows through a whole
@@ -468,5 +469,43 @@ TestCase {
         verify(child("noRunsText").visible)
         finish("Done")
         compare([page.runHistoryModel.count, page._activeRunId, page._nextRunId], [0, -1, 2])
+    }
+
+    // ---- Longer languages ----
+
+    Component {
+        id: translatorComponent
+        TestTranslator { contexts: ["SolvePage"]; prefix: "Übersetzt " }
+    }
+
+    // Texts far longer than the English ones: every button holds its label,
+    // every value shows whole, and each run's pill holds its word.
+    function test_longTextsFit() {
+        const translator = createTemporaryObject(translatorComponent, testCase,
+                                                 { language: Qt.locale().name.split("_")[0], active: true })
+        page = createTemporaryObject(pageComponent, testCase, { controller: fake })
+        applySpot({})
+        for (const status of ["Failed", "Cancelled", "Completed", "Running"]) {
+            page._appendRun(page._runSummary(), page._runFigures())
+            page._setRunStatus(page._activeRunId, status)
+        }
+        waitForRendering(page)
+        compare(ShownTexts.cut(page), [])
+        const list = child("runsList")
+        const pills = []
+        for (let i = 0; i < list.contentItem.children.length; ++i) {
+            const row = list.contentItem.children[i]
+            if (row.objectName !== "runRow")
+                continue
+            const pill = findChild(row, "runPill")
+            const word = findChild(pill, "runStatus")
+            verify(word.text.indexOf("Übersetzt ") === 0, word.text)
+            verify(word.x >= 0 && word.x + word.width <= pill.width, word.text + " in " + pill.width)
+            pills.push(pill)
+        }
+        compare(pills.length, 4)
+        // One width for all, so that the times line up.
+        verify(pills.every(function (p) { return p.width === pills[0].width }))
+        translator.active = false
     }
 }

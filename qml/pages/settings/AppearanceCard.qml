@@ -204,7 +204,7 @@ Card {
                     theme: card.theme
                     text: qsTranslate("SettingsPage", "Reset")
                     enabled: !!card.theme && card.theme.useAccentOverride
-                    Layout.preferredWidth: 90
+                    Layout.preferredWidth: Math.max(90, implicitContentWidth + leftPadding + rightPadding)
                     Layout.preferredHeight: 32
                     onClicked: card.accentPicked("")
                 }

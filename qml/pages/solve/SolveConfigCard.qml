@@ -40,11 +40,11 @@ Card {
         color: card._color("textMuted", "#8B949E")
     }
 
-    // Cut at the right when the column is narrow.
+    // Wraps onto more lines when the column is narrow.
     component GridValue: Text {
         Layout.fillWidth: true
         Layout.minimumWidth: 40
-        elide: Text.ElideRight
+        wrapMode: Text.Wrap
         font.family: card._family
         font.pixelSize: 13
         font.weight: Font.DemiBold
@@ -217,7 +217,8 @@ Card {
             SecondaryButton {
                 id: cancelButton
                 objectName: "cancelButton"
-                Layout.preferredWidth: 100
+                // As wide as its label needs, 100 at least.
+                Layout.preferredWidth: Math.max(100, implicitContentWidth + leftPadding + rightPadding)
                 theme: card.theme
                 text: qsTranslate("SolvePage", "Cancel")
                 iconName: "stop"

@@ -21,6 +21,12 @@ Card {
         danger: { fill: "#3A1515", border: "#F85149" }
     })
 
+    // One width for every row's pill, so that the times line up: the
+    // widest of the four words in the interface language, 90 at least.
+    readonly property real _pillWidth: Math.max(90, 16 + Math.ceil(Math.max(
+        pillMetrics.advanceWidth(_statusText(Runs.RUNNING)), pillMetrics.advanceWidth(_statusText(Runs.COMPLETED)),
+        pillMetrics.advanceWidth(_statusText(Runs.CANCELLED)), pillMetrics.advanceWidth(_statusText(Runs.FAILED)))))
+
     function _color(token, fallback) {
         return theme ? theme[token] : fallback
     }
@@ -43,6 +49,13 @@ Card {
     function _pillBorder(status) {
         const token = Runs.pillToken(status)
         return theme ? theme[token] : _pillFallbacks[token].border
+    }
+
+    FontMetrics {
+        id: pillMetrics
+        font.family: card._family
+        font.pixelSize: 11
+        font.weight: Font.DemiBold
     }
 
     ColumnLayout {
@@ -77,7 +90,7 @@ Card {
 
             SecondaryButton {
                 objectName: "clearRunsButton"
-                Layout.preferredWidth: 90
+                Layout.preferredWidth: Math.max(90, implicitContentWidth + leftPadding + rightPadding)
                 theme: card.theme
                 text: qsTranslate("SolvePage", "Clear")
                 enabled: card._rows > 0
@@ -147,7 +160,7 @@ Card {
 
                         Rectangle {
                             objectName: "runPill"
-                            Layout.preferredWidth: 90
+                            Layout.preferredWidth: card._pillWidth
                             Layout.preferredHeight: 18
                             Layout.alignment: Qt.AlignVCenter
                             radius: 9
