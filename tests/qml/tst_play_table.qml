@@ -359,4 +359,23 @@ TestCase {
         const summary = item(panel, "summaryColumn")
         verify(summary.mapToItem(panel, summary.width, 0).x <= panel.width - 10 + 0.5)
     }
+
+    Component {
+        id: translatorComponent
+        TestTranslator { contexts: ["ResultsPage"] }
+    }
+
+    // A language whose word for the summary is long: the word keeps its one
+    // line, and the summary stays in view on a laptop-wide page.
+    function test_longSummaryWordWhole() {
+        createTemporaryObject(translatorComponent, testCase, {
+            language: Qt.locale().name.split("_")[0], prefix: "Zusammenfassungs", active: true })
+        const p = makePage({ width: 1000 })
+        logHands(p, [{ board: "AsKs2h", role: "OOP", line: "OOP: Check \u2192 IP: Bet 50% \u2192 OOP: Fold" }])
+        const panel = item(p, "playHandDetailsPanel")
+        const title = item(panel, "summaryTitle")
+        compare([title.text, title.lineCount], ["ZusammenfassungsSummary", 1])
+        const summary = item(panel, "summaryColumn")
+        verify(summary.mapToItem(panel, summary.width, 0).x <= panel.width - 10 + 0.5)
+    }
 }

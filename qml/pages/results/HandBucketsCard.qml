@@ -88,7 +88,9 @@ Card {
                                 Layout.fillWidth: true
                                 text: row.modelData && row.modelData.displayName ? String(row.modelData.displayName)
                                                                                 : row.bucketName
-                                elide: Text.ElideRight
+                                // A long name takes a second line (the row
+                                // grows) rather than being cut.
+                                wrapMode: Text.Wrap
                                 color: card._tok("text", "#F0F6FC")
                                 font.family: card._tok("fontFamilyResolved", "sans-serif")
                                 font.pixelSize: 12

@@ -54,7 +54,9 @@ Rectangle {
         }
         Text {
             text: qsTranslate("ResultsPage", "EV:")
-            Layout.preferredWidth: Frame.scaled(26, 22, row._scale)
+            // Never narrower than the label (some languages put a space
+            // before the colon).
+            Layout.preferredWidth: Math.max(Frame.scaled(26, 22, row._scale), Math.ceil(implicitWidth))
             Layout.alignment: Qt.AlignVCenter
             color: row._tok("textMuted", "#8B949E")
             font.family: row._tok("fontFamilyResolved", "sans-serif")

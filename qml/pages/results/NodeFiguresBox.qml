@@ -17,8 +17,13 @@ Rectangle {
         return theme ? theme[name] : fallback
     }
 
+    // The two columns share the width equally; the box is never narrower
+    // than twice its widest line, so that no label or value is cut.
+    readonly property real _lineNeed: Math.max(pot.need, stack.need, toCall.need, rake.need, spr.need, potOdds.need)
+    readonly property real minimumWidth: 2 * Math.ceil(_lineNeed) + columns.spacing * 2 + 1 + 20
+
     implicitHeight: columns.implicitHeight + 20
-    implicitWidth: columns.implicitWidth + 20
+    implicitWidth: minimumWidth
     color: _tok("surface2", "#21262D")
     border.width: 1
     border.color: _tok("stroke", "#30363D")
@@ -26,27 +31,36 @@ Rectangle {
 
     // One figure: the muted label on the left, the value on the right. The
     // six lines are fixed items whose texts follow the node, so that a node
-    // change only changes texts and never rebuilds the layout's items.
-    component FigureLine: RowLayout {
+    // change only changes texts and never rebuilds the layout's items. The
+    // value always shows whole; the box is made wide enough for the label.
+    component FigureLine: Item {
+        id: line
         property string label
         property string valueText
+        // The width the label and the value take side by side.
+        readonly property real need: Math.ceil(labelText.implicitWidth) + 6 + Math.ceil(valueLabel.implicitWidth)
         Layout.fillWidth: true
-        spacing: 6
+        implicitWidth: need
+        implicitHeight: Math.max(labelText.implicitHeight, valueLabel.implicitHeight)
         Text {
-            text: parent.label
+            id: labelText
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            width: Math.max(0, parent.width - 6 - Math.ceil(valueLabel.implicitWidth))
+            text: line.label
             color: box._tok("textMuted", "#8B949E")
             font.family: box._tok("fontFamilyResolved", "sans-serif")
             font.pixelSize: 12
             elide: Text.ElideRight
-            Layout.fillWidth: true
-            Layout.minimumWidth: 20
         }
         Text {
-            text: parent.valueText
+            id: valueLabel
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            text: line.valueText
             color: box._tok("text", "#F0F6FC")
             font.family: box._tok("fontFamilyResolved", "sans-serif")
             font.pixelSize: 12
-            horizontalAlignment: Text.AlignRight
         }
     }
 
@@ -62,11 +76,13 @@ Rectangle {
             Layout.alignment: Qt.AlignTop
             spacing: 8
             FigureLine {
+                id: pot
                 objectName: "figure_pot"
                 label: qsTranslate("ResultsPage", "Pot")
                 valueText: box.page ? box.page._fmtAmt2(box.page._potSize()) : box._dash
             }
             FigureLine {
+                id: stack
                 objectName: "figure_stack"
                 label: box.page && box.page.currentMeta.nodeType === "decision"
                        ? qsTranslate("ResultsPage", "Stack (%1)").arg(box.page.selectedPlayer)
@@ -74,6 +90,7 @@ Rectangle {
                 valueText: box.page ? box.page._fmtAmt2(box.page._stackRemaining()) : box._dash
             }
             FigureLine {
+                id: toCall
                 objectName: "figure_toCall"
                 label: qsTranslate("ResultsPage", "To call")
                 valueText: box.page ? box.page._fmtAmt2(box.page._toCallAmount()) : box._dash
@@ -91,16 +108,19 @@ Rectangle {
             Layout.alignment: Qt.AlignTop
             spacing: 8
             FigureLine {
+                id: rake
                 objectName: "figure_rake"
                 label: qsTranslate("ResultsPage", "Rake taken")
                 valueText: box.page ? box.page._fmtAmt2(box.page._rakeTaken()) : box._dash
             }
             FigureLine {
+                id: spr
                 objectName: "figure_spr"
                 label: qsTranslate("ResultsPage", "SPR")
                 valueText: box.page ? box.page._fmtAmt2(box.page._spr()) : box._dash
             }
             FigureLine {
+                id: potOdds
                 objectName: "figure_potOdds"
                 label: qsTranslate("ResultsPage", "Pot odds")
                 valueText: box.page ? Matrix.potOddsText(box.page._potOdds(), box._dash) : box._dash

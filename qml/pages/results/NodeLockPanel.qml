@@ -8,7 +8,6 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tessaval
 import "results_locks.js" as Locks
-import "results_frame.js" as Frame
 
 Rectangle {
     id: panel
@@ -22,22 +21,16 @@ Rectangle {
     // The action buttons share one row, however narrow the panel.
     readonly property int _buttonFontSize: Math.max(11, Math.round(14 * (page ? page.uiScale : 1)))
     // The width the widest action button needs: its label, the check mark
-    // with its gap, the paddings.
+    // with its gap, the paddings (read again when the metrics' font
+    // follows the scale).
     readonly property real _buttonNeed: {
+        if (!(buttonMetrics.font.pixelSize > 0))
+            return 0
         let widest = buttonMetrics.advanceWidth(qsTranslate("ResultsPage", "Mixed"))
         for (let i = 0; i < _actions.length; ++i)
             widest = Math.max(widest, buttonMetrics.advanceWidth(page._nodeLockActionDisplayName(_actions[i])))
         return Math.ceil(widest) + checkMetrics.advanceWidth("\u2713") + 8 + 12 + 2
     }
-    // The mixed inputs' names share one column, so that the fields line up.
-    readonly property int _mixedNameWidth: {
-        const cap = page ? Frame.scaled(260, 160, page.uiScale) : 260
-        let widest = 0
-        for (let i = 0; i < _actions.length; ++i)
-            widest = Math.max(widest, nameMetrics.advanceWidth(page._nodeLockActionDisplayName(_actions[i])))
-        return Math.min(cap, Math.ceil(widest))
-    }
-
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
     }
@@ -136,12 +129,6 @@ Rectangle {
         font.pixelSize: 14
     }
 
-    FontMetrics {
-        id: nameMetrics
-        font.family: panel._tok("fontFamilyResolved", "sans-serif")
-        font.pixelSize: 12
-    }
-
     visible: !!page && page.nodeLockMode
     implicitHeight: column.implicitHeight + 20
     color: _tok("surface2", "#21262D")
@@ -197,19 +184,58 @@ Rectangle {
                 // the number of actions changes, not whenever the list is
                 // merely read again.
                 model: panel._lockable ? panel._actions.length : 0
-                delegate: SecondaryButton {
+                // The action's button and, in mixed mode, its frequency
+                // field right under it.
+                delegate: Column {
+                    id: cell
                     required property int index
-                    objectName: "lockActionButton"
+                    readonly property string storedText: {
+                        const texts = panel.page.nodeLockMixedFreqTexts
+                        return index < texts.length ? String(texts[index]) : ""
+                    }
                     width: lockActionRow._buttonWidth
-                    theme: panel.theme
-                    font.pixelSize: panel._buttonFontSize
-                    leftPadding: 6
-                    rightPadding: 6
-                    text: panel.page._nodeLockActionDisplayName(panel._actions[index])
-                    iconText: !panel._mixed && panel.page.nodeLockSelectedActionIndex === index ? "\u2713" : ""
-                    onClicked: {
-                        panel.page.nodeLockMixedMode = false
-                        panel.page.nodeLockSelectedActionIndex = index
+                    spacing: 4
+
+                    SecondaryButton {
+                        objectName: "lockActionButton"
+                        width: parent.width
+                        theme: panel.theme
+                        font.pixelSize: panel._buttonFontSize
+                        leftPadding: 6
+                        rightPadding: 6
+                        text: panel.page._nodeLockActionDisplayName(panel._actions[cell.index])
+                        iconText: !panel._mixed && panel.page.nodeLockSelectedActionIndex === cell.index ? "\u2713" : ""
+                        onClicked: {
+                            panel.page.nodeLockMixedMode = false
+                            panel.page.nodeLockSelectedActionIndex = cell.index
+                        }
+                    }
+                    TextField {
+                        id: field
+                        objectName: "mixedFreqField"
+                        visible: panel._mixed
+                        width: parent.width
+                        text: cell.storedText
+                        placeholderText: qsTranslate("ResultsPage", "freq")
+                        horizontalAlignment: TextInput.AlignHCenter
+                        inputMethodHints: Qt.ImhFormattedNumbersOnly
+                        color: panel._tok("text", "#F0F6FC")
+                        placeholderTextColor: panel._tok("textFaint", "#6E7681")
+                        font.family: panel._tok("fontFamilyResolved", "sans-serif")
+                        font.pixelSize: 12
+                        background: Rectangle {
+                            radius: panel._tok("radiusXs", 4)
+                            color: panel._tok("surface", "#0B1220")
+                            border.width: field.activeFocus ? 2 : 1
+                            border.color: field.activeFocus ? panel._tok("strokeFocus", "#58A6FF")
+                                                            : panel._tok("stroke", "#30363D")
+                        }
+                        onEditingFinished: {
+                            panel._finishFieldEdit(cell.index, text)
+                            // The field shows the stored value again, also
+                            // after an edit that was not a number.
+                            text = Qt.binding(function () { return cell.storedText })
+                        }
                     }
                 }
             }
@@ -224,73 +250,6 @@ Rectangle {
                 iconText: panel._mixed ? "\u2713" : ""
                 onClicked: panel._toggleMixed()
             }
-        }
-
-        Column {
-            objectName: "mixedInputs"
-            visible: panel._lockable && panel._mixed
-            Layout.fillWidth: true
-            Layout.preferredWidth: 0
-            spacing: 6
-
-            Repeater {
-                model: panel._lockable && panel._mixed ? panel._actions.length : 0
-                delegate: Row {
-                    id: line
-                    required property int index
-                    readonly property string storedText: {
-                        const texts = panel.page.nodeLockMixedFreqTexts
-                        return index < texts.length ? String(texts[index]) : ""
-                    }
-                    spacing: 8
-
-                    Text {
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: panel._mixedNameWidth
-                        text: panel.page._nodeLockActionDisplayName(panel._actions[line.index])
-                        color: panel._tok("text", "#F0F6FC")
-                        font.family: panel._tok("fontFamilyResolved", "sans-serif")
-                        font.pixelSize: 12
-                        elide: Text.ElideRight
-                    }
-                    Text {
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: qsTranslate("ResultsPage", "frequency")
-                        color: panel._tok("textMuted", "#8B949E")
-                        font.family: panel._tok("fontFamilyResolved", "sans-serif")
-                        font.pixelSize: 12
-                    }
-                    TextField {
-                        id: field
-                        objectName: "mixedFreqField"
-                        width: 90
-                        text: line.storedText
-                        placeholderText: qsTranslate("ResultsPage", "freq")
-                        inputMethodHints: Qt.ImhFormattedNumbersOnly
-                        color: panel._tok("text", "#F0F6FC")
-                        placeholderTextColor: panel._tok("textFaint", "#6E7681")
-                        font.family: panel._tok("fontFamilyResolved", "sans-serif")
-                        font.pixelSize: 12
-                        background: Rectangle {
-                            radius: panel._tok("radiusXs", 4)
-                            color: panel._tok("surface", "#0B1220")
-                            border.width: field.activeFocus ? 2 : 1
-                            border.color: field.activeFocus ? panel._tok("strokeFocus", "#58A6FF")
-                                                            : panel._tok("stroke", "#30363D")
-                        }
-                        onEditingFinished: {
-                            panel._finishFieldEdit(line.index, text)
-                            // The field shows the stored value again, also
-                            // after an edit that was not a number.
-                            text = Qt.binding(function () { return line.storedText })
-                        }
-                    }
-                }
-            }
-        }
-
-        Item {
-            Layout.preferredHeight: 8
         }
 
         RowLayout {

@@ -19,6 +19,14 @@ Rectangle {
     readonly property real contentHeight: Math.max(flop.implicitHeight, turn.implicitHeight, river.implicitHeight,
                                                    hands.implicitHeight, summary.implicitHeight)
     readonly property real _columnWidth: Details.detailsColumnFit(width - 20)
+    // The summary is as wide as its title needs, so that a long word is not
+    // broken.
+    readonly property real _summaryWidth: Math.max(_columnWidth, Math.ceil(summaryTitle.implicitWidth) + 20)
+    // The turn and river hold one card each: when five even columns do not
+    // fit, they give way first, down to 90, so that the summary stays in view.
+    readonly property real _cardColumnWidth: Math.max(90, Math.min(_columnWidth,
+                                                                   Math.floor((width - 20 - 4 - 2 * _columnWidth
+                                                                               - _summaryWidth) / 2)))
     readonly property real _loss: entry && typeof entry.evLoss === "number" ? entry.evLoss : NaN
     readonly property bool _mistake: isFinite(_loss) && _loss > 0
 
@@ -113,7 +121,7 @@ Rectangle {
             }
             Rule {}
             Item {
-                width: panel._columnWidth
+                width: panel._cardColumnWidth
                 height: row.height
                 PlayHandStreetColumn {
                     id: turn
@@ -129,7 +137,7 @@ Rectangle {
             }
             Rule {}
             Item {
-                width: panel._columnWidth
+                width: panel._cardColumnWidth
                 height: row.height
                 PlayHandStreetColumn {
                     id: river
@@ -153,6 +161,8 @@ Rectangle {
                     width: parent.width - 20
                     spacing: 10
                     InfoText {
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("ResultsPage", "Hands")
                         font.weight: Font.DemiBold
                     }
@@ -170,7 +180,7 @@ Rectangle {
             }
             Rule {}
             Item {
-                width: panel._columnWidth
+                width: panel._summaryWidth
                 height: row.height
                 Column {
                     id: summary
@@ -179,11 +189,17 @@ Rectangle {
                     width: parent.width - 20
                     spacing: 10
                     InfoText {
+                        id: summaryTitle
+                        objectName: "summaryTitle"
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("ResultsPage", "Summary")
                         font.weight: Font.DemiBold
                     }
                     InfoText {
                         objectName: "winnerText"
+                        width: parent.width
+                        wrapMode: Text.WordWrap
                         text: qsTranslate("ResultsPage", "Winner: %1").arg(
                                   panel.details.winner === "TIE" ? qsTranslate("ResultsPage", "TIE")
                                                                  : panel.details.winner || "\u2014")
@@ -199,6 +215,8 @@ Rectangle {
                     InfoText {
                         objectName: "evLostText"
                         visible: panel._mistake
+                        width: parent.width
+                        wrapMode: Text.WordWrap
                         text: qsTranslate("ResultsPage", "EV lost: %1").arg(panel._mistake ? panel._loss.toFixed(3) : "")
                         color: panel._tok("danger", "#F85149")
                         font.weight: Font.DemiBold

@@ -12,6 +12,9 @@ Rectangle {
     property var theme
 
     readonly property int _count: page ? page.playHandLog.count : 0
+    // One card size for every row: the one at which a row with a full board
+    // keeps its cards on one line.
+    readonly property real _cardScale: widestRow.fittingCardScale(list.width)
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -21,6 +24,21 @@ Rectangle {
     color: _tok("surface2", "#21262D")
     border.width: 1
     border.color: _tok("stroke", "#30363D")
+
+    // A row with a full board at full size, never shown: what the rows'
+    // card size is measured on.
+    PlayHandLogRow {
+        id: widestRow
+        visible: false
+        index: -1
+        board: "AsKsQsJsTs"
+        role: "OOP"
+        oop: "AhAd"
+        ip: ""
+        evLoss: 0
+        isMistake: false
+        theme: panel.theme
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -68,6 +86,7 @@ Rectangle {
                     width: list.width
                     page: panel.page
                     theme: panel.theme
+                    cardScale: panel._cardScale
                 }
             }
         }

@@ -22,8 +22,20 @@ Rectangle {
     readonly property bool mistake: Details.entryIsMistake({ isMistake: isMistake, evLoss: evLoss })
     readonly property color _base: mistake ? _tok("danger", "#F85149") : _tok("success", "#3FB950")
     readonly property var _cards: Details.userCards({ role: role, oop: oop, ip: ip })
-    // Cards shrink in a narrow log so that the row keeps its one line.
-    readonly property real _cardScale: Math.max(0.6, Math.min(1, (width - 16) / 284))
+    // The size of the row's cards, from the log (see fittingCardScale).
+    property real cardScale: 1
+
+    // The card size at which a row `rowWidth` wide holds this row's line
+    // of cards; asked of a row at full size. Only the cards shrink, the
+    // gaps between them keep their width.
+    function fittingCardScale(rowWidth) {
+        const cardCount = Math.floor(board.length / 2) + _cards.length
+        const cardsWidth = cardCount * (holeCards.count > 0 ? holeCards.itemAt(0).implicitWidth : 0)
+        if (!(cardsWidth > 0))
+            return 1
+        const gaps = cardLine.implicitWidth - cardsWidth
+        return Math.max(0.3, Math.min(1, (rowWidth - 2 * content.x - gaps) / cardsWidth))
+    }
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -44,13 +56,14 @@ Rectangle {
         spacing: 8
 
         Row {
+            id: cardLine
             spacing: 10
             BoardDisplay {
                 objectName: "logBoard"
                 anchors.verticalCenter: parent.verticalCenter
                 theme: row.theme
                 compact: true
-                cardScale: row._cardScale
+                cardScale: row.cardScale
                 boardText: row.board
                 width: implicitWidth
                 height: implicitHeight
@@ -66,13 +79,14 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 6
                 Repeater {
+                    id: holeCards
                     model: row._cards
                     delegate: PlayingCard {
                         required property var modelData
                         objectName: "logHoleCard"
                         theme: row.theme
                         mini: true
-                        sizeScale: row._cardScale
+                        sizeScale: row.cardScale
                         hoverable: false
                         enableHoverScale: false
                         rank: String(modelData).charAt(0)

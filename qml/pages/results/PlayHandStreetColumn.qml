@@ -19,6 +19,8 @@ Column {
     spacing: 8
 
     Text {
+        width: column.width
+        wrapMode: Text.Wrap
         text: column.title
         color: column._tok("text", "#F0F6FC")
         font.family: column._tok("fontFamilyResolved", "sans-serif")

@@ -11,6 +11,8 @@ Column {
     property string card2: ""
     property bool faceUp: false
     property string stackText: ""
+    // The cards' size against their full size; the stack keeps its own.
+    property real cardScale: 1
 
     spacing: 6
 
@@ -24,7 +26,7 @@ Column {
                 required property var modelData
                 objectName: "seatCard"
                 theme: seat.theme
-                sizeScale: 0.95
+                sizeScale: 0.95 * seat.cardScale
                 hoverable: false
                 enableHoverScale: false
                 faceDown: !seat.faceUp

@@ -25,6 +25,14 @@ Item {
                                                          picture.status === Image.Ready ? picture.paintedWidth : 0,
                                                          picture.status === Image.Ready ? picture.paintedHeight : 0)
     readonly property var _anchors: Table.seatAnchors(overlay.width, overlay.height)
+    // The cards' size on a short table, against their full size: OOP's seat
+    // and the board share the room from OOP's anchor down to the centre
+    // (0.26 of the height). Half of each takes 72 px of cards at full size,
+    // and 37 px of stack, street label and gaps that keep their size.
+    readonly property real cardFit: Math.max(0.5, Math.min(1, (0.26 * overlay.height - 37) / 72))
+    // The pot and the hint go under the board, or beside it when IP's seat
+    // leaves no room there for two pills of one line.
+    readonly property bool pillsBesideBoard: ipSeat.y < board.y + board.height + 6 + 2 * potPill.height + 8
     // A turn or river this hand dealt can be dealt again from the board; the
     // spot's own cards cannot.
     readonly property bool _dealtCardChangeable: {
@@ -112,7 +120,7 @@ Item {
             height: implicitHeight
             theme: stage.theme
             boardText: stage.page ? stage.page.playBoardText : ""
-            cardScale: 1.05
+            cardScale: 1.05 * stage.cardFit
             // Light on the felt, in either theme.
             labelColor: "#E6EDF3"
             editable: !!stage.page && Table.boardEditable(stage.page.playMode, stage._session, stage._complete,
@@ -135,21 +143,27 @@ Item {
             pixelSize: 11
             verticalPadding: 4
             opacity: 0.95
-            anchors.horizontalCenter: board.horizontalCenter
-            anchors.top: board.bottom
-            anchors.topMargin: 6
+            // Beside the board it wraps within what the stage leaves.
+            maximumWidth: stage.pillsBesideBoard ? Math.max(120, overlay.width - board.x - board.width - 14) : 0
+            x: stage.pillsBesideBoard ? Math.round(board.x + board.width + 10)
+                                      : Math.round(board.x + (board.width - width) / 2)
+            y: stage.pillsBesideBoard ? Math.round(board.y + board.height / 2 + 2)
+                                      : Math.round(board.y + board.height + 6)
         }
 
         PlayTablePill {
+            id: potPill
             objectName: "potPill"
-            // Above the seats: on a short table IP's cards come close.
+            // Above the seats, should IP's cards still come close.
             z: 1
             theme: stage.theme
             verticalPadding: 4
             text: qsTranslate("ResultsPage", "Pot: %1").arg(Practice.amountText("", stage._playMeta.pot))
             opacity: 0.92
-            anchors.horizontalCenter: board.horizontalCenter
-            y: hint.y + hint.height + 4
+            x: stage.pillsBesideBoard ? Math.round(board.x + board.width + 10)
+                                      : Math.round(board.x + (board.width - width) / 2)
+            y: stage.pillsBesideBoard ? Math.round(board.y + board.height / 2 - 2 - height)
+                                      : Math.round(hint.y + hint.height + 4)
         }
 
         PlayTableSeat {
@@ -162,6 +176,7 @@ Item {
             card2: stage.page ? stage.page.oopCard2 : ""
             faceUp: !!stage.page && Table.cardsFaceUp(stage._role, "OOP", stage.page.playDrillMode, stage.page.playDrillActor)
             stackText: qsTranslate("ResultsPage", "Stack: %1").arg(Practice.amountText("", Practice.stackLeft(stage._playMeta, "OOP")))
+            cardScale: stage.cardFit
         }
 
         PlayTableSeat {
@@ -174,6 +189,7 @@ Item {
             card2: stage.page ? stage.page.ipCard2 : ""
             faceUp: !!stage.page && Table.cardsFaceUp(stage._role, "IP", stage.page.playDrillMode, stage.page.playDrillActor)
             stackText: qsTranslate("ResultsPage", "Stack: %1").arg(Practice.amountText("", Practice.stackLeft(stage._playMeta, "IP")))
+            cardScale: stage.cardFit
         }
 
         // IP is the dealer.

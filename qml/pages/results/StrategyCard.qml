@@ -75,6 +75,7 @@ Card {
         }
 
         RowLayout {
+            id: rangeViewRow
             objectName: "rangeViewRow"
             visible: !card._playMode
             Layout.fillWidth: true
@@ -95,7 +96,12 @@ Card {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.alignment: Qt.AlignTop
-                Layout.minimumWidth: strategyMatrixPanel.minimumFiguresWidth + _gutter
+                // Wide enough for the node figures beside the mode buttons,
+                // as far as the buckets keep their usual width and the hand
+                // details their least (narrower, the column scrolls sideways).
+                Layout.minimumWidth: Math.min(strategyMatrixPanel.minimumFiguresWidth + _gutter,
+                                              card.availableWidth - bucketsCard.Layout.preferredWidth
+                                              - handDetailsCard.Layout.minimumWidth - 2 * rangeViewRow.spacing)
                 implicitWidth: strategyColumn.implicitWidth + _gutter
                 contentWidth: Math.max(width, strategyMatrixPanel.minimumContentWidth + _gutter)
                 contentHeight: strategyColumn.implicitHeight + (_sideways ? _gutter : 0)
@@ -122,6 +128,12 @@ Card {
                         id: strategyMatrixPanel
                         objectName: "strategyMatrixPanel"
                         Layout.fillWidth: true
+                        // The matrix gives the lock panel room under it, so
+                        // that the column fits the card's height where the
+                        // matrix's smallest cells allow.
+                        matrixRoom: strategyScroll.height - (strategyScroll._sideways ? strategyScroll._gutter : 0)
+                                    - heightBesidesMatrix
+                                    - (nodeLockPanel.visible ? strategyColumn.spacing + nodeLockPanel.implicitHeight : 0)
                         page: card.page
                         theme: card.theme
                     }

@@ -22,7 +22,14 @@ ColumnLayout {
     // The narrowest the column's content gets: the node figures beside the
     // mode buttons, and the matrix at its smallest legible cells (narrower
     // than that, the column scrolls sideways).
-    readonly property real minimumFiguresWidth: Frame.scaled(180, 140, _scale) + Frame.scaled(150, 120, _scale) + 10
+    readonly property real minimumFiguresWidth: _figuresMinWidth + modeButtons._w + 10
+    readonly property real _figuresMinWidth: Math.max(Frame.scaled(180, 140, _scale), figuresBox.minimumWidth)
+    // The height the matrix may take: its cells shrink (down to their
+    // smallest legible size) to keep the column within it.
+    property real matrixRoom: Infinity
+    // The height of the panel without the matrix.
+    readonly property real heightBesidesMatrix: title.implicitHeight + legend.implicitHeight
+                                                + figuresRow.implicitHeight + 3 * spacing
     readonly property real minimumContentWidth: Math.max(matrix.minCellSize * 13 + matrix.cellSpacing * 12,
                                                          minimumFiguresWidth)
 
@@ -88,6 +95,7 @@ ColumnLayout {
     }
 
     Text {
+        id: title
         text: qsTranslate("ResultsPage", "Strategy by Hand")
         color: panel._tok("text", "#F0F6FC")
         font.family: panel._tok("fontFamilyResolved", "sans-serif")
@@ -111,6 +119,7 @@ ColumnLayout {
         autoFitToWidth: true
         // Cells below this size no longer hold their labels.
         minCellSize: 24
+        maxCellSize: Math.max(minCellSize, Math.min(64, Math.floor((panel.matrixRoom - 12 * cellSpacing) / 13)))
         showLabels: true
         selectable: true
         dragSelectable: !!panel.page && panel.page.nodeLockMode
@@ -130,6 +139,7 @@ ColumnLayout {
     }
 
     Flow {
+        id: legend
         objectName: "strategyLegend"
         Layout.fillWidth: true
         spacing: 16
@@ -163,29 +173,53 @@ ColumnLayout {
     }
 
     RowLayout {
+        id: figuresRow
         Layout.fillWidth: true
         spacing: 10
 
         NodeFiguresBox {
+            id: figuresBox
             objectName: "nodeFiguresBox"
             page: panel.page
             theme: panel.theme
             Layout.fillWidth: true
-            Layout.minimumWidth: Frame.scaled(180, 140, panel._scale)
+            Layout.minimumWidth: panel._figuresMinWidth
             Layout.alignment: Qt.AlignTop
         }
 
         ColumnLayout {
-            readonly property int _w: Frame.scaled(150, 120, panel._scale)
+            id: modeButtons
             // The labels and their mark fit the narrow column.
             readonly property int _fontSize: Math.max(10, Math.round(12 * panel._scale))
+            // As wide as the longer label with the check mark needs (read
+            // again when the metrics' font follows the scale).
+            readonly property int _w: {
+                const need = modeMetrics.font.pixelSize > 0
+                           ? Math.max(modeMetrics.advanceWidth(standardButton.text), modeMetrics.advanceWidth(lockButton.text))
+                             + checkMetrics.advanceWidth("\u2713") + 8 + 4 + 4 + 2
+                           : 0
+                return Math.max(Frame.scaled(150, 120, panel._scale), Math.ceil(need))
+            }
             Layout.preferredWidth: _w
             Layout.minimumWidth: _w
             Layout.maximumWidth: _w
             Layout.alignment: Qt.AlignTop
             spacing: 6
 
+            FontMetrics {
+                id: modeMetrics
+                font.family: panel._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: modeButtons._fontSize
+                font.weight: Font.DemiBold
+            }
+            FontMetrics {
+                id: checkMetrics
+                font.family: panel._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 14
+            }
+
             SecondaryButton {
+                id: standardButton
                 objectName: "standardModeButton"
                 Layout.fillWidth: true
                 theme: panel.theme
@@ -203,6 +237,7 @@ ColumnLayout {
                 }
             }
             SecondaryButton {
+                id: lockButton
                 objectName: "nodeLockModeButton"
                 Layout.fillWidth: true
                 theme: panel.theme
