@@ -115,12 +115,16 @@ QString misfit(QQuickItem* text) {
             .arg(qRound(text->implicitWidth()))
             .arg(qRound(width));
     }
+    // A wrapping text is as wide as its longest line, not its one-line width.
+    const qreal natural = text->property("wrapMode").toInt() == 0
+                              ? text->implicitWidth()
+                              : text->property("contentWidth").toReal();
     for (QQuickItem* up = text->parentItem(); up != nullptr; up = up->parentItem()) {
         if (QByteArray(up->metaObject()->className()).contains("Button")) {
-            const QRectF own = text->mapRectToItem(up, QRectF(0, 0, text->implicitWidth(), 1));
+            const QRectF own = text->mapRectToItem(up, QRectF(0, 0, natural, 1));
             if (own.left() < -1.0 || own.right() > up->width() + 1.0) {
                 return QStringLiteral("past its button (%1 in %2)")
-                    .arg(qRound(text->implicitWidth()))
+                    .arg(qRound(natural))
                     .arg(qRound(up->width()));
             }
             break;
