@@ -20,8 +20,10 @@ SetupDialog {
     property bool confirmAllowed: true
     readonly property bool confirmEnabled: confirmAllowed && nameField.text.trim().length > 0
     property bool returnAlwaysConfirms: false
-    // "Cancel" at the left and the confirming button at the right.
+    // "Cancel" at the left and the confirming button at the right; a lone
+    // "Cancel" stands at the right as in every other dialog.
     property bool cancelAtLeft: false
+    readonly property bool _cancelLeft: cancelAtLeft && entryOffered
     property bool focusFieldOnOpen: true
     property real confirmDisabledOpacity: 0.6
     property real confirmPressedDarkerFactor: 0
@@ -116,7 +118,7 @@ SetupDialog {
             layoutDirection: Qt.LeftToRight
 
             Item {
-                visible: !dialog.cancelAtLeft
+                visible: !dialog._cancelLeft
                 Layout.fillWidth: true
             }
             SetupNeutralButton {
@@ -128,7 +130,7 @@ SetupDialog {
                 onClicked: dialog.close()
             }
             Item {
-                visible: dialog.cancelAtLeft
+                visible: dialog._cancelLeft
                 Layout.fillWidth: true
             }
             SetupAccentButton {
