@@ -3,6 +3,7 @@ import QtTest
 import Qt.labs.settings
 import Tessaval
 import TestSupport
+import "shown_texts.js" as ShownTexts
 import "qrc:/Tessaval/qml/pages/project/settings_profiles.js" as Profiles
 
 // Settings profiles: cleaning and storing the list, free names, the
@@ -394,9 +395,12 @@ TestCase {
         return row
     }
 
+    // A long name shows whole, on more lines.
     function test_loadDialogClickAndDoubleClick() {
+        const longName = "200bb deep, 500nl rake, three sizes per street on every street and both players"
         makePage(JSON.stringify([{ id: "a", name: "Deep", data: { effective_stack: 300 } },
-                                 { id: "b", name: "Short", data: { effective_stack: 20 } }]))
+                                 { id: "b", name: "Short", data: { effective_stack: 20 } },
+                                 { id: "c", name: longName, data: {} }]))
         mouseClick(findChild(page, "loadSettingsButton"))
         const dialog = page.loadSettingsDialog
         tryCompare(dialog, "opened", true)
@@ -404,6 +408,8 @@ TestCase {
         const del = findChild(dialog.footer, "deleteButton")
         verify(!load.enabled && !del.enabled)
         verify(!findChild(dialog.contentItem, "noProfilesText").visible)
+        compare(ShownTexts.cut(profileRow(longName)), [])
+        verify(profileRow(longName).height > profileRow("Deep").height)
         mouseClick(profileRow("Deep"))
         compare(page._loadProfileSelectedId, "a")
         verify(load.enabled && del.enabled)

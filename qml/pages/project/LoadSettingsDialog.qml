@@ -51,7 +51,8 @@ SetupDialog {
                     readonly property bool selected: dialog.selectedId === String(modelData.id)
                     objectName: "profileRow_" + modelData.name
                     Layout.fillWidth: true
-                    implicitHeight: 30
+                    // A long name takes more lines.
+                    implicitHeight: Math.max(30, nameText.implicitHeight + 14)
                     radius: dialog.theme ? dialog.theme.radiusSm : 8
                     color: selected ? (dialog.theme ? dialog.theme.surface3 : "#2D333B")
                          : rowHover.hovered ? (dialog.theme ? dialog.theme.surfaceHover : "#30363D")
@@ -61,6 +62,7 @@ SetupDialog {
                                            : (dialog.theme ? dialog.theme.stroke : "#30363D")
 
                     Text {
+                        id: nameText
                         anchors.left: parent.left
                         anchors.leftMargin: 10
                         anchors.verticalCenter: parent.verticalCenter
@@ -69,7 +71,7 @@ SetupDialog {
                         font.family: dialog._family
                         font.pixelSize: 12
                         color: dialog.theme ? dialog.theme.text : "#F0F6FC"
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                     }
                     MouseArea {
                         id: rowHover
