@@ -10,22 +10,6 @@ namespace quendal_app {
 
 namespace {
 
-class TextTable {
-public:
-    explicit TextTable(std::vector<std::string>& texts) : texts_(texts) { id(""); }
-    std::uint32_t id(const std::string& text) {
-        const auto [it, added] = ids_.try_emplace(text, static_cast<std::uint32_t>(texts_.size()));
-        if (added) {
-            texts_.push_back(text);
-        }
-        return it->second;
-    }
-
-private:
-    std::vector<std::string>& texts_;
-    std::unordered_map<std::string, std::uint32_t> ids_;
-};
-
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -34,64 +18,34 @@ QString qtext(const std::string& text) {
 
 std::shared_ptr<const NodeRecords> NodeRecords::from_snapshot(const SolveResultSnapshot& snapshot) {
     auto records = std::make_shared<NodeRecords>();
-    TextTable table(records->texts_);
+    records->list_ = snapshot.nodes;
     records->effective_stack_ = snapshot.effective_stack;
-    records->nodes_.reserve(snapshot.nodes.size());
-    std::size_t action_count = 0;
-    for (const SolveNodeMeta& meta : snapshot.nodes) {
-        action_count += meta.actions.size();
-    }
-    records->actions_.reserve(action_count);
-    for (const SolveNodeMeta& meta : snapshot.nodes) {
-        Node node;
-        node.kind = table.id(meta.kind);
-        node.street = table.id(meta.street);
-        node.player = table.id(meta.player);
-        node.pot = meta.pot;
-        node.invested_oop = meta.invested_oop;
-        node.invested_ip = meta.invested_ip;
-        node.first_action = static_cast<std::uint32_t>(records->actions_.size());
-        node.action_count = static_cast<std::uint32_t>(meta.actions.size());
-        for (const SolveActionMeta& a : meta.actions) {
-            records->actions_.push_back(
-                {table.id(a.label), table.id(a.code), a.frequency, a.child});
-        }
-        records->nodes_.push_back(node);
-    }
     return records;
 }
 
 QVariantMap NodeRecords::meta_map(std::size_t i) const {
-    const Node& n = nodes_[i];
-    return {{"nodeType", qtext(texts_[n.kind])},          {"chanceDeal", qtext(texts_[n.street])},
-            {"player", qtext(texts_[n.player])},          {"pot", n.pot / 100.0},
-            {"effectiveStack", effective_stack_ / 100.0}, {"investedOop", n.invested_oop / 100.0},
-            {"investedIp", n.invested_ip / 100.0},        {"hasChildren", n.action_count > 0}};
+    const Node& n = node(i);
+    return {{"nodeType", qtext(text(n.kind))},
+            {"chanceDeal", qtext(text(n.street))},
+            {"player", qtext(text(n.player))},
+            {"pot", n.pot / 100.0},
+            {"effectiveStack", effective_stack_ / 100.0},
+            {"investedOop", n.invested_oop / 100.0},
+            {"investedIp", n.invested_ip / 100.0},
+            {"hasChildren", n.action_count > 0}};
 }
 
 QVariantList NodeRecords::action_maps(std::size_t i) const {
     QVariantList list;
-    const Node& n = nodes_[i];
+    const Node& n = node(i);
     for (std::uint32_t j = 0; j < n.action_count; ++j) {
-        const Action& a = actions_[n.first_action + j];
-        list.append(QVariantMap{{"name", qtext(texts_[a.label])},
-                                {"actionType", qtext(texts_[a.code])},
+        const Action& a = action(i, j);
+        list.append(QVariantMap{{"name", qtext(text(a.label))},
+                                {"actionType", qtext(text(a.code))},
                                 {"frequency", a.frequency},
                                 {"childIndex", static_cast<int>(a.child)}});
     }
     return list;
-}
-
-std::uint32_t NodeRecords::intern(const std::string& text) {
-    if (texts_.empty()) {
-        texts_.emplace_back();
-        ids_.emplace(std::string(), 0);
-    }
-    const auto [it, added] = ids_.try_emplace(text, static_cast<std::uint32_t>(texts_.size()));
-    if (added) {
-        texts_.push_back(text);
-    }
-    return it->second;
 }
 
 namespace {
@@ -180,14 +134,12 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
         *error = QStringLiteral("\"hasChildren\" does not agree with the actions");
         return false;
     }
-    if (nodes_.empty()) {
-        effective_stack_ = stack;
-    }
-    node.kind = intern(kind);
-    node.street = intern(street);
-    node.player = intern(player);
-    node.first_action = static_cast<std::uint32_t>(actions_.size());
+    node.kind = list_.intern(kind);
+    node.street = list_.intern(street);
+    node.player = list_.intern(player);
     node.action_count = static_cast<std::uint32_t>(actions.size());
+    std::vector<Action> read;
+    read.reserve(static_cast<std::size_t>(actions.size()));
     for (const QVariant& item : actions) {
         if (item.typeId() != QMetaType::QVariantMap) {
             *error = QStringLiteral("an action is not an object");
@@ -221,38 +173,46 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
             *error = QStringLiteral("an action has an unusable frequency or child index");
             return false;
         }
-        actions_.push_back({intern(label), intern(code), static_cast<float>(frequency),
-                            static_cast<std::uint32_t>(child)});
+        read.push_back({list_.intern(label), list_.intern(code), static_cast<float>(frequency),
+                        static_cast<std::uint32_t>(child)});
     }
-    nodes_.push_back(node);
+    if (list_.empty()) {
+        effective_stack_ = stack;
+    }
+    list_.add_node(node);
+    for (const Action& a : read) {
+        list_.add_action(a);
+    }
     return true;
 }
 
 bool NodeRecords::check_tree(std::uint64_t board_cards, QString* error) const {
     // Children lie after their node and are reached once: a tree in
     // depth-first order. Each node knows the cards dealt on its way.
-    std::vector<std::uint64_t> dealt(nodes_.size(), 0);
-    std::vector<bool> reached(nodes_.size(), false);
-    if (!nodes_.empty()) {
+    const std::size_t count = size();
+    std::vector<std::uint64_t> dealt(count, 0);
+    std::vector<bool> reached(count, false);
+    if (count != 0) {
         reached[0] = true;
         dealt[0] = board_cards;
     }
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (!reached[i]) {
             *error = QStringLiteral("node %1 is not reached from the root").arg(i);
             return false;
         }
         std::uint64_t siblings = 0;
-        for (std::uint32_t j = 0; j < nodes_[i].action_count; ++j) {
+        for (std::uint32_t j = 0; j < node(i).action_count; ++j) {
             const Action& a = action(i, j);
-            if (a.child <= i || a.child >= nodes_.size() || reached[a.child]) {
-                *error = QStringLiteral("node %1: a child index does not lead to a new node").arg(i);
+            if (a.child <= i || a.child >= count || reached[a.child]) {
+                *error =
+                    QStringLiteral("node %1: a child index does not lead to a new node").arg(i);
                 return false;
             }
             reached[a.child] = true;
             dealt[a.child] = dealt[i];
-            if (texts_[a.code] == "chance") {
-                const std::uint64_t card = std::uint64_t{1} << quendal::parse_card(texts_[a.label]);
+            if (text(a.code) == "chance") {
+                const std::uint64_t card = std::uint64_t{1} << quendal::parse_card(text(a.label));
                 if ((dealt[i] | siblings) & card) {
                     *error = QStringLiteral("node %1 deals a card already dealt").arg(i);
                     return false;
@@ -263,15 +223,6 @@ bool NodeRecords::check_tree(std::uint64_t board_cards, QString* error) const {
         }
     }
     return true;
-}
-
-std::size_t NodeRecords::memory_bytes() const {
-    std::size_t bytes = nodes_.capacity() * sizeof(Node) + actions_.capacity() * sizeof(Action) +
-                        texts_.capacity() * sizeof(std::string);
-    for (const std::string& t : texts_) {
-        bytes += t.capacity() > 15 ? t.capacity() + 1 : 0;
-    }
-    return bytes;
 }
 
 }  // namespace quendal_app

@@ -2,7 +2,9 @@
 
 #include "session/action_labels.h"
 
+#include <array>
 #include <cmath>
+#include <unordered_map>
 
 namespace quendal_app {
 
@@ -16,16 +18,47 @@ float usable_frequency(const std::vector<float>& strategy, std::size_t i) {
     return std::isfinite(f) && f >= 0.0f ? f : 0.0f;
 }
 
-const char* kind_text(std::uint8_t type) {
-    switch (type) {
-        case quendal::kDecisionNode:
-            return "decision";
-        case quendal::kChanceNode:
-            return "chance";
-        default:
-            return "terminal";
+// The label and code ids of actions, each text made once: the same betting
+// recurs below every dealt card, so few (kind, amount, pot) are distinct.
+class ActionTexts {
+public:
+    struct Ids {
+        std::uint32_t label = 0;
+        std::uint32_t code = 0;
+    };
+
+    explicit ActionTexts(NodeMetaList& list) : list_(list) {}
+
+    Ids operator()(const quendal::PlanAction& action, std::int32_t pot) {
+        // Only bets and raises read the pot.
+        const bool sized = action.kind == quendal::kBet || action.kind == quendal::kRaise;
+        const Key key{action.kind, action.amount, sized ? pot : 0};
+        const auto [it, added] = made_.try_emplace(key);
+        if (added) {
+            it->second = {list_.intern(action_display_label(action, pot)),
+                          list_.intern(action_code(action, pot))};
+        }
+        return it->second;
     }
-}
+
+private:
+    struct Key {
+        std::uint8_t kind = 0;
+        std::int32_t amount = 0;
+        std::int32_t pot = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            const std::uint64_t bits =
+                (static_cast<std::uint64_t>(static_cast<std::uint32_t>(k.pot)) << 32) |
+                static_cast<std::uint32_t>(k.amount);
+            return std::hash<std::uint64_t>()(bits * 31 + k.kind);
+        }
+    };
+    NodeMetaList& list_;
+    std::unordered_map<Key, Ids, KeyHash> made_;
+};
 
 }  // namespace
 
@@ -71,40 +104,53 @@ void fill_node_records(SolveResultSnapshot& snapshot, const quendal::Game& game,
                        quendal::DiscountedCfr& solver, const NodeParents& parents,
                        std::int32_t starting_pot) {
     const std::vector<quendal::NodeState>& nodes = game.nodes();
-    snapshot.nodes.reserve(nodes.size());
+    std::size_t action_total = 0;
+    for (const quendal::NodeState& node : nodes) {
+        action_total += node.actions.size();
+    }
+    NodeMetaList list;
+    list.reserve(nodes.size(), action_total);
+    const std::uint32_t decision = list.intern("decision");
+    const std::uint32_t chance = list.intern("chance");
+    const std::uint32_t terminal = list.intern("terminal");
+    const std::uint32_t turn = list.intern("turn");
+    const std::uint32_t river = list.intern("river");
+    const std::array<std::uint32_t, 2> seats = {list.intern("OOP"), list.intern("IP")};
+    ActionTexts texts(list);
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const quendal::NodeState& node = nodes[i];
-        SolveNodeMeta meta;
-        meta.kind = kind_text(node.type);
+        NodeMetaList::Node meta;
         if (node.type == quendal::kDecisionNode) {
-            meta.player = node.player == 0 ? "OOP" : "IP";
+            meta.kind = decision;
+            meta.player = seats[node.player == 0 ? 0 : 1];
         } else if (node.type == quendal::kChanceNode) {
-            meta.street = node.turn == quendal::kNoCard    ? "turn"
-                          : node.river == quendal::kNoCard ? "river"
-                                                           : "";
+            meta.kind = chance;
+            meta.street = node.turn == quendal::kNoCard    ? turn
+                          : node.river == quendal::kNoCard ? river
+                                                           : 0;
+        } else {
+            meta.kind = terminal;
         }
         meta.pot = node.pot;
         meta.invested_oop = node.contribution_oop;
         meta.invested_ip = node.contribution_ip;
+        meta.action_count = static_cast<std::uint32_t>(node.actions.size());
+        list.add_node(meta);
         const std::int32_t pot = node.pot > 0 ? node.pot : starting_pot;
-        meta.actions.reserve(node.actions.size());
         for (std::size_t j = 0; j < node.actions.size(); ++j) {
-            SolveActionMeta action;
-            action.label = action_display_label(node.actions[j], pot);
-            action.code = action_code(node.actions[j], pot);
-            action.child =
-                j < node.children.size() ? static_cast<std::uint32_t>(node.children[j]) : 0;
-            meta.actions.push_back(std::move(action));
+            const ActionTexts::Ids ids = texts(node.actions[j], pot);
+            list.add_action(
+                {ids.label, ids.code, 0.0f,
+                 j < node.children.size() ? static_cast<std::uint32_t>(node.children[j]) : 0u});
         }
-        snapshot.nodes.push_back(std::move(meta));
     }
 
     // Decision nodes: the reach-weighted frequencies, every node's reach from
     // one walk down the tree. A node the walk does not reach keeps the plain
     // mean; chance nodes have none.
     const auto set_frequencies = [&](std::size_t i, const std::vector<float>& strategy) {
-        for (std::size_t j = 0; j < snapshot.nodes[i].actions.size(); ++j) {
-            snapshot.nodes[i].actions[j].frequency = usable_frequency(strategy, j);
+        for (std::size_t j = 0; j < nodes[i].actions.size(); ++j) {
+            list.mutable_action(i, j).frequency = usable_frequency(strategy, j);
         }
     };
     std::vector<bool> reached(nodes.size(), false);
@@ -120,16 +166,17 @@ void fill_node_records(SolveResultSnapshot& snapshot, const quendal::Game& game,
         if (nodes[i].type == quendal::kDecisionNode && !reached[i]) {
             set_frequencies(i, solver.average_strategy(i));
         }
-        std::vector<SolveActionMeta>& actions = snapshot.nodes[i].actions;
+        const std::size_t count = nodes[i].actions.size();
         frequencies.clear();
-        for (const SolveActionMeta& a : actions) {
-            frequencies.push_back(a.frequency);
+        for (std::size_t j = 0; j < count; ++j) {
+            frequencies.push_back(list.action(i, j).frequency);
         }
         normalise_frequencies(frequencies);
-        for (std::size_t j = 0; j < actions.size(); ++j) {
-            actions[j].frequency = frequencies[j];
+        for (std::size_t j = 0; j < count; ++j) {
+            list.mutable_action(i, j).frequency = frequencies[j];
         }
     }
+    snapshot.nodes = std::move(list);
 }
 
 }  // namespace quendal_app

@@ -4,6 +4,8 @@
 // equities and frequencies are fractions from 0 to 1.
 #pragma once
 
+#include "session/node_meta_list.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -82,7 +84,7 @@ struct SolveResultSnapshot {
     std::vector<std::string> root_action_labels;
     std::vector<std::string> root_action_codes;
     std::vector<float> root_action_frequencies;
-    std::vector<SolveNodeMeta> nodes;  // entry i describes node i
+    NodeMetaList nodes;  // entry i describes node i
 };
 
 struct SolveProgress {

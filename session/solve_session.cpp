@@ -50,8 +50,9 @@ struct SolveSession::Closure {
 
 namespace {
 
+// A final report takes the snapshot over.
 void report(const SolveSession::ProgressCallback& callback, double progress, std::string status,
-            const SolveResultSnapshot* snapshot = nullptr) {
+            SolveResultSnapshot* snapshot = nullptr) {
     if (!callback) {
         return;
     }
@@ -59,7 +60,7 @@ void report(const SolveSession::ProgressCallback& callback, double progress, std
     p.progress = progress;
     p.status = std::move(status);
     if (snapshot != nullptr) {
-        p.result = *snapshot;
+        p.result = std::move(*snapshot);
     }
     callback(p);
 }
@@ -203,7 +204,11 @@ void SolveSession::deliver_final(const Closure& closure, double progress, std::s
                                  SolveResultSnapshot& snapshot) noexcept {
     final_report_out_.store(true);
     std::string failure;
+    SolveResultSnapshot failed;
     try {
+        failed.board = snapshot.board;
+        failed.starting_pot = snapshot.starting_pot;
+        failed.effective_stack = snapshot.effective_stack;
         report(closure.on_progress, progress, std::move(status), &snapshot);
         return;
     } catch (const std::exception& e) {
@@ -211,8 +216,8 @@ void SolveSession::deliver_final(const Closure& closure, double progress, std::s
     } catch (...) {
         failure = "Unknown error";
     }
-    // The final report could not be handed over (out of memory while it was
-    // copied, say): the solve ends as an error and keeps nothing.
+    // The final report could not be handed over (the consumer ran out of
+    // memory taking it, say): the solve ends as an error and keeps nothing.
     try {
         {
             std::lock_guard lock(mutex_);
@@ -222,10 +227,6 @@ void SolveSession::deliver_final(const Closure& closure, double progress, std::s
                 tables_.reset();
             }
         }
-        SolveResultSnapshot failed;
-        failed.board = snapshot.board;
-        failed.starting_pot = snapshot.starting_pot;
-        failed.effective_stack = snapshot.effective_stack;
         failed.error = failure;
         report(closure.on_progress, 0.0, "Error: " + failure, &failed);
     } catch (...) {

@@ -361,7 +361,8 @@ TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
         std::string name = "root";
         std::size_t node = 0, above = 0, taken = 0;
         for (const std::string& code : row.line) {
-            const std::vector<SolveActionMeta>& actions = snapshot.nodes[node].actions;
+            const SolveNodeMeta meta = snapshot.nodes[node];
+            const std::vector<SolveActionMeta>& actions = meta.actions;
             const auto it = std::find_if(actions.begin(), actions.end(),
                                          [&](const SolveActionMeta& a) { return a.code == code; });
             ASSERT_NE(it, actions.end()) << code;
@@ -480,7 +481,8 @@ TEST(HandQueries, ANodeNoHandReachesKeepsThePlainMean) {
     const SolveResultSnapshot& snapshot = *reports.back().result;
     std::size_t node = 0;
     for (const std::string code : {"bet 50%", "allin"}) {
-        const std::vector<SolveActionMeta>& actions = snapshot.nodes[node].actions;
+        const SolveNodeMeta meta = snapshot.nodes[node];
+        const std::vector<SolveActionMeta>& actions = meta.actions;
         const auto it = std::find_if(actions.begin(), actions.end(),
                                      [&](const SolveActionMeta& a) { return a.code == code; });
         ASSERT_NE(it, actions.end()) << code;
