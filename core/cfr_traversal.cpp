@@ -79,8 +79,8 @@ void DiscountedCfr::solve_own_decision(Game& game, std::size_t node, int seat,
         zero(out);
         return;
     }
-    std::vector<float>& regrets = info.regrets_view(compact_);
-    std::vector<float>& sums = info.strategy_sum_view(compact_);
+    const std::span<float> regrets = info.regrets_view(compact_);
+    const std::span<float> sums = info.strategy_sum_view(compact_);
     ScratchFrame& frame = scratch.frame(depth);
     float* values = ScratchFrame::ensure(frame.child_values, a_count * hands);
     for (std::size_t a = 0; a < a_count; ++a) {
@@ -222,7 +222,7 @@ void DiscountedCfr::opponent_child_reach(Game& game, std::size_t node, std::size
     float* strategy = ScratchFrame::ensure(frame.opponent_strategy, a_count * opp_hands);
     if (training) {
         NodeInfo& info = nodes_[node];
-        std::vector<float>& regrets = info.regrets_view(compact_);
+        const std::span<float> regrets = info.regrets_view(compact_);
         float* totals = ScratchFrame::ensure(frame.opponent_totals, opp_hands);
         regret_matching<P>(strategy, totals, regrets.data(), a_count, opp_hands);
         apply_node_lock(lock, strategy, a_count, opp_hands);
@@ -270,7 +270,7 @@ void DiscountedCfr::terminal_values(Game& game, std::size_t node, int seat,
 // Path-independent: built once, in the portable compile.
 void DiscountedCfr::prefetch_arrays(std::size_t first, std::size_t last, int seat,
                                     bool training) const {
-    const auto fetch = [](const std::vector<float>& array) {
+    const auto fetch = [](std::span<const float> array) {
         const char* bytes = reinterpret_cast<const char*>(array.data());
         const std::size_t size = array.size() * sizeof(float);
         for (std::size_t b = 0; b < size; b += 64) {

@@ -18,7 +18,7 @@ void DiscountedCfr::average_strategy_into(std::size_t node, float* out) {
     NodeInfo& info = nodes_[node];
     const std::size_t a_count = info.actions;
     const std::size_t hands = info.hands;
-    const std::vector<float>& sums = info.strategy_sum_view(compact_);
+    const std::span<const float> sums = info.strategy_sum_view(compact_);
     const float uniform = 1.0f / static_cast<float>(a_count);
     if (sums.empty()) {
         std::fill(out, out + a_count * hands, uniform);

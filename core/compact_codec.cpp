@@ -5,8 +5,7 @@
 
 namespace quendal {
 
-void quantize_int16(const std::vector<float>& values, std::vector<std::int16_t>& out,
-                    float& scale) {
+void quantize_int16(std::span<const float> values, std::vector<std::int16_t>& out, float& scale) {
     scale = 1.0f;
     if (values.empty()) {
         out.clear();

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quendal {
@@ -10,7 +11,7 @@ namespace quendal {
 // Scale = the largest magnitude (NaN ignored); entries are the nearest
 // integers to 32767 × x / scale. Arrays of magnitude 1e-9 or less store zeros
 // with scale 1. An empty array stores nothing with scale 1.
-void quantize_int16(const std::vector<float>& values, std::vector<std::int16_t>& out, float& scale);
+void quantize_int16(std::span<const float> values, std::vector<std::int16_t>& out, float& scale);
 
 // `out` becomes actions × hands entries: zeros, or the decoded values when the
 // codes hold at least that many entries and the scale is positive.

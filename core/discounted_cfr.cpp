@@ -54,42 +54,49 @@ void DiscountedCfr::prepare_states(Game& game) {
             distinct_children_[i] = 0;
         }
     }
-    nodes_.assign(tree.size(), NodeInfo{});
+    nodes_.clear();
+    nodes_.resize(tree.size());
+    arrays_ = FloatArena();
     const CardContext& ctx = game.card_context();
-    // A chunk's regrets first, then its strategy sums: each kind lies
-    // together in memory in node order, and the opponent's visits, which
-    // read regrets only, stream through them without the sums in between.
-    const auto prepare = [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            const NodeState& node = tree[i];
-            if (node.type != kDecisionNode || node.actions.empty()) {
-                continue;
-            }
-            NodeInfo& info = nodes_[i];
-            info.player = node.player;
-            info.active = true;
-            info.actions = node.actions.size();
-            info.hands = ctx.pockets[node.player].size();
-            info.regrets.assign(info.actions * info.hands, 0.0f);
-            if (compact_) {
-                info.compact_regrets_now();
+    // Every decision node's regrets, then every node's strategy sums, each in
+    // node order and each array starting on 32 bytes: the opponent's visits,
+    // which read regrets only, stream through them without sums in between.
+    constexpr std::size_t kAlign = 8;  // floats
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const NodeState& node = tree[i];
+        if (node.type != kDecisionNode || node.actions.empty()) {
+            continue;
+        }
+        NodeInfo& info = nodes_[i];
+        info.player = node.player;
+        info.active = true;
+        info.actions = static_cast<std::uint32_t>(node.actions.size());
+        info.hands = static_cast<std::uint32_t>(ctx.pockets[node.player].size());
+        total += (std::size_t{info.actions} * info.hands + kAlign - 1) / kAlign * kAlign;
+    }
+    if (compact_) {
+        // Only the 16-bit codes are kept; they start as zeros with scale 1.
+        for (NodeInfo& info : nodes_) {
+            if (info.active) {
+                info.compact = std::make_unique<NodeInfo::Compact>();
+                info.compact->regrets.assign(std::size_t{info.actions} * info.hands, 0);
+                info.compact->strategy_sums.assign(std::size_t{info.actions} * info.hands, 0);
             }
         }
-        for (std::size_t i = begin; i < end; ++i) {
-            NodeInfo& info = nodes_[i];
+        return;
+    }
+    arrays_ = FloatArena(2 * total);
+    float* next = arrays_.data();
+    for (const bool sums : {false, true}) {
+        for (NodeInfo& info : nodes_) {
             if (!info.active) {
                 continue;
             }
-            info.strategy_sums.assign(info.actions * info.hands, 0.0f);
-            if (compact_) {
-                info.compact_strategy_sums_now();
-            }
+            const std::size_t n = std::size_t{info.actions} * info.hands;
+            (sums ? info.strategy_sums : info.regrets) = std::span<float>(next, n);
+            next += (n + kAlign - 1) / kAlign * kAlign;
         }
-    };
-    if (pool_ && threads_ >= 2 && tree.size() >= 2) {
-        parallel_for(tree.size(), prepare);
-    } else {
-        prepare(0, tree.size());
     }
 }
 

@@ -2,6 +2,7 @@
 // worker pool for chance-node fan-out.
 #pragma once
 
+#include "core/float_arena.h"
 #include "core/game.h"
 #include "core/kernel_path.h"
 #include "core/node_info.h"
@@ -172,6 +173,7 @@ private:
     PerSeat<std::vector<float>> root_values_;
     PerSeat<std::vector<float>> eval_values_;
     std::vector<NodeInfo> nodes_;
+    FloatArena arrays_;  // the nodes' regrets and strategy sums
     bool compact_ = false;
     std::vector<std::uint8_t> distinct_children_;
     Discounts discounts_;

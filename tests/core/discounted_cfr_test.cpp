@@ -27,6 +27,15 @@ struct DiscountedCfrTestAccess {
         });
     }
     static std::vector<NodeInfo>& nodes(DiscountedCfr& cfr) { return cfr.nodes_; }
+    // Every node's regrets, then its strategy sums, copied out of the engine.
+    static std::vector<std::vector<float>> arrays(DiscountedCfr& cfr) {
+        std::vector<std::vector<float>> out;
+        for (const NodeInfo& info : cfr.nodes_) {
+            out.emplace_back(info.regrets.begin(), info.regrets.end());
+            out.emplace_back(info.strategy_sums.begin(), info.strategy_sums.end());
+        }
+        return out;
+    }
 };
 
 namespace {
@@ -110,7 +119,7 @@ TEST(DiscountedCfrTraversal, CheckDownThroughChanceNodesEqualsTheRunoutAverage) 
 TEST(DiscountedCfrTraversal, ParallelChanceNodesGiveBitIdenticalState) {
     const TreeConfig c = spot_config(1, "50%", "a");
     const char* range = "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+";
-    std::vector<std::vector<NodeInfo>> states;
+    std::vector<std::vector<std::vector<float>>> states;
     for (std::size_t threads : {1u, 8u}) {
         Game game = make_game(c, "Kc8d3h2s", range, range);
         DiscountedCfr cfr(options(threads));
@@ -118,12 +127,11 @@ TEST(DiscountedCfrTraversal, ParallelChanceNodesGiveBitIdenticalState) {
         for (std::uint32_t t = 0; t < 20; ++t) {
             Access::iterate(cfr, game, t);
         }
-        states.push_back(Access::nodes(cfr));
+        states.push_back(Access::arrays(cfr));
     }
     ASSERT_EQ(states[0].size(), states[1].size());
     for (std::size_t i = 0; i < states[0].size(); ++i) {
-        ASSERT_EQ(states[0][i].regrets, states[1][i].regrets) << "node " << i;
-        ASSERT_EQ(states[0][i].strategy_sums, states[1][i].strategy_sums) << "node " << i;
+        ASSERT_EQ(states[0][i], states[1][i]) << "node " << i / 2;
     }
 }
 
@@ -136,7 +144,7 @@ TEST(DiscountedCfrTraversal, FlopAllInSweptOnThePoolGivesBitIdenticalState) {
         c.rake_rate = rake;
         c.rake_cap = 30;
         c.flop.oop.bets = c.flop.ip.bets = parse_bet_size_list("a", false);
-        std::vector<std::vector<NodeInfo>> states;
+        std::vector<std::vector<std::vector<float>>> states;
         std::vector<std::vector<float>> root;
         for (std::size_t threads : {1u, 3u, 8u}) {
             Game game = make_game(c, "Ah8d3c", "22+, A2s+, KTs+, QJs, AJo+", "55+, A8s+, KQ");
@@ -145,7 +153,7 @@ TEST(DiscountedCfrTraversal, FlopAllInSweptOnThePoolGivesBitIdenticalState) {
             for (std::uint32_t t = 0; t < 3; ++t) {
                 Access::iterate(cfr, game, t);
             }
-            states.push_back(Access::nodes(cfr));
+            states.push_back(Access::arrays(cfr));
             root.push_back(cfr.root_values(0));
             root.push_back(cfr.root_values(1));
             const std::array<float, 2> ev = cfr.current_ev(game);
@@ -154,8 +162,7 @@ TEST(DiscountedCfrTraversal, FlopAllInSweptOnThePoolGivesBitIdenticalState) {
         for (std::size_t k = 1; k < states.size(); ++k) {
             ASSERT_EQ(states[0].size(), states[k].size());
             for (std::size_t i = 0; i < states[0].size(); ++i) {
-                ASSERT_EQ(states[0][i].regrets, states[k][i].regrets) << "rake " << rake;
-                ASSERT_EQ(states[0][i].strategy_sums, states[k][i].strategy_sums);
+                ASSERT_EQ(states[0][i], states[k][i]) << "rake " << rake << " node " << i / 2;
             }
             for (std::size_t j = 0; j < 3; ++j) {
                 EXPECT_EQ(root[j], root[3 * k + j]) << "rake " << rake << " threads " << k;
@@ -252,11 +259,11 @@ TEST(DiscountedCfrTraversal, OneRiverIterationByHand) {
     // N = 1. OOP: check wins 500; the bet meets a uniform IP: fold 0.5 × 500 +
     // call 0.5 × 1500 = 1000. Uniform OOP: 750; regrets 500 - 750, 1000 - 750.
     EXPECT_EQ(cfr.root_values(0), std::vector<float>{750.0f});
-    EXPECT_EQ(Access::nodes(cfr)[0].regrets, (std::vector<float>{-250.0f, 250.0f}));
-    EXPECT_EQ(Access::nodes(cfr)[0].strategy_sums, (std::vector<float>{0.5f, 0.5f}));
+    EXPECT_EQ(Access::arrays(cfr)[0], (std::vector<float>{-250.0f, 250.0f}));
+    EXPECT_EQ(Access::arrays(cfr)[1], (std::vector<float>{0.5f, 0.5f}));
     // IP then meets an OOP that always bets: fold -500, call -1500, uniform -1000.
     EXPECT_EQ(cfr.root_values(1), std::vector<float>{-1000.0f});
-    EXPECT_EQ(Access::nodes(cfr)[3].regrets, (std::vector<float>{500.0f, -500.0f}));
+    EXPECT_EQ(Access::arrays(cfr)[2 * 3], (std::vector<float>{500.0f, -500.0f}));
 }
 
 // The same spot with hearts and spades exchanged everywhere folds other suits;
@@ -330,7 +337,7 @@ TEST(DiscountedCfrTraversal, FullyLockedNodeKeepsRegretsAndAveragesTheLock) {
         for (float r : root.regrets_view(compact)) {
             EXPECT_EQ(r, 0.0f);
         }
-        const std::vector<float>& sums = root.strategy_sum_view(compact);
+        const std::span<const float> sums = root.strategy_sum_view(compact);
         for (std::size_t h = 0; h < hands; ++h) {
             EXPECT_NEAR(sums[h], 0.0f, 1e-6);
             EXPECT_GT(sums[hands + h], 0.0f) << h;
@@ -343,7 +350,7 @@ TEST(DiscountedCfrTraversal, FullyLockedNodeKeepsRegretsAndAveragesTheLock) {
         Access::prepare(learner, partial);
         Access::iterate(learner, partial, 2);
         NodeInfo& partial_root = Access::nodes(learner)[0];
-        const std::vector<float>& regrets = partial_root.regrets_view(compact);
+        const std::span<const float> regrets = partial_root.regrets_view(compact);
         EXPECT_TRUE(regrets[0] != 0.0f || regrets[hands] != 0.0f);  // hand 0 is free
         for (std::size_t h = 1; h < hands; ++h) {
             EXPECT_EQ(regrets[h], 0.0f);

@@ -134,7 +134,8 @@ TEST(KernelPath, AverageStrategyRowsGiveThePlainLoopsBits) {
 }
 
 struct SolveResult {
-    std::vector<NodeInfo> nodes;
+    std::vector<std::vector<float>> regrets;
+    std::vector<std::vector<float>> sums;
     std::array<float, 2> ev{};
     float exploitability = 0.0f;
 };
@@ -147,7 +148,12 @@ SolveResult solve(const TreeConfig& config, const char* board, const char* oop, 
     options.threads = 4;
     DiscountedCfr cfr(options);
     cfr.run(game);
-    return {cfr.node_states(), cfr.current_ev(game), cfr.exploitability()};
+    SolveResult result{{}, {}, cfr.current_ev(game), cfr.exploitability()};
+    for (const NodeInfo& node : cfr.node_states()) {
+        result.regrets.emplace_back(node.regrets.begin(), node.regrets.end());
+        result.sums.emplace_back(node.strategy_sums.begin(), node.strategy_sums.end());
+    }
+    return result;
 }
 
 // Entries of the two paths agree to `tolerance` times the largest magnitude.
@@ -212,17 +218,12 @@ TEST(KernelPath, PortableSolveMatchesTheAvx2SolveToRounding) {
             ScopedKernelPath use(KernelPath::kPortable);
             portable = solve(spot.config, spot.board, spot.oop, spot.ip, spot.iterations);
         }
-        std::vector<std::vector<float>> regrets[2], sums[2];
-        for (int k = 0; k < 2; ++k) {
-            for (const NodeInfo& node : (k == 0 ? avx2 : portable).nodes) {
-                regrets[k].push_back(node.regrets);
-                sums[k].push_back(node.strategy_sums);
-            }
-        }
+        const std::vector<std::vector<float>>* regrets[2] = {&avx2.regrets, &portable.regrets};
+        const std::vector<std::vector<float>>* sums[2] = {&avx2.sums, &portable.sums};
         // Equal bits would mean the second solve did not run the portable build.
-        EXPECT_NE(regrets[0], regrets[1]);
-        expect_near_everywhere(regrets[0], regrets[1], 1e-5, "regrets");
-        expect_near_everywhere(sums[0], sums[1], 1e-5, "strategy sums");
+        EXPECT_NE(*regrets[0], *regrets[1]);
+        expect_near_everywhere(*regrets[0], *regrets[1], 1e-5, "regrets");
+        expect_near_everywhere(*sums[0], *sums[1], 1e-5, "strategy sums");
         for (int seat = 0; seat < 2; ++seat) {
             EXPECT_NEAR(avx2.ev[seat], portable.ev[seat], 1e-5 * std::fabs(avx2.ev[seat]));
         }

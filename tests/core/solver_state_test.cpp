@@ -20,17 +20,17 @@ TEST(CompactCodec, EncodesAgainstTheLargestMagnitude) {
     EXPECT_TRUE(codes.empty());
     EXPECT_EQ(scale, 1.0f);
 
-    quantize_int16({1e-9f, -1e-10f, 0.0f}, codes, scale);
+    quantize_int16(std::vector<float>{1e-9f, -1e-10f, 0.0f}, codes, scale);
     EXPECT_EQ(codes, (std::vector<std::int16_t>{0, 0, 0}));
     EXPECT_EQ(scale, 1.0f);
 
-    quantize_int16({2.5f, 2.5f, 2.5f}, codes, scale);
+    quantize_int16(std::vector<float>{2.5f, 2.5f, 2.5f}, codes, scale);
     EXPECT_EQ(codes, (std::vector<std::int16_t>{32767, 32767, 32767}));
     EXPECT_EQ(scale, 2.5f);
 
     // Halves round away from zero; a NaN neither sets the scale nor escapes.
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    quantize_int16({-4.0f, 1.0f / 32767.0f * 2.0f, nan, 4.0f}, codes, scale);
+    quantize_int16(std::vector<float>{-4.0f, 1.0f / 32767.0f * 2.0f, nan, 4.0f}, codes, scale);
     EXPECT_EQ(scale, 4.0f);
     EXPECT_EQ(codes, (std::vector<std::int16_t>{-32767, 1, 0, 32767}));
 }
@@ -59,18 +59,22 @@ TEST(NodeInfoState, CompactViewsDecodeAfterEncoding) {
     NodeInfo info;
     info.actions = 2;
     info.hands = 2;
-    info.regrets = {1.0f, -2.0f, 0.5f, 0.0f};
-    info.strategy_sums = {4.0f, 4.0f, 4.0f, 4.0f};
+    std::vector<float> regret_values{1.0f, -2.0f, 0.5f, 0.0f};
+    std::vector<float> sum_values{4.0f, 4.0f, 4.0f, 4.0f};
+    info.regrets = regret_values;
+    info.strategy_sums = sum_values;
     info.compact_regrets_now();
     info.compact_strategy_sums_now();
     EXPECT_TRUE(info.regrets.empty());
-    EXPECT_EQ(info.regrets.capacity(), 0u);
-    EXPECT_EQ(info.compact_regrets_scale, 2.0f);
-    const std::vector<float>& regrets = info.regrets_view(true);
+    ASSERT_TRUE(info.compact);
+    EXPECT_EQ(info.compact->decoded_regrets.capacity(), 0u);
+    EXPECT_EQ(info.compact->regrets_scale, 2.0f);
+    const std::span<const float> regrets = info.regrets_view(true);
     ASSERT_EQ(regrets.size(), 4u);
     EXPECT_NEAR(regrets[1], -2.0f, 1e-6);
     EXPECT_NEAR(regrets[2], 0.5f, 1e-4);
-    EXPECT_EQ(info.strategy_sum_view(true), std::vector<float>(4, 4.0f));
+    const std::span<const float> sums = info.strategy_sum_view(true);
+    EXPECT_EQ(std::vector<float>(sums.begin(), sums.end()), std::vector<float>(4, 4.0f));
     // Outside compact mode the float arrays are returned as they are.
     NodeInfo plain;
     plain.actions = plain.hands = 1;
