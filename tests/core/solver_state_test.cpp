@@ -1,3 +1,4 @@
+#include "core/float_arena.h"
 #include "core/node_info.h"
 #include "core/scratch_stack.h"
 
@@ -79,6 +80,27 @@ TEST(NodeInfoState, CompactViewsDecodeAfterEncoding) {
     NodeInfo plain;
     plain.actions = plain.hands = 1;
     EXPECT_TRUE(plain.regrets_view(false).empty());
+}
+
+// Small blocks come from the heap, large ones are mapped: both start as
+// zeros, and a move hands the block over whole.
+TEST(FloatArenaBlock, StartsZeroedAndMovesWhole) {
+    for (const std::size_t count : {std::size_t{0}, std::size_t{100}, std::size_t{3} << 20}) {
+        FloatArena arena(count);
+        ASSERT_EQ(arena.size(), count);
+        EXPECT_EQ(std::count(arena.data(), arena.data() + count, 0.0f),
+                  static_cast<std::ptrdiff_t>(count));
+        if (count != 0) {
+            arena.data()[count - 1] = 2.0f;
+        }
+        FloatArena moved(std::move(arena));
+        EXPECT_EQ(arena.size(), 0u);
+        EXPECT_EQ(arena.data(), nullptr);
+        ASSERT_EQ(moved.size(), count);
+        if (count != 0) {
+            EXPECT_EQ(moved.data()[count - 1], 2.0f);
+        }
+    }
 }
 
 TEST(ScratchStackFrames, DeepFramesKeepTheirPlace) {
