@@ -29,18 +29,30 @@ PlanNode node_from(const PlanBuildContext& context, std::uint8_t type, std::uint
     return node;
 }
 
-// Appends a subtree built with local indices, shifting them to their place.
-void splice(std::vector<PlanNode>& out, std::vector<PlanNode>&& subtree) {
-    const std::uint64_t offset = out.size();
-    for (PlanNode& node : subtree) {
-        for (std::uint64_t& child : node.children) {
-            child += offset;
-        }
-        out.push_back(std::move(node));
-    }
+}  // namespace
+
+bool operator==(const PlanNode& a, const PlanNode& b) {
+    return a.type == b.type && a.player == b.player && a.street == b.street &&
+           a.allin_runout == b.allin_runout && a.matched == b.matched &&
+           std::ranges::equal(a.actions, b.actions) && std::ranges::equal(a.children, b.children) &&
+           a.pot == b.pot && a.contribution_oop == b.contribution_oop &&
+           a.contribution_ip == b.contribution_ip && a.last_action == b.last_action &&
+           a.last_actor == b.last_actor && a.turn == b.turn && a.river == b.river;
 }
 
-}  // namespace
+void ActionPlan::Building::splice(Building&& subtree) {
+    const std::uint64_t node_offset = nodes.size();
+    const std::size_t list_offset = actions.size();
+    for (std::size_t i = 0; i < subtree.nodes.size(); ++i) {
+        nodes.push_back(std::move(subtree.nodes[i]));
+        lists.push_back({subtree.lists[i].first + list_offset, subtree.lists[i].count});
+    }
+    actions.insert(actions.end(), subtree.actions.begin(), subtree.actions.end());
+    for (const std::uint64_t child : subtree.children) {
+        children.push_back(child + node_offset);
+    }
+    subtree = Building();
+}
 
 ActionPlan::ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly)
     : config_(std::move(config)), context_(context) {
@@ -60,8 +72,20 @@ ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
         parallel_depth_ = static_cast<std::size_t>(*depth);
     }
     const BuildContext root = root_context();
-    nodes_.push_back(root_node(root));
-    build_recursive(nodes_, 0, root, 0);
+    Building tree;
+    tree.add(root_node(root));
+    build_recursive(tree, 0, root, 0);
+    nodes_ = std::move(tree.nodes);
+    actions_ = std::move(tree.actions);
+    children_ = std::move(tree.children);
+    actions_.shrink_to_fit();
+    children_.shrink_to_fit();
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        const Building::Lists& lists = tree.lists[i];
+        nodes_[i].actions = std::span<const PlanAction>(actions_.data() + lists.first, lists.count);
+        nodes_[i].children =
+            std::span<const std::uint64_t>(children_.data() + lists.first, lists.count);
+    }
 }
 
 bool ActionPlan::walk_shape(TreeConfig config, const CardContext* context,
@@ -105,22 +129,25 @@ bool ActionPlan::walk_recursive(const PlanNode& node, const BuildContext& contex
     return true;
 }
 
-void ActionPlan::build_recursive(std::vector<PlanNode>& out, std::size_t node,
-                                 const BuildContext& context, std::size_t depth) {
-    std::vector<Child> children = expand(out[node], context);
+void ActionPlan::build_recursive(Building& out, std::size_t node, const BuildContext& context,
+                                 std::size_t depth) {
+    std::vector<Child> children = expand(out.nodes[node], context);
     if (children.empty()) {
         return;
     }
-    out[node].actions.reserve(children.size());
-    out[node].children.reserve(children.size());
+    // The node's lists take their place before any of its subtrees' lists.
+    const std::size_t first = out.actions.size();
+    out.lists[node] = {first, children.size()};
+    out.actions.resize(first + children.size());
+    out.children.resize(first + children.size());
 
     if (depth >= parallel_depth_) {
-        for (Child& child : children) {
-            const std::size_t index = out.size();
-            out[node].actions.push_back(child.action);
-            out[node].children.push_back(index);
-            out.push_back(std::move(child.node));
-            build_recursive(out, index, child.context, depth + 1);
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const std::size_t index = out.nodes.size();
+            out.actions[first + i] = children[i].action;
+            out.children[first + i] = index;
+            out.add(std::move(children[i].node));
+            build_recursive(out, index, children[i].context, depth + 1);
         }
         return;
     }
@@ -128,11 +155,11 @@ void ActionPlan::build_recursive(std::vector<PlanNode>& out, std::size_t node,
     // Each child subtree is built into a list of its own (on a task while the
     // worker limit allows) and spliced in action order, which gives exactly
     // the numbering of a build on one thread.
-    std::vector<std::vector<PlanNode>> subtrees(children.size());
+    std::vector<Building> subtrees(children.size());
     std::vector<std::future<void>> tasks;
     tasks.reserve(children.size());
     for (std::size_t i = 0; i < children.size(); ++i) {
-        subtrees[i].push_back(std::move(children[i].node));
+        subtrees[i].add(std::move(children[i].node));
         const auto build = [this, &subtrees, &children, i, depth] {
             build_recursive(subtrees[i], 0, children[i].context, depth + 1);
         };
@@ -165,9 +192,9 @@ void ActionPlan::build_recursive(std::vector<PlanNode>& out, std::size_t node,
         std::rethrow_exception(error);
     }
     for (std::size_t i = 0; i < children.size(); ++i) {
-        out[node].actions.push_back(children[i].action);
-        out[node].children.push_back(out.size());
-        splice(out, std::move(subtrees[i]));
+        out.actions[first + i] = children[i].action;
+        out.children[first + i] = out.nodes.size();
+        out.splice(std::move(subtrees[i]));
     }
 }
 

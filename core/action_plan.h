@@ -10,20 +10,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace quendal {
 
 enum NodeType : std::uint8_t { kDecisionNode = 0, kChanceNode = 1, kTerminalNode = 2 };
 
+// A node's action and child lists are views into lists its plan holds for the
+// whole tree: a copy of a node (the game's node states are copies) shares
+// them, and they live as long as the plan.
 struct PlanNode {
     std::uint8_t type = kDecisionNode;
     std::uint8_t player = 0;        // actor; the folder at a fold terminal
     std::uint8_t street = 0;        // chance nodes and all-in terminals: the street dealt next
     std::uint8_t allin_runout = 0;  // both all-in before the river
     std::int32_t matched = 0;
-    std::vector<PlanAction> actions;
-    std::vector<std::uint64_t> children;  // the i-th child follows the i-th action
+    std::span<const PlanAction> actions;
+    std::span<const std::uint64_t> children;  // the i-th child follows the i-th action
     std::int32_t pot = 0;
     std::int32_t contribution_oop = 0;
     std::int32_t contribution_ip = 0;
@@ -32,7 +36,8 @@ struct PlanNode {
     CardCode turn = kNoCard;
     CardCode river = kNoCard;
 
-    friend bool operator==(const PlanNode&, const PlanNode&) = default;
+    // Field by field, the lists by their entries.
+    friend bool operator==(const PlanNode& a, const PlanNode& b);
 };
 
 class ActionPlan {
@@ -58,6 +63,11 @@ public:
     const std::vector<PlanNode>& nodes() const { return nodes_; }
     std::size_t node_count() const { return nodes_.size(); }
     const PlanNode& node(std::size_t index) const { return nodes_[index]; }
+    // Bytes of the nodes' action and child lists.
+    std::size_t list_bytes() const {
+        return actions_.capacity() * sizeof(PlanAction) +
+               children_.capacity() * sizeof(std::uint64_t);
+    }
 
     // The cards a chance node may deal: the board's card for that street when
     // it fixes one, else every card outside the dead mask.
@@ -71,13 +81,33 @@ private:
         PlanNode node;
     };
 
+    // A tree under construction: its nodes, and each node's lists as a place
+    // in the shared action and child lists.
+    struct Building {
+        struct Lists {
+            std::size_t first = 0;
+            std::size_t count = 0;
+        };
+        std::vector<PlanNode> nodes;
+        std::vector<Lists> lists;
+        std::vector<PlanAction> actions;
+        std::vector<std::uint64_t> children;
+
+        void add(PlanNode&& node) {
+            nodes.push_back(std::move(node));
+            lists.emplace_back();
+        }
+        // Appends a subtree built with its own indices, shifting them to their place.
+        void splice(Building&& subtree);
+    };
+
     struct ShapeOnly {};
     // Everything but the tree itself.
     ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly);
 
     BuildContext root_context() const;
     PlanNode root_node(const BuildContext& root) const;
-    void build_recursive(std::vector<PlanNode>& out, std::size_t node, const BuildContext& context,
+    void build_recursive(Building& out, std::size_t node, const BuildContext& context,
                          std::size_t depth);
     bool walk_recursive(const PlanNode& node, const BuildContext& context,
                         const ShapeVisitor& visit) const;
@@ -91,6 +121,8 @@ private:
     Board board_;
     const CardContext* context_;
     std::vector<PlanNode> nodes_;
+    std::vector<PlanAction> actions_;
+    std::vector<std::uint64_t> children_;
     std::size_t worker_limit_ = 1;
     std::size_t parallel_depth_ = 0;
     std::atomic<std::size_t> running_tasks_{1};

@@ -218,7 +218,7 @@ std::vector<float> DiscountedCfr::compute_node_values_with_reach(Game& game, std
 
 std::vector<std::vector<float>> DiscountedCfr::compute_child_values(
     Game& game, std::size_t node, int seat, std::span<const std::span<const float>> reaches) {
-    const std::vector<std::uint64_t>& children = game.nodes()[node].children;
+    const std::span<const std::uint64_t> children = game.nodes()[node].children;
     const std::size_t count = children.size();
     const std::size_t hands = game.card_context().pockets[seat].size();
     std::vector<std::vector<float>> values(reaches.size() * count, std::vector<float>(hands, 0.0f));

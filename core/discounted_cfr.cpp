@@ -48,7 +48,7 @@ void DiscountedCfr::prepare_states(Game& game) {
         if (tree[i].type != kChanceNode) {
             continue;
         }
-        std::vector<std::uint64_t> sorted = tree[i].children;
+        std::vector<std::uint64_t> sorted(tree[i].children.begin(), tree[i].children.end());
         std::sort(sorted.begin(), sorted.end());
         if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
             distinct_children_[i] = 0;

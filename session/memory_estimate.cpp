@@ -10,7 +10,7 @@ namespace quendal_app {
 namespace {
 
 constexpr std::uint64_t kPlanNodeBytes = sizeof(quendal::PlanNode);
-// A node's action and child lists, each reserved to its child count.
+// A child's entries in the plan's action and child lists.
 constexpr std::uint64_t kPerChildBytes = sizeof(quendal::PlanAction) + sizeof(std::uint64_t);
 
 // Truncated toward zero; a figure beyond 64 bits saturates.
@@ -19,10 +19,11 @@ std::uint64_t whole_bytes(double bytes) {
                                           : std::numeric_limits<std::uint64_t>::max();
 }
 
-// The solve holds the tree twice (the plan and the game's copy of every
-// node) and one engine record per node besides the solver arrays.
-void add_totals(SolveMemoryEstimate& e, std::uint64_t tree) {
-    e.tree_bytes = 2 * tree + e.node_count * sizeof(quendal::NodeInfo);
+// The solve holds every node twice (the plan's and the game's copy), their
+// action and child lists once (the copies share them), and one engine record
+// per node besides the solver arrays.
+void add_totals(SolveMemoryEstimate& e, std::uint64_t node_list, std::uint64_t lists) {
+    e.tree_bytes = 2 * node_list + lists + e.node_count * sizeof(quendal::NodeInfo);
     const double total =
         (static_cast<double>(e.tree_bytes) + static_cast<double>(e.card_context_bytes) +
          static_cast<double>(e.solver_bytes)) *
@@ -36,11 +37,8 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
                                          const quendal::ActionPlan& plan, bool compact_storage) {
     SolveMemoryEstimate e;
     const std::vector<quendal::PlanNode>& nodes = plan.nodes();
-    std::uint64_t tree = nodes.capacity() * kPlanNodeBytes;
     const std::uint64_t per_entry = compact_storage ? 4 : 8;
     for (const quendal::PlanNode& node : nodes) {
-        tree += node.actions.capacity() * sizeof(quendal::PlanAction) +
-                node.children.capacity() * sizeof(std::uint64_t);
         if (node.type == quendal::kDecisionNode && !node.actions.empty()) {
             ++e.decision_node_count;
             e.solver_bytes += context.pockets[node.player].size() * node.actions.size() * per_entry;
@@ -50,7 +48,7 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
     e.node_count = nodes.size();
     e.oop_hand_count = context.pockets[0].size();
     e.ip_hand_count = context.pockets[1].size();
-    add_totals(e, tree);
+    add_totals(e, nodes.capacity() * kPlanNodeBytes, plan.list_bytes());
     return e;
 }
 
@@ -75,7 +73,7 @@ SolveMemoryEstimate count_solve_memory(const quendal::CardContext& context,
             }
             // The total of the nodes so far, as add_totals gives it.
             const double counted =
-                (static_cast<double>(2 * (node_list_bytes() + child_bytes) +
+                (static_cast<double>(2 * node_list_bytes() + child_bytes +
                                      e.node_count * sizeof(quendal::NodeInfo)) +
                  static_cast<double>(e.card_context_bytes) + static_cast<double>(e.solver_bytes)) *
                 1.1;
@@ -85,7 +83,7 @@ SolveMemoryEstimate count_solve_memory(const quendal::CardContext& context,
             }
             return true;
         });
-    add_totals(e, node_list_bytes() + child_bytes);
+    add_totals(e, node_list_bytes(), child_bytes);
     return e;
 }
 

@@ -16,6 +16,10 @@ CardContext context(const char* board, const char* oop = "AA, KQs", const char* 
     return CardContext(make_board(board), {parse_range(oop), parse_range(ip)});
 }
 
+std::vector<PlanAction> list(std::span<const PlanAction> actions) {
+    return {actions.begin(), actions.end()};
+}
+
 TreeConfig config(std::uint8_t street, std::int32_t pot = 1000, std::int32_t stack = 5000) {
     TreeConfig c;
     c.start_street = street;
@@ -47,7 +51,7 @@ TEST(ActionPlan, RiverCheckDownHasThreeNodes) {
     const ActionPlan plan(config(2), ctx);
     ASSERT_EQ(plan.node_count(), 3u);
     EXPECT_EQ(plan.node(0).type, kDecisionNode);
-    EXPECT_EQ(plan.node(0).actions, (std::vector<PlanAction>{{kCheck, 0}}));
+    EXPECT_EQ(list(plan.node(0).actions), (std::vector<PlanAction>{{kCheck, 0}}));
     EXPECT_EQ(plan.node(1).player, 1);
     EXPECT_EQ(plan.node(1).last_action, kCheck);
     EXPECT_EQ(plan.node(2).type, kTerminalNode);
@@ -64,7 +68,7 @@ TEST(ActionPlan, BetsAndCallsMoveMoneyAndTerminalsNameTheRightPlayer) {
     const ActionPlan plan(c, ctx);
     // 0 root -> 1 (check) IP ... ; the bet subtree follows the check subtree.
     const PlanNode& root = plan.node(0);
-    ASSERT_EQ(root.actions, (std::vector<PlanAction>{{kCheck, 0}, {kBet, 500}}));
+    ASSERT_EQ(list(root.actions), (std::vector<PlanAction>{{kCheck, 0}, {kBet, 500}}));
     const PlanNode& facing = plan.node(root.children[1]);
     EXPECT_EQ(facing.player, 1);
     EXPECT_EQ(facing.pot, 1500);
@@ -216,7 +220,7 @@ void expect_legal_tree(const ActionPlan& plan, const CardContext& ctx, const Tre
                     expected.push_back({kDeal, card});
                 }
             }
-            EXPECT_EQ(node.actions, expected);
+            EXPECT_EQ(list(node.actions), expected);
         } else {
             EXPECT_TRUE(node.children.empty());
         }
