@@ -92,7 +92,8 @@ bool ActionPlan::walk_shape(TreeConfig config, const CardContext* context,
                             const ShapeVisitor& visit) {
     const ActionPlan shape(std::move(config), context, ShapeOnly{});
     const BuildContext root = shape.root_context();
-    return shape.walk_recursive(shape.root_node(root), root, visit);
+    std::vector<std::vector<Child>> levels;
+    return shape.walk_recursive(shape.root_node(root), root, visit, levels, 0);
 }
 
 ActionPlan::BuildContext ActionPlan::root_context() const {
@@ -116,13 +117,18 @@ PlanNode ActionPlan::root_node(const BuildContext& root) const {
 // The same expansion as the build, in the same order; each level keeps only
 // the children of one node.
 bool ActionPlan::walk_recursive(const PlanNode& node, const BuildContext& context,
-                                const ShapeVisitor& visit) const {
-    const std::vector<Child> children = expand(node, context);
-    if (!visit(node, children.size())) {
+                                const ShapeVisitor& visit, std::vector<std::vector<Child>>& levels,
+                                std::size_t depth) const {
+    if (levels.size() <= depth) {
+        levels.resize(depth + 1);
+    }
+    expand(node, context, levels[depth]);
+    if (!visit(node, levels[depth].size())) {
         return false;
     }
-    for (const Child& child : children) {
-        if (!walk_recursive(child.node, child.context, visit)) {
+    for (std::size_t i = 0; i < levels[depth].size(); ++i) {
+        const Child& child = levels[depth][i];
+        if (!walk_recursive(child.node, child.context, visit, levels, depth + 1)) {
             return false;
         }
     }
@@ -131,7 +137,8 @@ bool ActionPlan::walk_recursive(const PlanNode& node, const BuildContext& contex
 
 void ActionPlan::build_recursive(Building& out, std::size_t node, const BuildContext& context,
                                  std::size_t depth) {
-    std::vector<Child> children = expand(out.nodes[node], context);
+    std::vector<Child> children;
+    expand(out.nodes[node], context, children);
     if (children.empty()) {
         return;
     }
@@ -198,26 +205,30 @@ void ActionPlan::build_recursive(Building& out, std::size_t node, const BuildCon
     }
 }
 
-std::vector<ActionPlan::Child> ActionPlan::expand(const PlanNode& node,
-                                                  const BuildContext& context) const {
+void ActionPlan::expand(const PlanNode& node, const BuildContext& context,
+                        std::vector<Child>& children) const {
+    children.clear();
     switch (node.type) {
         case kDecisionNode:
-            return expand_decision_node(node, context);
+            expand_decision_node(node, context, children);
+            break;
         case kChanceNode:
-            return expand_chance_node(node, context, false);
+            expand_chance_node(node, context, false, children);
+            break;
         default:
-            return node.allin_runout != 0 ? expand_chance_node(node, context, true)
-                                          : std::vector<Child>{};
+            if (node.allin_runout != 0) {
+                expand_chance_node(node, context, true, children);
+            }
+            break;
     }
 }
 
-std::vector<ActionPlan::Child> ActionPlan::expand_decision_node(const PlanNode& node,
-                                                                const BuildContext& context) const {
+void ActionPlan::expand_decision_node(const PlanNode& node, const BuildContext& context,
+                                      std::vector<Child>& children) const {
     const int actor = node.player;
     const int opponent = 1 - actor;
     const std::vector<PlanAction> actions =
         decision_actions(config_, context, node.street, actor, node.matched);
-    std::vector<Child> children;
     children.reserve(actions.size());
     for (const PlanAction& action : actions) {
         BuildContext next = context;
@@ -297,7 +308,6 @@ std::vector<ActionPlan::Child> ActionPlan::expand_decision_node(const PlanNode& 
         children.push_back(
             {action, next, node_from(next, type, player, street, allin_runout, matched)});
     }
-    return children;
 }
 
 std::vector<CardCode> ActionPlan::deal_card_candidates(const BuildContext& context,
@@ -316,11 +326,10 @@ std::vector<CardCode> ActionPlan::deal_card_candidates(const BuildContext& conte
     return cards;
 }
 
-std::vector<ActionPlan::Child> ActionPlan::expand_chance_node(const PlanNode& node,
-                                                              const BuildContext& context,
-                                                              bool terminals) const {
+void ActionPlan::expand_chance_node(const PlanNode& node, const BuildContext& context,
+                                    bool terminals, std::vector<Child>& children) const {
     if (context.turn != kNoCard && context.river != kNoCard) {
-        return {};
+        return;
     }
     const bool dealing_turn = context.turn == kNoCard;
     std::vector<CardCode> cards = deal_card_candidates(context, dealing_turn);
@@ -334,7 +343,6 @@ std::vector<ActionPlan::Child> ActionPlan::expand_chance_node(const PlanNode& no
         });
     }
 
-    std::vector<Child> children;
     children.reserve(cards.size());
     const std::uint8_t street = dealing_turn ? 1 : 2;
     for (CardCode c : cards) {
@@ -347,7 +355,6 @@ std::vector<ActionPlan::Child> ActionPlan::expand_chance_node(const PlanNode& no
         children.push_back({PlanAction{kDeal, c}, next,
                             node_from(next, type, 0, street, allin_runout, node.matched)});
     }
-    return children;
 }
 
 }  // namespace quendal

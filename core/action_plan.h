@@ -109,13 +109,17 @@ private:
     PlanNode root_node(const BuildContext& root) const;
     void build_recursive(Building& out, std::size_t node, const BuildContext& context,
                          std::size_t depth);
+    // `levels` holds one list of children per depth, reused from node to node.
     bool walk_recursive(const PlanNode& node, const BuildContext& context,
-                        const ShapeVisitor& visit) const;
-    std::vector<Child> expand(const PlanNode& node, const BuildContext& context) const;
-    std::vector<Child> expand_decision_node(const PlanNode& node,
-                                            const BuildContext& context) const;
-    std::vector<Child> expand_chance_node(const PlanNode& node, const BuildContext& context,
-                                          bool terminals) const;
+                        const ShapeVisitor& visit, std::vector<std::vector<Child>>& levels,
+                        std::size_t depth) const;
+    // The node's children, in action order, into `children` (emptied first).
+    void expand(const PlanNode& node, const BuildContext& context,
+                std::vector<Child>& children) const;
+    void expand_decision_node(const PlanNode& node, const BuildContext& context,
+                              std::vector<Child>& children) const;
+    void expand_chance_node(const PlanNode& node, const BuildContext& context, bool terminals,
+                            std::vector<Child>& children) const;
 
     TreeConfig config_;
     Board board_;
