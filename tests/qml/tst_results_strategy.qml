@@ -109,6 +109,42 @@ TestCase {
         keyClick(Qt.Key_Return)
     }
 
+    // The visible items under `card` that reach past its right edge, by name.
+    function pastRightEdge(card, item, out) {
+        item = item || card
+        out = out || []
+        for (let i = 0; i < item.children.length; ++i) {
+            const kid = item.children[i]
+            if (!kid.visible || kid.width <= 0)
+                continue
+            const right = kid.mapToItem(card, kid.width, 0).x
+            if (right > card.width + 0.5)
+                out.push((kid.objectName || String(kid)) + " ends at " + Math.round(right) + " of "
+                         + Math.round(card.width))
+            else
+                pastRightEdge(card, kid, out)
+        }
+        return out
+    }
+
+    // On a laptop-wide window the strategy column, the buckets and the hand
+    // details share the card, each holding its content (the search field
+    // goes under the title).
+    function test_columnsHoldTheirContentOnALaptop() {
+        const p = makePage()
+        p.width = 1297
+        p.height = 729
+        waitForRendering(p)
+        const row = findChild(p, "rangeViewRow")
+        for (const name of ["strategyScroll", "bucketsCard", "handDetailsCard"]) {
+            const column = findChild(p, name)
+            verify(column.mapToItem(row, column.width, 0).x <= row.width + 0.5, name)
+            compare(pastRightEdge(column), [], name)
+        }
+        const search = findChild(p, "handSearch")
+        verify(search.width >= 120, "the search field keeps a usable width")
+    }
+
     // ---- Matrix inputs ----
 
     function test_matrixInputs_data() {

@@ -26,10 +26,16 @@ Card {
         anchors.fill: parent
         spacing: 10
 
-        RowLayout {
+        // The search field beside the title, or under it where the card is
+        // too narrow for both on one line.
+        GridLayout {
+            objectName: "handDetailsHeader"
             Layout.fillWidth: true
-            spacing: 10
+            columns: card.availableWidth >= detailsTitle.implicitWidth + 10 + 180 ? 2 : 1
+            columnSpacing: 10
+            rowSpacing: 8
             Text {
+                id: detailsTitle
                 text: qsTranslate("ResultsPage", "Hand Details")
                 color: card._tok("text", "#F0F6FC")
                 font.family: card._tok("fontFamilyResolved", "sans-serif")
@@ -40,7 +46,7 @@ Card {
                 id: handSearch
                 objectName: "handSearch"
                 Layout.fillWidth: true
-                Layout.minimumWidth: 120
+                Layout.minimumWidth: 0
                 Layout.preferredWidth: Frame.scaled(260, 180, card._scale)
                 text: card.page ? card.page.handSearchText : ""
                 placeholderText: qsTranslate("ResultsPage", "Search (JJ, 56s, JcJd, ...)")
