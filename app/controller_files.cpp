@@ -103,7 +103,7 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
 QVariantMap AppController::localFileStatus(const QUrl& fileUrl) const {
     const std::optional<QString> path = localPathOf(fileUrl);
     if (!path || path->isEmpty()) {
-        return {{"ok", false}, {"url", QUrl()}, {"folderUrl", QUrl()}, {"path", QString()},
+        return {{"ok", false},       {"url", QUrl()},   {"folderUrl", QUrl()}, {"path", QString()},
                 {"name", QString()}, {"exists", false}, {"isDir", false}};
     }
     const QFileInfo info(*path);

@@ -22,8 +22,8 @@ inline std::optional<QString> localPathOf(const QUrl& url) {
     if (url.isLocalFile()) {
         return url.toLocalFile();
     }
-    if (url.scheme().isEmpty() && url.host().isEmpty() && !url.hasQuery() &&
-        !url.hasFragment() && url.path().startsWith(QLatin1Char('/'))) {
+    if (url.scheme().isEmpty() && url.host().isEmpty() && !url.hasQuery() && !url.hasFragment() &&
+        url.path().startsWith(QLatin1Char('/'))) {
         return url.path();
     }
     return std::nullopt;

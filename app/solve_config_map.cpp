@@ -181,8 +181,8 @@ QVariantMap spotTextErrors(const SolveConfig& config) {
     check(QStringLiteral("ip_range"), [&] { parse_range_text(config.ip_range); });
     const char* streets[] = {"flop", "turn", "river"};
     for (int i = 0; i < 3; ++i) {
-        for (const auto& [seat, sizing] : {std::pair{"oop", &config.oop_sizing[i]},
-                                          std::pair{"ip", &config.ip_sizing[i]}}) {
+        for (const auto& [seat, sizing] :
+             {std::pair{"oop", &config.oop_sizing[i]}, std::pair{"ip", &config.ip_sizing[i]}}) {
             const QString prefix = QStringLiteral("%1_%2_").arg(seat, streets[i]);
             check(prefix + "bet_sizes", [&] {
                 quendal::parse_bet_size_list(

@@ -200,31 +200,36 @@ private slots:
             << head + R"("nodeCaches": {"handStrategyByNode": [{"nodeIndex": 1, "data": []}]}})"
             << "Invalid project file";
         QTest::newRow("lock of the wrong length")
-            << smallTreeWith({{R"("nodeLocks": [])",
-                               R"("nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0]}])"}})
+            << smallTreeWith(
+                   {{R"("nodeLocks": [])",
+                     R"("nodeLocks": [{"nodeIndex": 0, "hand": "AA", "actionProbs": [1, 0]}])"}})
             << "Invalid project file: a lock of node 0 has the wrong number of actions";
         // Members the engine never writes: the file is damaged and says where.
         const QString invalid = "Invalid project file: ";
         const struct {
             const char *name, *from, *to, *problem, *from2 = nullptr, *to2 = nullptr;
         } members[] = {
-            {"negative pot", R"("pot": 10,)", R"("pot": -10,)", R"(node 0: "pot" is not a usable amount)"},
+            {"negative pot", R"("pot": 10,)", R"("pot": -10,)",
+             R"(node 0: "pot" is not a usable amount)"},
             {"a cent below zero invested", R"("investedOop": 0)", R"("investedOop": -0.01)",
              R"(node 0: "investedOop" is not a usable amount)"},
-            {"negative stack", R"("effectiveStack": 20, "hasChildren")", R"("effectiveStack": -20, "hasChildren")",
+            {"negative stack", R"("effectiveStack": 20, "hasChildren")",
+             R"("effectiveStack": -20, "hasChildren")",
              R"(node 0: "effectiveStack" is not a usable amount)"},
-            {"negative starting pot of the result", R"("resultStartingPot": 10)", R"("resultStartingPot": -10)",
-             R"("resultStartingPot" is negative)"},
+            {"negative starting pot of the result", R"("resultStartingPot": 10)",
+             R"("resultStartingPot": -10)", R"("resultStartingPot" is negative)"},
             {"child at its own node", R"("childIndex": 3})", R"("childIndex": 2})",
              "node 2: a child index does not lead to a new node"},
             {"child back at the root", R"("childIndex": 3})", R"("childIndex": 0})",
              "node 2: a child index does not lead to a new node"},
             {"a node with two parents", R"("childIndex": 4})", R"("childIndex": 2})",
              "node 1: a child index does not lead to a new node"},
-            {"a node never reached", R"([{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}])",
+            {"a node never reached",
+             R"([{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}])",
              "[]", "node 3 is not reached from the root", R"("pot": 12, "hasChildren": true)",
              R"("pot": 12, "hasChildren": false)"},
-            {"unknown node type", R"("nodeType": "terminal", "player": "", "chanceDeal": "", "pot": 13)",
+            {"unknown node type",
+             R"("nodeType": "terminal", "player": "", "chanceDeal": "", "pot": 13)",
              R"("nodeType": "bogus", "player": "", "chanceDeal": "", "pot": 13)",
              R"(node 3: "nodeType" is not one of the engine's texts)"},
             {"unknown player", R"("player": "IP")", R"("player": "NOBODY")",
@@ -239,17 +244,19 @@ private slots:
              "node 1 deals a card already dealt"},
             {"one card dealt twice", R"("name": "2c")", R"("name": "Ah")",
              "node 1 deals a card already dealt"},
-            {"frequency 7.5", R"("frequency": 1, "childIndex": 1)", R"("frequency": 7.5, "childIndex": 1)",
+            {"frequency 7.5", R"("frequency": 1, "childIndex": 1)",
+             R"("frequency": 7.5, "childIndex": 1)",
              "node 0: an action has an unusable frequency or child index"},
             {"a terminal with a decision", "[], []]",
              R"([{"actionType": "check", "name": "Check", "frequency": 1, "childIndex": 4}], []])",
-             R"(node 3: "actionType" is not an action of this node)", R"("pot": 13, "hasChildren": false)",
-             R"("pot": 13, "hasChildren": true)"},
-            {"a decision that deals", R"("actionType": "check", "name": "Check", "frequency": 1, "childIndex": 1)",
+             R"(node 3: "actionType" is not an action of this node)",
+             R"("pot": 13, "hasChildren": false)", R"("pot": 13, "hasChildren": true)"},
+            {"a decision that deals",
+             R"("actionType": "check", "name": "Check", "frequency": 1, "childIndex": 1)",
              R"("actionType": "chance", "name": "Ah", "frequency": 1, "childIndex": 1)",
              R"(node 0: "actionType" is not an action of this node)"},
-            {"an action the engine never names", R"("actionType": "bet 50%")", R"("actionType": "shove")",
-             R"(node 2: "actionType" is not an action of this node)"},
+            {"an action the engine never names", R"("actionType": "bet 50%")",
+             R"("actionType": "shove")", R"(node 2: "actionType" is not an action of this node)"},
             {"hasChildren false beside actions", R"("effectiveStack": 20, "hasChildren": true)",
              R"("effectiveStack": 20, "hasChildren": false)",
              R"(node 0: "hasChildren" does not agree with the actions)"},
@@ -485,8 +492,8 @@ private slots:
         QVERIFY(!c.saveProject(target, {{"v", 2}}));
         QCOMPARE(c.lastSaveError(), QString("No space left on device"));
         QCOMPARE(readObject(target.toLocalFile())["project"].toObject()["v"].toInt(), 1);
-        const QVariantMap text =
-            c.saveTextFile(QUrl::fromLocalFile(mountPoint.filePath("big.txt")), QString(200000, 'A'));
+        const QVariantMap text = c.saveTextFile(QUrl::fromLocalFile(mountPoint.filePath("big.txt")),
+                                                QString(200000, 'A'));
         QCOMPARE(text["error"].toString(), QString("Failed to save file: No space left on device"));
         QVERIFY(!QFile::exists(mountPoint.filePath("big.txt")));
     }
@@ -504,7 +511,8 @@ private slots:
         const auto saveError = [&](const QUrl& u) {
             return c.saveProject(u, {}) ? QString("saved") : c.lastSaveError();
         };
-        QTest::ignoreMessage(QtWarningMsg, "saveProject: invalid/non-local URL: https://example.com/x");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "saveProject: invalid/non-local URL: https://example.com/x");
         QCOMPARE(saveError(QUrl("https://example.com/x")), QString("Invalid/non-local file URL"));
         QTest::ignoreMessage(QtWarningMsg, "saveProject: invalid/non-local URL: river1");
         QCOMPARE(saveError(QUrl("river1")), QString("Invalid/non-local file URL"));
