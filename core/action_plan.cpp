@@ -54,16 +54,19 @@ void ActionPlan::Building::splice(Building&& subtree) {
     subtree = Building();
 }
 
-ActionPlan::ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly)
-    : config_(std::move(config)), context_(context) {
-    board_.fill(kNoCard);
-    if (context_ != nullptr) {
-        board_ = context_->board;
-    }
-}
+ActionPlan::ActionPlan(TreeConfig config, const Board& board, const SuitIsomorphism* isomorphism,
+                       ShapeOnly)
+    : config_(std::move(config)), board_(board), isomorphism_(isomorphism) {}
+
+namespace {
+
+const Board kNoBoard{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
+
+}  // namespace
 
 ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
-    : ActionPlan(std::move(config), context, ShapeOnly{}) {
+    : ActionPlan(std::move(config), context != nullptr ? context->board : kNoBoard,
+                 context != nullptr ? &context->suit_isomorphism : nullptr, ShapeOnly{}) {
     worker_limit_ = std::max(1u, std::thread::hardware_concurrency());
     if (const auto limit = env_int32("QUENDAL_ACTIONPLAN_MAX_WORKERS"); limit && *limit > 0) {
         worker_limit_ = static_cast<std::size_t>(*limit);
@@ -88,12 +91,12 @@ ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
     }
 }
 
-bool ActionPlan::walk_shape(TreeConfig config, const CardContext* context,
-                            const ShapeVisitor& visit) {
-    const ActionPlan shape(std::move(config), context, ShapeOnly{});
+bool ActionPlan::walk_shape(TreeConfig config, const Board& board,
+                            const SuitIsomorphism* isomorphism, const ShapeVisitor& visit) {
+    const ActionPlan shape(std::move(config), board, isomorphism, ShapeOnly{});
     const BuildContext root = shape.root_context();
     std::vector<std::vector<Child>> levels;
-    return shape.walk_recursive(shape.root_node(root), root, visit, levels, 0);
+    return shape.walk_recursive(shape.root_node(root), root, 1, visit, levels, 0);
 }
 
 ActionPlan::BuildContext ActionPlan::root_context() const {
@@ -117,18 +120,25 @@ PlanNode ActionPlan::root_node(const BuildContext& root) const {
 // The same expansion as the build, in the same order; each level keeps only
 // the children of one node.
 bool ActionPlan::walk_recursive(const PlanNode& node, const BuildContext& context,
-                                const ShapeVisitor& visit, std::vector<std::vector<Child>>& levels,
-                                std::size_t depth) const {
+                                std::uint64_t copies, const ShapeVisitor& visit,
+                                std::vector<std::vector<Child>>& levels, std::size_t depth) const {
     if (levels.size() <= depth) {
         levels.resize(depth + 1);
     }
     expand(node, context, levels[depth]);
-    if (!visit(node, levels[depth].size())) {
+    const std::size_t count = levels[depth].size();
+    if (!visit(node, count, copies)) {
         return false;
     }
-    for (std::size_t i = 0; i < levels[depth].size(); ++i) {
+    // Nothing below a river deal reads the cards.
+    const bool deals_river =
+        context.river == kNoCard && count != 0 && levels[depth].front().context.river != kNoCard;
+    const std::size_t walked = deals_river ? 1 : count;
+    const std::uint64_t each = deals_river ? copies * count : copies;
+    for (std::size_t i = 0; i < walked; ++i) {
+        // Deeper levels may grow `levels`: the child is looked up each time.
         const Child& child = levels[depth][i];
-        if (!walk_recursive(child.node, child.context, visit, levels, depth + 1)) {
+        if (!walk_recursive(child.node, child.context, each, visit, levels, depth + 1)) {
             return false;
         }
     }
@@ -334,8 +344,8 @@ void ActionPlan::expand_chance_node(const PlanNode& node, const BuildContext& co
     const bool dealing_turn = context.turn == kNoCard;
     std::vector<CardCode> cards = deal_card_candidates(context, dealing_turn);
     const CardCode fixed = dealing_turn ? board_[3] : board_[4];
-    if (fixed == kNoCard && context_ != nullptr) {
-        const SuitIsomorphism& iso = context_->suit_isomorphism;
+    if (fixed == kNoCard && isomorphism_ != nullptr) {
+        const SuitIsomorphism& iso = *isomorphism_;
         const std::vector<CardCode>& folded =
             dealing_turn ? iso.flop_folded_cards : iso.river_folded_cards[card_suit(context.turn)];
         std::erase_if(cards, [&](CardCode c) {

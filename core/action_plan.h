@@ -44,20 +44,25 @@ class ActionPlan {
 public:
     using BuildContext = PlanBuildContext;
 
-    // Sees one node (its actions and children not filled in) and how many
-    // children it has; false ends the walk.
-    using ShapeVisitor = std::function<bool(const PlanNode& node, std::size_t child_count)>;
+    // Sees one node (its actions and children not filled in), how many
+    // children it has and how many nodes of the tree it stands for; false
+    // ends the walk.
+    using ShapeVisitor =
+        std::function<bool(const PlanNode& node, std::size_t child_count, std::uint64_t copies)>;
 
     // The card context may be null (no suit folding); it must outlive the plan.
     ActionPlan(TreeConfig config, const CardContext* context);
     ActionPlan(TreeConfig config, const CardContext& context)
         : ActionPlan(std::move(config), &context) {}
 
-    // Visits every node the plan of this configuration would hold, in node
+    // Visits the nodes the plan of this configuration would hold, in node
     // order, without building it: only the path to the current node is held,
-    // whatever the size of the tree. False when the visitor ended the walk.
-    static bool walk_shape(TreeConfig config, const CardContext* context,
-                           const ShapeVisitor& visit);
+    // whatever the size of the tree. The subtrees under the cards of a river
+    // deal differ only in that card, so the walk visits the first and counts
+    // it once for each card. The suit folding may be null (none). False when
+    // the visitor ended the walk.
+    static bool walk_shape(TreeConfig config, const Board& board,
+                           const SuitIsomorphism* isomorphism, const ShapeVisitor& visit);
 
     const TreeConfig& config() const { return config_; }
     const std::vector<PlanNode>& nodes() const { return nodes_; }
@@ -103,14 +108,15 @@ private:
 
     struct ShapeOnly {};
     // Everything but the tree itself.
-    ActionPlan(TreeConfig config, const CardContext* context, ShapeOnly);
+    ActionPlan(TreeConfig config, const Board& board, const SuitIsomorphism* isomorphism,
+               ShapeOnly);
 
     BuildContext root_context() const;
     PlanNode root_node(const BuildContext& root) const;
     void build_recursive(Building& out, std::size_t node, const BuildContext& context,
                          std::size_t depth);
     // `levels` holds one list of children per depth, reused from node to node.
-    bool walk_recursive(const PlanNode& node, const BuildContext& context,
+    bool walk_recursive(const PlanNode& node, const BuildContext& context, std::uint64_t copies,
                         const ShapeVisitor& visit, std::vector<std::vector<Child>>& levels,
                         std::size_t depth) const;
     // The node's children, in action order, into `children` (emptied first).
@@ -123,7 +129,7 @@ private:
 
     TreeConfig config_;
     Board board_;
-    const CardContext* context_;
+    const SuitIsomorphism* isomorphism_;
     std::vector<PlanNode> nodes_;
     std::vector<PlanAction> actions_;
     std::vector<std::uint64_t> children_;

@@ -49,6 +49,38 @@ std::uint64_t bytes_of(const std::vector<PerSeat<PocketIndexList>>& lists) {
     return total;
 }
 
+// The board's cards in order and the mask of them.
+void collect_board(const Board& board, std::vector<CardCode>& cards, std::uint64_t& mask) {
+    for (CardCode c : board) {
+        if (c != kNoCard) {
+            mask |= std::uint64_t{1} << c;
+            cards.push_back(c);
+        }
+    }
+}
+
+// The seat's live hands, outside the dead cards with a positive weight, in
+// increasing combo index.
+void collect_pockets(const RangeWeights& range, std::uint64_t dead_mask, PocketList& pockets,
+                     std::vector<float>& weights) {
+    pockets.clear();
+    weights.clear();
+    int index = 0;
+    for (int lo = 0; lo < kCardCount; ++lo) {
+        for (int hi = lo + 1; hi < kCardCount; ++hi, ++index) {
+            const float w = range[index];
+            const Pocket pocket = make_pocket(static_cast<CardCode>(lo), static_cast<CardCode>(hi));
+            if (w > 0.0f && (pocket_mask(pocket) & dead_mask) == 0) {
+                pockets.push_back(pocket);
+                weights.push_back(w);
+            }
+        }
+    }
+    if (pockets.empty()) {
+        throw std::invalid_argument("Player range empty after filtering board cards");
+    }
+}
+
 }  // namespace
 
 ArtifactCache<CardContextArtifacts>& card_context_cache() {
@@ -114,12 +146,7 @@ std::uint64_t CardContext::compute_cache_key(const Board& board,
 CardContext::CardContext(const Board& board_in, const PerSeat<RangeWeights>& ranges_in)
     : board(board_in), ranges(ranges_in) {
     validate_board(board);
-    for (CardCode c : board) {
-        if (c != kNoCard) {
-            dead_mask |= std::uint64_t{1} << c;
-            board_cards.push_back(c);
-        }
-    }
+    collect_board(board, board_cards, dead_mask);
     street = board[4] != kNoCard ? 2 : (board[3] != kNoCard ? 1 : 0);
     cache_key = compute_cache_key(board, ranges);
 
@@ -169,22 +196,31 @@ void CardContext::rebuild_private() {
 }
 
 void CardContext::build_player_pockets(int seat) {
-    pockets[seat].clear();
-    pocket_weights[seat].clear();
-    int index = 0;
-    for (int lo = 0; lo < kCardCount; ++lo) {
-        for (int hi = lo + 1; hi < kCardCount; ++hi, ++index) {
-            const float w = ranges[seat][index];
-            const Pocket pocket = make_pocket(static_cast<CardCode>(lo), static_cast<CardCode>(hi));
-            if (w > 0.0f && (pocket_mask(pocket) & dead_mask) == 0) {
-                pockets[seat].push_back(pocket);
-                pocket_weights[seat].push_back(w);
-            }
-        }
+    collect_pockets(ranges[seat], dead_mask, pockets[seat], pocket_weights[seat]);
+}
+
+CardContextSize CardContext::size_of(const Board& board, const PerSeat<RangeWeights>& ranges) {
+    validate_board(board);
+    CardContextSize size;
+    size.board = board;
+    std::vector<CardCode> cards;
+    std::uint64_t dead = 0;
+    collect_board(board, cards, dead);
+    PerSeat<PocketList> pockets;
+    std::uint64_t bytes = bytes_of(cards);
+    for (int seat = 0; seat < 2; ++seat) {
+        std::vector<float> weights;
+        collect_pockets(ranges[seat], dead, pockets[seat], weights);
+        size.hand_counts[seat] = pockets[seat].size();
+        // Besides hands and weights: reach weights twice, the same-hand map
+        // and the index map, each one entry a hand.
+        bytes += bytes_of(pockets[seat]) + bytes_of(weights) +
+                 pockets[seat].size() * (2 * sizeof(float) + 2 * sizeof(PocketIndex));
     }
-    if (pockets[seat].empty()) {
-        throw std::invalid_argument("Player range empty after filtering board cards");
-    }
+    size.suit_isomorphism = build_suit_isomorphism(ranges, pockets, board, board[3], board[4]);
+    size.memory_bytes = bytes + runout_table_bytes(board, pockets) +
+                        card_table_bytes(board, pockets) + size.suit_isomorphism.memory_bytes();
+    return size;
 }
 
 void CardContext::compute_matchup_normaliser() {

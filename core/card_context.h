@@ -36,6 +36,16 @@ struct CardContextArtifacts {
     friend bool operator==(const CardContextArtifacts&, const CardContextArtifacts&) = default;
 };
 
+// What counting a solve's memory needs of its cards, found without ranking a
+// runout or building a table: each seat's live hand count, the suit folding
+// the tree deals by, and the bytes the spot's context holds.
+struct CardContextSize {
+    Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
+    PerSeat<std::size_t> hand_counts{};
+    SuitIsomorphism suit_isomorphism;
+    std::uint64_t memory_bytes = 0;
+};
+
 struct CardContext : CardContextArtifacts {
     using CachedArtifacts = CardContextArtifacts;
 
@@ -49,6 +59,8 @@ struct CardContext : CardContextArtifacts {
     CardContext(const Board& board, const PerSeat<RangeWeights>& ranges);
 
     static void validate_board(const Board& board);
+    // Throws what the construction throws.
+    static CardContextSize size_of(const Board& board, const PerSeat<RangeWeights>& ranges);
     static std::uint64_t compute_cache_key(const Board& board, const PerSeat<RangeWeights>& ranges);
 
     // The record of runout {a, b}; a shared empty record when either card is

@@ -71,6 +71,18 @@ void for_each_runout(const Board& board, Fn fn) {
     }
 }
 
+// Calls fn(c) for every card the per-card tables list: the turn's candidates
+// on a flop, else the board's turn.
+template <typename Fn>
+void for_each_dealt_card(const Board& board, Fn fn) {
+    const std::uint64_t flop = flop_mask(board);
+    for (int c = 0; c < kCardCount; ++c) {
+        if (board[3] == kNoCard ? ((flop >> c) & 1) == 0 : c == board[3]) {
+            fn(c);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<RunoutPair> list_runouts(const Board& board) {
@@ -145,9 +157,16 @@ CardTables build_card_tables(const Board& board, const PerSeat<PocketList>& pock
     tables.pair_survivors.resize(kComboCount);
     tables.pair_blocked.resize(kComboCount);
 
+    // Each list is allocated to its size: the bytes count from the sizes alone.
     const auto split = [&](std::uint64_t cards, PerSeat<PocketIndexList>& survivors,
                            PerSeat<PocketIndexList>& blocked) {
         for (int seat = 0; seat < 2; ++seat) {
+            std::size_t hits = 0;
+            for (const Pocket pocket : pockets[seat]) {
+                hits += (pocket_mask(pocket) & cards) != 0 ? 1 : 0;
+            }
+            survivors[seat].reserve(pockets[seat].size() - hits);
+            blocked[seat].reserve(hits);
             for (std::size_t i = 0; i < pockets[seat].size(); ++i) {
                 const bool hit = (pocket_mask(pockets[seat][i]) & cards) != 0;
                 (hit ? blocked : survivors)[seat].push_back(static_cast<PocketIndex>(i));
@@ -155,19 +174,30 @@ CardTables build_card_tables(const Board& board, const PerSeat<PocketList>& pock
         }
     };
 
-    const std::uint64_t flop = flop_mask(board);
-    for (int c = 0; c < kCardCount; ++c) {
-        const bool dealt_here = board[3] == kNoCard ? ((flop >> c) & 1) == 0 : c == board[3];
-        if (dealt_here) {
-            split(std::uint64_t{1} << c, tables.card_survivors[c], tables.card_blocked[c]);
-        }
-    }
+    for_each_dealt_card(board, [&](int c) {
+        split(std::uint64_t{1} << c, tables.card_survivors[c], tables.card_blocked[c]);
+    });
     for_each_runout(board, [&](RunoutPair p) {
         const int i = combo_index(p.first, p.second);
         split((std::uint64_t{1} << p.first) | (std::uint64_t{1} << p.second),
               tables.pair_survivors[i], tables.pair_blocked[i]);
     });
     return tables;
+}
+
+std::uint64_t runout_table_bytes(const Board& board, const PerSeat<PocketList>& pockets) {
+    std::uint64_t runouts = 0;
+    for_each_runout(board, [&](RunoutPair) { ++runouts; });
+    return runouts * (pockets[0].size() + pockets[1].size() + 4) * sizeof(StrengthEntry);
+}
+
+std::uint64_t card_table_bytes(const Board& board, const PerSeat<PocketList>& pockets) {
+    std::uint64_t lists = 0;
+    for_each_dealt_card(board, [&](int) { ++lists; });
+    for_each_runout(board, [&](RunoutPair) { ++lists; });
+    // Every split puts each hand into one of its two lists.
+    return 2 * (kCardCount + kComboCount) * sizeof(PerSeat<PocketIndexList>) +
+           lists * (pockets[0].size() + pockets[1].size()) * sizeof(PocketIndex);
 }
 
 }  // namespace quendal

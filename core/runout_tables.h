@@ -65,4 +65,9 @@ struct CardTables {
 
 CardTables build_card_tables(const Board& board, const PerSeat<PocketList>& pockets);
 
+// The bytes the two builders allocate for these pockets, found without
+// building anything.
+std::uint64_t runout_table_bytes(const Board& board, const PerSeat<PocketList>& pockets);
+std::uint64_t card_table_bytes(const Board& board, const PerSeat<PocketList>& pockets);
+
 }  // namespace quendal

@@ -52,24 +52,25 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
     return e;
 }
 
-SolveMemoryEstimate count_solve_memory(const quendal::CardContext& context,
+SolveMemoryEstimate count_solve_memory(const quendal::CardContextSize& cards,
                                        const quendal::TreeConfig& tree, bool compact_storage,
                                        std::uint64_t limit_bytes) {
     SolveMemoryEstimate e;
-    e.card_context_bytes = context.memory_bytes();
-    e.oop_hand_count = context.pockets[0].size();
-    e.ip_hand_count = context.pockets[1].size();
+    e.card_context_bytes = cards.memory_bytes;
+    e.oop_hand_count = cards.hand_counts[0];
+    e.ip_hand_count = cards.hand_counts[1];
     const std::uint64_t per_entry = compact_storage ? 4 : 8;
     std::uint64_t child_bytes = 0;
     // The plan's node list grows one node at a time, its capacity doubling.
     const auto node_list_bytes = [&] { return std::bit_ceil(e.node_count) * kPlanNodeBytes; };
     quendal::ActionPlan::walk_shape(
-        tree, &context, [&](const quendal::PlanNode& node, std::size_t children) {
-            ++e.node_count;
-            child_bytes += children * kPerChildBytes;
+        tree, cards.board, &cards.suit_isomorphism,
+        [&](const quendal::PlanNode& node, std::size_t children, std::uint64_t copies) {
+            e.node_count += copies;
+            child_bytes += copies * children * kPerChildBytes;
             if (node.type == quendal::kDecisionNode && children != 0) {
-                ++e.decision_node_count;
-                e.solver_bytes += context.pockets[node.player].size() * children * per_entry;
+                e.decision_node_count += copies;
+                e.solver_bytes += copies * cards.hand_counts[node.player] * children * per_entry;
             }
             // The total of the nodes so far, as add_totals gives it.
             const double counted =

@@ -18,11 +18,11 @@ SolveMemoryEstimate measure_solve_memory(const quendal::CardContext& context,
                                          const quendal::ActionPlan& plan, bool compact_storage);
 
 // The same figures for the plan the tree configuration gives, counted by
-// walking the tree's shape without building it. Once the total passes
-// `limit_bytes` the count stops: the figures so far come back marked
-// `at_least`, the total above the limit.
+// walking the tree's shape, without building it or the card context. Once
+// the total passes `limit_bytes` the count stops: the figures so far come
+// back marked `at_least`, the total above the limit.
 SolveMemoryEstimate count_solve_memory(
-    const quendal::CardContext& context, const quendal::TreeConfig& tree, bool compact_storage,
+    const quendal::CardContextSize& cards, const quendal::TreeConfig& tree, bool compact_storage,
     std::uint64_t limit_bytes = std::numeric_limits<std::uint64_t>::max());
 
 // True when the two configurations have the same estimate: they agree in

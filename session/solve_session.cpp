@@ -345,8 +345,8 @@ std::optional<SolveMemoryEstimate> SolveSession::estimate_solve_memory(const Sol
         build_street_sizing_for_estimate(tree.flop, config.oop_sizing[0], config.ip_sizing[0]);
         build_street_sizing_for_estimate(tree.turn, config.oop_sizing[1], config.ip_sizing[1]);
         build_street_sizing_for_estimate(tree.river, config.oop_sizing[2], config.ip_sizing[2]);
-        const quendal::CardContext context(board, ranges);
-        return count_solve_memory(context, tree, config.compact_storage, limit_bytes);
+        return count_solve_memory(quendal::CardContext::size_of(board, ranges), tree,
+                                  config.compact_storage, limit_bytes);
     } catch (const std::exception& e) {
         if (error != nullptr) {
             *error = e.what();

@@ -250,6 +250,23 @@ TEST(CardContextBuild, OneWorkerAndEightWorkersBuildTheSameContext) {
     EXPECT_GT(parallel.memory_bytes(), 1176u * 2 * 2 * sizeof(StrengthEntry));
 }
 
+// The sizes a memory count takes without building are those of the built
+// context, on every street and with suits that fold.
+TEST(CardContextBuild, SizeWithoutBuildingIsTheBuiltContexts) {
+    for (const char* text : {"9s8s2h", "AhKhQh", "9s8s2h7d", "Ah8d3cTc", "9s8s2h7d4c"}) {
+        const Board board = make_board(text);
+        const auto r = ranges(kWideRange, kNarrowRange);
+        const CardContextSize size = CardContext::size_of(board, r);
+        const CardContext built(board, r);
+        EXPECT_EQ(size.memory_bytes, built.memory_bytes()) << text;
+        EXPECT_EQ(size.hand_counts[0], built.pockets[0].size()) << text;
+        EXPECT_EQ(size.hand_counts[1], built.pockets[1].size()) << text;
+        EXPECT_TRUE(size.suit_isomorphism == built.suit_isomorphism) << text;
+    }
+    EXPECT_THROW_MSG(CardContext::size_of(make_board("AhKhQh"), ranges("AhKh", "QQ")),
+                     std::invalid_argument, "Player range empty after filtering board cards");
+}
+
 TEST(CardContextBuild, RankingErrorInAWorkerReachesTheCaller) {
     // A pocket holding an impossible card makes the evaluator throw inside
     // one of the ranking threads; the error must surface here, after every
