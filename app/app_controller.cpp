@@ -14,10 +14,6 @@ namespace {
 
 const QString kUnknown = QString(QChar(0x2014));
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("AppController", text);
-}
-
 int thread_count_from(int processors) {
     if (processors > 0) {
         return processors;
