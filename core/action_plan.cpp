@@ -29,6 +29,8 @@ PlanNode node_from(const PlanBuildContext& context, std::uint8_t type, std::uint
     return node;
 }
 
+const Board kNoBoard{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
+
 }  // namespace
 
 bool operator==(const PlanNode& a, const PlanNode& b) {
@@ -57,12 +59,6 @@ void ActionPlan::Building::splice(Building&& subtree) {
 ActionPlan::ActionPlan(TreeConfig config, const Board& board, const SuitIsomorphism* isomorphism,
                        ShapeOnly)
     : config_(std::move(config)), board_(board), isomorphism_(isomorphism) {}
-
-namespace {
-
-const Board kNoBoard{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
-
-}  // namespace
 
 ActionPlan::ActionPlan(TreeConfig config, const CardContext* context)
     : ActionPlan(std::move(config), context != nullptr ? context->board : kNoBoard,

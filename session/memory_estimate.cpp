@@ -22,13 +22,21 @@ std::uint64_t whole_bytes(double bytes) {
 // The solve holds every node twice (the plan's and the game's copy), their
 // action and child lists once (the copies share them), and one engine record
 // per node besides the solver arrays.
+std::uint64_t tree_bytes(const SolveMemoryEstimate& e, std::uint64_t node_list,
+                         std::uint64_t lists) {
+    return 2 * node_list + lists + e.node_count * sizeof(quendal::NodeInfo);
+}
+
+// The tree, the card context and the solver arrays, and a tenth more.
+std::uint64_t total_bytes(const SolveMemoryEstimate& e, std::uint64_t tree) {
+    return whole_bytes((static_cast<double>(tree) + static_cast<double>(e.card_context_bytes) +
+                        static_cast<double>(e.solver_bytes)) *
+                       1.1);
+}
+
 void add_totals(SolveMemoryEstimate& e, std::uint64_t node_list, std::uint64_t lists) {
-    e.tree_bytes = 2 * node_list + lists + e.node_count * sizeof(quendal::NodeInfo);
-    const double total =
-        (static_cast<double>(e.tree_bytes) + static_cast<double>(e.card_context_bytes) +
-         static_cast<double>(e.solver_bytes)) *
-        1.1;
-    e.total_bytes = whole_bytes(total);
+    e.tree_bytes = tree_bytes(e, node_list, lists);
+    e.total_bytes = total_bytes(e, e.tree_bytes);
 }
 
 }  // namespace
@@ -72,13 +80,8 @@ SolveMemoryEstimate count_solve_memory(const quendal::CardContextSize& cards,
                 e.decision_node_count += copies;
                 e.solver_bytes += copies * cards.hand_counts[node.player] * children * per_entry;
             }
-            // The total of the nodes so far, as add_totals gives it.
-            const double counted =
-                (static_cast<double>(2 * node_list_bytes() + child_bytes +
-                                     e.node_count * sizeof(quendal::NodeInfo)) +
-                 static_cast<double>(e.card_context_bytes) + static_cast<double>(e.solver_bytes)) *
-                1.1;
-            if (whole_bytes(counted) > limit_bytes) {
+            // The total of the nodes so far.
+            if (total_bytes(e, tree_bytes(e, node_list_bytes(), child_bytes)) > limit_bytes) {
                 e.at_least = true;
                 return false;
             }
