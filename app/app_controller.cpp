@@ -181,6 +181,22 @@ int AppController::treeNodeCount() const {
     return nodeRecords_ ? static_cast<int>(nodeRecords_->size()) : 0;
 }
 
+bool AppController::nodeResultsHeld(int nodeIndex) const {
+    if (nodeIndex < 0 || nodeIndex >= treeNodeCount()) {
+        return false;
+    }
+    if (!resultsFromFile_) {
+        return true;
+    }
+    // Only decision nodes have results of their own to show.
+    const NodeRecords::Node& node = nodeRecords_->node(static_cast<std::size_t>(nodeIndex));
+    if (nodeRecords_->text(node.kind) != "decision") {
+        return true;
+    }
+    return handStrategyByNode_.contains(nodeIndex) && actionStatsByNode_.contains(nodeIndex) &&
+           handCombosByNode_.contains(nodeIndex) && handBucketsByNode_.contains(nodeIndex);
+}
+
 QVariantMap AppController::nodeMeta(int nodeIndex) const {
     if (!nodeRecords_ || nodeIndex < 0 || nodeIndex >= treeNodeCount()) {
         return {};

@@ -63,6 +63,13 @@ class AppController : public QObject {
     Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ resultsReclaimableMemoryBytes NOTIFY
                    resultsChanged)
     Q_PROPERTY(bool developerMode READ developerMode CONSTANT)
+    // The results shown are a project file's: no solve of them is held, and
+    // only the nodes the file keeps can be shown.
+    Q_PROPERTY(bool resultsFromFile READ resultsFromFile NOTIFY resultsChanged)
+    // After a re-solve of an opened file's spot: "same" when the solve's root
+    // agrees with the root the file kept, "differs" when it does not; else
+    // empty.
+    Q_PROPERTY(QString fileSolutionCheck READ fileSolutionCheck NOTIFY resultsChanged)
 
 public:
     explicit AppController(QObject* parent = nullptr);
@@ -92,6 +99,8 @@ public:
     QVariantList rootActions() const { return rootActions_; }
     qulonglong resultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes_; }
     bool developerMode() const { return developerMode_; }
+    bool resultsFromFile() const { return resultsFromFile_; }
+    QString fileSolutionCheck() const { return fileSolutionCheck_; }
 
     // Solve control.
     Q_INVOKABLE void startSolve();
@@ -142,6 +151,10 @@ public:
 
     // Results and node queries.
     Q_INVOKABLE int treeNodeCount() const;
+    // The node's results can be shown: a solve of them is held, or the
+    // opened file keeps every query of the node (a decision node's strategy,
+    // statistics, combos and buckets). False outside the tree.
+    Q_INVOKABLE bool nodeResultsHeld(int nodeIndex) const;
     Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
     Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
     Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex) const;
@@ -265,6 +278,16 @@ private:
     std::atomic<std::uint64_t> estimateGeneration_{0};
     std::optional<std::chrono::steady_clock::time_point> solveStartTime_;
     mutable QString firstSolveDate_;
+    bool resultsFromFile_ = false;
+    // The root's strategy and statistics as the opened file keeps them, for
+    // the comparison with a re-solve of its spot.
+    QVariantMap fileRootStrategy_;
+    QVariantList fileRootStats_;
+    bool reSolveRequested_ = false;      // within reSolveWithNodeLocks
+    bool checkRootAgainstFile_ = false;  // the solve running re-solves the opened file's spot
+    QString fileSolutionCheck_;
+    // Forgets everything about an opened file's results.
+    void forgetFileResults();
     bool developerMode_ = false;
     std::shared_ptr<DeliveryGate> gate_;
     std::unique_ptr<MemoryEstimator> estimator_;

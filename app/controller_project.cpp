@@ -763,6 +763,12 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     seatHandCombosIpByNode_ = loaded.seatIp;
     nodeLocksFromVariantList(loaded.locks);
     lastSolveConfig_ = loaded.lastUiCfg;
+    forgetFileResults();
+    resultsFromFile_ = treeNodeCount() > 0;
+    if (resultsFromFile_) {
+        fileRootStrategy_ = handStrategyByNode_.value(0);
+        fileRootStats_ = actionStatsByNode_.value(0);
+    }
     setRunning(false);
     setProgress(0.0);
     setStatus(TranslatableText(

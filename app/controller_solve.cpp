@@ -1,6 +1,7 @@
 // Solve control, progress and result delivery, and memory-estimate requests.
 #include "app/app_controller.h"
 #include "app/progress_mailbox.h"
+#include "app/same_solution.h"
 #include "app/solve_config_map.h"
 #include "session/memory_estimate.h"
 
@@ -156,6 +157,12 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
             QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
         return;
     }
+    // A re-solve of an opened file's spot is compared with the root the file
+    // kept; any other start forgets it.
+    const bool reSolveOfFile = reSolveRequested_ && resultsFromFile_;
+    QVariantMap fileRootStrategy = fileRootStrategy_;
+    QVariantList fileRootStats = fileRootStats_;
+    forgetFileResults();
     session_.reset();
     clearNodeCaches();
     clearResultLists();
@@ -187,6 +194,11 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     const std::uint64_t epoch = ++epoch_;
     if (session_.start(config, solveProgressCallback(epoch))) {
         sessionEpoch_ = epoch;
+        if (reSolveOfFile && !fileRootStrategy.isEmpty()) {
+            fileRootStrategy_ = std::move(fileRootStrategy);
+            fileRootStats_ = std::move(fileRootStats);
+            checkRootAgainstFile_ = true;
+        }
     } else {
         // The session still finishes a solve whose epoch has ended (one
         // cleared or replaced mid-run); nothing of ours runs.
@@ -212,7 +224,17 @@ void AppController::reSolveWithNodeLocks() {
     }
     QVariantMap cfg = lastSolveConfig_;
     cfg["apply_node_locks"] = true;
+    reSolveRequested_ = true;
     startSolveWithConfig(cfg);
+    reSolveRequested_ = false;
+}
+
+void AppController::forgetFileResults() {
+    resultsFromFile_ = false;
+    fileRootStrategy_.clear();
+    fileRootStats_.clear();
+    checkRootAgainstFile_ = false;
+    fileSolutionCheck_.clear();
 }
 
 void AppController::cancelSolve() {
@@ -228,6 +250,7 @@ void AppController::clearResults() {
     clearNodeCaches();
     nodeLocks_.clear();
     clearResultLists();
+    forgetFileResults();
     lastSolveConfig_.clear();
     runningSolveEstimate_ = 0;
     setProgress(0.0);
@@ -356,7 +379,18 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
                                 {"frequency", s.root_action_frequencies[i]}});
             }
             nodeRecords_ = std::move(records);
+            if (checkRootAgainstFile_ && report.status == "Done") {
+                const bool same = sameNodeSolution(fileRootStrategy_, fileRootStats_,
+                                                   nodeHandStrategy(0), nodeActionStats(0));
+                fileSolutionCheck_ = same ? QStringLiteral("same") : QStringLiteral("differs");
+                if (!same) {
+                    qWarning() << "The re-solved root differs from the root the project file kept";
+                }
+            }
         }
+        checkRootAgainstFile_ = false;
+        fileRootStrategy_.clear();
+        fileRootStats_.clear();
         resultsSummary_ = summary;
         qInfo().noquote() << "UI about to emit resultsChanged: root_actions=" << rootActions_.size()
                           << " summary.len=" << resultsSummary_.size();

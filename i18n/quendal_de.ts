@@ -39,8 +39,8 @@
         <translation>Leerer Dateipfad</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+234"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
+        <location filename="../app/controller_solve.cpp" line="+257"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -82,14 +82,14 @@
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+549"/>
+        <location line="+555"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-136"/>
+        <location filename="../app/controller_solve.cpp" line="-158"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Nicht genug Speicher: dieser Spot braucht mindestens %1, verfügbar sind %2</translation>
     </message>
@@ -124,12 +124,12 @@
         <translation>Nicht genug Speicher: dieser Spot braucht %1, verfügbar sind %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+231"/>
         <source>at least %1</source>
         <translation>mindestens %1</translation>
     </message>
     <message>
-        <location line="-188"/>
+        <location line="-210"/>
         <source>Already running</source>
         <translation>Läuft bereits</translation>
     </message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
-        <location filename="../app/controller_solve.cpp" line="+11"/>
+        <location filename="../app/controller_solve.cpp" line="+21"/>
         <source>Cancelling...</source>
         <translation>Breche ab...</translation>
     </message>
@@ -688,7 +688,7 @@
         <translation>So</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +713,7 @@
         <translation>Ø Exploitability: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Berechnungsaktivität</translation>
     </message>
@@ -890,9 +890,9 @@ Gesamt: %3
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -953,7 +953,7 @@ Gesamt: %3
         <translation>z. B. 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Einstellungsprofil laden</translation>
     </message>
@@ -963,7 +963,7 @@ Gesamt: %3
         <translation>Gespeichertes Profil wählen:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Noch keine gespeicherten Profile.</translation>
     </message>
@@ -979,12 +979,12 @@ Gesamt: %3
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Profil laden</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Profil sichern</translation>
     </message>
@@ -1251,7 +1251,7 @@ Gesamt: %3
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Standard-Ranges</translation>
     </message>
@@ -1350,7 +1350,7 @@ Gesamt: %3
         <translation>Auswahl löschen…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>OOP-Range</translation>
     </message>
@@ -1360,12 +1360,12 @@ Gesamt: %3
         <translation>IP-Range</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Gewichtung</translation>
@@ -1801,7 +1801,7 @@ Gesamt: %3
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1812,7 +1812,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1848,7 @@ Gesamt: %3
         <translation>%1 angezeigt</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 Combos</translation>
     </message>
@@ -1858,7 +1858,7 @@ Gesamt: %3
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Handdetails</translation>
     </message>
@@ -1893,12 +1893,12 @@ Gesamt: %3
         <translation>Keine Combos passen zu den aktuellen Filtern.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Pot</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1908,27 @@ Gesamt: %3
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Zu callen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake-Abzug</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot Odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-Locking</translation>
     </message>
@@ -1938,33 +1938,29 @@ Gesamt: %3
         <translation>Node-Locking ist nur an Entscheidungsknoten verfügbar.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mix</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>Freq.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Locks zurücksetzen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../qml/pages/results/FileResultsNotice.qml" line="+51"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+8"/>
         <source>Re-solve</source>
         <translation>Neu lösen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Tipp: Oben Frequenzen eingeben, dann eine Handzelle in der Matrix anklicken, um die gemischte Strategie anzuwenden.</translation>
     </message>
@@ -1979,17 +1975,17 @@ Gesamt: %3
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Hände</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Gewinner: %1</translation>
     </message>
@@ -2004,7 +2000,7 @@ Gesamt: %3
         <translation>Gewonnen: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV verloren: %1</translation>
     </message>
@@ -2019,7 +2015,7 @@ Gesamt: %3
         <translation>Richtig: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Hand-Log</translation>
     </message>
@@ -2029,12 +2025,12 @@ Gesamt: %3
         <translation>%1 Hände</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Perfekt</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Als OOP spielen</translation>
     </message>
@@ -2064,23 +2060,28 @@ Gesamt: %3
         <translation>Turn geben: seinen Platz auf dem Board anklicken</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Pot: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
         <location line="+25"/>
+        <source>No hand could be dealt here: the ranges leave no cards for both players.</source>
+        <translation>Hier konnte keine Hand ausgeteilt werden: Die Ranges lassen nicht für beide Spieler Karten übrig.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another hand</source>
         <translation>Neue Hand</translation>
     </message>
@@ -2101,7 +2102,7 @@ Gesamt: %3
         <translation>Spiel vs. Lösung</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Role: %1</source>
         <translation>Rolle: %1</translation>
     </message>
@@ -2109,6 +2110,11 @@ Gesamt: %3
         <location line="+1"/>
         <source>Choose a role to start</source>
         <translation>Zum Starten eine Rolle wählen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.</source>
+        <translation>Das Training braucht den gelösten Spot: Die Projektdatei enthält nur die Knoten, die vor dem Speichern angesehen wurden. Lösen Sie den Spot neu, um gegen seine Lösung zu spielen.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
@@ -2156,22 +2162,32 @@ Gesamt: %3
         <translation>Exploitability</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyCard.qml" line="+47"/>
+        <location filename="../qml/pages/results/StrategyCard.qml" line="+48"/>
+        <source>The re-solved solution differs from the one saved in the project file.</source>
+        <translation>Die neu berechnete Lösung weicht von der in der Projektdatei gespeicherten ab.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Action Frequencies</source>
         <translation>Aktionsfrequenzen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location line="+43"/>
+        <source>The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.</source>
+        <translation>Die Projektdatei enthält nur die Knoten, die vor dem Speichern angesehen wurden, und dieser Knoten gehört nicht dazu. Lösen Sie den Spot neu, um jeden Knoten zu sehen.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Strategie nach Hand</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Standardmodus</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Node-Locking</translation>
     </message>
@@ -2480,7 +2496,7 @@ Gesamt: %3
         <translation>Berechnung starten</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Stopp</translation>
     </message>
@@ -2546,7 +2562,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
@@ -2612,7 +2628,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
@@ -2702,7 +2718,7 @@ Gesamt: %3
         <translation>Exploitability</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Fertig</translation>
     </message>
@@ -2717,7 +2733,7 @@ Gesamt: %3
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Letzte Läufe</translation>
     </message>

@@ -39,8 +39,8 @@
         <translation>Percorso del file vuoto</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+234"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
+        <location filename="../app/controller_solve.cpp" line="+257"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
@@ -82,14 +82,14 @@
         <translation>File di progetto non valido: %1</translation>
     </message>
     <message>
-        <location line="+549"/>
+        <location line="+555"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-136"/>
+        <location filename="../app/controller_solve.cpp" line="-158"/>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation>Non pronto: il rake deve essere tra 0 e 100%</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memoria insufficiente: questo spot richiede almeno %1, disponibili %2</translation>
     </message>
@@ -124,12 +124,12 @@
         <translation>Memoria insufficiente: questo spot richiede %1, disponibili %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+231"/>
         <source>at least %1</source>
         <translation>almeno %1</translation>
     </message>
     <message>
-        <location line="-188"/>
+        <location line="-210"/>
         <source>Already running</source>
         <translation>Già in esecuzione</translation>
     </message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
-        <location filename="../app/controller_solve.cpp" line="+11"/>
+        <location filename="../app/controller_solve.cpp" line="+21"/>
         <source>Cancelling...</source>
         <translation>Annullamento...</translation>
     </message>
@@ -688,7 +688,7 @@
         <translation>Dom</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +713,7 @@
         <translation>Sfrutt. media: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Attività di calcolo</translation>
     </message>
@@ -890,9 +890,9 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -953,7 +953,7 @@ Durata media: %4</translation>
         <translation>es. 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Carica profilo di impostazioni</translation>
     </message>
@@ -963,7 +963,7 @@ Durata media: %4</translation>
         <translation>Scegli un profilo salvato:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Ancora nessun profilo salvato.</translation>
     </message>
@@ -979,12 +979,12 @@ Durata media: %4</translation>
         <translation>Carica</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Carica impostazioni</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Salva impostazioni</translation>
     </message>
@@ -1251,7 +1251,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Range standard</translation>
     </message>
@@ -1350,7 +1350,7 @@ Durata media: %4</translation>
         <translation>Elimina selezionati…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1360,12 +1360,12 @@ Durata media: %4</translation>
         <translation>Range IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Cancella</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
@@ -1801,7 +1801,7 @@ Durata media: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1812,7 +1812,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1848,7 @@ Durata media: %4</translation>
         <translation>%1 mostrate</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 combo</translation>
     </message>
@@ -1858,7 +1858,7 @@ Durata media: %4</translation>
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Dettagli mano</translation>
     </message>
@@ -1893,12 +1893,12 @@ Durata media: %4</translation>
         <translation>Nessuna combo corrisponde ai filtri attuali.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Piatto</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1908,27 @@ Durata media: %4</translation>
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Da chiamare</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake prelevato</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-locking</translation>
     </message>
@@ -1938,33 +1938,29 @@ Durata media: %4</translation>
         <translation>Il node-locking è disponibile solo nei nodi decisionali.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mista</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>frequenza</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>freq.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Azzera blocchi</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../qml/pages/results/FileResultsNotice.qml" line="+51"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+8"/>
         <source>Re-solve</source>
         <translation>Ricalcola</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Suggerimento: inserisci le frequenze qui sopra, poi clicca su una cella della matrice per applicare la strategia mista.</translation>
     </message>
@@ -1979,17 +1975,17 @@ Durata media: %4</translation>
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Mani</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Riepilogo</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Vincitore: %1</translation>
     </message>
@@ -2004,7 +2000,7 @@ Durata media: %4</translation>
         <translation>Vinto: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV perso: %1</translation>
     </message>
@@ -2019,7 +2015,7 @@ Durata media: %4</translation>
         <translation>Corretta: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Storico mani</translation>
     </message>
@@ -2029,12 +2025,12 @@ Durata media: %4</translation>
         <translation>%1 mani</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Perfetta</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Gioca come OOP</translation>
     </message>
@@ -2064,23 +2060,28 @@ Durata media: %4</translation>
         <translation>Distribuisci il turn: fai clic sul suo posto nel board</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Piatto: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
         <location line="+25"/>
+        <source>No hand could be dealt here: the ranges leave no cards for both players.</source>
+        <translation>Qui non è stato possibile distribuire una mano: i range non lasciano carte per entrambi i giocatori.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another hand</source>
         <translation>Altra mano</translation>
     </message>
@@ -2101,7 +2102,7 @@ Durata media: %4</translation>
         <translation>Gioca vs. soluzione</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Role: %1</source>
         <translation>Ruolo: %1</translation>
     </message>
@@ -2109,6 +2110,11 @@ Durata media: %4</translation>
         <location line="+1"/>
         <source>Choose a role to start</source>
         <translation>Scegli un ruolo per iniziare</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.</source>
+        <translation>L’allenamento richiede lo spot risolto: il file del progetto contiene solo i nodi visti prima del salvataggio. Ricalcola lo spot per giocare contro la sua soluzione.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
@@ -2156,22 +2162,32 @@ Durata media: %4</translation>
         <translation>Sfruttabilità</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyCard.qml" line="+47"/>
+        <location filename="../qml/pages/results/StrategyCard.qml" line="+48"/>
+        <source>The re-solved solution differs from the one saved in the project file.</source>
+        <translation>La soluzione ricalcolata è diversa da quella salvata nel file del progetto.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Action Frequencies</source>
         <translation>Frequenze delle azioni</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location line="+43"/>
+        <source>The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.</source>
+        <translation>Il file del progetto contiene solo i nodi visti prima del salvataggio, e questo nodo non è tra questi. Ricalcola lo spot per vedere ogni nodo.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Strategia per mano</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Modalità standard</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Modalità node-lock</translation>
     </message>
@@ -2480,7 +2496,7 @@ Durata media: %4</translation>
         <translation>Avvia calcolo</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -2546,7 +2562,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>In corso</translation>
     </message>
@@ -2612,7 +2628,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
     </message>
@@ -2702,7 +2718,7 @@ Durata media: %4</translation>
         <translation>Sfruttabilità</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Completato</translation>
     </message>
@@ -2717,7 +2733,7 @@ Durata media: %4</translation>
         <translation>Non riuscito</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Esecuzioni recenti</translation>
     </message>

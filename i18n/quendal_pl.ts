@@ -39,8 +39,8 @@
         <translation>Pusta ścieżka pliku</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+234"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
+        <location filename="../app/controller_solve.cpp" line="+257"/>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>
@@ -82,14 +82,14 @@
         <translation>Nieprawidłowy plik projektu: %1</translation>
     </message>
     <message>
-        <location line="+549"/>
+        <location line="+555"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-136"/>
+        <location filename="../app/controller_solve.cpp" line="-158"/>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Za mało pamięci: ten spot wymaga co najmniej %1, dostępne jest %2</translation>
     </message>
@@ -124,12 +124,12 @@
         <translation>Za mało pamięci: ten spot wymaga %1, dostępne jest %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+231"/>
         <source>at least %1</source>
         <translation>co najmniej %1</translation>
     </message>
     <message>
-        <location line="-188"/>
+        <location line="-210"/>
         <source>Already running</source>
         <translation>Już trwa</translation>
     </message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
-        <location filename="../app/controller_solve.cpp" line="+11"/>
+        <location filename="../app/controller_solve.cpp" line="+21"/>
         <source>Cancelling...</source>
         <translation>Anulowanie...</translation>
     </message>
@@ -688,7 +688,7 @@
         <translation>Nd</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +713,7 @@
         <translation>Śr. eksploat.: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Aktywność obliczeń</translation>
     </message>
@@ -890,9 +890,9 @@ Dziennie: %2
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
@@ -953,7 +953,7 @@ Dziennie: %2
         <translation>np. 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Wczytaj profil ustawień</translation>
     </message>
@@ -963,7 +963,7 @@ Dziennie: %2
         <translation>Wybierz zapisany profil:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Brak zapisanych profili.</translation>
     </message>
@@ -979,12 +979,12 @@ Dziennie: %2
         <translation>Wczytaj</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Wczytaj ustawienia</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Zapisz ustawienia</translation>
     </message>
@@ -1251,7 +1251,7 @@ Dziennie: %2
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Zakresy standardowe</translation>
     </message>
@@ -1350,7 +1350,7 @@ Dziennie: %2
         <translation>Usuń zaznaczone…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Zakres OOP</translation>
     </message>
@@ -1360,12 +1360,12 @@ Dziennie: %2
         <translation>Zakres IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Wyczyść</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Waga</translation>
@@ -1801,7 +1801,7 @@ Dziennie: %2
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1812,7 +1812,7 @@ Dziennie: %2
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1848,7 @@ Dziennie: %2
         <translation>Pokazano: %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 kombo</translation>
     </message>
@@ -1858,7 +1858,7 @@ Dziennie: %2
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Szczegóły rąk</translation>
     </message>
@@ -1893,12 +1893,12 @@ Dziennie: %2
         <translation>Żadna kombinacja nie pasuje do bieżących filtrów.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Pula</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1908,27 @@ Dziennie: %2
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Do calla</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Pobrany rake</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Blokada węzła</translation>
     </message>
@@ -1938,33 +1938,29 @@ Dziennie: %2
         <translation>Blokada jest dostępna tylko w węzłach decyzyjnych.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mieszana</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>częstość</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>częst.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Zdejmij blokady</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../qml/pages/results/FileResultsNotice.qml" line="+51"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+8"/>
         <source>Re-solve</source>
         <translation>Przelicz</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Wskazówka: wpisz częstości powyżej, a potem kliknij komórkę ręki w macierzy, aby zastosować strategię mieszaną.</translation>
     </message>
@@ -1979,17 +1975,17 @@ Dziennie: %2
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Ręce</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Podsumowanie</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Zwycięzca: %1</translation>
     </message>
@@ -2004,7 +2000,7 @@ Dziennie: %2
         <translation>Wygrana: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>Utracone EV: %1</translation>
     </message>
@@ -2019,7 +2015,7 @@ Dziennie: %2
         <translation>Poprawnie: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Historia rozdań</translation>
     </message>
@@ -2029,12 +2025,12 @@ Dziennie: %2
         <translation>Rozdania: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Idealnie</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Graj jako OOP</translation>
     </message>
@@ -2064,23 +2060,28 @@ Dziennie: %2
         <translation>Rozdaj turn: kliknij jego miejsce na boardzie</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Pula: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
         <location line="+25"/>
+        <source>No hand could be dealt here: the ranges leave no cards for both players.</source>
+        <translation>Nie udało się tu rozdać ręki: zakresy nie zostawiają kart dla obu graczy.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another hand</source>
         <translation>Nowe rozdanie</translation>
     </message>
@@ -2101,7 +2102,7 @@ Dziennie: %2
         <translation>Gra vs rozwiązanie</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Role: %1</source>
         <translation>Rola: %1</translation>
     </message>
@@ -2109,6 +2110,11 @@ Dziennie: %2
         <location line="+1"/>
         <source>Choose a role to start</source>
         <translation>Wybierz rolę, aby zacząć</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.</source>
+        <translation>Trening wymaga rozwiązanego spotu: plik projektu zawiera tylko węzły oglądane przed zapisem. Przelicz spot, aby zagrać przeciw jego rozwiązaniu.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
@@ -2156,22 +2162,32 @@ Dziennie: %2
         <translation>Eksploat.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyCard.qml" line="+47"/>
+        <location filename="../qml/pages/results/StrategyCard.qml" line="+48"/>
+        <source>The re-solved solution differs from the one saved in the project file.</source>
+        <translation>Ponownie obliczone rozwiązanie różni się od zapisanego w pliku projektu.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Action Frequencies</source>
         <translation>Częstości akcji</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location line="+43"/>
+        <source>The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.</source>
+        <translation>Plik projektu zawiera tylko węzły oglądane przed zapisem, a tego węzła wśród nich nie ma. Przelicz spot, aby zobaczyć każdy węzeł.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Strategia wg rąk</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Tryb standardowy</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Tryb blokady</translation>
     </message>
@@ -2480,7 +2496,7 @@ Dziennie: %2
         <translation>Rozpocznij obliczenia</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
@@ -2546,7 +2562,7 @@ Dziennie: %2
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>W toku</translation>
     </message>
@@ -2612,7 +2628,7 @@ Dziennie: %2
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
     </message>
@@ -2702,7 +2718,7 @@ Dziennie: %2
         <translation>Eksploatowalność</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Ukończono</translation>
     </message>
@@ -2717,7 +2733,7 @@ Dziennie: %2
         <translation>Niepowodzenie</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Ostatnie uruchomienia</translation>
     </message>

@@ -39,8 +39,8 @@
         <translation>Caminho de arquivo vazio</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+234"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
+        <location filename="../app/controller_solve.cpp" line="+257"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
@@ -82,14 +82,14 @@
         <translation>Arquivo de projeto inválido: %1</translation>
     </message>
     <message>
-        <location line="+549"/>
+        <location line="+555"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-136"/>
+        <location filename="../app/controller_solve.cpp" line="-158"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation>Não pronto: o rake deve ficar entre 0 e 100%</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memória insuficiente: este spot precisa de pelo menos %1, há %2 disponíveis</translation>
     </message>
@@ -124,12 +124,12 @@
         <translation>Memória insuficiente: este spot precisa de %1, há %2 disponíveis</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+231"/>
         <source>at least %1</source>
         <translation>pelo menos %1</translation>
     </message>
     <message>
-        <location line="-188"/>
+        <location line="-210"/>
         <source>Already running</source>
         <translation>Já em andamento</translation>
     </message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
-        <location filename="../app/controller_solve.cpp" line="+11"/>
+        <location filename="../app/controller_solve.cpp" line="+21"/>
         <source>Cancelling...</source>
         <translation>Cancelando...</translation>
     </message>
@@ -688,7 +688,7 @@
         <translation>Dom</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +713,7 @@
         <translation>Expl. média: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Atividade de resolução</translation>
     </message>
@@ -890,9 +890,9 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -953,7 +953,7 @@ Tempo médio: %4</translation>
         <translation>ex.: 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Carregar perfil de configurações</translation>
     </message>
@@ -963,7 +963,7 @@ Tempo médio: %4</translation>
         <translation>Escolha um perfil salvo:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Nenhum perfil salvo ainda.</translation>
     </message>
@@ -979,12 +979,12 @@ Tempo médio: %4</translation>
         <translation>Carregar</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Carregar configurações</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Salvar configurações</translation>
     </message>
@@ -1251,7 +1251,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Ranges padrão</translation>
     </message>
@@ -1350,7 +1350,7 @@ Tempo médio: %4</translation>
         <translation>Excluir seleção…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1360,12 +1360,12 @@ Tempo médio: %4</translation>
         <translation>Range IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
@@ -1801,7 +1801,7 @@ Tempo médio: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1812,7 +1812,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1848,7 @@ Tempo médio: %4</translation>
         <translation>%1 exibidos</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 combos</translation>
     </message>
@@ -1858,7 +1858,7 @@ Tempo médio: %4</translation>
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Detalhes da mão</translation>
     </message>
@@ -1893,12 +1893,12 @@ Tempo médio: %4</translation>
         <translation>Nenhum combo corresponde aos filtros atuais.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Pote</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1908,27 @@ Tempo médio: %4</translation>
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>A pagar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake cobrado</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-locking</translation>
     </message>
@@ -1938,33 +1938,29 @@ Tempo médio: %4</translation>
         <translation>O node-locking só está disponível em nós de decisão.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mista</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>frequência</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>freq.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Remover travas</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../qml/pages/results/FileResultsNotice.qml" line="+51"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+8"/>
         <source>Re-solve</source>
         <translation>Resolver de novo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Dica: informe as frequências acima e clique em uma célula da matriz para aplicar a estratégia mista.</translation>
     </message>
@@ -1979,17 +1975,17 @@ Tempo médio: %4</translation>
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Mãos</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Resumo</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Vencedor: %1</translation>
     </message>
@@ -2004,7 +2000,7 @@ Tempo médio: %4</translation>
         <translation>Ganho: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV perdido: %1</translation>
     </message>
@@ -2019,7 +2015,7 @@ Tempo médio: %4</translation>
         <translation>Correto: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Histórico de mãos</translation>
     </message>
@@ -2029,12 +2025,12 @@ Tempo médio: %4</translation>
         <translation>%1 mãos</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Perfeito</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Jogar como OOP</translation>
     </message>
@@ -2064,23 +2060,28 @@ Tempo médio: %4</translation>
         <translation>Dê o turn: clique no lugar dele no board</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Pote: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
         <location line="+25"/>
+        <source>No hand could be dealt here: the ranges leave no cards for both players.</source>
+        <translation>Não foi possível distribuir uma mão aqui: os ranges não deixam cartas para os dois jogadores.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another hand</source>
         <translation>Outra mão</translation>
     </message>
@@ -2101,7 +2102,7 @@ Tempo médio: %4</translation>
         <translation>Jogar vs. solução</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Role: %1</source>
         <translation>Papel: %1</translation>
     </message>
@@ -2109,6 +2110,11 @@ Tempo médio: %4</translation>
         <location line="+1"/>
         <source>Choose a role to start</source>
         <translation>Escolha um papel para começar</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.</source>
+        <translation>A prática precisa do spot resolvido: o arquivo do projeto guarda apenas os nós vistos antes de ser salvo. Resolva o spot de novo para jogar contra a solução.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
@@ -2156,22 +2162,32 @@ Tempo médio: %4</translation>
         <translation>Explorabilidade</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyCard.qml" line="+47"/>
+        <location filename="../qml/pages/results/StrategyCard.qml" line="+48"/>
+        <source>The re-solved solution differs from the one saved in the project file.</source>
+        <translation>A solução recalculada difere da que foi salva no arquivo do projeto.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Action Frequencies</source>
         <translation>Frequências das ações</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location line="+43"/>
+        <source>The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.</source>
+        <translation>O arquivo do projeto guarda apenas os nós vistos antes de ser salvo, e este nó não está entre eles. Resolva o spot de novo para ver todos os nós.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Estratégia por mão</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Modo padrão</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Modo node-lock</translation>
     </message>
@@ -2480,7 +2496,7 @@ Tempo médio: %4</translation>
         <translation>Iniciar resolução</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -2546,7 +2562,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>Em execução</translation>
     </message>
@@ -2612,7 +2628,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
     </message>
@@ -2702,7 +2718,7 @@ Tempo médio: %4</translation>
         <translation>Explorabilidade</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Concluído</translation>
     </message>
@@ -2717,7 +2733,7 @@ Tempo médio: %4</translation>
         <translation>Falhou</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Execuções recentes</translation>
     </message>

@@ -39,8 +39,8 @@
         <translation>Пустой путь к файлу</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
-        <location filename="../app/controller_solve.cpp" line="+234"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
+        <location filename="../app/controller_solve.cpp" line="+257"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
@@ -82,14 +82,14 @@
         <translation>Недопустимый файл проекта: %1</translation>
     </message>
     <message>
-        <location line="+549"/>
+        <location line="+555"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-136"/>
+        <location filename="../app/controller_solve.cpp" line="-158"/>
         <source>Starting...</source>
         <translation>Запуск...</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation>Не готово: рейк должен быть от 0 до 100%</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Недостаточно памяти: этому споту нужно не менее %1, доступно %2</translation>
     </message>
@@ -124,12 +124,12 @@
         <translation>Недостаточно памяти: этому споту нужно %1, доступно %2</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+231"/>
         <source>at least %1</source>
         <translation>не менее %1</translation>
     </message>
     <message>
-        <location line="-188"/>
+        <location line="-210"/>
         <source>Already running</source>
         <translation>Уже выполняется</translation>
     </message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+247"/>
-        <location filename="../app/controller_solve.cpp" line="+11"/>
+        <location filename="../app/controller_solve.cpp" line="+21"/>
         <source>Cancelling...</source>
         <translation>Отмена...</translation>
     </message>
@@ -688,7 +688,7 @@
         <translation>Вс</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +713,7 @@
         <translation>Ср. эксплуат.: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Активность расчётов</translation>
     </message>
@@ -890,9 +890,9 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -953,7 +953,7 @@ Avg runtime: %4</source>
         <translation>напр., 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Загрузка профиля настроек</translation>
     </message>
@@ -963,7 +963,7 @@ Avg runtime: %4</source>
         <translation>Выберите сохранённый профиль:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Сохранённых профилей пока нет.</translation>
     </message>
@@ -979,12 +979,12 @@ Avg runtime: %4</source>
         <translation>Загрузить</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Загрузить</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Сохранить</translation>
     </message>
@@ -1251,7 +1251,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Стандартные диапазоны</translation>
     </message>
@@ -1350,7 +1350,7 @@ Avg runtime: %4</source>
         <translation>Удалить выбранное…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Диапазон OOP</translation>
     </message>
@@ -1360,12 +1360,12 @@ Avg runtime: %4</source>
         <translation>Диапазон IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Вес</translation>
@@ -1801,7 +1801,7 @@ Avg runtime: %4</source>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+594"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1812,7 +1812,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>Ривер</translation>
     </message>
@@ -1848,7 +1848,7 @@ Avg runtime: %4</source>
         <translation>Показано: %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 комбо</translation>
     </message>
@@ -1858,7 +1858,7 @@ Avg runtime: %4</source>
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Детали рук</translation>
     </message>
@@ -1893,12 +1893,12 @@ Avg runtime: %4</source>
         <translation>Нет комбинаций, подходящих под текущие фильтры.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Банк</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Стек (%1)</translation>
     </message>
@@ -1908,27 +1908,27 @@ Avg runtime: %4</source>
         <translation>Стек</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Для колла</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Взятый рейк</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Шансы банка</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Фиксация узла</translation>
     </message>
@@ -1938,33 +1938,29 @@ Avg runtime: %4</source>
         <translation>Фиксация доступна только в узлах решений.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Смешанная</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>частота</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>част.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Сбросить фиксацию</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../qml/pages/results/FileResultsNotice.qml" line="+51"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+8"/>
         <source>Re-solve</source>
         <translation>Пересчитать</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Совет: введите частоты выше, затем щёлкните по ячейке руки в матрице, чтобы применить смешанную стратегию.</translation>
     </message>
@@ -1979,17 +1975,17 @@ Avg runtime: %4</source>
         <translation>Флоп</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Руки</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Итог</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Победитель: %1</translation>
     </message>
@@ -2004,7 +2000,7 @@ Avg runtime: %4</source>
         <translation>Выигрыш: %1   Рейк: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>Потеря EV: %1</translation>
     </message>
@@ -2019,7 +2015,7 @@ Avg runtime: %4</source>
         <translation>Верно: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Журнал раздач</translation>
     </message>
@@ -2029,12 +2025,12 @@ Avg runtime: %4</source>
         <translation>Раздач: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Идеально</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Играть за OOP</translation>
     </message>
@@ -2064,23 +2060,28 @@ Avg runtime: %4</source>
         <translation>Сдайте тёрн: щёлкните его место на борде</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Банк: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Стек: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
         <location line="+25"/>
+        <source>No hand could be dealt here: the ranges leave no cards for both players.</source>
+        <translation>Здесь не удалось раздать руку: диапазоны не оставляют карт обоим игрокам.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another hand</source>
         <translation>Новая раздача</translation>
     </message>
@@ -2101,7 +2102,7 @@ Avg runtime: %4</source>
         <translation>Игра против решения</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Role: %1</source>
         <translation>Роль: %1</translation>
     </message>
@@ -2109,6 +2110,11 @@ Avg runtime: %4</source>
         <location line="+1"/>
         <source>Choose a role to start</source>
         <translation>Выберите роль, чтобы начать</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.</source>
+        <translation>Для тренировки нужен решённый спот: файл проекта содержит только узлы, просмотренные до сохранения. Пересчитайте спот, чтобы играть против его решения.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="+1"/>
@@ -2156,22 +2162,32 @@ Avg runtime: %4</source>
         <translation>Эксплуатир.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyCard.qml" line="+47"/>
+        <location filename="../qml/pages/results/StrategyCard.qml" line="+48"/>
+        <source>The re-solved solution differs from the one saved in the project file.</source>
+        <translation>Пересчитанное решение отличается от сохранённого в файле проекта.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Action Frequencies</source>
         <translation>Частоты действий</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location line="+43"/>
+        <source>The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.</source>
+        <translation>Файл проекта содержит только узлы, просмотренные до сохранения, и этого узла среди них нет. Пересчитайте спот, чтобы увидеть все узлы.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Стратегия по рукам</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Фиксация</translation>
     </message>
@@ -2480,7 +2496,7 @@ Avg runtime: %4</source>
         <translation>Начать расчёт</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -2546,7 +2562,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>Выполняется</translation>
     </message>
@@ -2612,7 +2628,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Итерации %1 • Цель %2% (≈ %3) • Потоки %4</translation>
     </message>
@@ -2702,7 +2718,7 @@ Avg runtime: %4</source>
         <translation>Эксплуатируемость</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Завершено</translation>
     </message>
@@ -2717,7 +2733,7 @@ Avg runtime: %4</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Последние запуски</translation>
     </message>

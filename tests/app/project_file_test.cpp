@@ -134,6 +134,70 @@ private slots:
         QVERIFY(state.game->find_node_lock(1) != nullptr);
     }
 
+    // An opened file shows the nodes it keeps and no others; a re-solve of
+    // its spot brings every node back and is checked against the kept root.
+    void reSolvingAnOpenedFile_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("check");
+        QTest::newRow("as saved") << ""
+                                  << "same";
+        QTest::newRow("solved again on one thread") << "threads"
+                                                    << "same";
+        QTest::newRow("the kept root changed") << "root"
+                                               << "differs";
+    }
+
+    void reSolvingAnOpenedFile() {
+        QFETCH(QString, edit);
+        QFETCH(QString, check);
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::riverMap(40));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        const int child = c.nodeActions(0)[0].toMap()["childIndex"].toInt();
+        QVERIFY(c.saveProject(url("resolve.tessavalproj"), {}));
+        const QVariantMap childStrategy = c.nodeHandStrategy(child);  // not in the file
+        c.clearResults();
+        QJsonObject o = readObject(dir_.filePath("resolve.tessavalproj"));
+        if (edit == "threads") {
+            QJsonObject cfg = o["lastUiCfg"].toObject();
+            cfg["thread_count"] = 1;
+            o["lastUiCfg"] = cfg;
+        } else if (edit == "root") {
+            QJsonObject caches = o["nodeCaches"].toObject();
+            QJsonArray stats = caches["actionStatsByNode"].toArray();
+            QJsonObject root = stats[0].toObject();
+            QJsonArray rows = root["data"].toArray();
+            QJsonObject first = rows[0].toObject();
+            first["ev"] = first["ev"].toDouble() + 0.5;
+            rows[0] = first;
+            root["data"] = rows;
+            stats[0] = root;
+            caches["actionStatsByNode"] = stats;
+            o["nodeCaches"] = caches;
+        }
+        writeText("resolve.tessavalproj", QJsonDocument(o).toJson());
+
+        QVERIFY(c.loadProject(url("resolve.tessavalproj"))["ok"].toBool());
+        QVERIFY(c.resultsFromFile());
+        QVERIFY(c.nodeResultsHeld(0));
+        QVERIFY(!c.nodeResultsHeld(child));
+        QVERIFY(!c.nodeResultsHeld(c.treeNodeCount()));
+        QVERIFY(c.nodeHandStrategy(child).isEmpty());
+
+        c.reSolveWithNodeLocks();
+        QVERIFY(!c.resultsFromFile());
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.fileSolutionCheck(), check);
+        QVERIFY(c.nodeResultsHeld(child));
+        QCOMPARE(test::canonical(c.nodeHandStrategy(child)), test::canonical(childStrategy));
+
+        // A solve of any other kind compares nothing.
+        c.startSolveWithConfig(test::riverMap(40));
+        QCOMPARE(c.fileSolutionCheck(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.fileSolutionCheck(), QString());
+    }
+
     void loadingDuringASolveIsNeverOverwritten() {
         AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(30));

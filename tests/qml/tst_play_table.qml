@@ -178,6 +178,8 @@ TestCase {
         steps(p)
         p.oopCard1 = "Qh"
         p.oopCard2 = "Qd"
+        p.ipCard1 = "8h"
+        p.ipCard2 = "8d"
         verify(item(p, "drillButton").visible)
         compare(item(p, "resultsTitle").text, "Play vs. Solution")
         p.practiceEngine._handleUserPlayAction(1)           // a mistake

@@ -115,6 +115,21 @@ TestCase {
         }
     }
 
+    // A seat that cannot be dealt: the hand ends at once, unplayed and
+    // uncounted, and says why; "Another hand" deals again.
+    function test_aSeatWithoutCardsStartsNoHand() {
+        const t = Fixture.tree()
+        t["0"].seatCombos = { OOP: Fixture.oopSeatCombos(), IP: [] }
+        const p = session("OOP", Fixture.sequence([0, 0, 0.2]), t)
+        compare([p.oopCard1, p.ipCard1, p.playHandComplete, p.playDealFailed], ["", "", true, true])
+        verify(!p.playTickTimer.running)
+        p.playTick()
+        p.practiceEngine._handleUserPlayAction(1)
+        compare([p.currentNodeIndex, p.playHandLog.count, records().length], [0, 0, 0])
+        verify(findChild(p, "dealFailedPill").visible)
+        verify(findChild(p, "anotherHandButton").visible)
+    }
+
     function test_unknownRoleDealsNothing() {
         const p = session("ALL", Fixture.sequence([0]))
         compare(tableCards(p), ["As", "Ks", "2h"])
@@ -173,7 +188,7 @@ TestCase {
             { tag: "a mistake, the other way", cards: "7d7h", action: 0, mistake: true, loss: 1.5, correct: "All-In" },
             { tag: "no hand EV: the range average", cards: "JdTc", action: 1, mistake: true, loss: 1.0, correct: "Check" },
             { tag: "another action's EV missing", cards: "3s3d", action: 1, mistake: false },
-            { tag: "no cards dealt", cards: "", action: 1, mistake: true, loss: 1.0, correct: "Check" },
+            { tag: "no cards dealt: not judged", cards: "", action: 1, ignored: true },
             { tag: "judging off", cards: "QhQd", action: 1, mistake: false, judgingOff: true }
         ]
     }
@@ -183,6 +198,11 @@ TestCase {
         setCards(p, data.cards, "8h8d")
         p.playStopOnSuboptimalAction = !data.judgingOff
         p.practiceEngine._handleUserPlayAction(data.action)
+        if (data.ignored) {
+            compare([p.playAwaitingUserAction, p.currentNodeIndex, p.playHandLog.count, records().length],
+                    [true, 0, 0, 0])
+            return
+        }
         verify(!p.playAwaitingUserAction)
         if (!data.mistake) {
             compare(p.currentNodeIndex, data.action === 0 ? 1 : 2)

@@ -171,17 +171,6 @@ TestCase {
         waitForResult()
         fuzzyCompare(appController.nodeHandStrategy(0).actionProbs["AA"][least], 1, 1e-3)
 
-        // Save, clear, load back: the same strategy.
-        const saved = rootStrategy()
-        const url = testFolderUrl + "/user_path.json"
-        verify(home._saveProjectTo(url))
-        appController.clearResults()
-        compare(appController.treeNodeCount(), 0)
-        verify(home._openProjectFrom(url))
-        tryVerify(function () { return appController.treeNodeCount() > 0 })
-        compare(rootStrategy(), saved)
-        compare(shell.boardText, "KsQd7h")
-
         // One practice hand against the solution, counted on the home page.
         item("topBar").navigate(3)
         results.playStepDelayMs = 0
@@ -193,6 +182,9 @@ TestCase {
                 results.playTick()
             } else if (results.playAwaitingUserAction) {
                 results.practiceEngine._handleUserPlayAction(0)
+            } else if (results.playAwaitingChanceCard) {
+                results.practiceEngine.chooseCardFromBoard(results.playBoardText.length >= 8 ? 4 : 3)
+                results.chooseChanceCardRandom()
             } else {
                 wait(10)
             }
@@ -202,6 +194,17 @@ TestCase {
         compare(statsAfter.totalHands - statsBefore.totalHands, 1)
         item("topBar").navigate(0)
         tryCompare(home.playVsSolutionStats, "totalHands", statsAfter.totalHands)
+
+        // Save, clear, load back: the same strategy.
+        const saved = rootStrategy()
+        const url = testFolderUrl + "/user_path.json"
+        verify(home._saveProjectTo(url))
+        appController.clearResults()
+        compare(appController.treeNodeCount(), 0)
+        verify(home._openProjectFrom(url))
+        tryVerify(function () { return appController.treeNodeCount() > 0 })
+        compare(rootStrategy(), saved)
+        compare(shell.boardText, "KsQd7h")
 
         window.destroy()
     }

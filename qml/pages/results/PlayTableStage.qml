@@ -226,6 +226,17 @@ Item {
             y: Math.round(_seatPos.y - height / 2)
         }
 
+        PlayTablePill {
+            objectName: "dealFailedPill"
+            visible: !!stage.page && stage.page.playDealFailed
+            theme: stage.theme
+            text: qsTranslate("ResultsPage", "No hand could be dealt here: the ranges leave no cards for both players.")
+            textColor: stage._tok("gold", "#F0B429")
+            maximumWidth: Math.max(160, overlay.width - 40)
+            x: Math.round(board.x + (board.width - width) / 2)
+            y: Math.round(board.y - 12 - height)
+        }
+
         SecondaryButton {
             objectName: "anotherHandButton"
             visible: stage._complete

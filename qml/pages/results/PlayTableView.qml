@@ -41,6 +41,7 @@ Rectangle {
             Item { Layout.fillWidth: true }
             Text {
                 objectName: "playRoleStatus"
+                visible: !view.page || !view.page.resultsFromFile
                 text: view.page && view.page.playSessionStarted
                       ? qsTranslate("ResultsPage", "Role: %1").arg(view.page.playRole)
                       : qsTranslate("ResultsPage", "Choose a role to start")
@@ -50,8 +51,25 @@ Rectangle {
             }
         }
 
+        // Practice deals from the solved spot, which an opened file lacks.
+        Item {
+            objectName: "practiceNeedsSolve"
+            visible: !!view.page && view.page.resultsFromFile
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            FileResultsNotice {
+                width: Math.min(parent.width, 560)
+                anchors.centerIn: parent
+                page: view.page
+                theme: view.theme
+                message: qsTranslate("ResultsPage", "Practice needs the solved spot: the project file holds only the nodes that were viewed before it was saved. Re-solve the spot to play against its solution.")
+            }
+        }
+
         RowLayout {
             objectName: "playStage"
+            visible: !view.page || !view.page.resultsFromFile
             Layout.fillWidth: true
             Layout.fillHeight: true
             spacing: 12

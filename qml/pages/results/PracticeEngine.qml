@@ -39,8 +39,7 @@ QtObject {
         onTriggered: {
             if (!engine.page.playDrillMode)
                 return
-            engine._dealDrillHand()
-            engine.page.playAwaitingUserAction = true
+            engine.page.playAwaitingUserAction = engine._dealDrillHand()
         }
     }
 
@@ -92,7 +91,13 @@ QtObject {
         return seat === "IP" ? [page.ipCard1, page.ipCard2] : [page.oopCard1, page.oopCard2]
     }
 
+    function _bothDealt() {
+        const p = page
+        return Logic.bothSeatsDealt(p.oopCard1, p.oopCard2, p.ipCard1, p.ipCard2)
+    }
+
     function _clearHand() {
+        page.playDealFailed = false
         page.playActionLine = ""
         _setLastAction("", "")
         _setSeatCards("OOP", "", "")
@@ -113,6 +118,9 @@ QtObject {
 
     function startPlaySession(role) {
         const p = page
+        // An opened file holds no solved spot to deal from.
+        if (p.resultsFromFile)
+            return
         p.playRole = role === undefined || role === null ? "" : String(role)
         p.playSessionStarted = true
         p.playHandComplete = false
@@ -166,13 +174,30 @@ QtObject {
         _restartHandAtRoot()
     }
 
+    // A hand starts only with both seats dealt; else it ends at once,
+    // unplayed and uncounted, saying why.
     function _startPlaySessionImpl() {
         const used = Logic.usedCardMap(_parseBoardCardsNormalized())
-        if (Logic.isRole(page.playRole)) {
+        if (Logic.isRole(page.playRole) && !page.resultsFromFile) {
             _dealToSeat("OOP", used)
             _dealToSeat("IP", used)
         }
+        if (!_bothDealt()) {
+            _dealFailed()
+            return
+        }
         schedulePlayTick(0)
+    }
+
+    function _dealFailed() {
+        const p = page
+        p.playTickTimer.stop()
+        _setSeatCards("OOP", "", "")
+        _setSeatCards("IP", "", "")
+        p.playAwaitingUserAction = false
+        p.playAwaitingChanceCard = false
+        p.playHandComplete = true
+        p.playDealFailed = true
     }
 
     // (Re)arms the page's step timer: at most one step is ever pending.
@@ -235,7 +260,7 @@ QtObject {
         const p = page
         if (!p.playMode || !p.playSessionStarted || p.playHandComplete || p.playDrillMode)
             return
-        if (!_controller() || !(p._nodeCount() > 0))
+        if (!_controller() || !(p._nodeCount() > 0) || !_bothDealt())
             return
         if (p.playNodeIndex < 0)
             p.playNodeIndex = p.currentNodeIndex
@@ -315,7 +340,7 @@ QtObject {
             _handleDrillChoice(i)
             return
         }
-        if (!p.playSessionStarted || p.playHandComplete || !p.playAwaitingUserAction)
+        if (!p.playSessionStarted || p.playHandComplete || !p.playAwaitingUserAction || !_bothDealt())
             return
         const node = _playNode()
         const actor = String(p._metaForNode(node).player || "")
@@ -402,6 +427,8 @@ QtObject {
 
     function _logPlayHand(extra) {
         const p = page
+        if (!_bothDealt())
+            return
         const meta = p._metaForNode(_playNode())
         const entry = Logic.handLogEntry({
             board: p.playBoardText, role: p.playRole, oop: p.oopCard1 + p.oopCard2,
@@ -465,8 +492,7 @@ QtObject {
         p.playDrillActor = String(meta.player)
         p.playDrillFeedbackText = ""
         p.playDrillFeedbackWrong = false
-        _dealDrillHand()
-        p.playAwaitingUserAction = true
+        p.playAwaitingUserAction = _dealDrillHand()
     }
 
     function stopDrillSpot() {
@@ -478,11 +504,13 @@ QtObject {
 
     // Deals both seats at the drilled node. A seat that cannot be dealt
     // there keeps its cards, so those stay out of the other seat's deal.
+    // False, with the drill stopped and the reason shown, when the seats do
+    // not both hold cards.
     function _dealDrillHand() {
         const p = page
         const node = p.playDrillNodeIndex
         if (!(isFinite(node) && node >= 0))
-            return
+            return false
         const board = _parseBoardCardsNormalized()
         const map = _displayMap()
         const used = Logic.usedCardMap(board)
@@ -507,11 +535,16 @@ QtObject {
         }
         p.playActionLine = ""
         _setLastAction("", "")
+        if (_bothDealt())
+            return true
+        _clearDrill()
+        _dealFailed()
+        return false
     }
 
     function _handleDrillChoice(i) {
         const p = page
-        if (!(p.playDrillNodeIndex >= 0) || !Logic.isSeat(p.playDrillActor))
+        if (!(p.playDrillNodeIndex >= 0) || !Logic.isSeat(p.playDrillActor) || !_bothDealt())
             return
         p.playAwaitingUserAction = false
         const info = _suboptimalEvInfoAtNode(p.playDrillNodeIndex, p.playDrillActor, i)

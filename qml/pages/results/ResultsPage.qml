@@ -50,6 +50,15 @@ Item {
     readonly property var currentActions: _currentActionsOf(currentNodeIndex)
     readonly property var actionFrequenciesActions: Actions.normalizeActionEvsAroundFold(currentActions)
     readonly property bool _darkPalette: !!theme && !!theme.dark
+    // An opened project file: only the nodes it keeps can be shown, and
+    // practice needs the solved spot.
+    readonly property bool resultsFromFile: { _epoch(); return !!controller && !!controller.resultsFromFile }
+    readonly property bool currentNodeHeld: {
+        _epoch()
+        return !resultsFromFile || typeof controller.nodeResultsHeld !== "function"
+               || controller.nodeResultsHeld(currentNodeIndex)
+    }
+    readonly property bool fileSolutionDiffers: { _epoch(); return !!controller && controller.fileSolutionCheck === "differs" }
 
     // ---- Node-lock edit state (edited by NodeLockPanel) --------------------
 
@@ -140,6 +149,9 @@ Item {
     property bool _awaitingSolveResult: false
     // The hand stands at a chance node until the user deals its card.
     property bool playAwaitingChanceCard: false
+    // The last hand could not be dealt (the ranges left no cards for both
+    // seats here): it ended unplayed and uncounted.
+    property bool playDealFailed: false
     property int playNodeIndex: -1
     property string playActionLine: ""
     property bool _internalPlayReset: false
@@ -328,8 +340,8 @@ Item {
         nodeLocksByNode = s.nodeLocksByNode
     }
 
-    // The lock panel's "Re-solve": to the solve page, and the last solve
-    // started again with the locks. A start the controller refuses resets
+    // The lock panel's "Re-solve" (and an opened file's): to the solve page,
+    // and the last solve started again with the locks. A start the controller refuses resets
     // the flag at once (and clears what results it cleared meanwhile).
     function _startNodeLockReSolve() {
         // The frequency being typed counts: the field is committed first.

@@ -37,6 +37,17 @@ Card {
             opacity: 0.5
         }
 
+        FileResultsNotice {
+            objectName: "fileSolutionDiffers"
+            visible: !!card.page && card.page.fileSolutionDiffers
+            Layout.fillWidth: true
+            page: card.page
+            theme: card.theme
+            warning: true
+            offerReSolve: false
+            message: qsTranslate("ResultsPage", "The re-solved solution differs from the one saved in the project file.")
+        }
+
         ColumnLayout {
             objectName: "actionFrequencies"
             visible: !card._playMode
@@ -74,10 +85,27 @@ Card {
             }
         }
 
+        // A node the opened file does not keep.
+        Item {
+            objectName: "nodeNotInFile"
+            visible: !card._playMode && !!card.page && !card.page.currentNodeHeld
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            FileResultsNotice {
+                width: Math.min(parent.width, 560)
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: Math.round(parent.height * 0.2)
+                page: card.page
+                theme: card.theme
+                message: qsTranslate("ResultsPage", "The project file holds only the nodes that were viewed before it was saved, and this node is not among them. Re-solve the spot to see every node.")
+            }
+        }
+
         RowLayout {
             id: rangeViewRow
             objectName: "rangeViewRow"
-            visible: !card._playMode
+            visible: !card._playMode && (!card.page || card.page.currentNodeHeld)
             Layout.fillWidth: true
             Layout.fillHeight: true
             spacing: 20

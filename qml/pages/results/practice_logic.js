@@ -56,6 +56,17 @@ function usedCardMap() {
     return used
 }
 
+// Both seats hold two distinct cards: a hand can be played, judged and
+// counted only then.
+function bothSeatsDealt(oop1, oop2, ip1, ip2) {
+    const cards = [oop1, oop2, ip1, ip2].map(Cards.normalizeCardText)
+    for (let i = 0; i < cards.length; ++i) {
+        if (cards[i].length !== 2 || cards.indexOf(cards[i]) !== i)
+            return false
+    }
+    return true
+}
+
 // The inverse of a suit map: display suit -> the solver's suit.
 function invertSuitMap(map) {
     const out = {}
