@@ -55,7 +55,7 @@ Item {
     readonly property bool resultsFromFile: { _epoch(); return !!controller && !!controller.resultsFromFile }
     readonly property bool currentNodeHeld: {
         _epoch()
-        return !resultsFromFile || typeof controller.nodeResultsHeld !== "function"
+        return !controller || !resultsFromFile || typeof controller.nodeResultsHeld !== "function"
                || controller.nodeResultsHeld(currentNodeIndex)
     }
     readonly property bool fileSolutionDiffers: { _epoch(); return !!controller && controller.fileSolutionCheck === "differs" }
