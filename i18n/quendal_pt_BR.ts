@@ -1707,7 +1707,7 @@ Tempo médio: %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+137"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+171"/>
         <source>Random</source>
         <translation>Aleatória</translation>
     </message>
@@ -1801,7 +1801,7 @@ Tempo médio: %4</translation>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
         <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
-        <location filename="../qml/pages/results/ResultsPage.qml" line="+606"/>
+        <location filename="../qml/pages/results/ResultsPage.qml" line="+609"/>
         <source>—</source>
         <translation>—</translation>
     </message>
@@ -1851,6 +1851,11 @@ Tempo médio: %4</translation>
         <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 combos</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Buckets are shown where a player acts.</source>
+        <translation>Os grupos aparecem onde um jogador age.</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/HandComboRow.qml" line="+56"/>

@@ -214,6 +214,10 @@ TestCase {
             { tag: "a hand begun on the turn", entry: { board: "AsKs2h7dQh", line: line(["OOP: Check", "IP: Check", "Chance: Qh", "IP: Fold"]),
                                                          pot: 10, investedOop: 5, investedIp: 5, oop: "QhQd", ip: "8h8d" },
               showdown: "IP", flop: [], turn: ["OOP: Check", "IP: Check"], river: ["IP: Fold"], winner: "OOP", won: 5, calls: 0 },
+            // The bet nobody called goes back before the pot is raked.
+            { tag: "a fold to a bet rakes the matched pot", entry: { board: "AsKs2h", line: line(["OOP: Bet 75%", "IP: Fold"]),
+                                                                     pot: 31.5, investedOop: 22.5, investedIp: 9, oop: "QhQd", ip: "8h8d" },
+              showdown: "IP", flop: ["OOP: Bet 75%", "IP: Fold"], turn: [], river: [], winner: "OOP", won: 9, calls: 0, rake: 0.9 },
             { tag: "bare steps and blanks", entry: { board: "AsKs2h", line: " Showdown " + arrow + "  " + arrow + "Fold", pot: NaN },
               showdown: "OOP", flop: ["Showdown", "Fold"], turn: [], river: [], winner: "\u2014", won: NaN, calls: 0 },
             { tag: "no entry", entry: undefined, showdown: "OOP", flop: [], turn: [], river: [], winner: "\u2014", won: NaN, calls: 0 }
@@ -223,9 +227,11 @@ TestCase {
         const calls = []
         const d = Details.buildDetails(data.entry, {
             showdown: function (board, oop, ip) { calls.push([board, oop, ip]); return { winner: data.showdown } },
-            rakePercent: 0, rakeCap: 0
+            rakePercent: 5, rakeCap: 0
         })
         compare([d.flopActions, d.turnActions, d.riverActions], [data.flop, data.turn, data.river])
+        if (data.rake !== undefined)
+            fuzzyCompare(d.rakeTaken, data.rake, 1e-9)
         compare(d.winner, data.winner)
         compare(isNaN(d.wonAmount), isNaN(data.won))
         if (!isNaN(data.won))

@@ -27,9 +27,9 @@ TestCase {
         }
     }
 
-    function solve(board, street) {
-        const s = { board: board, starting_pot: 10, effective_stack: 20, starting_street: street,
-                    max_iterations: 25, target_exploitability: 0, thread_count: 2,
+    function solve(board, street, stack, iterations) {
+        const s = { board: board, starting_pot: 10, effective_stack: stack || 20, starting_street: street,
+                    max_iterations: iterations || 25, target_exploitability: 0, thread_count: 2,
                     oop_range: "AA, KK, QQ, 77, AK, KQ, QJs, 98s", ip_range: "KK, QQ, JJ, AK, AQ, 98s, 65s" }
         for (const seat of ["oop", "ip"])
             for (const st of ["flop", "turn", "river"]) {
@@ -154,6 +154,127 @@ TestCase {
             verify(reach[p.oopCard1 + p.oopCard2] > 0, p.oopCard1 + p.oopCard2)
         }
         p.stopDrillSpot()
+    }
+
+    // The shown buttons of the action prompt.
+    function promptButtons(p) {
+        waitForRendering(p)
+        const out = []
+        const walk = function (node) {
+            for (let i = 0; i < node.children.length; ++i) {
+                const kid = node.children[i]
+                if (!kid.visible)
+                    continue
+                if (kid.objectName === "promptAction")
+                    out.push(kid)
+                walk(kid)
+            }
+        }
+        walk(p)
+        return out
+    }
+
+    function clickAction(p, prefix) {
+        const button = promptButtons(p).find(function (b) { return b.text.indexOf(prefix) === 0 })
+        verify(button, prefix + " among " + promptButtons(p).map(function (b) { return b.text }))
+        mouseClick(button)
+        runSteps(p)
+    }
+
+    // The opponent plays its own hand: facing a river bet, every action it
+    // takes is one its hand plays; most hands never take some action.
+    function test_opponentPlaysItsOwnCards() {
+        solve("KsQd7h4c2s", "river", 20, 300)
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQd7h4c2s", random: Fixture.seeded(3) })
+        p.playStopOnSuboptimalAction = false
+        p.startPlaySession("OOP")
+        const facing = appController.nodeActions(0).find(function (a) { return a.name.indexOf("Bet") === 0 }).childIndex
+        const names = appController.nodeActions(facing).map(function (a) { return a.name })
+        const strategy = {}
+        for (const row of appController.nodeHandCombos(facing))
+            strategy[row.c1 + row.c2] = strategy[row.c2 + row.c1] = row.actionProbs
+        let pure = 0
+        for (let hand = 0; hand < 30; ++hand) {
+            if (hand > 0)
+                p._resetToRootAndRestartHand()
+            runSteps(p)
+            clickAction(p, "Bet")
+            const steps = p.playActionLine.split(" \u2192 ")
+            verify(steps.length >= 2 && steps[1].indexOf("IP: ") === 0, p.playActionLine)
+            const probs = strategy[p.ipCard1 + p.ipCard2]
+            verify(probs, p.ipCard1 + p.ipCard2)
+            const taken = names.indexOf(steps[1].substr(4))
+            verify(probs[taken] > 0, p.ipCard1 + p.ipCard2 + " " + steps[1] + " " + JSON.stringify(probs))
+            if (probs.some(function (x) { return x < 1e-4 }))
+                pure += 1
+        }
+        verify(pure >= 15, "hands that never take some action: " + pure)
+    }
+
+    // An all-in on the turn is dealt out from the table's board, any card but
+    // the user's (the opponent's too, which deals it another hand), to a
+    // showdown with a winner and the amounts.
+    function test_turnAllInIsDealtOutAndTheRiverShowsNothing() {
+        solve("KsQd7h4c", "turn", 5)
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "KsQd7h4c", random: Fixture.seeded(9) })
+        p.playStopOnSuboptimalAction = false
+        p.startPlaySession("OOP")
+        let shown = 0
+        for (let hand = 0; hand < 12 && shown < 3; ++hand) {
+            if (hand > 0)
+                p._resetToRootAndRestartHand()
+            runSteps(p)
+            clickAction(p, "All-In")
+            if (p.playHandComplete)
+                continue  // IP folded
+            verify(p.playAwaitingChanceCard, p.playActionLine)
+            compare(p.playBoardText.length, 8)
+            p.practiceEngine.chooseCardFromBoard(4)
+            tryCompare(p.chancePicker, "opened", true)
+            compare(p._chanceCardIndexForSelection(p.oopCard1), -1)
+            verify(p._chanceCardIndexForSelection(p.ipCard1) >= 0, "the opponent's card is offered")
+            const card = p.ipCard1
+            const cell = findChild(p.chancePicker.contentItem, "chanceCard_" + card)
+            mouseClick(cell)
+            tryCompare(p, "playHandComplete", true)
+            compare(p.playBoardText, "KsQd7h4c" + card)
+            noCardTwice(p)
+            const d = p.playSelectedDetails
+            verify(["OOP", "IP", "TIE"].indexOf(d.winner) >= 0, d.winner)
+            compare(d.winner, appController.showdownWinner(p.playBoardText, p.oopCard1 + p.oopCard2,
+                                                           p.ipCard1 + p.ipCard2).winner)
+            verify(isFinite(d.wonAmount))
+            shown += 1
+        }
+        verify(shown > 0, "IP never called the all-in")
+
+        // Checked through to the river, the picker greys only the user's
+        // cards and the board; the opponent's card, once chosen, is dealt
+        // and the opponent holds another hand that gets here.
+        let dealt = false
+        for (let hand = 0; hand < 12 && !dealt; ++hand) {
+            p._resetToRootAndRestartHand()
+            runSteps(p)
+            clickAction(p, "Check")
+            if (!p.playAwaitingChanceCard || p._metaForNode(p.playNodeIndex).nodeType !== "chance")
+                continue  // IP went all in
+            const chance = p.playNodeIndex
+            p.practiceEngine.chooseCardFromBoard(4)
+            tryCompare(p.chancePicker, "opened", true)
+            compare([p._chanceCardIndexForSelection(p.oopCard1), p._chanceCardIndexForSelection(p.oopCard2)], [-1, -1])
+            const card = p.ipCard2
+            verify(p._chanceCardIndexForSelection(card) >= 0, "the opponent's card is offered")
+            mouseClick(findChild(p.chancePicker.contentItem, "chanceCard_" + card))
+            tryCompare(p.chancePicker, "visible", false)
+            compare(p.playBoardText, "KsQd7h4c" + card)
+            noCardTwice(p)
+            const reach = appController.nodeSeatHandCombos(chance, "IP").find(function (r) {
+                return (r.c1 + r.c2 === p.ipCard1 + p.ipCard2) || (r.c2 + r.c1 === p.ipCard1 + p.ipCard2)
+            })
+            verify(reach && reach.weight > 0, p.ipCard1 + p.ipCard2)
+            dealt = true
+        }
+        verify(dealt, "IP never checked back")
     }
 
     // On a two-suited turn the hand waits at the river until the user deals

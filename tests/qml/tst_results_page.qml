@@ -163,6 +163,7 @@ TestCase {
     function test_newResultResetsTreeAndReloadsHands() {
         const p = makePage()
         walkToTurn(p)
+        verify(findChild(p, "bucketsNotHere").visible, "a deal says why it has no buckets")
         p.openChancePicker(2, 4)
         p.chooseChanceCard(0, "7c")
         tryCompare(p, "_handCombosLoading", false)
@@ -205,7 +206,7 @@ TestCase {
         const p = makePage()
         for (const step of data.steps) {
             switch (step) {
-            case "locks": setLockEditState(p); break
+            case "locks": setLockEditState(p); p.refreshHandMatrix(); break
             case "start": fake.resultIterations = 0; fake.running = true; break
             case "resolve": p._startNodeLockReSolve(); break
             case "refuse": fake.refuseStarts = true; break
@@ -225,6 +226,17 @@ TestCase {
         compare(p.nodeLockMode, data.kept)
         compare(Object.keys(p.nodeLocksByNode).length, data.kept ? 1 : 0)
         compare(p.nodeLockSelectedActionIndex, data.kept ? 1 : -1)
+        // Dropped lock edits colour nothing.
+        if (!data.kept)
+            verify(JSON.stringify(p.handActionProbs.AA) !== "[1,0,0]", JSON.stringify(p.handActionProbs.AA))
+    }
+
+    // The action chosen for locking belongs to its node.
+    function test_lockChoiceStaysWithItsNode() {
+        const p = makePage()
+        setLockEditState(p)
+        p.selectActionAtLevel(0, 0)
+        compare([p.nodeLockMode, p.nodeLockSelectedActionIndex], [true, -1])
     }
 
     function test_clearedResultLeavesEmptyRoot() {

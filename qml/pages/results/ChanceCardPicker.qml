@@ -24,12 +24,27 @@ Popup {
         return theme ? theme[name] : fallback
     }
 
+    // The level of a deal the tree does not hold: the river of an all-in
+    // runout, dealt by the practice hand itself.
+    readonly property int freeDealLevel: -2
+
     // Offers the cards of the chance node of level `levelIndex` and opens.
     function prepareAndOpen(levelIndex, nodeIndex) {
         const p = page
-        const s = Tree.chancePickerSetup(p._levelsArray(), levelIndex, nodeIndex, p._tree,
-                                         p.chanceCardDisplayOverrideByNode, p.boardText,
-                                         p.practiceEngine.blockedChanceCards())
+        _show(Tree.chancePickerSetup(p._levelsArray(), levelIndex, nodeIndex, p._tree,
+                                     p.chanceCardDisplayOverrideByNode, p.boardText,
+                                     p.practiceEngine.blockedChanceCards(), _classesOf(nodeIndex)),
+              levelIndex)
+    }
+
+    // Offers every card on neither the board nor the user's hand, for the
+    // practice hand's runout.
+    function prepareFreeDealAndOpen(boardText) {
+        _show(Tree.freeDealSetup(boardText, page.practiceEngine.blockedChanceCards()), freeDealLevel)
+    }
+
+    function _show(s, levelIndex) {
+        const p = page
         p.chancePickerTitle = s.title
         p.chancePickerActions = s.actions
         p.chancePickerBoardText = s.boardText
@@ -39,6 +54,16 @@ Popup {
         open()
     }
 
+    // The solver's class of every live card at the node, or null (a result
+    // opened from a file holds none: the page's own rule stands in).
+    function _classesOf(nodeIndex) {
+        const c = page.controller
+        if (!c || typeof c.nodeChanceCardClasses !== "function")
+            return null
+        const r = c.nodeChanceCardClasses(nodeIndex)
+        return r && r.ok && r.classes ? r.classes : null
+    }
+
     // Takes action `actionIndex` at the pending level, remembering the card
     // as the user saw it; in a practice hand, the hand goes on from there.
     function choose(actionIndex, displayCardText) {
@@ -46,6 +71,12 @@ Popup {
         const level = p.chancePickerLevelIndex
         if (level === -1)
             return
+        if (level === freeDealLevel) {
+            const card = displayCardText === undefined || displayCardText === null ? "" : String(displayCardText)
+            p.practiceEngine.runoutCardChosen(card)
+            close()
+            return
+        }
         const levels = p._levelsArray()
         const row = levels[level]
         const wasLastLevel = level === levels.length - 1
@@ -86,9 +117,12 @@ Popup {
 
     // One real card, each live card equally likely, shown in its own suit
     // and dealt as the solver's card of its class.
+    // In a practice hand the opponent's cards, offered so as not to give
+    // them away, are not drawn.
     function chooseRandom() {
         const p = page
-        const pick = Tree.drawLiveCard(Tree.liveChanceCards(p.chancePickerIndexByCard, p.chancePickerBoardText),
+        const pick = Tree.drawLiveCard(Tree.liveChanceCards(p.chancePickerIndexByCard, p.chancePickerBoardText,
+                                                            p.practiceEngine.opponentCards()),
                                        p.random())
         if (pick)
             choose(pick.index, pick.card)

@@ -124,6 +124,23 @@ Card {
                     }
                 }
             }
+
+            // Hands are grouped where a player acts; a deal or the end of a
+            // hand has no buckets of its own.
+            Text {
+                objectName: "bucketsNotHere"
+                visible: !!card.page && card.buckets.length === 0 && !!card.page.currentMeta.nodeType
+                         && card.page.currentMeta.nodeType !== "decision"
+                anchors.fill: parent
+                anchors.margins: 12
+                text: qsTranslate("ResultsPage", "Buckets are shown where a player acts.")
+                color: card._tok("textMuted", "#8B949E")
+                font.family: card._tok("fontFamilyResolved", "sans-serif")
+                font.pixelSize: 12
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
         }
     }
 }

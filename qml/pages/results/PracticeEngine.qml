@@ -72,9 +72,41 @@ QtObject {
         return [page.oopCard1, page.oopCard2, page.ipCard1, page.ipCard2].filter(function (c) { return c.length === 2 })
     }
 
-    // The hole cards the chance picker must not offer: those of a hand in play.
+    // The hole cards the chance picker must not offer: the user's own in a
+    // hand in play. The opponent's are offered, so that the picker gives
+    // nothing away; a card the opponent holds deals it another hand.
     function blockedChanceCards() {
-        return page && page.playMode && page.playSessionStarted ? _holeCards() : []
+        return page && page.playMode && page.playSessionStarted ? _cardsOfSeats(true) : []
+    }
+
+    // The opponent's hole cards in a hand in play (none when the user plays
+    // both seats).
+    function opponentCards() {
+        return page && page.playMode && page.playSessionStarted ? _cardsOfSeats(false) : []
+    }
+
+    function _cardsOfSeats(hero) {
+        let out = []
+        for (const seat of Logic.SEATS) {
+            if (_isHeroSeat(seat) === hero)
+                out = out.concat(_seatCards(seat))
+        }
+        return out.filter(function (c) { return c.length === 2 })
+    }
+
+    // The user dealt `card`, which the opponent may hold: the opponent then
+    // gets a hand drawn anew from those that reach `node` (by their reach
+    // there) and hold none of the cards on the table. False when no hand is
+    // left to draw.
+    function _redealOpponentAround(card, node) {
+        const c = Cards.normalizeCardText(card)
+        for (const seat of Logic.SEATS) {
+            if (_isHeroSeat(seat) || _seatCards(seat).indexOf(c) < 0)
+                continue
+            const used = Logic.usedCardMap(_parseBoardCardsNormalized(), [c], _cardsOfSeats(true))
+            return _dealToSeatAtNode(node, seat, used)
+        }
+        return true
     }
 
     function _setSeatCards(seat, c1, c2) {
@@ -269,6 +301,12 @@ QtObject {
         p.playAwaitingChanceCard = false
         if (type === "terminal") {
             p.playAwaitingUserAction = false
+            // An all-in before the river is dealt out to its showdown, card
+            // by card from the table's board, as at every chance.
+            if (Logic.needsRunout(meta, _parseBoardCardsNormalized().length)) {
+                p.playAwaitingChanceCard = true
+                return
+            }
             p.playHandComplete = true
             _logPlayHand()
             return
@@ -293,9 +331,14 @@ QtObject {
         _autoHandleOpponentDecision(actor)
     }
 
+    // The opponent plays the solution with the cards it holds: its action
+    // is drawn from its own hand's strategy at the node (the node's mix over
+    // the whole range only where the solution has no row for the hand).
     function _autoHandleOpponentDecision(actor) {
         const actions = _actionListAtPlayNode()
-        const i = _pickWeightedActionIndex(actions, null)
+        const probs = _handStrategyAt(_playNode(), actor)
+        const i = probs ? Logic.pickByProbabilities(probs, actions.length, page.random())
+                        : _pickWeightedActionIndex(actions, null)
         if (i < 0)
             return
         _setLastAction(actor, actions[i].name)
@@ -364,6 +407,15 @@ QtObject {
         _advancePlayByActionIndex(i)
     }
 
+    // The action probabilities of the seat's dealt hand at the node, or null.
+    function _handStrategyAt(node, seat) {
+        if (!_has("nodeHandCombos"))
+            return null
+        const map = _displayMap()
+        const cards = _seatCards(seat).map(function (t) { return Logic.toSolverCard(t, map) })
+        return Logic.handProbabilities(_controller().nodeHandCombos(node) || [], cards[0], cards[1])
+    }
+
     // The EVs of the actor's actions for the dealt hand: the node's combo
     // rows, else the controller's pocket EVs, else the range averages.
     function _suboptimalEvInfoAtNode(node, actor, i) {
@@ -414,6 +466,24 @@ QtObject {
             page.playActionLine = Logic.cutBeforeChanceStep(
                 page.playActionLine, Logic.chanceSelectionsFrom(levels, levelIndex, page._tree))
         appendActionToPlayLine("Chance", card)
+        const row = levels[levelIndex]
+        if (row)
+            _redealOpponentAround(card, row.nodeIndex)
+    }
+
+    // A card of the runout the tree does not deal (an all-in before the
+    // river), chosen in the picker: on the board, and the hand goes on to
+    // its showdown.
+    function runoutCardChosen(card) {
+        const p = page
+        const c = Cards.normalizeCardText(card)
+        const dead = Logic.usedCardMap(_parseBoardCardsNormalized(), _cardsOfSeats(true))
+        if (c.length !== 2 || dead[c] || !p.playAwaitingChanceCard || !_redealOpponentAround(c, _playNode()))
+            return
+        p.playBoardText = p.playBoardText + c
+        appendActionToPlayLine("Chance", c)
+        p.playAwaitingChanceCard = false
+        schedulePlayTick(p.playStepDelayMs)
     }
 
     function _isHeroSeat(seat) {
@@ -456,8 +526,16 @@ QtObject {
         if (slot === 4 && p.playBoardText.replace(/\s+/g, "").length < 8)
             return
         const level = p._findChanceLevel(slot === 3 ? "turn" : "river")
-        if (level < 0)
+        if (level < 0) {
+            // The runout of an all-in: the next card, which no node deals.
+            if (p.playAwaitingChanceCard && _parseBoardCardsNormalized().length === slot
+                    && p._metaForNode(_playNode()).nodeType === "terminal") {
+                p.playTickTimer.stop()
+                _resumeAfterPicker = true
+                p.chancePicker.prepareFreeDealAndOpen(p.playBoardText)
+            }
             return
+        }
         p.playTickTimer.stop()
         _resumeAfterPicker = true
         p.openChancePicker(level, p.treeLevels.get(level).nodeIndex)

@@ -303,9 +303,7 @@ Item {
         chanceCardDisplayOverrideByNode = ({})
         if (playSessionStarted || playDrillMode)
             practiceEngine.resetPlaySession()
-        resetTreeToRoot()
-        refreshHandMatrix()
-        _scheduleHandCombosLoad()
+        // The lock edits go first, so that nothing is drawn with them.
         const solved = _awaitingSolveResult
         if (_epoch() > 0)
             _awaitingSolveResult = false
@@ -313,6 +311,9 @@ Item {
             _lockClearDeferred = true
         else if (!(_epoch() > 0) || !solved)
             _clearLockEditState()
+        resetTreeToRoot()
+        refreshHandMatrix()
+        _scheduleHandCombosLoad()
     }
 
     // The shell sets the board of an opened project after the controller
@@ -394,6 +395,8 @@ Item {
         selectedHandClass = ""
         selectedBucket = ""
         handSearchText = ""
+        // The action chosen for locking was one of the node left behind.
+        nodeLockSelectedActionIndex = -1
         if (playMode) {
             if (!playSessionStarted) {
                 resetPlaySession()

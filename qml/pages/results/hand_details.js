@@ -99,6 +99,15 @@ function wonAmount(winner, pot, investedOop, investedIp) {
     return NaN
 }
 
+// The pot the winner is paid from: a bet nobody called goes back to the
+// one who made it first, and only the rest is raked (as the solver pays).
+function matchedPot(pot, investedOop, investedIp) {
+    const p = _num(pot)
+    const a = _num(investedOop)
+    const b = _num(investedIp)
+    return isFinite(a) && isFinite(b) ? p - Math.abs(a - b) : p
+}
+
 // The rake of a pot: its percentage, capped when the cap is above 0.
 function rakeTaken(pot, rakePercent, rakeCap) {
     const p = _num(pot)
@@ -147,7 +156,7 @@ function buildDetails(entry, opts) {
         riverActions: byStreet[2],
         winner: winner,
         wonAmount: wonAmount(winner, _num(e.pot), _num(e.investedOop), _num(e.investedIp)),
-        rakeTaken: stopped ? NaN : rakeTaken(e.pot, o.rakePercent, o.rakeCap)
+        rakeTaken: stopped ? NaN : rakeTaken(matchedPot(e.pot, e.investedOop, e.investedIp), o.rakePercent, o.rakeCap)
     }
 }
 

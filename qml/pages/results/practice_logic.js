@@ -67,6 +67,48 @@ function bothSeatsDealt(oop1, oop2, ip1, ip2) {
     return true
 }
 
+// A terminal node that ends in a showdown (both seats put in the same) on a
+// board of fewer than five cards: an all-in whose runout is still to come.
+function needsRunout(meta, boardCardCount) {
+    const m = meta || {}
+    if (_text(m.nodeType) !== "terminal" || !(boardCardCount < 5))
+        return false
+    const a = _num(m.investedOop)
+    const b = _num(m.investedIp)
+    return isFinite(a) && isFinite(b) && Math.abs(a - b) < 1e-9
+}
+
+// The action probabilities of the hand c1 c2 in combo rows ({c1, c2,
+// actionProbs}, in the same suits), or null when no row holds it.
+function handProbabilities(rows, c1, c2) {
+    const a = Cards.normalizeCardText(c1)
+    const b = Cards.normalizeCardText(c2)
+    if (a.length !== 2 || b.length !== 2)
+        return null
+    const list = rows || []
+    for (let i = 0; i < list.length; ++i) {
+        const row = list[i]
+        if (!row)
+            continue
+        const r1 = Cards.normalizeCardText(row.c1)
+        const r2 = Cards.normalizeCardText(row.c2)
+        if ((r1 === a && r2 === b) || (r1 === b && r2 === a))
+            return row.actionProbs ? Array.prototype.slice.call(row.actionProbs) : null
+    }
+    return null
+}
+
+// A choice among `count` actions by the probabilities `probs`; -1 when none
+// has a probability above 0.
+function pickByProbabilities(probs, count, u) {
+    const weights = []
+    for (let i = 0; i < count; ++i) {
+        const p = _num(probs ? probs[i] : NaN)
+        weights.push(isFinite(p) && p > 0 ? p : 0)
+    }
+    return _weightedIndex(weights, u)
+}
+
 // The inverse of a suit map: display suit -> the solver's suit.
 function invertSuitMap(map) {
     const out = {}
@@ -110,8 +152,8 @@ function eligibleCombosForDeal(combos, used, displayMap) {
 }
 
 // Walks `weights` subtracting each from u × total; the first index where
-// the rest is at most 0, else the last. -1 for an empty list or a total
-// not above 0.
+// the rest is at most 0, else the last. A weight of 0 is never chosen. -1
+// for an empty list or a total not above 0.
 function _weightedIndex(weights, u) {
     let total = 0
     for (let i = 0; i < weights.length; ++i)
@@ -119,12 +161,16 @@ function _weightedIndex(weights, u) {
     if (weights.length === 0 || !(total > 0))
         return -1
     let r = Number(u) * total
+    let last = -1
     for (let i = 0; i < weights.length; ++i) {
+        if (!(weights[i] > 0))
+            continue
         r -= weights[i]
+        last = i
         if (r <= 0)
             return i
     }
-    return weights.length - 1
+    return last
 }
 
 function pickWeightedCombo(pool, u) {

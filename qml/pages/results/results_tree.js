@@ -117,6 +117,15 @@ function shownChanceCard(overrides, nodeIndex, actionName) {
     return o.length === 2 ? o : _text(actionName)
 }
 
+// The solver's suit that `map` shows as `shown`.
+function _solverSuit(map, shown) {
+    for (const k in map) {
+        if (map[k] === shown)
+            return k
+    }
+    return shown
+}
+
 function suitDisplayMapFromOverridesUpTo(levels, levelExclusive, tree, overrides) {
     let map = suitDisplayMapIdentity()
     const end = _clampLevel(levelExclusive, levels.length)
@@ -131,8 +140,10 @@ function suitDisplayMapFromOverridesUpTo(levels, levelExclusive, tree, overrides
         const o = validOverride(overrides, row.nodeIndex, internal)
         if (o.length !== 2)
             continue
+        // The solver dealt `internal` where the user sees `o`: the suit of
+        // that card in the solver's suits trades places with the dealt one.
         const a = internal.charAt(1).toLowerCase()
-        const b = o.charAt(1).toLowerCase()
+        const b = _solverSuit(map, o.charAt(1).toLowerCase())
         if (!Cards.isSuit(a) || !Cards.isSuit(b) || a === b)
             continue
         map = swapSuitMap(map, a, b)
@@ -232,12 +243,18 @@ function chancePickerTitle(meta) {
 // What the picker offers for the chance node of level `levelIndex`:
 // {title, actions, boardText, indexByCard, available}. Cards on the board
 // before the node, and any card of `blockedCards` (cards held in a hand),
-// are not offered. A blocked card is kept in `indexByCard` under -1, so
-// that no card of its class stands in for it; when it is the card the
-// solver lists, a free card of the same class is offered in its place.
-function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, boardText, blockedCards) {
+// are not offered. `classes`, when the solver gives them, maps every live
+// card of the node (in the solver's suits) to the action that deals its
+// class: then every card has an entry, -1 for one not offered. Without
+// them, a blocked card is kept in `indexByCard` under -1, so that no card
+// of its class stands in for it; when it is the card the solver lists, a
+// free card of the same class is offered in its place.
+function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, boardText, blockedCards, classes) {
     const actions = tree.actions(nodeIndex)
     const board = boardFromLevelsUpTo(boardText, levels, levelIndex, tree, overrides)
+    if (classes)
+        return _pickerFromClasses(actions, board, tree.meta(nodeIndex), classes, blockedCards,
+                                  suitDisplayMapFromOverridesUpTo(levels, levelIndex, tree, overrides))
     const used = {}
     const onBoard = Cards.boardCards(board)
     for (let i = 0; i < onBoard.length; ++i)
@@ -276,6 +293,58 @@ function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, board
         indexByCard: indexByCard,
         available: available
     }
+}
+
+function _pickerFromClasses(actions, board, meta, classes, blockedCards, map) {
+    const indexByCard = {}
+    const dead = {}
+    const onBoard = Cards.boardCards(board)
+    for (let i = 0; i < onBoard.length; ++i)
+        dead[onBoard[i]] = true
+    const blocked = blockedCards || []
+    for (let i = 0; i < blocked.length; ++i)
+        dead[Cards.normalizeCardText(blocked[i])] = true
+    const available = []
+    for (let s = 0; s < Cards.SUIT_ORDER.length; ++s) {
+        for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
+            const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
+            const index = Number(classes[applySuitDisplayMap(card, _inverseMap(map))])
+            const offered = !dead[card] && isFinite(index) && actionAt(actions, index) !== null
+            indexByCard[card] = offered ? index : -1
+            if (offered && available.indexOf(index) < 0)
+                available.push(index)
+        }
+    }
+    return { title: chancePickerTitle(meta), actions: actions, boardText: board, indexByCard: indexByCard,
+             available: available }
+}
+
+function _inverseMap(map) {
+    const out = {}
+    for (const k in map)
+        out[map[k]] = k
+    return out
+}
+
+// What the picker offers for a card the tree does not deal (the river of an
+// all-in runout): every card on neither `boardText` nor `blockedCards`,
+// each under index 0.
+function freeDealSetup(boardText, blockedCards) {
+    const dead = {}
+    const onBoard = Cards.boardCards(boardText)
+    for (let i = 0; i < onBoard.length; ++i)
+        dead[onBoard[i]] = true
+    const blocked = blockedCards || []
+    for (let i = 0; i < blocked.length; ++i)
+        dead[Cards.normalizeCardText(blocked[i])] = true
+    const indexByCard = {}
+    for (let s = 0; s < Cards.SUIT_ORDER.length; ++s)
+        for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
+            const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
+            indexByCard[card] = dead[card] ? -1 : 0
+        }
+    return { title: "Choose River Card", actions: [], boardText: _text(boardText), indexByCard: indexByCard,
+             available: [0] }
 }
 
 // Suits of s, h, d, c (in this order) that appear nowhere on the board.
@@ -321,14 +390,19 @@ function cardForIndex(indexByCard, index) {
 }
 
 // Every real card the open picker can deal, {card, index}: the cards on
-// neither the board nor a blocked hand, each with the action of its class.
-function liveChanceCards(indexByCard, pickerBoardText) {
+// neither the board nor a blocked hand nor `excluded` (cards the picker
+// offers but a draw must not give), each with the action of its class.
+function liveChanceCards(indexByCard, pickerBoardText, excluded) {
     const out = []
+    const skip = {}
+    const list = excluded || []
+    for (let i = 0; i < list.length; ++i)
+        skip[Cards.normalizeCardText(list[i])] = true
     for (let s = 0; s < Cards.SUIT_ORDER.length; ++s) {
         for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
             const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
             const index = chanceCardIndexForSelection(card, indexByCard, pickerBoardText)
-            if (index >= 0)
+            if (index >= 0 && !skip[card])
                 out.push({ card: card, index: index })
         }
     }
