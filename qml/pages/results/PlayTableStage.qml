@@ -137,7 +137,8 @@ Item {
             // Waiting for a card: which one to deal, and where.
             text: !stage.page || !stage.page.playAwaitingChanceCard
                   ? qsTranslate("ResultsPage", "Click Turn/River to change")
-                  : stage._playMeta.chanceDeal === "river"
+                  : (stage._playMeta.nodeType === "terminal" ? stage.page.playBoardText.length >= 8
+                                                              : stage._playMeta.chanceDeal === "river")
                     ? qsTranslate("ResultsPage", "Deal the river: click its place on the board")
                     : qsTranslate("ResultsPage", "Deal the turn: click its place on the board")
             pixelSize: 11
