@@ -86,6 +86,11 @@ NodeStatsAndCombos SolveSession::node_stats_and_combos(std::uint64_t node) const
                                          state.tables->parents(*state.game), node);
 }
 
+ChanceCardClassesResult SolveSession::node_chance_card_classes(std::uint64_t node) const {
+    const SolvedState state = solved_state();
+    return state ? compute_node_chance_card_classes(*state.game, node) : ChanceCardClassesResult{};
+}
+
 HandDistributionsResult SolveSession::node_hand_distributions(std::uint64_t node) const {
     const SolvedState state = solved_state();
     if (!state) {
