@@ -168,6 +168,11 @@ public:
     Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
     Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
     Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
+    // At a node of the held solve that deals a card: {"ok": true, "classes":
+    // {card text: position of the deal action it is dealt as}}, one entry per
+    // card neither on the board nor dealt on the way. {"ok": false} anywhere
+    // else, or with no solve held.
+    Q_INVOKABLE QVariantMap nodeChanceCardClasses(int nodeIndex) const;
     Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
 
     // "—" for 0, else "%1 GB": one decimal below 10, none from 10 up.

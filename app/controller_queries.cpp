@@ -218,6 +218,22 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
     return rows;
 }
 
+QVariantMap AppController::nodeChanceCardClasses(int nodeIndex) const {
+    if (nodeIndex < 0) {
+        return {{"ok", false}};
+    }
+    const ChanceCardClassesResult r =
+        session_.node_chance_card_classes(static_cast<std::uint64_t>(nodeIndex));
+    if (!r.ok) {
+        return {{"ok", false}};
+    }
+    QVariantMap classes;
+    for (const ChanceCardClass& c : r.classes) {
+        classes.insert(qtext(c.card), static_cast<int>(c.action));
+    }
+    return {{"ok", true}, {"classes", classes}};
+}
+
 QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
     if (nodeIndex < 0) {
         return {};

@@ -94,9 +94,9 @@ void time_node(Game& game, DiscountedCfr& solver, const quendal_app::NodeParents
     const double both_ms =
         time_ms([&] { quendal_app::compute_node_stats_and_combos(game, solver, parents, node); });
     const double strategy_ms =
-        time_ms([&] { quendal_app::compute_node_hand_strategy(game, solver, node); });
+        time_ms([&] { quendal_app::compute_node_hand_strategy(game, solver, parents, node); });
     const double buckets_ms =
-        time_ms([&] { quendal_app::compute_node_hand_buckets(game, solver, node); });
+        time_ms([&] { quendal_app::compute_node_hand_buckets(game, solver, parents, node); });
     std::printf(
         "{\"node\":\"%s\",\"index\":%zu,\"action_stats_ms\":%.1f,\"hand_combos_ms\":%.1f,"
         "\"stats_and_combos_ms\":%.1f,\"hand_strategy_ms\":%.1f,\"hand_buckets_ms\":%.1f}\n",
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     const double both_ms =
         time_ms([&] { quendal_app::compute_node_stats_and_combos(*game, *solver, parents, 0); });
     const double strategy_ms =
-        time_ms([&] { quendal_app::compute_node_hand_strategy(*game, *solver, 0); });
+        time_ms([&] { quendal_app::compute_node_hand_strategy(*game, *solver, parents, 0); });
     std::printf(
         "{\"spot\":\"%s\",\"threads\":%zu,\"nodes\":%zu,\"oop_hands\":%zu,\"ip_hands\":%zu,"
         "\"parents_ms\":%.1f,\"distributions_ms\":%.1f,\"distributions_ok\":%s,"

@@ -71,11 +71,6 @@ std::vector<quendal::CardCode> with_hole_cards(quendal::Pocket pocket,
     return cards;
 }
 
-bool holds_card(quendal::Pocket pocket, quendal::CardCode card) {
-    return card != quendal::kNoCard &&
-           (quendal::pocket_low(pocket) == card || quendal::pocket_high(pocket) == card);
-}
-
 }  // namespace
 
 const std::array<const char*, 21>& hand_bucket_names() {
@@ -345,7 +340,8 @@ std::vector<std::string> made_hand_category(const quendal::Game& game,
 }
 
 HandBucketsResult compute_node_hand_buckets(const quendal::Game& game,
-                                            quendal::DiscountedCfr& solver, std::uint64_t index) {
+                                            quendal::DiscountedCfr& solver,
+                                            const NodeParents& parents, std::uint64_t index) {
     HandBucketsResult result;
     const std::optional<ActingNode> acting = acting_node(game, solver, index, false);
     if (!acting) {
@@ -360,6 +356,11 @@ HandBucketsResult compute_node_hand_buckets(const quendal::Game& game,
     const std::vector<float>& strategy = acting->strategy;
     const std::vector<quendal::CardCode> board = node_board_cards(game, node);
     if (board.size() < 3 || board.size() > 5) {
+        return result;
+    }
+    const std::optional<std::vector<double>> weights =
+        acting_hand_weights(game, solver, parents, index, *acting);
+    if (!weights || weights->size() != hands) {
         return result;
     }
 
@@ -389,10 +390,9 @@ HandBucketsResult compute_node_hand_buckets(const quendal::Game& game,
         return true;
     };
     for (std::size_t h = 0; h < hands; ++h) {
-        const float w = ctx.pocket_weights[player][h];
-        // A pocket holding a card dealt on the way here cannot be held here.
-        if (!(w > 0.0f) || !std::isfinite(w) || holds_card(pockets[h], node.turn) ||
-            holds_card(pockets[h], node.river)) {
+        // A pocket holding a card dealt on the way here has no weight here.
+        const double w = (*weights)[h];
+        if (!(w > 0.0) || !std::isfinite(w)) {
             continue;
         }
         bool placed = false;

@@ -7,6 +7,7 @@
 #include "core/discounted_cfr.h"
 #include "core/game.h"
 #include "core/pocket.h"
+#include "session/node_reach.h"
 
 #include <array>
 #include <string>
@@ -67,9 +68,12 @@ struct HandBucketsResult {
     bool ok = false;
 };
 
-// The acting seat's range at a decision node in buckets, in bucket order.
-// Pockets holding a card dealt on the way to the node are left out.
+// The acting seat's hands at a decision node in buckets, in bucket order,
+// each counting with its weight there (acting_hand_weights: its reach, or its
+// range weight at a node no hand gets to), the strategy averaged by those
+// weights. Pockets holding a card dealt on the way to the node are left out.
 HandBucketsResult compute_node_hand_buckets(const quendal::Game& game,
-                                            quendal::DiscountedCfr& solver, std::uint64_t node);
+                                            quendal::DiscountedCfr& solver,
+                                            const NodeParents& parents, std::uint64_t node);
 
 }  // namespace quendal_app

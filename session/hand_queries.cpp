@@ -22,10 +22,6 @@ std::int32_t label_pot(const quendal::Game& game, const quendal::NodeState& node
     return node.pot >= 1 ? node.pot : game.config().starting_pot;
 }
 
-bool holds_dead_card(quendal::Pocket pocket, std::uint64_t dead) {
-    return (quendal::pocket_mask(pocket) & dead) != 0;
-}
-
 // Every query answers ok false instead of throwing.
 template <typename Result, typename Body>
 Result guarded(Body body) {
@@ -39,7 +35,8 @@ Result guarded(Body body) {
 }  // namespace
 
 HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
-                                              quendal::DiscountedCfr& solver, std::uint64_t index) {
+                                              quendal::DiscountedCfr& solver,
+                                              const NodeParents& parents, std::uint64_t index) {
     return guarded<HandStrategyResult>([&] {
         HandStrategyResult result;
         const std::optional<ActingNode> acting = acting_node(game, solver, index, false);
@@ -51,9 +48,12 @@ HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
         const quendal::CardContext& ctx = game.card_context();
         const int player = acting->player;
         const std::size_t hands = acting->hands;
-        const std::vector<float>& removal = ctx.reach_weights_raw[player];
         const std::vector<float>& strategy = acting->strategy;
-        if (removal.size() != hands) {
+        const std::optional<std::vector<double>> reach =
+            acting_hand_weights(game, solver, parents, index, *acting);
+        const std::vector<double> range =
+            live_range_weights(game, player, node_dead_cards(game, node));
+        if (!reach || reach->size() != hands || range.size() != hands) {
             return result;
         }
         const std::int32_t pot = label_pot(game, node);
@@ -67,40 +67,53 @@ HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
         for (std::size_t c = 0; c < result.labels.size(); ++c) {
             class_index[result.labels[c]] = c;
         }
-        const std::uint64_t dealt = node_dead_cards(game, node);
-        std::vector<double> weight(169, 0.0), sums(169 * actions, 0.0);
+        // Per class the sums by weight at the node and, for a class no hand
+        // of which gets there, by range weight.
+        struct Sums {
+            std::vector<double> weight = std::vector<double>(169, 0.0);
+            std::vector<double> probs;
+        };
+        Sums at_node{.probs = std::vector<double>(169 * actions, 0.0)};
+        Sums in_range{.probs = std::vector<double>(169 * actions, 0.0)};
+        const auto add = [&](Sums& sums, std::size_t c, std::size_t h, double w) {
+            sums.weight[c] += w;
+            for (std::size_t a = 0; a < actions; ++a) {
+                sums.probs[c * actions + a] += static_cast<double>(strategy[a * hands + h]) * w;
+            }
+        };
         for (std::size_t h = 0; h < hands; ++h) {
-            const quendal::Pocket pocket = ctx.pockets[player][h];
-            const float r = removal[h];
-            // A pocket holding a card dealt on the way here cannot be held here.
-            if (!(r > 0.0f) || holds_dead_card(pocket, dealt)) {
+            if (!(range[h] > 0.0)) {
                 continue;
             }
-            const std::size_t c = class_index.at(hand_class_label(pocket));
-            weight[c] += r;
-            for (std::size_t a = 0; a < actions; ++a) {
-                sums[c * actions + a] += static_cast<double>(strategy[a * hands + h]) * r;
+            const std::size_t c = class_index.at(hand_class_label(ctx.pockets[player][h]));
+            add(in_range, c, h, range[h]);
+            if ((*reach)[h] > 0.0) {
+                add(at_node, c, h, (*reach)[h]);
             }
         }
         result.weights.assign(169, 0.0f);
         result.dominant.assign(169, std::string());
         result.probs.assign(169 * actions, 0.0f);
         for (std::size_t c = 0; c < 169; ++c) {
-            if (!(weight[c] > 0.0)) {
+            const bool reached = at_node.weight[c] > 0.0;
+            const Sums& sums = reached ? at_node : in_range;
+            if (!(sums.weight[c] > 0.0)) {
                 continue;
             }
-            result.weights[c] = static_cast<float>(weight[c]);
             float best = -1.0f;
             std::size_t best_action = 0;
             for (std::size_t a = 0; a < actions; ++a) {
-                const float p = static_cast<float>(sums[c * actions + a] / weight[c]);
+                const float p = static_cast<float>(sums.probs[c * actions + a] / sums.weight[c]);
                 result.probs[c * actions + a] = p;
                 if (p > best) {
                     best = p;
                     best_action = a;
                 }
             }
-            result.dominant[c] = codes[best_action];
+            if (reached) {
+                result.weights[c] = static_cast<float>(at_node.weight[c]);
+                result.dominant[c] = codes[best_action];
+            }
         }
         result.ok = true;
         return result;

@@ -45,9 +45,16 @@ struct PocketActionEvsResult {
     bool ok = false;
 };
 
-// Pockets holding a card dealt on the way to the node weigh 0.
+// Each class weighs the sum of its hands' weights at the node and plays
+// their mean strategy, hand by hand as those weights count them
+// (acting_hand_weights: the reach weights, or the range weights at a node no
+// hand gets to); pockets holding a card dealt on the way weigh 0. A class
+// none of whose hands gets there has weight 0 and no dominant action, and
+// keeps its live hands' range-weighted mean as its probabilities, so that a
+// lock seeded from them holds it where it plays now.
 HandStrategyResult compute_node_hand_strategy(const quendal::Game& game,
-                                              quendal::DiscountedCfr& solver, std::uint64_t node);
+                                              quendal::DiscountedCfr& solver,
+                                              const NodeParents& parents, std::uint64_t node);
 
 // Rows sorted by EV, highest first; equal EVs keep pocket order.
 HandCombosResult compute_node_hand_combos(quendal::Game& game, quendal::DiscountedCfr& solver,

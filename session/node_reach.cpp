@@ -180,6 +180,37 @@ std::vector<double> seat_reach_weights(
     return weights;
 }
 
+std::vector<double> live_range_weights(const quendal::Game& game, int seat,
+                                       std::uint64_t dead_cards) {
+    const quendal::CardContext& ctx = game.card_context();
+    const quendal::PocketList& pockets = ctx.pockets[seat];
+    const std::vector<float>& range = ctx.pocket_weights[seat];
+    std::vector<double> weights(pockets.size(), 0.0);
+    for (std::size_t h = 0; h < pockets.size() && h < range.size(); ++h) {
+        if (usable(range[h]) && (quendal::pocket_mask(pockets[h]) & dead_cards) == 0) {
+            weights[h] = range[h];
+        }
+    }
+    return weights;
+}
+
+std::optional<std::vector<double>> acting_hand_weights(const quendal::Game& game,
+                                                       quendal::DiscountedCfr& solver,
+                                                       const NodeParents& parents,
+                                                       std::uint64_t index,
+                                                       const ActingNode& acting) {
+    const auto path = parents.path_to(index);
+    if (!path) {
+        return std::nullopt;
+    }
+    const std::uint64_t dead = node_dead_cards(game, *acting.node);
+    std::vector<double> weights = seat_reach_weights(game, solver, *path, acting.player, dead);
+    if (std::none_of(weights.begin(), weights.end(), [](double w) { return w > 0.0; })) {
+        weights = live_range_weights(game, acting.player, dead);
+    }
+    return weights;
+}
+
 std::vector<float> reach_weighted_frequencies(std::span<const float> strategy, std::size_t actions,
                                               std::size_t hands, std::span<const double> weights) {
     if (actions == 0 || hands == 0 || strategy.size() != actions * hands) {

@@ -90,6 +90,21 @@ std::vector<double> seat_reach_weights(
     const std::vector<std::pair<std::uint64_t, std::uint32_t>>& path, int seat,
     std::uint64_t dead_cards);
 
+// A seat's range weights, 0 for hands holding a dead card and for weights
+// that are not positive and finite.
+std::vector<double> live_range_weights(const quendal::Game& game, int seat,
+                                       std::uint64_t dead_cards);
+
+// The weights the per-hand views of a decision node count the acting seat's
+// hands with: each hand's reach weight there (seat_reach_weights) or, when
+// no hand gets there, its live range weight. Nothing when the chain of
+// parents breaks before the root.
+std::optional<std::vector<double>> acting_hand_weights(const quendal::Game& game,
+                                                       quendal::DiscountedCfr& solver,
+                                                       const NodeParents& parents,
+                                                       std::uint64_t index,
+                                                       const ActingNode& acting);
+
 // How often the acting seat takes each action of a node: the mean of each
 // action's probability over the seat's hands, hand h counting with
 // `weights[h]` (its reach weight there). The plain mean over the H hands when

@@ -23,7 +23,8 @@ HandBucketsResult SolveSession::node_hand_buckets(std::uint64_t node) const {
         return {};
     }
     try {
-        return compute_node_hand_buckets(*state.game, *state.solver, node);
+        return compute_node_hand_buckets(*state.game, *state.solver,
+                                         state.tables->parents(*state.game), node);
     } catch (const std::exception&) {
         return {};
     }
@@ -31,7 +32,8 @@ HandBucketsResult SolveSession::node_hand_buckets(std::uint64_t node) const {
 
 HandStrategyResult SolveSession::node_hand_strategy(std::uint64_t node) const {
     const SolvedState state = solved_state();
-    return state ? compute_node_hand_strategy(*state.game, *state.solver, node)
+    return state ? compute_node_hand_strategy(*state.game, *state.solver,
+                                              state.tables->parents(*state.game), node)
                  : HandStrategyResult{};
 }
 
@@ -84,6 +86,11 @@ NodeStatsAndCombos SolveSession::node_stats_and_combos(std::uint64_t node) const
     }
     return compute_node_stats_and_combos(*state.game, *state.solver,
                                          state.tables->parents(*state.game), node);
+}
+
+ChanceCardClassesResult SolveSession::node_chance_card_classes(std::uint64_t node) const {
+    const SolvedState state = solved_state();
+    return state ? compute_node_chance_card_classes(*state.game, node) : ChanceCardClassesResult{};
 }
 
 HandDistributionsResult SolveSession::node_hand_distributions(std::uint64_t node) const {

@@ -6,6 +6,7 @@
 #include "core/discounted_cfr.h"
 #include "core/game.h"
 #include "session/action_stats.h"
+#include "session/chance_card_classes.h"
 #include "session/hand_buckets.h"
 #include "session/hand_queries.h"
 #include "session/solve_records.h"
@@ -95,6 +96,8 @@ public:
     // node_action_stats and node_hand_combos of one node together, its
     // children walked once for the two.
     NodeStatsAndCombos node_stats_and_combos(std::uint64_t node) const;
+    // A node that deals a card: the deal action each live card is dealt as.
+    ChanceCardClassesResult node_chance_card_classes(std::uint64_t node) const;
     // The most expensive query; safe to run on any thread beside the others.
     HandDistributionsResult node_hand_distributions(std::uint64_t node) const;
 

@@ -135,6 +135,42 @@ private slots:
         }
     }
 
+    // A deal of a paired flop, its ranges the same in every suit: the
+    // spades fold onto the hearts, so a spade comes as the heart deal of its
+    // rank; every listed card is its own deal.
+    void chanceCardClasses() {
+        QVERIFY(!c_->nodeChanceCardClasses(0)["ok"].toBool());  // a decision node
+        QVariantMap cfg = test::tinyFlopMap();
+        cfg["board"] = "As Ah 7d";
+        cfg["max_iterations"] = 2;
+        c_->startSolveWithConfig(cfg);
+        QTRY_COMPARE_WITH_TIMEOUT(c_->statusText(), QString("Done"), 20000);
+        int deal = -1;
+        for (int n = 0; n < c_->treeNodeCount() && deal < 0; ++n) {
+            deal = c_->nodeMeta(n)["nodeType"] == "chance" ? n : -1;
+        }
+        QVERIFY(deal > 0);
+        const QVariantMap answer = c_->nodeChanceCardClasses(deal);
+        QCOMPARE(answer["ok"].toBool(), true);
+        const QVariantMap classes = answer["classes"].toMap();
+        QCOMPARE(classes.size(), 49);
+        const QVariantList actions = c_->nodeActions(deal);
+        QCOMPARE(actions.size(), 37);
+        for (int j = 0; j < actions.size(); ++j) {
+            QCOMPARE(classes[actions[j].toMap()["name"].toString()].toInt(), j);
+        }
+        for (const QString rank : {"K", "7", "2"}) {
+            QCOMPARE(classes[rank + "s"].typeId(), QMetaType::Int);
+            QCOMPARE(classes[rank + "s"], classes[rank + "h"]);
+        }
+        QVERIFY(!classes.contains("As") && !classes.contains("7d"));
+        for (const int n : {-1, 0, c_->treeNodeCount()}) {
+            QCOMPARE(c_->nodeChanceCardClasses(n), (QVariantMap{{"ok", false}}));
+        }
+        c_->clearResults();
+        QCOMPARE(c_->nodeChanceCardClasses(deal), (QVariantMap{{"ok", false}}));
+    }
+
     void distributionsInTheBackground() {
         QSignalSpy ready(c_.get(), &AppController::handDistributions169Ready);
         const QVariantMap invalid = c_->nodeHandDistributions169(-1);

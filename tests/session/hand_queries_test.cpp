@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,9 @@ TEST(HandQueries, StrategyPerClassAtTheRoot) {
     for (const float w : r.weights) {
         total += w;
     }
-    const auto& removal = s.ctx().reach_weights_raw[0];
-    EXPECT_NEAR(total, std::accumulate(removal.begin(), removal.end(), 0.0), 1e-3);
+    // At the root every hand counts with its range weight.
+    const auto& range = s.ctx().pocket_weights[0];
+    EXPECT_NEAR(total, std::accumulate(range.begin(), range.end(), 0.0), 1e-3);
 }
 
 TEST(HandQueries, EqualGreatestProbabilitiesKeepTheEarlierAction) {
@@ -138,15 +140,17 @@ TEST(HandQueries, DealtCardsWeighNothingOnTurnAndRiverNodes) {
     const int player = node.player;
     const auto& pockets = flop.ctx().pockets[player];
     std::size_t holders = 0;
-    double expected = 0.0;
     for (std::size_t h = 0; h < pockets.size(); ++h) {
-        if (holds(pockets[h], node.turn)) {
-            ++holders;
-        } else {
-            expected += flop.ctx().reach_weights_raw[player][h];
-        }
+        holders += holds(pockets[h], node.turn);
     }
     ASSERT_GT(holders, 0u);
+    // The seat's hands there with their reach weights, the holders left out.
+    const HandCombosResult seat = flop.session.node_seat_hand_combos(turn_node, player == 1);
+    ASSERT_TRUE(seat.ok);
+    double expected = 0.0;
+    for (const HandComboRecord& row : seat.rows) {
+        expected += row.weight;
+    }
 
     const HandStrategyResult strategy = flop.session.node_hand_strategy(turn_node);
     ASSERT_TRUE(strategy.ok);
@@ -165,8 +169,6 @@ TEST(HandQueries, DealtCardsWeighNothingOnTurnAndRiverNodes) {
     }
     EXPECT_EQ(zero_rows, holders);
 
-    const HandCombosResult seat = flop.session.node_seat_hand_combos(turn_node, player == 1);
-    ASSERT_TRUE(seat.ok);
     for (const HandComboRecord& row : seat.rows) {
         EXPECT_NE(row.c1, turn_text);
         EXPECT_NE(row.c2, turn_text);
@@ -186,16 +188,14 @@ TEST(HandQueries, DealtCardsWeighNothingOnTurnAndRiverNodes) {
     }
     const auto& names = hand_bucket_names();
     const std::vector<quendal::CardCode> board = node_board_cards(flop.game(), node);
-    for (std::size_t h = 0; h < pockets.size(); ++h) {
-        const float w = flop.ctx().pocket_weights[player][h];
-        if (holds(pockets[h], node.turn) || !(w > 0.0f)) {
-            continue;
-        }
+    for (const HandComboRecord& row : seat.rows) {
+        const quendal::Pocket p =
+            quendal::make_pocket(quendal::parse_card(row.c1), quendal::parse_card(row.c2));
         int in = 0;
-        for (const std::string& word : hand_words(pockets[h], board)) {
+        for (const std::string& word : hand_words(p, board)) {
             in += std::find(names.begin(), names.end(), word) != names.end();
         }
-        want += w * std::max(in, 1);
+        want += row.weight * std::max(in, 1);
     }
     EXPECT_NEAR(bucketed, want, 1e-4);
 }
@@ -320,9 +320,10 @@ TEST(HandQueries, StatsAndCombosTogetherAgreeWithOneWalkPerChild) {
 // range weight times its own probabilities on the way. The combo rows of
 // the acting seat carry those weights and are the reference for the node's
 // frequencies in the snapshot and in the action statistics, for the
-// statistics' combos and for the seat's combos; the other seat's weights
-// follow from the rows of the node above, where it acted. OOP's range is
-// partly weighted, so that the root weighs its hands too.
+// statistics' combos, for the seat's combos, and for the combos and mixes of
+// the hand buckets and of the 169 classes; the other seat's weights follow
+// from the rows of the node above, where it acted. OOP's range is partly
+// weighted, so that the root weighs its hands too.
 TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
     SolveConfig config = test::river_fixture();
     config.oop_range = "AA, KK, QQ, 77, 44, AK, KQ:0.5, QJs, JTs, T9s, 65s";
@@ -351,6 +352,7 @@ TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
         std::vector<std::string> line;  // action codes from the root
         double gap;                     // plain and reach-weighted means differ by more
     };
+    std::size_t unreached_classes = 0;
     const Row rows[] = {
         {{}, 0.01},
         {{"check", "bet 50%"}, 0.05},           // OOP facing a half-pot bet
@@ -416,7 +418,86 @@ TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
         }
 
         expect_weights(session.node_seat_hand_combos(node, n.player == 1), reaching);
+
+        // The buckets and the classes: the rows' weights summed, their
+        // action probabilities averaged by those weights.
+        struct Mix {
+            double weight = 0.0;
+            std::vector<double> probs;
+        };
+        std::map<std::string, Mix> by_bucket, by_class;
+        const auto add = [&](Mix& mix, const HandComboRecord& r) {
+            mix.probs.resize(actions);
+            mix.weight += r.weight;
+            for (std::size_t a = 0; a < actions; ++a) {
+                mix.probs[a] += r.weight * r.action_probs[a];
+            }
+        };
+        const auto& names = hand_bucket_names();
+        for (const HandComboRecord& r : own.rows) {
+            if (!(r.weight > 0.0)) {
+                continue;
+            }
+            bool placed = false;
+            for (const std::string& word : r.buckets) {
+                if (std::find(names.begin(), names.end(), word) != names.end()) {
+                    add(by_bucket[word], r);
+                    placed = true;
+                }
+            }
+            if (!placed) {
+                add(by_bucket["air"], r);
+            }
+            add(by_class[hand_class_label(
+                    quendal::make_pocket(quendal::parse_card(r.c1), quendal::parse_card(r.c2)))],
+                r);
+        }
+        const auto expect_mix = [&](const Mix& want, double weight, const float* probs,
+                                    const std::string& what) {
+            EXPECT_NEAR(weight, want.weight, 1e-5 * (1.0 + want.weight)) << what;
+            for (std::size_t a = 0; a < actions; ++a) {
+                EXPECT_NEAR(probs[a], want.probs[a] / want.weight, 1e-5) << what << " " << a;
+            }
+        };
+        const HandBucketsResult buckets = session.node_hand_buckets(node);
+        ASSERT_TRUE(buckets.ok);
+        EXPECT_EQ(buckets.buckets.size(), by_bucket.size());
+        for (const HandBucketRecord& b : buckets.buckets) {
+            ASSERT_TRUE(by_bucket.contains(b.name)) << b.name;
+            expect_mix(by_bucket[b.name], b.combos, b.action_probs.data(), b.name);
+        }
+        // A class no hand of which gets here weighs nothing and keeps its
+        // range's mix, which a lock seeded from the grid holds it to.
+        std::set<std::string> in_range;
+        for (std::size_t h = 0; h < state.game->card_context().pockets[n.player].size(); ++h) {
+            if (state.game->card_context().pocket_weights[n.player][h] > 0.0f) {
+                in_range.insert(hand_class_label(state.game->card_context().pockets[n.player][h]));
+            }
+        }
+        const HandStrategyResult strategy = session.node_hand_strategy(node);
+        ASSERT_TRUE(strategy.ok);
+        double range_total = 0.0;
+        for (std::size_t c = 0; c < strategy.labels.size(); ++c) {
+            const std::string& label = strategy.labels[c];
+            const float* probs = strategy.probs.data() + c * actions;
+            if (by_class.contains(label)) {
+                expect_mix(by_class[label], strategy.weights[c], probs, label);
+                EXPECT_FALSE(strategy.dominant[c].empty()) << label;
+                continue;
+            }
+            EXPECT_EQ(strategy.weights[c], 0.0f) << label;
+            EXPECT_EQ(strategy.dominant[c], "") << label;
+            unreached_classes += in_range.contains(label);
+            EXPECT_NEAR(std::accumulate(probs, probs + actions, 0.0),
+                        in_range.contains(label) ? 1.0 : 0.0, 1e-5)
+                << label;
+        }
+        for (const float w : state.game->card_context().pocket_weights[n.player]) {
+            range_total += w;
+        }
         if (!row.line.empty()) {
+            EXPECT_LT(total, 0.8 * range_total);  // far from the range
+
             // The other seat took the last action of the line at the node above.
             const HandCombosResult before = session.node_hand_combos(above);
             ASSERT_TRUE(before.ok);
@@ -429,6 +510,7 @@ TEST(HandQueries, NodeFiguresWeighHandsByTheirReach) {
             expect_weights(session.node_seat_hand_combos(node, n.player == 0), other);
         }
     }
+    EXPECT_GT(unreached_classes, 0u);
 }
 
 // The snapshot takes every node's reach from one walk down the tree; on a
