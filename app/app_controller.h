@@ -284,9 +284,9 @@ private:
     std::optional<std::chrono::steady_clock::time_point> solveStartTime_;
     mutable QString firstSolveDate_;
     bool resultsFromFile_ = false;
-    // The root's strategy and statistics as the opened file keeps them, for
+    // The root's hand rows and statistics as the opened file keeps them, for
     // the comparison with a re-solve of its spot.
-    QVariantMap fileRootStrategy_;
+    QVariantList fileRootCombos_;
     QVariantList fileRootStats_;
     bool reSolveRequested_ = false;      // within reSolveWithNodeLocks
     bool checkRootAgainstFile_ = false;  // the solve running re-solves the opened file's spot

@@ -766,7 +766,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     forgetFileResults();
     resultsFromFile_ = treeNodeCount() > 0;
     if (resultsFromFile_) {
-        fileRootStrategy_ = handStrategyByNode_.value(0);
+        fileRootCombos_ = handCombosByNode_.value(0);
         fileRootStats_ = actionStatsByNode_.value(0);
     }
     setRunning(false);

@@ -160,7 +160,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     // A re-solve of an opened file's spot is compared with the root the file
     // kept; any other start forgets it.
     const bool reSolveOfFile = reSolveRequested_ && resultsFromFile_;
-    QVariantMap fileRootStrategy = fileRootStrategy_;
+    QVariantList fileRootCombos = fileRootCombos_;
     QVariantList fileRootStats = fileRootStats_;
     forgetFileResults();
     session_.reset();
@@ -194,8 +194,8 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     const std::uint64_t epoch = ++epoch_;
     if (session_.start(config, solveProgressCallback(epoch))) {
         sessionEpoch_ = epoch;
-        if (reSolveOfFile && !fileRootStrategy.isEmpty()) {
-            fileRootStrategy_ = std::move(fileRootStrategy);
+        if (reSolveOfFile && !fileRootCombos.isEmpty()) {
+            fileRootCombos_ = std::move(fileRootCombos);
             fileRootStats_ = std::move(fileRootStats);
             checkRootAgainstFile_ = true;
         }
@@ -231,7 +231,7 @@ void AppController::reSolveWithNodeLocks() {
 
 void AppController::forgetFileResults() {
     resultsFromFile_ = false;
-    fileRootStrategy_.clear();
+    fileRootCombos_.clear();
     fileRootStats_.clear();
     checkRootAgainstFile_ = false;
     fileSolutionCheck_.clear();
@@ -380,8 +380,8 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
             }
             nodeRecords_ = std::move(records);
             if (checkRootAgainstFile_ && report.status == "Done") {
-                const bool same = sameNodeSolution(fileRootStrategy_, fileRootStats_,
-                                                   nodeHandStrategy(0), nodeActionStats(0));
+                const bool same = sameNodeSolution(fileRootCombos_, fileRootStats_,
+                                                   nodeHandCombos(0), nodeActionStats(0));
                 fileSolutionCheck_ = same ? QStringLiteral("same") : QStringLiteral("differs");
                 if (!same) {
                     qWarning() << "The re-solved root differs from the root the project file kept";
@@ -389,7 +389,7 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
             }
         }
         checkRootAgainstFile_ = false;
-        fileRootStrategy_.clear();
+        fileRootCombos_.clear();
         fileRootStats_.clear();
         resultsSummary_ = summary;
         qInfo().noquote() << "UI about to emit resultsChanged: root_actions=" << rootActions_.size()

@@ -1,6 +1,6 @@
 #include "app/same_solution.h"
 
-#include <QStringList>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -8,13 +8,20 @@ namespace quendal_app {
 
 namespace {
 
+// A figure, or none (absent, null as a file keeps a NaN, or NaN).
+bool figure(const QVariant& v, double& x) {
+    bool ok = false;
+    x = v.toDouble(&ok);
+    return ok && !std::isnan(x);
+}
+
 bool sameNumber(const QVariant& a, const QVariant& b) {
-    bool okA = false, okB = false;
-    const double x = a.toDouble(&okA), y = b.toDouble(&okB);
-    if (!okA || !okB) {
-        return !a.isValid() && !b.isValid();
+    double x = 0.0, y = 0.0;
+    const bool hasA = figure(a, x), hasB = figure(b, y);
+    if (!hasA || !hasB) {
+        return hasA == hasB;
     }
-    return std::abs(x - y) <= 1e-5 * std::max({1.0, std::abs(x), std::abs(y)});
+    return x == y || std::abs(x - y) <= 1e-5 * std::max({1.0, std::abs(x), std::abs(y)});
 }
 
 bool sameNumbers(const QVariantList& a, const QVariantList& b) {
@@ -29,33 +36,32 @@ bool sameNumbers(const QVariantList& a, const QVariantList& b) {
     return true;
 }
 
-// Two maps of hand class to a number (or to a list of numbers). A class the
-// one map leaves out counts as 0 in it.
-bool sameClassMaps(const QVariantMap& a, const QVariantMap& b) {
-    QStringList keys = a.keys() + b.keys();
-    keys.removeDuplicates();
-    for (const QString& k : keys) {
-        const QVariant x = a.value(k), y = b.value(k);
-        const bool lists =
-            x.typeId() == QMetaType::QVariantList || y.typeId() == QMetaType::QVariantList;
-        if (lists ? !sameNumbers(x.toList(), y.toList())
-                  : !sameNumber(x.isValid() ? x : 0.0, y.isValid() ? y : 0.0)) {
-            return false;
-        }
+// The rows by hand: "c1c2" to the row.
+QHash<QString, QVariantMap> rowsByHand(const QVariantList& rows) {
+    QHash<QString, QVariantMap> out;
+    for (const QVariant& row : rows) {
+        const QVariantMap m = row.toMap();
+        out.insert(m.value("c1").toString() + m.value("c2").toString(), m);
     }
-    return true;
+    return out;
 }
 
 }  // namespace
 
-bool sameNodeSolution(const QVariantMap& strategyA, const QVariantList& statsA,
-                      const QVariantMap& strategyB, const QVariantList& statsB) {
-    if (strategyA.value("actionNames").toStringList() !=
-            strategyB.value("actionNames").toStringList() ||
-        !sameClassMaps(strategyA.value("weights").toMap(), strategyB.value("weights").toMap()) ||
-        !sameClassMaps(strategyA.value("actionProbs").toMap(),
-                       strategyB.value("actionProbs").toMap())) {
+bool sameNodeSolution(const QVariantList& combosA, const QVariantList& statsA,
+                      const QVariantList& combosB, const QVariantList& statsB) {
+    const QHash<QString, QVariantMap> a = rowsByHand(combosA), b = rowsByHand(combosB);
+    if (a.size() != b.size() || a.size() != combosA.size()) {
         return false;
+    }
+    for (auto it = a.cbegin(); it != a.cend(); ++it) {
+        const auto other = b.constFind(it.key());
+        if (other == b.cend() || !sameNumber(it->value("weight"), other->value("weight")) ||
+            !sameNumber(it->value("ev"), other->value("ev")) ||
+            !sameNumbers(it->value("actionEvs").toList(), other->value("actionEvs").toList()) ||
+            !sameNumbers(it->value("actionProbs").toList(), other->value("actionProbs").toList())) {
+            return false;
+        }
     }
     if (statsA.size() != statsB.size()) {
         return false;

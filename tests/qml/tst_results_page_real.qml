@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Tessaval
 import "qrc:/Tessaval/qml/pages/results/results_tree.js" as Tree
+import "practice_fixture.js" as Fixture
 
 // The results page on a real result: a tiny turn spot solved through the
 // controller, walked down to the river deal and past it.
@@ -92,6 +93,41 @@ TestCase {
         compare(p.visibleHandCombos[0].actionEvs.length, defs.length)
         p.handSearchText = p.visibleHandCombos[0].c1 + p.visibleHandCombos[0].c2
         compare(p.visibleHandCombos.length, 1)
+    }
+
+    // On a paired board the solver folds spades onto hearts, suits that are
+    // on the board: every live card can still be picked, a spade deals as the
+    // heart of its rank, "Random" draws every suit, and a picked spade is
+    // shown with the hands in its suits.
+    function test_pairedBoardDealsEveryLiveCard() {
+        const s = spot()
+        s.board = "AsAh7d2c"
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "AsAh7d2c" })
+        appController.startSolveWithConfig(s)
+        tryVerify(function () { return !appController.running }, 60000)
+        compare(appController.statusText, "Done")
+        const pick = function (type) { return p.currentActions.findIndex(function (a) { return a.actionType === type }) }
+        p.selectActionAtLevel(0, pick("check"))
+        p.selectActionAtLevel(1, pick("check"))
+        compare(p.currentMeta.chanceDeal, "river")
+        const listed = p._actionsForNode(p.currentNodeIndex).map(function (a) { return a.name })
+        verify(listed.length < 48 && listed.indexOf("Ks") < 0, "the solver folds the spades")
+        p.openChancePicker(2, p.currentNodeIndex)
+        const live = Tree.liveChanceCards(p.chancePickerIndexByCard, p.chancePickerBoardText)
+        compare(live.length, 48)
+        compare(p._chanceCardIndexForSelection("Ks"), p._chanceCardIndexForSelection("Kh"))
+        compare(p._chanceCardIndexForSelection("As"), -1)
+        const suits = { s: 0, h: 0, d: 0, c: 0 }
+        const u = Fixture.seeded(17)
+        for (let i = 0; i < 400; ++i)
+            suits[Tree.drawLiveCard(live, u()).card.charAt(1)] += 1
+        for (const suit in suits)
+            verify(suits[suit] > 60, JSON.stringify(suits))
+        mouseClick(findChild(p.chancePicker.contentItem, "chanceCard_Ks"))
+        compare(p.treeBoardText, "AsAh7d2cKs")
+        tryCompare(p, "_handCombosLoading", false)
+        verify(p.visibleHandCombos.length > 0)
+        verify(p.visibleHandCombos.every(function (r) { return r.c1 !== "Ks" && r.c2 !== "Ks" }), "no row holds the river")
     }
 
     // On a two-suited turn the solver deals clubs for diamonds: a river shown
