@@ -95,7 +95,7 @@ bool opens_with_a_non_finite_word(std::string_view piece) {
 
 // Blanks, control characters and bytes outside ASCII (a no-break space):
 // dropped, but they part what stands on either side.
-bool parts_words(unsigned char byte) {
+bool is_separator(unsigned char byte) {
     return std::isspace(byte) != 0 || byte < 0x20 || byte >= 0x7f;
 }
 
@@ -113,7 +113,7 @@ std::string kept_characters(std::string_view piece) {
     bool parted_after_numeral = false;
     for (const char c : piece) {
         const auto byte = static_cast<unsigned char>(c);
-        if (parts_words(byte)) {
+        if (is_separator(byte)) {
             parted_after_numeral = numeral_seen;
             if (std::isspace(byte) == 0) {
                 had = true;
