@@ -79,8 +79,8 @@ TEST(BetSizeResolution, OversizeSizesBecomeTheAllInWithoutOverflow) {
         EXPECT_LE(amount, near_limit.max) << text;
     }
     // Fractions no text gives, for callers that fill the record themselves.
-    for (const double fraction : {std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double fraction :
+         {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
         BetSize size;
         size.value = fraction;
         const std::int32_t amount = resolve_bet_size(size, near_limit);
