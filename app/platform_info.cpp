@@ -5,7 +5,9 @@
 #include <fstream>
 #include <sched.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 namespace quendal_app {
 
@@ -66,6 +68,81 @@ std::optional<std::uint64_t> meminfo_value(std::string_view text, std::string_vi
     return std::nullopt;
 }
 
+bool is_directory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// "name value" lines of a memory.stat text.
+std::optional<std::uint64_t> stat_value(std::string_view text, std::string_view name) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.size() > name.size() && line.substr(0, name.size()) == name &&
+            line[name.size()] == ' ') {
+            return parse_unsigned(line.substr(name.size() + 1));
+        }
+    }
+    return std::nullopt;
+}
+
+// The directory of the group at `path` under the hierarchy mounted at
+// `mount`, then each group above it up to the mount's top. A mount that
+// shows the hierarchy from one of the path's groups down (a container
+// without its own group namespace) holds only the rest of the path: the
+// longest tail of it that is there is the group.
+std::vector<std::string> group_and_ancestors(const std::string& mount, std::string_view path) {
+    std::vector<std::string> dirs;
+    if (!is_directory(mount)) {
+        return dirs;
+    }
+    std::string_view tail = path == "/" ? std::string_view() : path;
+    while (!tail.empty() && !is_directory(mount + std::string(tail))) {
+        const std::size_t next = tail.find('/', 1);
+        tail = next == std::string_view::npos ? std::string_view() : tail.substr(next);
+    }
+    std::string dir = mount + std::string(tail);
+    while (true) {
+        dirs.push_back(dir);
+        if (dir.size() <= mount.size()) {
+            break;
+        }
+        dir.erase(dir.rfind('/'));
+    }
+    return dirs;
+}
+
+// Caps the figures by one group: its limit, and in the older hierarchy also
+// the least limit of it and every group above it, which a mount that shows
+// only part of the hierarchy still gives. What the group holds counts
+// against the limit less the file cache it could drop (usage less inactive
+// file pages; the older hierarchy's totals include the groups below, as its
+// usage does).
+void cap_by_group(PhysicalMemory& memory, const std::string& dir, bool unified) {
+    const std::string stat = read_file(dir + "/memory.stat");
+    std::optional<std::uint64_t> held =
+        parse_unsigned(read_file(dir + (unified ? "/memory.current" : "/memory.usage_in_bytes")));
+    if (held) {
+        std::optional<std::uint64_t> cache =
+            stat_value(stat, unified ? "inactive_file" : "total_inactive_file");
+        if (!cache && !unified) {
+            cache = stat_value(stat, "inactive_file");
+        }
+        *held -= std::min(*held, cache.value_or(0));
+    }
+    if (const auto limit = parse_cgroup_limit(
+            read_file(dir + (unified ? "/memory.max" : "/memory.limit_in_bytes")))) {
+        memory = apply_cgroup_limit(memory, *limit, held);
+    }
+    if (!unified) {
+        if (const auto limit = stat_value(stat, "hierarchical_memory_limit")) {
+            memory = apply_cgroup_limit(memory, *limit, held);
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<PhysicalMemory> parse_meminfo(std::string_view text) {
@@ -92,7 +169,8 @@ std::optional<std::string> parse_cgroup_path(std::string_view text, std::string_
         pos = end + 1;
         // "id:controllers:path"; the unified hierarchy has id 0 and no controllers.
         const std::size_t first = line.find(':');
-        const std::size_t second = first == std::string_view::npos ? first : line.find(':', first + 1);
+        const std::size_t second =
+            first == std::string_view::npos ? first : line.find(':', first + 1);
         if (second == std::string_view::npos) {
             continue;
         }
@@ -114,40 +192,41 @@ std::optional<std::string> parse_cgroup_path(std::string_view text, std::string_
 }
 
 PhysicalMemory apply_cgroup_limit(PhysicalMemory memory, std::uint64_t limit,
-                                  std::optional<std::uint64_t> usage) {
-    if (limit >= memory.total_bytes) {
-        return memory;
-    }
-    memory.total_bytes = limit;
-    const std::uint64_t room = usage ? (*usage < limit ? limit - *usage : 0) : limit;
-    memory.available_bytes = std::min({memory.available_bytes, room, limit});
+                                  std::optional<std::uint64_t> held) {
+    // Each limit is one more minimum: one above what an earlier group left
+    // changes nothing.
+    memory.total_bytes = std::min(memory.total_bytes, limit);
+    const std::uint64_t room = held ? (*held < limit ? limit - *held : 0) : limit;
+    memory.available_bytes = std::min({memory.available_bytes, room, memory.total_bytes});
     return memory;
 }
 
-std::optional<PhysicalMemory> physical_memory() {
-    auto memory = parse_meminfo(read_file("/proc/meminfo"));
+std::optional<PhysicalMemory> physical_memory_under(const std::string& root) {
+    auto memory = parse_meminfo(read_file(root + "/proc/meminfo"));
     if (!memory) {
         return std::nullopt;
     }
     // The unified hierarchy (mounted alone, or beside the older one), then
-    // the older memory hierarchy; each limit that is lower caps the figures.
-    const std::string groups = read_file("/proc/self/cgroup");
-    const auto cap = [&](const std::string& dir, const char* limit_file, const char* usage_file) {
-        if (const auto limit = parse_cgroup_limit(read_file(dir + limit_file))) {
-            *memory = apply_cgroup_limit(*memory, *limit, parse_unsigned(read_file(dir + usage_file)));
-        }
-    };
+    // the older memory hierarchy: every group from the process's own up to
+    // the top that the mount shows caps the figures.
+    const std::string groups = read_file(root + "/proc/self/cgroup");
     if (const auto path = parse_cgroup_path(groups)) {
-        const std::string sub = *path == "/" ? std::string() : *path;
-        for (const char* root : {"/sys/fs/cgroup", "/sys/fs/cgroup/unified"}) {
-            cap(root + sub, "/memory.max", "/memory.current");
+        for (const char* mount : {"/sys/fs/cgroup", "/sys/fs/cgroup/unified"}) {
+            for (const std::string& dir : group_and_ancestors(root + mount, *path)) {
+                cap_by_group(*memory, dir, true);
+            }
         }
     }
     if (const auto path = parse_cgroup_path(groups, "memory")) {
-        cap("/sys/fs/cgroup/memory" + (*path == "/" ? std::string() : *path),
-            "/memory.limit_in_bytes", "/memory.usage_in_bytes");
+        for (const std::string& dir : group_and_ancestors(root + "/sys/fs/cgroup/memory", *path)) {
+            cap_by_group(*memory, dir, false);
+        }
     }
     return memory;
+}
+
+std::optional<PhysicalMemory> physical_memory() {
+    return physical_memory_under(std::string());
 }
 
 int processor_count() {

@@ -29,12 +29,19 @@ std::optional<std::string> parse_cgroup_path(std::string_view text,
                                              std::string_view controller = {});
 
 // A memory limit, when lower than the machine's memory, caps the total, and
-// what the group may still use caps what is available.
+// the limit less what the group holds that cannot be reclaimed caps what is
+// available.
 PhysicalMemory apply_cgroup_limit(PhysicalMemory memory, std::uint64_t limit,
-                                  std::optional<std::uint64_t> usage);
+                                  std::optional<std::uint64_t> held);
 
-// Physical memory of this machine as the process may use it; nothing when
-// /proc/meminfo cannot be read.
+// Physical memory of the machine whose files lie under `root` (proc/meminfo,
+// proc/self/cgroup, the groups under sys/fs/cgroup) as the process may use
+// it: the least of the machine's figures and those that the memory limit of
+// the process's own group and of each group above it leave. Nothing when
+// meminfo cannot be read.
+std::optional<PhysicalMemory> physical_memory_under(const std::string& root);
+
+// The same for this machine.
 std::optional<PhysicalMemory> physical_memory();
 
 // The processors the process may run on (its affinity mask), at least 1.

@@ -14,7 +14,7 @@ BetSize relative_raise(std::string_view number, bool raise_context) {
     if (!raise_context) {
         throw std::invalid_argument("Relative raise (x) is not allowed in this context");
     }
-    const double multiple = parse_double_strict(number);
+    const double multiple = parse_finite_double_strict(number);
     if (!(multiple > 1.0)) {
         throw std::invalid_argument("Relative raise must exceed 1.0x");
     }
@@ -43,7 +43,7 @@ BetSize geometric(std::string_view body) {
     size.kind = kGeometric;
     size.geometric_cap = std::numeric_limits<double>::infinity();
     if (const std::size_t percent = body.find('%'); percent != std::string_view::npos) {
-        size.geometric_cap = parse_double_strict(body.substr(percent + 1)) / 100.0;
+        size.geometric_cap = parse_finite_double_strict(body.substr(percent + 1)) / 100.0;
         body = body.substr(0, percent);
     }
     if (!body.empty()) {
@@ -78,7 +78,7 @@ BetSize parse_bet_size_token(std::string_view token, bool raise_context) {
         case '%': {
             BetSize size;
             size.kind = kPotFraction;
-            size.value = parse_double_strict(body) / 100.0;
+            size.value = parse_finite_double_strict(body) / 100.0;
             return size;
         }
         default: {

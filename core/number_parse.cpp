@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
 #include <stdexcept>
@@ -48,6 +49,11 @@ std::string hex_bytes(std::string_view text) {
     return hex;
 }
 
+[[noreturn]] void throw_not_a_double(std::string_view text) {
+    throw std::invalid_argument("Failed to parse floating-point number from '" + std::string(text) +
+                                "' (hex=" + hex_bytes(text) + ")");
+}
+
 }  // namespace
 
 NumberScan scan_double(std::string_view text, double& out) {
@@ -63,8 +69,15 @@ NumberScan scan_float(std::string_view text, float& out) {
 double parse_double_strict(std::string_view text) {
     double value = 0.0;
     if (scan_double(text, value) != NumberScan::ok) {
-        throw std::invalid_argument("Failed to parse floating-point number from '" +
-                                    std::string(text) + "' (hex=" + hex_bytes(text) + ")");
+        throw_not_a_double(text);
+    }
+    return value;
+}
+
+double parse_finite_double_strict(std::string_view text) {
+    const double value = parse_double_strict(text);
+    if (!std::isfinite(value)) {
+        throw_not_a_double(text);
     }
     return value;
 }

@@ -20,6 +20,10 @@ NumberScan scan_float(std::string_view text, float& out);
 // "Failed to parse floating-point number from '<text>' (hex=<bytes>)".
 double parse_double_strict(std::string_view text);
 
+// The same, refusing with the same message a value that is not finite
+// ("nan", "inf").
+double parse_finite_double_strict(std::string_view text);
+
 // Base-10 signed integer. Throws std::invalid_argument
 // "Failed to parse integer from '<text>'" when the text is not an integer that
 // fits 64 bits, and std::out_of_range "Integer value is out of range" outside

@@ -2,6 +2,7 @@
 
 #include "core/bet_size.h"
 #include "core/number_parse.h"
+#include "core/text_util.h"
 
 #include <cctype>
 #include <stdexcept>
@@ -66,40 +67,87 @@ std::string wrapped_message(const char* seat, const std::string& street_name,
            raise_norm + "'): " + error.what();
 }
 
+[[noreturn]] void refuse_piece(std::string_view piece) {
+    throw std::invalid_argument("Sizing: invalid token '" + std::string(trim(piece)) + "'");
+}
+
+// The piece opens with a word the number conversion reads as not-a-number or
+// infinity ("nan", "-NaN", "inf"); its letters would otherwise leave an "a"
+// (all-in) or nothing.
+bool opens_with_a_non_finite_word(std::string_view piece) {
+    piece = trim(piece);
+    if (!piece.empty() && (piece.front() == '+' || piece.front() == '-')) {
+        piece.remove_prefix(1);
+    }
+    const auto opens_with = [piece](std::string_view word) {
+        if (piece.size() < word.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            if (quendal::ascii_lower(piece[i]) != word[i]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return opens_with("nan") || opens_with("inf");
+}
+
+// Blanks, control characters and bytes outside ASCII (a no-break space):
+// dropped, but they part what stands on either side.
+bool is_separator(unsigned char byte) {
+    return std::isspace(byte) != 0 || byte < 0x20 || byte >= 0x7f;
+}
+
+// The characters of one piece between commas that the size grammar reads. A
+// piece meant as a size that keeps nothing ("inf", full-width digits, control
+// characters), that names a number that is not one ("nan"), or in which a
+// blank parts two numbers ("50 100") is refused, never read as another size.
+std::string kept_characters(std::string_view piece) {
+    if (opens_with_a_non_finite_word(piece)) {
+        refuse_piece(piece);
+    }
+    std::string kept;
+    bool had = false;
+    bool numeral_seen = false;
+    bool parted_after_numeral = false;
+    for (const char c : piece) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (is_separator(byte)) {
+            parted_after_numeral = numeral_seen;
+            if (std::isspace(byte) == 0) {
+                had = true;
+            }
+            continue;
+        }
+        had = true;
+        const bool numeral = std::isdigit(byte) != 0 || c == '.';
+        if (numeral && parted_after_numeral) {
+            refuse_piece(piece);
+        }
+        numeral_seen = numeral_seen || numeral;
+        if (numeral || c == '%' || is_kept_letter(c)) {
+            kept += c;
+        }
+    }
+    if (had && kept.empty()) {
+        refuse_piece(piece);
+    }
+    return kept;
+}
+
 }  // namespace
 
 std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     std::string kept;
-    // A piece between commas that had something but keeps nothing ("inf",
-    // full-width digits, control characters) was meant as a size: refused,
-    // never dropped without a word.
-    std::size_t piece_start = 0;
-    bool piece_had = false;
-    bool piece_kept = false;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const char c = i < text.size() ? text[i] : ',';
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == ',') {
-            if (piece_had && !piece_kept) {
-                throw std::invalid_argument(
-                    "Sizing: invalid token '" +
-                    std::string(trim(text.substr(piece_start, i - piece_start))) + "'");
-            }
-            piece_start = i + 1;
-            piece_had = piece_kept = false;
-            if (i < text.size()) {
-                kept += c;
-            }
-            continue;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        kept += kept_characters(text.substr(0, comma));
+        if (comma == std::string_view::npos) {
+            break;
         }
-        if (std::isspace(byte) != 0) {
-            continue;
-        }
-        piece_had = true;
-        if (std::isdigit(byte) != 0 || c == '%' || c == '.' || is_kept_letter(c)) {
-            kept += c;
-            piece_kept = true;
-        }
+        kept += ',';
+        text.remove_prefix(comma + 1);
     }
     std::string out;
     bool has_all_in = false;

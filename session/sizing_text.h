@@ -14,7 +14,9 @@ namespace quendal_app {
 // Keeps digits, "%,." and the letters a c e r x (either case), makes a bare
 // number a pot percentage, and with `add_all_in` appends "a" unless an all-in
 // token is there. Throws std::invalid_argument on a lone "%" or a lone c, e or
-// x, and on a piece between commas that keeps nothing ("inf", "５０").
+// x, on a piece between commas that keeps nothing ("inf", "５０"), on one that
+// opens with a not-a-number or infinity word ("nan"), and on one in which a
+// blank parts two numbers ("50 100").
 std::string normalize_sizing_text(std::string_view text, bool add_all_in);
 
 // Fills one street's sizing for the solve; a size-parser error is wrapped in

@@ -67,6 +67,87 @@ private slots:
         QCOMPARE(loose.available_bytes, machine.available_bytes);
     }
 
+    // A machine of 16 GiB with 10 GiB free, laid out in a folder: the least
+    // of its figures and of what each group from the process's own up leaves.
+    void limitsOfEveryGroupAboveTheProcess_data() {
+        QTest::addColumn<QString>("groups");        // /proc/self/cgroup
+        QTest::addColumn<QStringList>("files");     // "path under sys/fs/cgroup=text"
+        QTest::addColumn<qulonglong>("total");      // GiB / 4
+        QTest::addColumn<qulonglong>("available");  // GiB / 4
+        QTest::newRow("a limit on the parent only")
+            << "0::/a/b\n"
+            << QStringList{"a/memory.max=4294967296", "a/memory.current=1073741824",
+                           "a/b/memory.max=max", "a/b/memory.current=1073741824"}
+            << 16ull << 12ull;
+        QTest::newRow("a limit on the own group only")
+            << "0::/a/b\n"
+            << QStringList{"a/memory.max=max", "a/b/memory.max=2147483648",
+                           "a/b/memory.current=536870912"}
+            << 8ull << 6ull;
+        QTest::newRow("usage that is mostly file cache")
+            << "0::/a\n"
+            << QStringList{"a/memory.max=4294967296", "a/memory.current=3221225472",
+                           "a/memory.stat=anon 1073741824\nfile 2147483648\n"
+                           "inactive_file 2147483648\nactive_file 0\n"}
+            << 16ull << 12ull;
+        QTest::newRow("the least room of several")
+            << "0::/a/b\n"
+            << QStringList{"a/memory.max=4294967296", "a/memory.current=3758096384",
+                           "a/b/memory.max=2147483648", "a/b/memory.current=1073741824"}
+            << 8ull << 2ull;
+        QTest::newRow("no limit anywhere")
+            << "0::/a/b\n"
+            << QStringList{"a/memory.max=max", "a/b/memory.max=max", "a/b/memory.current=5"}
+            << 64ull << 40ull;
+        QTest::newRow("the older hierarchy")
+            << "4:memory:/a/b\n0::/\n"
+            << QStringList{"memory/a/memory.limit_in_bytes=3221225472",
+                           "memory/a/memory.usage_in_bytes=2147483648",
+                           "memory/a/memory.stat=inactive_file 0\ntotal_inactive_file 1073741824\n",
+                           "memory/a/b/memory.limit_in_bytes=9223372036854771712",
+                           "memory/a/b/memory.usage_in_bytes=1073741824"}
+            << 12ull << 8ull;
+        // A container's mount shows its own group only: the group's
+        // hierarchical limit gives the limits above it.
+        QTest::newRow("the older hierarchy from the process's group down")
+            << "4:memory:/docker/x\n"
+            << QStringList{"memory/memory.limit_in_bytes=9223372036854771712",
+                           "memory/memory.usage_in_bytes=1073741824",
+                           "memory/memory.stat=hierarchical_memory_limit 2147483648\n"}
+            << 8ull << 4ull;
+        QTest::newRow("a unified mount from a group above the process's down")
+            << "0::/system.slice/box/app\n"
+            << QStringList{"memory.max=3221225472", "memory.current=0", "app/memory.max=max"}
+            << 12ull << 12ull;
+    }
+
+    void limitsOfEveryGroupAboveTheProcess() {
+        QFETCH(QString, groups);
+        QFETCH(QStringList, files);
+        QFETCH(qulonglong, total);
+        QFETCH(qulonglong, available);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const auto put = [&root](const QString& path, const QString& text) {
+            const QString file = root.filePath(path);
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(text.toUtf8());
+        };
+        put("proc/meminfo", "MemTotal: 16777216 kB\nMemAvailable: 10485760 kB\n");
+        put("proc/self/cgroup", groups);
+        for (const QString& file : files) {
+            const qsizetype equals = file.indexOf('=');
+            put("sys/fs/cgroup/" + file.left(equals), file.mid(equals + 1));
+        }
+        const auto memory = physical_memory_under(root.path().toStdString());
+        QVERIFY(memory.has_value());
+        constexpr qulonglong kQuarterGiB = 1ull << 28;
+        QCOMPARE(memory->total_bytes, total * kQuarterGiB);
+        QCOMPARE(memory->available_bytes, available * kQuarterGiB);
+    }
+
     void liveFiguresArePlausible() {
         const auto memory = physical_memory();
         QVERIFY(memory.has_value());

@@ -32,9 +32,11 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("message");
         const struct {
             const char *name, *key, *text;
             bool refused;
+            const char* message = "";
         } rows[] = {
             {"blanks for commas", "oop_range", "QQ+ AK", true},
             {"no-break space", "ip_range", "QQ+,\u00a0AK", true},
@@ -51,11 +53,21 @@ private slots:
             {"full-width digits", "ip_flop_bet_sizes", "\uff15\uff10", true},
             {"a raise size in a bet list", "oop_turn_bet_sizes", "2.5x", true},
             {"sound sizes", "ip_river_raise_sizes", "2.5x, a", false},
+            {"a blank between two sizes", "oop_flop_bet_sizes", "33, 50 100", true,
+             "Sizing: invalid token '50 100'"},
+            {"not a number", "ip_turn_bet_sizes", "nan", true, "Sizing: invalid token 'nan'"},
+            {"a number out of range", "oop_river_raise_sizes", "1e400", true,
+             "Failed to parse floating-point number from '1e400' (hex=3165343030)"},
+            {"a percentage with a blank", "ip_flop_bet_sizes", "50 %", false},
+            {"a percentage of the pot", "oop_turn_bet_sizes", "50% pot", false},
+            {"a list with blanks", "ip_river_bet_sizes", "33, 75", false},
+            {"all-in", "oop_flop_raise_sizes", "a", false},
             {"a repeated card", "board", "AhKsQdAh", true},
             {"a partial board is not read", "board", "AhKs", false},
         };
         for (const auto& r : rows) {
-            QTest::newRow(r.name) << QString(r.key) << QString::fromUtf8(r.text) << r.refused;
+            QTest::newRow(r.name) << QString(r.key) << QString::fromUtf8(r.text) << r.refused
+                                  << QString(r.message);
         }
     }
 
@@ -63,6 +75,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, text);
         QFETCH(bool, refused);
+        QFETCH(QString, message);
         QVariantMap cfg{{"board", "Ks Qd 7h"}, {"oop_range", "AA"}, {"ip_range", "KK"}};
         cfg[key] = text;
         const QVariantMap errors = spotTextErrors(buildSolveConfig(cfg, nullptr, 1));
@@ -70,6 +83,9 @@ private slots:
         QCOMPARE(errors.size(), refused ? 1 : 0);
         if (refused) {
             QVERIFY(!errors.value(key).toString().isEmpty());
+        }
+        if (!message.isEmpty()) {
+            QCOMPARE(errors.value(key).toString(), message);
         }
     }
 

@@ -151,8 +151,17 @@ TEST(BetSizeToken, FailuresCarryTheirMessages) {
                      "Relative raise must exceed 1.0x");
     EXPECT_THROW_MSG(parse_bet_size_token("0.5x", true), std::invalid_argument,
                      "Relative raise must exceed 1.0x");
+    // A number that is not finite is no size.
     EXPECT_THROW_MSG(parse_bet_size_token("nanx", true), std::invalid_argument,
-                     "Relative raise must exceed 1.0x");
+                     "Failed to parse floating-point number from 'nan' (hex=6e616e)");
+    EXPECT_THROW_MSG(parse_bet_size_token("infx", true), std::invalid_argument,
+                     "Failed to parse floating-point number from 'inf' (hex=696e66)");
+    EXPECT_THROW_MSG(parse_bet_size_token("nan%", false), std::invalid_argument,
+                     "Failed to parse floating-point number from 'nan' (hex=6e616e)");
+    EXPECT_THROW_MSG(parse_bet_size_token("1e400%", false), std::invalid_argument,
+                     "Failed to parse floating-point number from '1e400' (hex=3165343030)");
+    EXPECT_THROW_MSG(parse_bet_size_token("%-infe", false), std::invalid_argument,
+                     "Failed to parse floating-point number from '-inf' (hex=2d696e66)");
     EXPECT_THROW_MSG(parse_bet_size_token("c", false), std::invalid_argument,
                      "Failed to parse integer from ''");
     EXPECT_THROW_MSG(parse_bet_size_token("1.5", false), std::invalid_argument,

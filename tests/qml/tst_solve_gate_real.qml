@@ -154,7 +154,9 @@ TestCase {
             { tag: "weight no number", field: "oopRangeInput", text: "AA:x" },
             { tag: "letters as a size", field: "oopRiverBetField", text: "abc", sizing: true },
             { tag: "two kinds of size", field: "ipRiverRaiseField2", text: "500%x", sizing: true },
-            { tag: "infinity", field: "oopRiverRaiseField", text: "inf", sizing: true }
+            { tag: "infinity", field: "oopRiverRaiseField", text: "inf", sizing: true },
+            { tag: "a blank between two sizes", field: "ipRiverBetField2", text: "50 100", sizing: true },
+            { tag: "not a number as a size", field: "oopRiverBetField", text: "nan", sizing: true }
         ]
     }
 
