@@ -259,8 +259,15 @@ Item {
         return startRefusal.length === 0
     }
 
+    // The gate of every way on to a solve (F5, "Continue to Solve"): the
+    // field being edited is committed or refuses, and the spot it then makes
+    // must be solvable.
+    function _passesStartGate() {
+        return commitEditing() && canSolve
+    }
+
     function _startFromKeyboard() {
-        if (_dialogOpen || !commitEditing() || !Nav.canStartFromKeyboard(_navState()))
+        if (_dialogOpen || !_passesStartGate() || !Nav.canStartFromKeyboard(_navState()))
             return
         navIndex = Nav.SOLVE
         const cfg = _solveMemCfg()
@@ -381,8 +388,8 @@ Item {
                 spotErrors: root.spotErrors
                 solveBlockText: root.startRefusal.length > 0 ? root.startRefusal : root.solveBlock.text
                 onGoToSolve: {
-                    if (root.commitEditing())
-                        root.navIndex = Nav.SOLVE
+                    if (root._passesStartGate())
+                        root._navigate(Nav.SOLVE)
                 }
             }
 

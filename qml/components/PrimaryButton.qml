@@ -148,5 +148,10 @@ Button {
             border.width: 1
             border.color: Qt.rgba(1, 1, 1, 0.1)
         }
+        FocusRing {
+            theme: button.theme
+            faceRadius: parent.radius
+            shown: button.visualFocus
+        }
     }
 }

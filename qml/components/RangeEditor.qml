@@ -59,6 +59,7 @@ Item {
                 // delegate, so a language switch leaves the buttons in place.
                 model: ["100%", "50%", "25%", ""]
                 delegate: Button {
+                    id: presetButton
                     required property var modelData
                     objectName: "preset_" + modelData
                     implicitWidth: 48
@@ -72,6 +73,12 @@ Item {
                                            : (editor.theme ? editor.theme.surface2 : "#21262D")
                         border.width: 1
                         border.color: editor._stroke
+
+                        FocusRing {
+                            theme: editor.theme
+                            faceRadius: parent.radius
+                            shown: presetButton.visualFocus
+                        }
                     }
                     contentItem: Text {
                         text: parent.text

@@ -99,5 +99,11 @@ Button {
         Behavior on border.color {
             ColorAnimation { duration: 100 }
         }
+
+        FocusRing {
+            theme: button.theme
+            faceRadius: parent.radius
+            shown: button.visualFocus
+        }
     }
 }

@@ -252,6 +252,12 @@ ToolBar {
                                     Behavior on color {
                                         ColorAnimation { duration: 150 }
                                     }
+
+                                    FocusRing {
+                                        theme: bar.theme
+                                        faceRadius: parent.radius
+                                        shown: tab.visualFocus
+                                    }
                                 }
                             }
 

@@ -184,6 +184,10 @@ TestCase {
         compare(shell.navIndex, 1)
         compare(shell.boardText, "AhKsQd")
 
+        // The way on is gated as every start: not while the spot is unsolvable.
+        child("projectPage").goToSolve()
+        compare(shell.navIndex, 1)
+        makeSolvable()
         child("projectPage").goToSolve()
         compare(shell.navIndex, 2)
         child("solvePage").goToResults()

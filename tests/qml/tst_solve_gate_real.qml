@@ -116,15 +116,62 @@ TestCase {
         keyClick(Qt.Key_Escape)
     }
 
+    // "Continue to Solve", clicked while a field is being edited, asks the
+    // gate F5 asks: the field's text is committed and the spot it makes must
+    // be solvable, or nothing goes on and the header says why.
+    function test_continueClickedWhileEditing_data() {
+        return [
+            { tag: "emptied stack", field: "effectiveStackField", typed: "",
+              refusal: "Not started: \u201CEffective Stack\u201D does not hold a value it can take." },
+            { tag: "typed stack", field: "effectiveStackField", typed: "35", stack: 35 },
+            { tag: "refused size", field: "oopRiverBetField", typed: "abc" }
+        ]
+    }
+
+    function test_continueClickedWhileEditing(data) {
+        openSetup(riverSpot())
+        const button = item("continueToSolveButton", setup)
+        verify(button.enabled)
+        const field = typeInto(data.field, data.typed)
+        mouseClick(button)
+        if (data.stack !== undefined) {
+            compare(shell.navIndex, 2)
+            compare(shell.effectiveStack, data.stack)
+            compare(item("solvePage")._solveConfigMap().effective_stack, data.stack)
+            return
+        }
+        compare(shell.navIndex, 1)
+        verify(!appController.running)
+        compare(field.text, data.typed)
+        compare(shell.effectiveStack, 20)
+        verify(reason().visible)
+        if (data.refusal) {
+            verify(field.activeFocus)
+            compare(reason().text, data.refusal)
+            keyClick(Qt.Key_Escape)
+        } else {
+            verify(!button.enabled)
+            compare(reason().text, shell.solveBlock.text)
+            verify(reason().text.indexOf("abc") < 0 && reason().text.length > 0)
+        }
+    }
+
     // Ctrl+1 leaves no field of the hidden page focused; Ctrl+1 waits while
     // the card picker is open.
     function test_pageShortcutsAndFocus() {
         openSetup(riverSpot())
-        mouseClick(item("startingPotField", setup))
+        const pot = item("startingPotField", setup)
+        mouseClick(pot)
         keySequence("Ctrl+1")
         compare(shell.navIndex, 0)
         for (const c of "577")
             keyClick(c)
+        verify(!pot.activeFocus)
+        compare(pot.text, "10")
+        // Back on the page, Return would commit an edit still open in the field.
+        keySequence("Ctrl+2")
+        compare(shell.navIndex, 1)
+        keyClick(Qt.Key_Return)
         compare(shell.startingPot, 10)
 
         shell.navIndex = 1

@@ -105,6 +105,9 @@ RowLayout {
             theme: header.theme
             text: qsTranslate("ProjectPage", "Continue to Solve →")
             enabled: header.canSolve
+            // A click leaves the focus in the field being edited: the shell's
+            // start gate commits it or names it.
+            focusPolicy: Qt.TabFocus
             onClicked: header.continueClicked()
         }
         HoverHandler {

@@ -57,6 +57,35 @@ ProjectSettingsProfiles {
         }
     }
 
+    // A control reached by Tab or Shift+Tab is scrolled into view: a stop
+    // below or beside the visible part shows where it is. A click scrolls
+    // nothing (the pressed control would move under the pointer).
+    function _revealFocusedItem(item) {
+        if (item.focusReason !== Qt.TabFocusReason && item.focusReason !== Qt.BacktabFocusReason)
+            return
+        let p = item
+        while (p && p !== contentRoot)
+            p = p.parent
+        if (!p || item === contentRoot)
+            return
+        const r = item.mapToItem(contentRoot, 0, 0, item.width, item.height)
+        flickable.contentX = PageLayout.revealedPosition(flickable.contentX, r.x, r.width,
+                                                         flickable.contentWidth, flickable.width, 12)
+        flickable.contentY = PageLayout.revealedPosition(flickable.contentY, r.y, r.height,
+                                                         flickable.contentHeight, flickable.height, 12)
+    }
+
+    Connections {
+        target: root.Window.window
+        enabled: root.visible
+        ignoreUnknownSignals: true
+        function onActiveFocusItemChanged() {
+            const item = root.Window.window.activeFocusItem
+            if (item)
+                root._revealFocusedItem(item)
+        }
+    }
+
     // Puts the card picker under the board display, inside the window.
     function positionCardPickerDialogUnderBoard() {
         const win = root.Window.window

@@ -94,6 +94,12 @@ ColumnLayout {
             border.width: 1
             border.color: categoryButton.checked ? (sidebar.theme ? sidebar.theme.strokeFocus : "#58A6FF")
                                                  : (sidebar.theme ? sidebar.theme.stroke : "#30363D")
+
+            FocusRing {
+                theme: sidebar.theme
+                faceRadius: parent.radius
+                shown: categoryButton.visualFocus
+            }
         }
         HoverHandler {
             cursorShape: Qt.PointingHandCursor

@@ -210,7 +210,7 @@ Card {
                     implicitHeight: 30
                     radius: panel.theme ? panel.theme.radiusSm : 8
                     color: panel.theme ? panel.theme.surface2 : "#21262D"
-                    border.width: 1
+                    border.width: rangeInput.activeFocus ? 2 : 1
                     border.color: rangeInput.activeFocus ? (panel.theme ? panel.theme.strokeFocus : "#58A6FF")
                                 : panel.rangeError.length > 0 ? (panel.theme ? panel.theme.danger : "#F85149")
                                 : (panel.theme ? panel.theme.stroke : "#30363D")

@@ -4,6 +4,7 @@
 // neutral fill at `disabledOpacity` with a faded label in the text colour.
 import QtQuick
 import QtQuick.Controls
+import Tessaval
 
 Button {
     id: button
@@ -42,6 +43,12 @@ Button {
         border.width: 1
         border.color: Qt.rgba(1, 1, 1, 0.10)
         opacity: button.enabled ? 1.0 : button.disabledOpacity
+
+        FocusRing {
+            theme: button.theme
+            faceRadius: parent.radius
+            shown: button.visualFocus
+        }
     }
 
     HoverHandler {

@@ -4,6 +4,7 @@
 // as a plain button's does.
 import QtQuick
 import QtQuick.Controls
+import Tessaval
 
 Button {
     id: button
@@ -42,6 +43,12 @@ Button {
                     : button.enabled ? button._danger
                     : (button.theme ? button.theme.stroke : "#30363D")
         opacity: button.enabled ? 1.0 : button.disabledOpacity
+
+        FocusRing {
+            theme: button.theme
+            faceRadius: parent.radius
+            shown: button.visualFocus
+        }
     }
 
     HoverHandler {

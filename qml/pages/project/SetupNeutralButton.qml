@@ -5,6 +5,7 @@
 // button's height leaves room for one, and is elided where it does not.
 import QtQuick
 import QtQuick.Controls
+import Tessaval
 
 Button {
     id: button
@@ -35,6 +36,12 @@ Button {
         border.width: 1
         border.color: button.theme ? button.theme.stroke : "#30363D"
         opacity: button.enabled ? 1.0 : 0.55
+
+        FocusRing {
+            theme: button.theme
+            faceRadius: parent.radius
+            shown: button.visualFocus
+        }
     }
 
     HoverHandler {

@@ -5,7 +5,8 @@
 // reported by valueCommitted and shown. Leaving with input the validator
 // refuses commits nothing and shows `value` again. With `live`, every
 // accepted text is reported while it is typed. Numbers are read and shown
-// in the C locale whatever the interface language.
+// in the C locale whatever the interface language. Reached by Tab, the
+// field selects its text, so that typing replaces it.
 import QtQuick
 import QtQuick.Controls
 import "number_fields.js" as Numbers
@@ -104,6 +105,10 @@ TextField {
     onActiveFocusChanged: {
         if (activeFocus) {
             _noteUserText()
+            // Reached with the keyboard, the field offers its whole text to
+            // be typed over; a click places the cursor.
+            if (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
+                selectAll()
             return
         }
         if (_userAcceptable)

@@ -91,6 +91,19 @@ function scrolledPosition(current, step, contentSize, viewportSize) {
     return Math.max(0, Math.min(maxPos, current - step))
 }
 
+// The scroll position that brings [start, start + size] into a viewport of
+// `viewportSize` with `margin` around it, moving as little as it can, within
+// [0, content − viewport]. An item larger than the viewport shows its start.
+function revealedPosition(current, start, size, contentSize, viewportSize, margin) {
+    let pos = current
+    if (start + size + margin > pos + viewportSize)
+        pos = start + size + margin - viewportSize
+    if (start - margin < pos)
+        pos = start - margin
+    const maxPos = Math.max(0, contentSize - viewportSize)
+    return Math.max(0, Math.min(maxPos, pos))
+}
+
 function _figure(v) {
     return v === undefined || v === null ? 0 : Number(v)
 }

@@ -50,6 +50,7 @@ Rectangle {
             theme: notice.theme
             text: qsTranslate("ResultsPage", "Re-solve")
             enabled: !!notice.page && !!notice.page.controller && !notice.page.controller.running
+            focusPolicy: Qt.TabFocus
             onClicked: notice.page._startNodeLockReSolve()
         }
     }

@@ -272,6 +272,7 @@ Rectangle {
                 theme: panel.theme
                 text: qsTranslate("ResultsPage", "Re-solve")
                 enabled: !!panel.page && !!panel.page.controller && panel._lockable
+                focusPolicy: Qt.TabFocus
                 onClicked: panel.page._startNodeLockReSolve()
             }
         }

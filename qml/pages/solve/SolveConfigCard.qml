@@ -202,6 +202,9 @@ Card {
                     iconText: card.running ? "" : "▶"
                     loading: card.running
                     enabled: card.startEnabled
+                    // A click leaves the focus where it is: the start commits
+                    // the field being edited first.
+                    focusPolicy: Qt.TabFocus
                     onClicked: card.startClicked()
                 }
                 HoverHandler {
