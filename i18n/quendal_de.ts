@@ -39,7 +39,7 @@
         <translation>Leerer Dateipfad</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
         <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Bereit</translation>
@@ -426,7 +426,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>%1 wird gespeichert…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Projekt als %1 in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Projekt unter %1 gespeichert.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Ergebnisse verwerfen</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Statistik „Spiel vs. Lösung“ löschen</translation>
     </message>
@@ -688,7 +698,7 @@
         <translation>So</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +723,7 @@
         <translation>Ø Exploitability: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Berechnungsaktivität</translation>
     </message>
@@ -807,12 +817,12 @@ Gesamt: %3
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Datei ersetzen</translation>
     </message>
@@ -890,9 +900,9 @@ Gesamt: %3
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -953,7 +963,7 @@ Gesamt: %3
         <translation>z. B. 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Einstellungsprofil laden</translation>
     </message>
@@ -963,7 +973,7 @@ Gesamt: %3
         <translation>Gespeichertes Profil wählen:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Noch keine gespeicherten Profile.</translation>
     </message>
@@ -979,12 +989,12 @@ Gesamt: %3
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Profil laden</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Profil sichern</translation>
     </message>
@@ -1251,7 +1261,7 @@ Gesamt: %3
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Standard-Ranges</translation>
     </message>
@@ -1350,7 +1360,7 @@ Gesamt: %3
         <translation>Auswahl löschen…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>OOP-Range</translation>
     </message>
@@ -1360,12 +1370,12 @@ Gesamt: %3
         <translation>IP-Range</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Gewichtung</translation>
@@ -1812,7 +1822,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1858,7 @@ Gesamt: %3
         <translation>%1 angezeigt</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 Combos</translation>
     </message>
@@ -1858,7 +1868,7 @@ Gesamt: %3
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Handdetails</translation>
     </message>
@@ -1893,12 +1903,12 @@ Gesamt: %3
         <translation>Keine Combos passen zu den aktuellen Filtern.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Pot</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1918,27 @@ Gesamt: %3
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Zu callen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake-Abzug</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot Odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-Locking</translation>
     </message>
@@ -1938,23 +1948,18 @@ Gesamt: %3
         <translation>Node-Locking ist nur an Entscheidungsknoten verfügbar.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mix</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>Freq.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Locks zurücksetzen</translation>
     </message>
@@ -1979,17 +1984,17 @@ Gesamt: %3
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Hände</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Gewinner: %1</translation>
     </message>
@@ -2004,7 +2009,7 @@ Gesamt: %3
         <translation>Gewonnen: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV verloren: %1</translation>
     </message>
@@ -2019,7 +2024,7 @@ Gesamt: %3
         <translation>Richtig: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Hand-Log</translation>
     </message>
@@ -2029,12 +2034,12 @@ Gesamt: %3
         <translation>%1 Hände</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Perfekt</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Als OOP spielen</translation>
     </message>
@@ -2064,18 +2069,18 @@ Gesamt: %3
         <translation>Turn geben: seinen Platz auf dem Board anklicken</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Pot: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
@@ -2161,17 +2166,17 @@ Gesamt: %3
         <translation>Aktionsfrequenzen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Strategie nach Hand</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Standardmodus</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Node-Locking</translation>
     </message>
@@ -2480,7 +2485,7 @@ Gesamt: %3
         <translation>Berechnung starten</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Stopp</translation>
     </message>
@@ -2546,7 +2551,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
@@ -2612,7 +2617,7 @@ Gesamt: %3
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
@@ -2702,7 +2707,7 @@ Gesamt: %3
         <translation>Exploitability</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Fertig</translation>
     </message>
@@ -2717,7 +2722,7 @@ Gesamt: %3
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Letzte Läufe</translation>
     </message>

@@ -39,7 +39,7 @@
         <translation>Ruta de archivo vacía</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
         <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Listo</translation>
@@ -426,7 +426,7 @@
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Guardando %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Abriendo %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Proyecto guardado como %1 en %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Proyecto guardado en %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Abrir proyecto</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Descartar resultados</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Descartar</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Borrar estadísticas de Jugar vs. solución</translation>
     </message>
@@ -688,7 +698,7 @@
         <translation>Dom</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +723,7 @@
         <translation>Expl. media: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Actividad de resolución</translation>
     </message>
@@ -807,12 +817,12 @@ Tiempo medio: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Reemplazar archivo</translation>
     </message>
@@ -890,9 +900,9 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -953,7 +963,7 @@ Tiempo medio: %4</translation>
         <translation>p. ej., 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Cargar perfil de ajustes</translation>
     </message>
@@ -963,7 +973,7 @@ Tiempo medio: %4</translation>
         <translation>Elige un perfil guardado:</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Aún no hay perfiles guardados.</translation>
     </message>
@@ -979,12 +989,12 @@ Tiempo medio: %4</translation>
         <translation>Cargar</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Cargar ajustes</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Guardar ajustes</translation>
     </message>
@@ -1251,7 +1261,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Rangos estándar</translation>
     </message>
@@ -1350,7 +1360,7 @@ Tiempo medio: %4</translation>
         <translation>Eliminar selección…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Rango OOP</translation>
     </message>
@@ -1360,12 +1370,12 @@ Tiempo medio: %4</translation>
         <translation>Rango IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Borrar</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Peso</translation>
@@ -1812,7 +1822,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1858,7 @@ Tiempo medio: %4</translation>
         <translation>%1 mostrados</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 combos</translation>
     </message>
@@ -1858,7 +1868,7 @@ Tiempo medio: %4</translation>
         <translation>EV:</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Detalles de la mano</translation>
     </message>
@@ -1893,12 +1903,12 @@ Tiempo medio: %4</translation>
         <translation>Ningún combo coincide con los filtros actuales.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Bote</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1918,27 @@ Tiempo medio: %4</translation>
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>Para pagar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake cobrado</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Pot odds</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-locking</translation>
     </message>
@@ -1938,23 +1948,18 @@ Tiempo medio: %4</translation>
         <translation>El node-locking solo está disponible en nodos de decisión.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mixta</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>frecuencia</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>frec.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Quitar bloqueos</translation>
     </message>
@@ -1979,17 +1984,17 @@ Tiempo medio: %4</translation>
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Manos</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Resumen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Ganador: %1</translation>
     </message>
@@ -2004,7 +2009,7 @@ Tiempo medio: %4</translation>
         <translation>Ganado: %1   Rake: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV perdido: %1</translation>
     </message>
@@ -2019,7 +2024,7 @@ Tiempo medio: %4</translation>
         <translation>Correcto: %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Historial de manos</translation>
     </message>
@@ -2029,12 +2034,12 @@ Tiempo medio: %4</translation>
         <translation>%1 manos</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Perfecto</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Jugar como OOP</translation>
     </message>
@@ -2064,18 +2069,18 @@ Tiempo medio: %4</translation>
         <translation>Reparta el turn: haga clic en su lugar del board</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Bote: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
@@ -2161,17 +2166,17 @@ Tiempo medio: %4</translation>
         <translation>Frecuencias de acción</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Estrategia por mano</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Modo estándar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Modo node-lock</translation>
     </message>
@@ -2480,7 +2485,7 @@ Tiempo medio: %4</translation>
         <translation>Iniciar resolución</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -2546,7 +2551,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>En curso</translation>
     </message>
@@ -2612,7 +2617,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
@@ -2702,7 +2707,7 @@ Tiempo medio: %4</translation>
         <translation>Explotabilidad</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Completado</translation>
     </message>
@@ -2717,7 +2722,7 @@ Tiempo medio: %4</translation>
         <translation>Fallido</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Ejecuciones recientes</translation>
     </message>

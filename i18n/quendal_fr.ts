@@ -39,7 +39,7 @@
         <translation>Chemin de fichier vide</translation>
     </message>
     <message>
-        <location filename="../app/app_controller.cpp" line="+78"/>
+        <location filename="../app/app_controller.cpp" line="+74"/>
         <location filename="../app/controller_solve.cpp" line="+234"/>
         <source>Ready</source>
         <translation>Prêt</translation>
@@ -426,7 +426,7 @@
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Ouverture de %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Projet enregistré sous %1 dans %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Projet enregistré dans %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Abandonner les résultats</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Abandonner</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Effacer les stats Jeu vs solution</translation>
     </message>
@@ -688,7 +698,7 @@
         <translation>dim.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>%1%2</source>
         <translation>%1%2</translation>
     </message>
@@ -713,7 +723,7 @@
         <translation>Exploit. moy. : %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Solve Activity</source>
         <translation>Activité de calcul</translation>
     </message>
@@ -807,12 +817,12 @@ Durée moy. : %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Remplacer le fichier</translation>
     </message>
@@ -890,9 +900,9 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+127"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="+129"/>
         <location filename="../qml/pages/project/SetupConfirmDialog.qml" line="+80"/>
-        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+125"/>
+        <location filename="../qml/pages/project/SetupNameDialog.qml" line="+127"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -953,7 +963,7 @@ Durée moy. : %4</translation>
         <translation>ex. 0.10</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-99"/>
+        <location filename="../qml/pages/project/LoadSettingsDialog.qml" line="-101"/>
         <source>Load Settings Profile</source>
         <translation>Charger un profil de réglages</translation>
     </message>
@@ -963,7 +973,7 @@ Durée moy. : %4</translation>
         <translation>Choisissez un profil enregistré :</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>No saved profiles yet.</source>
         <translation>Aucun profil enregistré pour l&apos;instant.</translation>
     </message>
@@ -979,12 +989,12 @@ Durée moy. : %4</translation>
         <translation>Charger</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+21"/>
+        <location filename="../qml/pages/project/ProfileButtonsCard.qml" line="+28"/>
         <source>Load settings</source>
         <translation>Charger profil</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Save settings</source>
         <translation>Enreg. profil</translation>
     </message>
@@ -1251,7 +1261,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+119"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
         <source>Standard Ranges</source>
         <translation>Ranges standard</translation>
     </message>
@@ -1350,7 +1360,7 @@ Durée moy. : %4</translation>
         <translation>Supprimer la sélection…</translation>
     </message>
     <message>
-        <location filename="../qml/pages/project/RangePanel.qml" line="+65"/>
+        <location filename="../qml/pages/project/RangePanel.qml" line="+69"/>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1360,12 +1370,12 @@ Durée moy. : %4</translation>
         <translation>Range IP</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <location line="+7"/>
         <source>Weight</source>
         <translation>Poids</translation>
@@ -1812,7 +1822,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+140"/>
+        <location filename="../qml/pages/results/PlayHandDetailsPanel.qml" line="+148"/>
         <source>River</source>
         <translation>River</translation>
     </message>
@@ -1848,7 +1858,7 @@ Durée moy. : %4</translation>
         <translation>%1 affichées</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>%1 combos</source>
         <translation>%1 combos</translation>
     </message>
@@ -1858,7 +1868,7 @@ Durée moy. : %4</translation>
         <translation>EV :</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+33"/>
+        <location filename="../qml/pages/results/HandDetailsCard.qml" line="+39"/>
         <source>Hand Details</source>
         <translation>Détail des mains</translation>
     </message>
@@ -1893,12 +1903,12 @@ Durée moy. : %4</translation>
         <translation>Aucun combo ne correspond aux filtres actuels.</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+52"/>
+        <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+67"/>
         <source>Pot</source>
         <translation>Pot</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
     </message>
@@ -1908,27 +1918,27 @@ Durée moy. : %4</translation>
         <translation>Stack</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>To call</source>
         <translation>À payer</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Rake taken</source>
         <translation>Rake pris</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>SPR</source>
         <translation>SPR</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Pot odds</source>
         <translation>Cote du pot</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+159"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+146"/>
         <source>Node-Locking</source>
         <translation>Node-locking</translation>
     </message>
@@ -1938,23 +1948,18 @@ Durée moy. : %4</translation>
         <translation>Le node-locking n&apos;est disponible que sur les nœuds de décision.</translation>
     </message>
     <message>
-        <location line="-143"/>
-        <location line="+196"/>
+        <location line="-128"/>
+        <location line="+220"/>
         <source>Mixed</source>
         <translation>Mixte</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>frequency</source>
-        <translation>fréquence</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="-30"/>
         <source>freq</source>
         <translation>fréq.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Reset locks</source>
         <translation>Réinit. verrous</translation>
     </message>
@@ -1979,17 +1984,17 @@ Durée moy. : %4</translation>
         <translation>Flop</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Hands</source>
         <translation>Mains</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Summary</source>
         <translation>Résumé</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winner: %1</source>
         <translation>Gagnant : %1</translation>
     </message>
@@ -2004,7 +2009,7 @@ Durée moy. : %4</translation>
         <translation>Gain : %1   Rake : %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>EV lost: %1</source>
         <translation>EV perdue : %1</translation>
     </message>
@@ -2019,7 +2024,7 @@ Durée moy. : %4</translation>
         <translation>Correct : %1</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+33"/>
+        <location filename="../qml/pages/results/PlayHandLogPanel.qml" line="+51"/>
         <source>Hand Log</source>
         <translation>Historique des mains</translation>
     </message>
@@ -2029,12 +2034,12 @@ Durée moy. : %4</translation>
         <translation>%1 mains</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+89"/>
+        <location filename="../qml/pages/results/PlayHandLogRow.qml" line="+103"/>
         <source>Perfect</source>
         <translation>Parfait</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/PlayTableStage.qml" line="+60"/>
+        <location filename="../qml/pages/results/PlayTableStage.qml" line="+68"/>
         <source>Play as OOP</source>
         <translation>Jouer OOP</translation>
     </message>
@@ -2064,18 +2069,18 @@ Durée moy. : %4</translation>
         <translation>Donnez le turn : cliquez sur sa place sur le board</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Pot: %1</source>
         <translation>Pot : %1</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+12"/>
+        <location line="+17"/>
+        <location line="+13"/>
         <source>Stack: %1</source>
         <translation>Stack : %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>D</source>
         <translation>D</translation>
     </message>
@@ -2161,17 +2166,17 @@ Durée moy. : %4</translation>
         <translation>Fréquences d&apos;action</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+91"/>
+        <location filename="../qml/pages/results/StrategyMatrixPanel.qml" line="+99"/>
         <source>Strategy by Hand</source>
         <translation>Stratégie par main</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+130"/>
         <source>Standard mode</source>
         <translation>Mode standard</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Node-lock mode</source>
         <translation>Mode node-lock</translation>
     </message>
@@ -2480,7 +2485,7 @@ Durée moy. : %4</translation>
         <translation>Lancer le calcul</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Cancel</source>
         <translation>Arrêt</translation>
     </message>
@@ -2546,7 +2551,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+30"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+36"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
@@ -2612,7 +2617,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+153"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="+160"/>
         <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
         <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
     </message>
@@ -2702,7 +2707,7 @@ Durée moy. : %4</translation>
         <translation>Exploitabilité</translation>
     </message>
     <message>
-        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-152"/>
+        <location filename="../qml/pages/solve/SolveRecentRunsCard.qml" line="-159"/>
         <source>Completed</source>
         <translation>Terminé</translation>
     </message>
@@ -2717,7 +2722,7 @@ Durée moy. : %4</translation>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>Recent Runs</source>
         <translation>Calculs récents</translation>
     </message>
