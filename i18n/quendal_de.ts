@@ -426,7 +426,7 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>%1 wird gespeichert…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Projekt als %1 in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Projekt unter %1 gespeichert.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Ergebnisse verwerfen</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Statistik „Spiel vs. Lösung“ löschen</translation>
     </message>
@@ -807,12 +817,12 @@ Gesamt: %3
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Datei ersetzen</translation>
     </message>
@@ -1251,7 +1261,7 @@ Gesamt: %3
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Standard-Ranges</translation>
     </message>
@@ -1689,12 +1699,12 @@ Gesamt: %3
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Gesamt: %3
         <translation>Neu lösen</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Tipp: Oben Frequenzen eingeben, dann eine Handzelle in der Matrix anklicken, um die gemischte Strategie anzuwenden.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Gesamt: %3
         <translation>Turn/River zum Ändern anklicken</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>River geben: seinen Platz auf dem Board anklicken</translation>
     </message>
@@ -2501,7 +2511,7 @@ Gesamt: %3
         <translation>Berechnung starten</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Stopp</translation>
     </message>

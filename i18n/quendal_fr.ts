@@ -426,7 +426,7 @@
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Ouverture de %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Projet enregistré sous %1 dans %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Projet enregistré dans %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Abandonner les résultats</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Abandonner</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Effacer les stats Jeu vs solution</translation>
     </message>
@@ -807,12 +817,12 @@ Durée moy. : %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Remplacer le fichier</translation>
     </message>
@@ -1251,7 +1261,7 @@ Durée moy. : %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Ranges standard</translation>
     </message>
@@ -1689,12 +1699,12 @@ Durée moy. : %4</translation>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex. AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Durée moy. : %4</translation>
         <translation>Recalculer</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Astuce : saisissez les fréquences ci-dessus, puis cliquez sur une case de la matrice pour appliquer la stratégie mixte.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Durée moy. : %4</translation>
         <translation>Cliquez sur turn/river pour changer</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>Donnez la river : cliquez sur sa place sur le board</translation>
     </message>
@@ -2501,7 +2511,7 @@ Durée moy. : %4</translation>
         <translation>Lancer le calcul</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Arrêt</translation>
     </message>

@@ -426,7 +426,7 @@
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Salvataggio di %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Apertura di %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Progetto salvato come %1 in %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>il servizio progetti non è disponibile.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>errore sconosciuto</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Progetto salvato in %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Apri progetto</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Scarta i risultati</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Scarta</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Cancella statistiche Gioca vs. soluzione</translation>
     </message>
@@ -807,12 +817,12 @@ Durata media: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Salva</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Sostituisci file</translation>
     </message>
@@ -1251,7 +1261,7 @@ Durata media: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Range standard</translation>
     </message>
@@ -1689,12 +1699,12 @@ Durata media: %4</translation>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Cancella</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Durata media: %4</translation>
         <translation>Ricalcola</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Suggerimento: inserisci le frequenze qui sopra, poi clicca su una cella della matrice per applicare la strategia mista.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Durata media: %4</translation>
         <translation>Clicca su turn/river per cambiarli</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>Distribuisci il river: fai clic sul suo posto nel board</translation>
     </message>
@@ -2501,7 +2511,7 @@ Durata media: %4</translation>
         <translation>Avvia calcolo</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>

@@ -426,7 +426,7 @@
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1 s</translation>
@@ -457,7 +457,22 @@
         <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Zapisywanie %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Otwieranie %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Zapisano projekt jako %1 w folderze %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>nieznany</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Zapisano projekt w pliku %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Otwórz projekt</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Odrzuć wyniki</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Odrzuć</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Wyczyść statystyki gry vs rozwiązanie</translation>
     </message>
@@ -807,12 +817,12 @@ Dziennie: %2
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Zastąp plik</translation>
     </message>
@@ -1251,7 +1261,7 @@ Dziennie: %2
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Zakresy standardowe</translation>
     </message>
@@ -1689,12 +1699,12 @@ Dziennie: %2
         <translation>Zakres</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Wyczyść</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Dziennie: %2
         <translation>Przelicz</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Wskazówka: wpisz częstości powyżej, a potem kliknij komórkę ręki w macierzy, aby zastosować strategię mieszaną.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Dziennie: %2
         <translation>Kliknij turn/river, aby zmienić</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>Rozdaj river: kliknij jego miejsce na boardzie</translation>
     </message>
@@ -2501,7 +2511,7 @@ Dziennie: %2
         <translation>Rozpocznij obliczenia</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>

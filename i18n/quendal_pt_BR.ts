@@ -426,7 +426,7 @@
         <translation>Abrir arquivo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1s</translation>
@@ -457,7 +457,22 @@
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Salvando %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Abrindo %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Projeto salvo como %1 em %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>o serviço de projetos não está disponível.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>desconhecido</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Projeto salvo em %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Não foi possível salvar %1: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Abrir projeto</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Descartar resultados</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Descartar</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Limpar estatísticas de Jogar vs. solução</translation>
     </message>
@@ -807,12 +817,12 @@ Tempo médio: %4</translation>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Salvar</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Substituir arquivo</translation>
     </message>
@@ -1251,7 +1261,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Ranges padrão</translation>
     </message>
@@ -1689,12 +1699,12 @@ Tempo médio: %4</translation>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Tempo médio: %4</translation>
         <translation>Resolver de novo</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Dica: informe as frequências acima e clique em uma célula da matriz para aplicar a estratégia mista.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Tempo médio: %4</translation>
         <translation>Clique no Turn/River para trocar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>Dê o river: clique no lugar dele no board</translation>
     </message>
@@ -2501,7 +2511,7 @@ Tempo médio: %4</translation>
         <translation>Iniciar resolução</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

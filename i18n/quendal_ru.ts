@@ -426,7 +426,7 @@
         <translation>Открыть файл</translation>
     </message>
     <message>
-        <location filename="../qml/pages/home/HomePage.qml" line="+54"/>
+        <location filename="../qml/pages/home/HomePage.qml" line="+56"/>
         <location filename="../qml/pages/home/SolveTrendCard.qml" line="+212"/>
         <source>%1s</source>
         <translation>%1 с</translation>
@@ -457,7 +457,22 @@
         <translation>Все файлы (*)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
+        <source>Saving %1…</source>
+        <translation>Сохранение %1…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Opening %1…</source>
+        <translation>Открытие %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved the project as %1 in %2.</source>
+        <translation>Проект сохранён как %1 в папке %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>служба проектов недоступна.</translation>
     </message>
@@ -473,12 +488,7 @@
         <translation>неизвестно</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Saved the project to %1.</source>
-        <translation>Проект сохранён в %1.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-18"/>
         <source>Could not save %1: %2</source>
         <translation>Не удалось сохранить %1: %2</translation>
     </message>
@@ -493,7 +503,7 @@
         <translation>Открыть проект</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Discard results</source>
         <translation>Отбросить результаты</translation>
     </message>
@@ -513,7 +523,7 @@
         <translation>Отбросить</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Clear Play vs. Solution Stats</source>
         <translation>Сброс статистики игры против решения</translation>
     </message>
@@ -807,12 +817,12 @@ Avg runtime: %4</source>
 <context>
     <name>LocalFileDialog</name>
     <message>
-        <location filename="../qml/components/LocalFileDialog.qml" line="+77"/>
+        <location filename="../qml/components/LocalFileDialog.qml" line="+81"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+100"/>
         <source>Replace file</source>
         <translation>Заменить файл</translation>
     </message>
@@ -1251,7 +1261,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <location filename="../qml/pages/project/ProjectRangeLibrary.qml" line="+117"/>
-        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+120"/>
+        <location filename="../qml/pages/project/RangeLibrarySidebar.qml" line="+126"/>
         <source>Standard Ranges</source>
         <translation>Стандартные диапазоны</translation>
     </message>
@@ -1689,12 +1699,12 @@ Avg runtime: %4</source>
         <translation>Диапазон</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+50"/>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>напр., AA, KK, AKs, QQ+ или 50%</translation>
     </message>
@@ -1965,7 +1975,7 @@ Avg runtime: %4</source>
         <translation>Пересчитать</translation>
     </message>
     <message>
-        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+10"/>
+        <location filename="../qml/pages/results/NodeLockPanel.qml" line="+11"/>
         <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
         <translation>Совет: введите частоты выше, затем щёлкните по ячейке руки в матрице, чтобы применить смешанную стратегию.</translation>
     </message>
@@ -2055,7 +2065,7 @@ Avg runtime: %4</source>
         <translation>Щёлкните тёрн/ривер, чтобы сменить</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Deal the river: click its place on the board</source>
         <translation>Сдайте ривер: щёлкните его место на борде</translation>
     </message>
@@ -2501,7 +2511,7 @@ Avg runtime: %4</source>
         <translation>Начать расчёт</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>

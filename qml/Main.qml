@@ -1,5 +1,5 @@
 // The application window: the shell fills it; its size and place are worked
-// out afresh at every start.
+// out afresh at every start, and closing it asks before unsaved results go.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
@@ -40,6 +40,21 @@ ApplicationWindow {
     color: "#080B12"
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint | Qt.WindowMinMaxButtonsHint
            | Qt.WindowCloseButtonHint
+
+    // The user has let unsaved results go: the next close is not asked.
+    property bool _closeAgreed: false
+
+    // Closing the window throws the results away: unsaved ones are asked for.
+    onClosing: function (close) {
+        if (_closeAgreed) {
+            _closeAgreed = false
+            return
+        }
+        close.accepted = appShell.closeRequested(function () {
+            window._closeAgreed = true
+            window.close()
+        })
+    }
 
     AppShell {
         id: appShell

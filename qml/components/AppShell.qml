@@ -277,6 +277,12 @@ Item {
             controller.startSolve()
     }
 
+    // Whether the window may close now; `closeNow` closes it once the user
+    // has let unsaved results go.
+    function closeRequested(closeNow) {
+        return !homePage || homePage.closeRequested(closeNow)
+    }
+
     function _cancelFromKeyboard() {
         if (controller && controller.running)
             controller.cancelSolve()
@@ -488,12 +494,12 @@ Item {
         context: Qt.ApplicationShortcut
         onActivated: root._startFromKeyboard()
     }
-    // Only while a solve runs: otherwise Escape stays with the focused item
-    // (a dialog closes on it).
+    // Only while a solve runs and no dialog is open: otherwise Escape stays
+    // with the focused item (a dialog closes on it).
     Shortcut {
         sequence: "Escape"
         context: Qt.ApplicationShortcut
-        enabled: !!root.controller && !!root.controller.running
+        enabled: !!root.controller && !!root.controller.running && !root._dialogOpen
         onActivated: root._cancelFromKeyboard()
     }
 

@@ -3,8 +3,9 @@
 // chosen file comes back as a file: URL. In Qt's own dialog a name typed into
 // the name field counts as soon as it is typed (in an empty folder too),
 // Return accepts it, a name without an extension gets the one of the filter
-// shown, and a whole path typed there is taken as it is. In save mode an
-// existing file is replaced only after the user confirms.
+// shown, and a whole path typed there is taken as it is (Qt's dialog keeps
+// only its last part in the field, so the typed text is kept here). In save
+// mode an existing file is replaced only after the user confirms.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
@@ -35,9 +36,12 @@ Item {
     // its name field.
     property var _nameField: null
     property var _acceptButton: null
+    // What the user typed into the name field since the dialog opened.
+    property string _typed: ""
     property var _replaceStatus: null
 
     function open() {
+        _typed = ""
         dialog.open()
         // Set once shown: Qt's own dialog starts again from its own folder.
         if (String(currentFolder).length > 0)
@@ -81,10 +85,22 @@ Item {
         _refreshAccept()
     }
 
+    // The name the field stands for: what was typed, or a file picked.
+    function _name() {
+        return _nameField ? Logic.typedName(_nameField.text, _typed) : ""
+    }
+
     // A typed name can be saved under, whatever the list shows.
     function _refreshAccept() {
-        if (dialog.visible && _acceptButton && _nameField && _nameField.text.trim().length > 0)
+        if (dialog.visible && _acceptButton && _nameField && _name().trim().length > 0)
             _acceptButton.enabled = true
+    }
+
+    // A file picked from the list replaces what was typed.
+    function _selectionChanged() {
+        if (!Logic.selectsTyped(dialog.selectedFile, _typed))
+            _typed = ""
+        Qt.callLater(_refreshAccept)
     }
 
     function _acceptTyped() {
@@ -101,7 +117,7 @@ Item {
         let location = dialog.selectedFile
         if (saving && _nameField) {
             const folder = _status(dialog.currentFolder)
-            const typed = Logic.typedPath(folder ? folder.path : "", _nameField.text,
+            const typed = Logic.typedPath(folder ? folder.path : "", _name(),
                                           dialog.nameFilters[dialog.selectedNameFilter.index])
             if (typed.length > 0)
                 location = typed
@@ -138,7 +154,7 @@ Item {
                 Qt.callLater(function () { chooser._nameField = null })
             }
         }
-        onSelectedFileChanged: Qt.callLater(chooser._refreshAccept)
+        onSelectedFileChanged: chooser._selectionChanged()
         onCurrentFolderChanged: Qt.callLater(chooser._refreshAccept)
         onAccepted: chooser._choose()
     }
@@ -146,6 +162,9 @@ Item {
     Connections {
         target: chooser._nameField
         ignoreUnknownSignals: true
+        function onTextEdited() {
+            chooser._typed = chooser._nameField.text
+        }
         function onTextChanged() {
             chooser._refreshAccept()
         }

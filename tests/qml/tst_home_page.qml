@@ -136,7 +136,8 @@ TestCase {
 
         // The save says so for a moment.
         verify(line.visible && line.success)
-        compare(text(page, "fileStatusText"), "Saved the project to " + fileNumber + "-round.tessavalproj.")
+        compare(text(page, "fileStatusText"), "Saved the project as " + fileNumber + "-round.tessavalproj in "
+                + decodeURIComponent(String(testFolderUrl).replace(/^file:\/\//, "")) + ".")
         tryVerify(function () { return !line.visible }, 3000)
 
         verify(page._openProjectFrom(url))
@@ -245,6 +246,89 @@ TestCase {
         verify(text(page, "fileStatusText").indexOf("not available") > 0)
         verify(!page._openProjectFrom(fileUrl("x.tessavalproj")))
         compare(counts(spies), [0, 0, 0, 0])
+    }
+
+    // ---- Working on a file ---------------------------------------------------
+
+    // Frames the window has painted while the page showed its busy sign.
+    property var busyPage: null
+    property int framesWhileBusy: 0
+
+    Connections {
+        target: testCase.Window.window
+        function onFrameSwapped() {
+            const busy = testCase.busyPage ? findChild(testCase.busyPage, "fileBusyPopup") : null
+            if (busy && busy.visible)
+                testCase.framesWhileBusy += 1
+        }
+    }
+
+    // What the page showed at the moment the controller was asked.
+    function shownNow(page) {
+        const busy = findChild(page, "fileBusyPopup")
+        return { text: busy.visible ? findChild(busy.contentItem, "fileBusyText").text : "",
+                 painted: framesWhileBusy > 0, dialogs: page._dialogShown() }
+    }
+
+    // A controller that notes what the page showed when it was called.
+    function spyController(seen) {
+        return {
+            resultIterations: 1,
+            localFileStatus: function (u) { return appController.localFileStatus(u) },
+            lastSaveError: function () { return appController.lastSaveError() },
+            saveProject: function (u, state) {
+                seen.push(shownNow(busyPage))
+                return appController.saveProject(u, state)
+            },
+            loadProject: function (u) {
+                seen.push(shownNow(busyPage))
+                return appController.loadProject(u)
+            }
+        }
+    }
+
+    // Reading or writing holds the window: before the call, the question and
+    // the file dialog are gone and "Opening …" or "Saving …" has been
+    // painted; afterwards the sign is gone.
+    function test_busySignBeforeTheCall_data() {
+        return [{ tag: "open, after the question", op: "open" }, { tag: "save, typed", op: "save" }]
+    }
+
+    function test_busySignBeforeTheCall(data) {
+        const seen = []
+        const page = makePage({ appControllerObject: spyController(seen) })
+        busyPage = page
+        framesWhileBusy = 0
+        waitForRendering(page)
+        const url = fileUrl("busy.tessavalproj")
+        const name = fileNumber + "-busy.tessavalproj"
+        verify(appController.saveProject(url, { boardText: "AhKsQd" }))
+        if (data.op === "open") {
+            page._resultsUnsaved = true
+            findChild(page, "openProjectDialog").fileChosen(url)
+            const confirm = findChild(page, "discardResultsDialog")
+            tryCompare(confirm, "opened", true)
+            mouseClick(findChild(confirm.footer, "confirmButton"))
+        } else {
+            const chooser = findChild(page, "saveProjectDialog")
+            chooser.currentFolder = testFolderUrl
+            mouseClick(findChild(page, "heroSave"))
+            tryVerify(function () { return chooser._nameField !== null && chooser._acceptButton !== null })
+            waitForRendering(testCase)
+            mouseClick(chooser._nameField)
+            tryVerify(function () { return chooser._nameField.activeFocus })
+            for (const c of fileNumber + "-busy2")
+                keyClick(c)
+            compare(chooser._nameField.text, fileNumber + "-busy2")
+            keyClick(Qt.Key_Return)
+        }
+        tryCompare(seen, "length", 1)
+        const expected = data.op === "open" ? "Opening " + name + "\u2026"
+                                            : "Saving " + fileNumber + "-busy2.tessavalproj\u2026"
+        compare(JSON.stringify(seen[0]), JSON.stringify({ text: expected, painted: true, dialogs: false }))
+        tryVerify(function () { return !findChild(page, "fileBusyPopup").visible })
+        verify(!page.dialogOpen)
+        busyPage = null
     }
 
     // ---- Through the shell ---------------------------------------------------

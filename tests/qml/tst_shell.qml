@@ -159,6 +159,24 @@ TestCase {
         compare(shell.navIndex, 2)
     }
 
+    // A close asked while a solve runs: Escape answers the question and
+    // leaves the solve running.
+    function test_escapeAnswersTheCloseQuestion() {
+        fake.resultIterations = 30
+        fake.running = true
+        const home = child("homePage")
+        home.appControllerObject = fake
+        home._resultsUnsaved = true
+        let closed = 0
+        verify(!shell.closeRequested(function () { closed += 1 }))
+        const confirm = findChild(home, "discardResultsDialog")
+        tryCompare(confirm, "opened", true)
+        fake.clearCalls()
+        keyClick(Qt.Key_Escape)
+        tryCompare(confirm, "visible", false)
+        compare([fake.callsOf("cancelSolve").length, closed], [0, 0])
+    }
+
     function test_f5Refusals(data) {
         data.arrange(testCase)
         shell.navIndex = 0

@@ -45,10 +45,12 @@ Item {
     // The controller holds results that were never saved (nor opened from
     // a file), and what waits for the user to let them go.
     property bool _resultsUnsaved: false
-    // A dialog of the page is on screen: the shell's page shortcuts wait.
-    readonly property bool dialogOpen: saveDialog.shown || openDialog.shown || discardDialog.visible
-                                       || clearStatsDialog.visible
+    // A dialog of the page is on screen, or a file is being read or
+    // written: the shell's page shortcuts wait.
+    readonly property bool dialogOpen: _dialogShown() || busyPopup.visible
     property var _afterDiscard: null
+    // A close of the window that waits for the file work to end.
+    property var _closeAfterWork: null
 
     readonly property var _durationFormats: ({
         seconds: qsTr("%1s"), minutes: qsTr("%1m"), minutesSeconds: qsTr("%1m %2s")
@@ -119,6 +121,24 @@ Item {
         action()
     }
 
+    function _dialogShown() {
+        return saveDialog.shown || openDialog.shown || discardDialog.visible || clearStatsDialog.visible
+    }
+
+    // Whether the window may close now. When unsaved results would go, the
+    // question is asked first and `closeNow` runs once the user lets them
+    // go; while a file is read or written, the close waits for the end.
+    function closeRequested(closeNow) {
+        if (busyPopup.working) {
+            _closeAfterWork = closeNow
+            return false
+        }
+        if (!(_resultsUnsaved && _hasResults()))
+            return true
+        _unlessUnsaved(closeNow)
+        return false
+    }
+
     function _newProjectAsked() {
         _unlessUnsaved(function () { root.newProject() })
     }
@@ -132,12 +152,38 @@ Item {
         _fileNote = note
     }
 
+    // Runs the file work `work` once "`text`" shows that it goes on, then
+    // a close of the window that came meanwhile.
+    function _withBusySign(text, work) {
+        busyPopup.run(text, function () {
+            work()
+            const close = root._closeAfterWork
+            root._closeAfterWork = null
+            if (close && root.closeRequested(close))
+                close()
+        })
+    }
+
+    function _saveChosen(fileUrl) {
+        _withBusySign(qsTr("Saving %1…").arg(Files.fileName(fileUrl)),
+                      function () { root._saveProjectTo(fileUrl) })
+    }
+
+    function _openChosen(fileUrl) {
+        _unlessUnsaved(function () {
+            root._withBusySign(qsTr("Opening %1…").arg(Files.fileName(fileUrl)),
+                               function () { root._openProjectFrom(fileUrl) })
+        })
+    }
+
     function _saveProjectTo(fileUrl) {
         const result = Projects.save(appControllerObject, fileUrl, projectStateProvider)
         const name = Files.fileName(fileUrl)
         if (result.ok) {
+            const folder = Files.folderPath(fileUrl)
             _resultsUnsaved = false
-            _showFileMessage(function () { return qsTr("Saved the project to %1.").arg(name) }, true)
+            _showFileMessage(function () { return qsTr("Saved the project as %1 in %2.").arg(name).arg(folder) },
+                             true)
             return true
         }
         console.warn("Save failed:", String(fileUrl))
@@ -194,7 +240,7 @@ Item {
         title: qsTr("Save Project")
         fileMode: FileDialog.SaveFile
         nameFilters: root._fileTypes
-        onFileChosen: function (fileUrl) { root._saveProjectTo(fileUrl) }
+        onFileChosen: function (fileUrl) { root._saveChosen(fileUrl) }
     }
 
     LocalFileDialog {
@@ -205,15 +251,16 @@ Item {
         title: qsTr("Open Project")
         fileMode: FileDialog.OpenFile
         nameFilters: root._fileTypes
-        onFileChosen: function (fileUrl) {
-            root._unlessUnsaved(function () { root._openProjectFrom(fileUrl) })
-        }
+        onFileChosen: function (fileUrl) { root._openChosen(fileUrl) }
     }
 
     SetupConfirmDialog {
         id: discardDialog
         objectName: "discardResultsDialog"
         theme: root.theme
+        // Over every other dialog of any page: a close of the window asks
+        // whatever is open.
+        z: 100
         width: 420
         title: qsTr("Discard results")
         question: qsTr("The results of the current solve were never saved. Discard them?")
@@ -226,6 +273,14 @@ Item {
                 action()
         }
         onClosed: Qt.callLater(function () { root._afterDiscard = null })
+    }
+
+    FileBusyPopup {
+        id: busyPopup
+        objectName: "fileBusyPopup"
+        theme: root.theme
+        window: root.Window.window
+        dialogsShown: root._dialogShown
     }
 
     MessageDialog {
