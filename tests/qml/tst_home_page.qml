@@ -129,13 +129,17 @@ TestCase {
         const url = fileUrl("round.tessavalproj")
         const line = findChild(page, "fileStatusLine")
         line.successDuration = 300
+        const cards = findChild(page, "quickActionsCard")
+        const before = cards.mapToItem(page, 0, 0).y
         verify(page._saveProjectTo(url))
         const written = appController.readTextFile(url)
         verify(written.ok)
         verify(written.text.indexOf("quendal_project") > 0)
 
-        // The save says so for a moment.
+        // The save says so for a moment, over the page: nothing moves.
         verify(line.visible && line.success)
+        waitForRendering(page)
+        compare(cards.mapToItem(page, 0, 0).y, before)
         compare(text(page, "fileStatusText"), "Saved the project as " + fileNumber + "-round.tessavalproj in "
                 + decodeURIComponent(String(testFolderUrl).replace(/^file:\/\//, "")) + ".")
         tryVerify(function () { return !line.visible }, 3000)

@@ -1,7 +1,7 @@
-// One line under the hero that tells how a project save or open went: a
-// failure with its reason stays until it is put away or the next file
-// operation succeeds; a success says so briefly and goes by itself. It
-// blocks nothing.
+// One line over the foot of the home page that tells how a project save or
+// open went: a failure with its reason stays until it is put away or the
+// next file operation succeeds; a success says so briefly and goes by
+// itself. It blocks nothing and moves nothing.
 import QtQuick
 import QtQuick.Layouts
 
@@ -22,7 +22,8 @@ Rectangle {
 
     implicitHeight: Math.max(36, row.implicitHeight + 16)
     radius: theme ? theme.radiusSm : 8
-    color: Qt.rgba(_tone.r, _tone.g, _tone.b, 0.12)
+    // Opaque: the page under it does not show through.
+    color: Qt.tint(theme ? theme.surface : "#1C2128", Qt.rgba(_tone.r, _tone.g, _tone.b, 0.12))
     border.width: 1
     border.color: Qt.rgba(_tone.r, _tone.g, _tone.b, 0.6)
 

@@ -320,18 +320,6 @@ Item {
                 onOpenClicked: openDialog.open()
             }
 
-            FileStatusLine {
-                objectName: "fileStatusLine"
-                Layout.fillWidth: true
-                Layout.leftMargin: 24
-                Layout.rightMargin: 24
-                visible: root._fileMessage.length > 0
-                theme: root.theme
-                message: root._fileMessage
-                success: root._fileSucceeded
-                onDismissed: root._fileNote = null
-            }
-
             RowLayout {
                 Layout.fillWidth: true
                 Layout.leftMargin: 24
@@ -416,5 +404,20 @@ Item {
                 Layout.preferredHeight: 24
             }
         }
+    }
+
+    // Over the page's foot, so that the cards never move when it comes and goes.
+    FileStatusLine {
+        objectName: "fileStatusLine"
+        z: 5
+        width: Math.min(root.width - 48, 760)
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 24
+        visible: root._fileMessage.length > 0
+        theme: root.theme
+        message: root._fileMessage
+        success: root._fileSucceeded
+        onDismissed: root._fileNote = null
     }
 }
