@@ -111,10 +111,7 @@ function pickByProbabilities(probs, count, u) {
 
 // The inverse of a suit map: display suit -> the solver's suit.
 function invertSuitMap(map) {
-    const out = {}
-    for (const k in map)
-        out[map[k]] = k
-    return out
+    return Tree.invertSuitMap(map)
 }
 
 // A card as the user sees it (display suits) in the solver's suits.

@@ -117,13 +117,18 @@ function shownChanceCard(overrides, nodeIndex, actionName) {
     return o.length === 2 ? o : _text(actionName)
 }
 
+// The inverse of a suit map: the shown suit to the solver's.
+function invertSuitMap(map) {
+    const out = {}
+    for (const k in map)
+        out[map[k]] = k
+    return out
+}
+
 // The solver's suit that `map` shows as `shown`.
 function _solverSuit(map, shown) {
-    for (const k in map) {
-        if (map[k] === shown)
-            return k
-    }
-    return shown
+    const solver = invertSuitMap(map)[shown]
+    return solver === undefined ? shown : solver
 }
 
 function suitDisplayMapFromOverridesUpTo(levels, levelExclusive, tree, overrides) {
@@ -295,20 +300,24 @@ function chancePickerSetup(levels, levelIndex, nodeIndex, tree, overrides, board
     }
 }
 
+// The cards of the board and of `blockedCards`, as a set.
+function _deadCards(boardText, blockedCards) {
+    const dead = {}
+    const cards = Cards.boardCards(boardText).concat(blockedCards || [])
+    for (let i = 0; i < cards.length; ++i)
+        dead[Cards.normalizeCardText(cards[i])] = true
+    return dead
+}
+
 function _pickerFromClasses(actions, board, meta, classes, blockedCards, map) {
     const indexByCard = {}
-    const dead = {}
-    const onBoard = Cards.boardCards(board)
-    for (let i = 0; i < onBoard.length; ++i)
-        dead[onBoard[i]] = true
-    const blocked = blockedCards || []
-    for (let i = 0; i < blocked.length; ++i)
-        dead[Cards.normalizeCardText(blocked[i])] = true
+    const dead = _deadCards(board, blockedCards)
+    const toSolver = invertSuitMap(map)
     const available = []
     for (let s = 0; s < Cards.SUIT_ORDER.length; ++s) {
         for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
             const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
-            const index = Number(classes[applySuitDisplayMap(card, _inverseMap(map))])
+            const index = Number(classes[applySuitDisplayMap(card, toSolver)])
             const offered = !dead[card] && isFinite(index) && actionAt(actions, index) !== null
             indexByCard[card] = offered ? index : -1
             if (offered && available.indexOf(index) < 0)
@@ -319,24 +328,11 @@ function _pickerFromClasses(actions, board, meta, classes, blockedCards, map) {
              available: available }
 }
 
-function _inverseMap(map) {
-    const out = {}
-    for (const k in map)
-        out[map[k]] = k
-    return out
-}
-
 // What the picker offers for a card the tree does not deal (the river of an
 // all-in runout): every card on neither `boardText` nor `blockedCards`,
 // each under index 0.
 function freeDealSetup(boardText, blockedCards) {
-    const dead = {}
-    const onBoard = Cards.boardCards(boardText)
-    for (let i = 0; i < onBoard.length; ++i)
-        dead[onBoard[i]] = true
-    const blocked = blockedCards || []
-    for (let i = 0; i < blocked.length; ++i)
-        dead[Cards.normalizeCardText(blocked[i])] = true
+    const dead = _deadCards(boardText, blockedCards)
     const indexByCard = {}
     for (let s = 0; s < Cards.SUIT_ORDER.length; ++s)
         for (let r = 0; r < Cards.RANK_ORDER.length; ++r) {
