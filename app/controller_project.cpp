@@ -5,6 +5,7 @@
 #include "app/json_text.h"
 #include "app/local_file_url.h"
 #include "core/card.h"
+#include "session/action_labels.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,6 +15,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSet>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -413,6 +415,27 @@ private:
                 return;
             }
         }
+        checkSolveConfig(p.lastUiCfg);
+    }
+
+    // The last solve's configuration is solved again by a re-solve: it must
+    // be one the set-up page could have started. Empty before any solve.
+    void checkSolveConfig(const QVariantMap& cfg) {
+        const QVariant board = cfg.value("board");
+        if (board.isValid() &&
+            (board.typeId() != QMetaType::QString || !boardMask(board.toString()))) {
+            fail(QStringLiteral("\"lastUiCfg\": \"board\" is not a board of distinct cards"));
+            return;
+        }
+        for (const char* key : {"starting_pot", "effective_stack"}) {
+            const QVariant v = cfg.value(QString::fromLatin1(key));
+            bool number = false;
+            const double x = v.isValid() ? v.toDouble(&number) : 1.0;
+            if (v.isValid() && (!number || !std::isfinite(x) || x <= 0.0)) {
+                fail(QStringLiteral("\"lastUiCfg\": \"%1\" is not an amount above 0").arg(key));
+                return;
+            }
+        }
     }
 
     // One bit per card of a board text of up to five distinct cards.
@@ -502,6 +525,33 @@ private:
         }
     }
 
+    static bool isHandClass(const QString& hand) {
+        static const QSet<QString> classes = [] {
+            QSet<QString> set;
+            for (const std::string& label : hand_class_labels_169()) {
+                set.insert(QString::fromStdString(label));
+            }
+            return set;
+        }();
+        return classes.contains(hand);
+    }
+
+    // The node a lock row applies to must be a decision of the file's tree:
+    // its number of actions, or -1 after a failure.
+    int lockedNodeActions(int n, const LoadedProject& p) {
+        const bool decision =
+            p.records &&
+            p.records->text(p.records->node(static_cast<std::size_t>(n)).kind) == "decision";
+        if (!decision) {
+            fail(QStringLiteral("a lock of node %1 is not at a decision").arg(n));
+            return -1;
+        }
+        return static_cast<int>(p.records->node(static_cast<std::size_t>(n)).action_count);
+    }
+
+    // Rows without a node, a hand or probabilities are skipped; every other
+    // row must be a lock the program could have set, or the user's lock
+    // would be dropped or changed on the way in.
     void readLocks(const JsonSpan& span, LoadedProject& p) {
         for (const JsonSpan& element : arrayElements(span, "\"nodeLocks\"")) {
             const QJsonValue v = parsed(element);
@@ -514,33 +564,86 @@ private:
             if (!ok_) {
                 return;
             }
+            const QJsonValue handValue = o.value("hand");
+            if (!handValue.isUndefined() && !handValue.isNull() && !handValue.isString()) {
+                fail(QStringLiteral("a lock's \"hand\" is not a text"));
+                return;
+            }
+            const QString hand = handValue.toString();
+            const bool skipped = n < 0 || hand.isEmpty();
+            // The node's number of actions, or -1 after a failure.
+            const auto lockedNode = [&] {
+                if (!isHandClass(hand)) {
+                    fail(QStringLiteral("a lock of node %1 holds \"%2\", which is not a hand class")
+                             .arg(n)
+                             .arg(hand));
+                    return -1;
+                }
+                return lockedNodeActions(n, p);
+            };
+            const auto outside = [&] {
+                fail(QStringLiteral("a lock of node %1 has a probability outside 0 to 1").arg(n));
+            };
             if (o.contains("actionProbs")) {
                 const QJsonValue probs = o.value("actionProbs");
                 if (!probs.isArray()) {
                     fail(QStringLiteral("a lock's \"actionProbs\" is not an array"));
                     return;
                 }
-                for (const QJsonValue x : probs.toArray()) {
+                const QJsonArray list = probs.toArray();
+                bool any = false;
+                for (const QJsonValue x : list) {
                     if (!x.isDouble()) {
                         fail(QStringLiteral("a lock probability is not a number"));
                         return;
                     }
+                    any = any || x.toDouble() > 0.0;
                 }
-                const std::size_t actions =
-                    p.records && n >= 0 ? p.records->node(static_cast<std::size_t>(n)).action_count
-                                        : 0;
-                if (p.records && n >= 0 && !probs.toArray().isEmpty() &&
-                    static_cast<std::size_t>(probs.toArray().size()) != actions) {
+                if (skipped || list.isEmpty()) {
+                    continue;
+                }
+                const int actions = lockedNode();
+                if (actions < 0) {
+                    return;
+                }
+                if (list.size() != actions) {
                     fail(
                         QStringLiteral("a lock of node %1 has the wrong number of actions").arg(n));
                     return;
                 }
+                for (const QJsonValue x : list) {
+                    if (!(x.toDouble() >= 0.0 && x.toDouble() <= 1.0)) {
+                        outside();
+                        return;
+                    }
+                }
+                if (!any) {
+                    fail(QStringLiteral("a lock of node %1 gives no action a probability").arg(n));
+                    return;
+                }
             } else {
-                whole(o.value("actionIndex"), "a lock's action index", -1,
-                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-                finite(o, "actionProb");
+                const std::int64_t action =
+                    whole(o.value("actionIndex"), "a lock's action index", -1,
+                          std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+                const double prob = o.contains("actionProb") ? finite(o, "actionProb") : 1.0;
                 if (!ok_) {
                     return;
+                }
+                if (!skipped && action >= 0) {
+                    const int actions = lockedNode();
+                    if (actions < 0) {
+                        return;
+                    }
+                    if (action >= actions) {
+                        fail(QStringLiteral(
+                                 "a lock of node %1 names an action the node does not have")
+                                 .arg(n));
+                        return;
+                    }
+                    if (!(prob >= 0.0 && prob <= 1.0)) {
+                        outside();
+                        return;
+                    }
                 }
             }
             p.locks.append(o.toVariantMap());

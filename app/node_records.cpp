@@ -3,6 +3,7 @@
 #include "core/card.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace quendal_app {
@@ -175,6 +176,14 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
         read.push_back({list_.intern(label), list_.intern(code), static_cast<float>(frequency),
                         static_cast<std::uint32_t>(child)});
     }
+    double total = 0.0;
+    for (const Action& a : read) {
+        total += a.frequency;
+    }
+    if (total > 1.0 + 1e-3) {
+        *error = QStringLiteral("the frequencies of its actions add up to more than 1");
+        return false;
+    }
     if (list_.empty()) {
         effective_stack_ = stack;
     }
@@ -195,10 +204,24 @@ bool NodeRecords::check_tree(std::uint64_t board_cards, QString* error) const {
         reached[0] = true;
         dealt[0] = board_cards;
     }
+    const bool known_board = std::popcount(board_cards) >= 3;
     for (std::size_t i = 0; i < count; ++i) {
         if (!reached[i]) {
             *error = QStringLiteral("node %1 is not reached from the root").arg(i);
             return false;
+        }
+        // A deal brings the board from three cards to four or from four to
+        // five, when the board is known.
+        const std::string& street = text(node(i).street);
+        if (known_board && !street.empty()) {
+            const int cards = std::popcount(dealt[i]);
+            if (cards != (street == "turn" ? 3 : 4)) {
+                *error = QStringLiteral("node %1 deals the %2 to a board of %3 cards")
+                             .arg(i)
+                             .arg(QString::fromStdString(street))
+                             .arg(cards);
+                return false;
+            }
         }
         std::uint64_t siblings = 0;
         for (std::uint32_t j = 0; j < node(i).action_count; ++j) {

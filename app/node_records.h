@@ -38,14 +38,16 @@ public:
 
     // Records read back from the maps of a project file, one node at a time.
     // append_node checks what it reads: texts the engine writes, amounts
-    // finite, not negative and within the engine's, frequencies in [0, 1],
-    // actions only at decisions and deals, child indices whole.
+    // finite, not negative and within the engine's, frequencies in [0, 1]
+    // adding up to at most 1, actions only at decisions and deals, child
+    // indices whole.
     static std::shared_ptr<NodeRecords> create() { return std::make_shared<NodeRecords>(); }
     bool append_node(const QVariantMap& meta, const QVariantList& actions, QString* error);
     // Once every node is in: each child index leads forward to a node not
-    // reached before, every node is reached from the root, and no deal
-    // repeats a card of the board (`board_cards`, one bit per card code) or
-    // one dealt on the way.
+    // reached before, every node is reached from the root, no deal repeats
+    // a card of the board (`board_cards`, one bit per card code) or one
+    // dealt on the way, and, when the board is known (three cards or more),
+    // a turn deal finds three cards and a river deal four.
     bool check_tree(std::uint64_t board_cards, QString* error) const;
 
 private:

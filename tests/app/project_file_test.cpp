@@ -97,7 +97,7 @@ private slots:
         c.nodeSeatHandCombos(1, "IP");
         c.nodeSeatHandCombos(0, "OOP");
         c.setNodeLock(0, "AA", 1, 0.6);
-        c.setNodeLockProbs(1, "QQ", {1, 3});
+        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
         const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
@@ -266,6 +266,24 @@ private slots:
              R"("startingPot" is not an amount of 0 or more)"},
             {"set-up without a stack", R"("startingPot": 10, "effectiveStack": 20})",
              R"("startingPot": 10, "effectiveStack": 0})", R"("effectiveStack" is 0)"},
+            {"a deal's frequencies adding up to 2", R"("name": "Ah", "frequency": 0.5)",
+             R"("name": "Ah", "frequency": 1)",
+             "node 1: the frequencies of its actions add up to more than 1",
+             R"("name": "2c", "frequency": 0.5)", R"("name": "2c", "frequency": 1)"},
+            {"the turn dealt to a turn board", R"("boardText": "KsQd7h")",
+             R"("boardText": "KsQd7h3c")", "node 1 deals the turn to a board of 4 cards",
+             R"("board": "KsQd7h")", R"("board": "KsQd7h3c")"},
+            {"the river dealt to a flop board", R"("chanceDeal": "turn")",
+             R"("chanceDeal": "river")", "node 1 deals the river to a board of 3 cards"},
+            {"solved without a stack", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsQd7h", "effective_stack": 0})",
+             R"("lastUiCfg": "effective_stack" is not an amount above 0)"},
+            {"solved with a negative pot", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsQd7h", "starting_pot": -5, "effective_stack": 20})",
+             R"("lastUiCfg": "starting_pot" is not an amount above 0)"},
+            {"solved on a board that repeats a card", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsKs7h"})",
+             R"("lastUiCfg": "board" is not a board of distinct cards)"},
         };
         for (const auto& m : members) {
             const QByteArray text = m.from2 ? smallTreeWith({{m.from, m.to}, {m.from2, m.to2}})
@@ -274,6 +292,45 @@ private slots:
         }
         QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})"
                                             << "Invalid project file";
+        // A lock the program could not have written is not dropped or changed.
+        const struct {
+            const char *name, *lock, *problem;
+        } locks[] = {
+            {"a lock of no hand class", R"({"nodeIndex": 0, "hand": "ZZ", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "ZZ", which is not a hand class)"},
+            {"a lock of a hand in lower case",
+             R"({"nodeIndex": 0, "hand": "aa", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "aa", which is not a hand class)"},
+            {"a lock of a hand in the wrong order",
+             R"({"nodeIndex": 0, "hand": "KAs", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "KAs", which is not a hand class)"},
+            {"a lock of one combo", R"({"nodeIndex": 0, "hand": "AsKs", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "AsKs", which is not a hand class)"},
+            {"a lock of a range", R"({"nodeIndex": 0, "hand": "22+", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "22+", which is not a hand class)"},
+            {"a lock probability below 0", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [-1]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a lock probability above 1",
+             R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [1.5]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a huge lock probability", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [1e308]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a lock of probabilities 0", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [0]})",
+             "a lock of node 0 gives no action a probability"},
+            {"a single-action lock above 1",
+             R"({"nodeIndex": 0, "hand": "AA", "actionIndex": 0, "actionProb": 1.5})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a single-action lock of no action",
+             R"({"nodeIndex": 0, "hand": "AA", "actionIndex": 1})",
+             "a lock of node 0 names an action the node does not have"},
+            {"a lock at a deal", R"({"nodeIndex": 1, "hand": "AA", "actionProbs": [0.5, 0.5]})",
+             "a lock of node 1 is not at a decision"},
+        };
+        for (const auto& l : locks) {
+            const QByteArray row = QByteArray(R"("nodeLocks": [)") + l.lock + "]";
+            QTest::newRow(l.name) << smallTreeWith({{R"("nodeLocks": [])", row.constData()}})
+                                  << invalid + l.problem;
+        }
         // Members the reader never looks into are still part of the document.
         QTest::newRow("broken literal in an unknown member")
             << head + R"("project": {}, "notes": {"a": tru}})"
