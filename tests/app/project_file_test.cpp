@@ -236,6 +236,8 @@ private slots:
              R"(node 2: "player" is not one of the engine's texts)"},
             {"unknown deal", R"("chanceDeal": "turn")", R"("chanceDeal": "Zz")",
              R"(node 1: "chanceDeal" is not one of the engine's texts)"},
+            {"unknown deal, escaped", R"("chanceDeal": "turn")", R"("chanceDeal": "\u005Az")",
+             R"(node 1: "chanceDeal" is not one of the engine's texts)"},
             {"type and player disagree", R"("player": "IP")", R"("player": "")",
              "node 2: the node's type, player and deal do not agree"},
             {"a dealt card that is no card", R"("name": "2c")", R"("name": "Zz")",
@@ -357,6 +359,10 @@ private slots:
     void soundFilesOpen_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("small tree") << kSmallTree;
+        // Nodes not written the program's way are read in full.
+        QTest::newRow("nodes with escapes and members of another program") << smallTreeWith(
+            {{R"("chanceDeal": "turn")", R"("chanceDeal": "t\u0075rn", "note": [1])"},
+             {R"("name": "Ah")", R"("name": "A\u0068")"}});
         QTest::newRow("blank start-up state")
             << QByteArray(R"({"format": "quendal_project", "version": 1, "hasResults": false,
                  "project": {"boardText": "", "startingPot": 0, "effectiveStack": 0}})");
@@ -483,6 +489,114 @@ private slots:
             const bool readable = error.error == QJsonParseError::NoError;
             QVERIFY2(JsonSkeleton(text).root().has_value() == readable, text.constData());
         }
+    }
+
+    // Nodes are read from the text without Qt's parser where an object is
+    // flat: what that reader takes must be what the parser gives, number for
+    // number, and a node as the program writes it must be flat.
+    void flatObjectsAgreeWithTheJsonReader() {
+        const char* const keys[] = {"pot", "name", "n\\u0061me", "caf\xC3\xA9", ""};
+        const char* const values[] = {"0",
+                                      "-0",
+                                      "-0.0",
+                                      "7",
+                                      "-12",
+                                      "0.5",
+                                      "1e-05",
+                                      "1E+2",
+                                      "2.5e-3",
+                                      "-1.5e99",
+                                      "1e100",
+                                      "1e-400",
+                                      "2.5e-324",
+                                      "123456789012345678901234567890",
+                                      "9007199254740993",
+                                      "0.1000000000000000055511151231257827",
+                                      "1.7976931348623157e308",
+                                      "true",
+                                      "false",
+                                      "null",
+                                      "\"\"",
+                                      "\"Bet 33%\"",
+                                      "\"a\\\"b\"",
+                                      "\"\\u00e9\"",
+                                      "\"\xC3\xA9\"",
+                                      "\"tab\there\"",
+                                      "[]",
+                                      "{}",
+                                      "[1]",
+                                      "{\"a\": 1}"};
+        QRandomGenerator random(20261211);
+        const auto randomNumber = [&] {
+            QByteArray n = random.bounded(4) == 0 ? "-" : "";
+            n += QByteArray::number(random.bounded(1000000));
+            if (random.bounded(2)) {
+                n += "." + QByteArray::number(random.bounded(1000000)).rightJustified(6, '0');
+            }
+            if (random.bounded(3) == 0) {
+                n += (random.bounded(2) ? "e" : "E") + QByteArray::number(random.bounded(-99, 100));
+            }
+            return n;
+        };
+        int flat = 0;
+        for (int round = 0; round < 20000; ++round) {
+            QByteArray text = "{";
+            const int count = random.bounded(5);
+            const int first = random.bounded(int(std::size(keys)));
+            for (int m = 0; m < count; ++m) {
+                const QByteArray value =
+                    random.bounded(3) == 0
+                        ? QByteArray(values[random.bounded(int(std::size(values)))])
+                        : randomNumber();
+                text += (m > 0 ? ", \"" : "\"") + QByteArray(keys[(first + m) % std::size(keys)]) +
+                        "\": " + value;
+            }
+            text += "}";
+            QJsonParseError error;
+            const QJsonObject parsed = QJsonDocument::fromJson(text, &error).object();
+            const JsonSkeleton skeleton(text);
+            std::vector<std::pair<std::string_view, JsonScalar>> members;
+            if (error.error != QJsonParseError::NoError || !skeleton.root() ||
+                !skeleton.flat_members(*skeleton.root(), members)) {
+                continue;
+            }
+            ++flat;
+            QCOMPARE(qsizetype(members.size()), parsed.size());
+            for (const auto& [key, scalar] : members) {
+                const QJsonValue v =
+                    parsed.value(QString::fromUtf8(key.data(), qsizetype(key.size())));
+                const QByteArray why = text + " at " + QByteArray(key.data(), key.size());
+                switch (scalar.kind) {
+                    case JsonScalar::String:
+                        QVERIFY2(v.isString() && v.toString() == QString::fromUtf8(
+                                                                     scalar.text.data(),
+                                                                     qsizetype(scalar.text.size())),
+                                 why.constData());
+                        break;
+                    case JsonScalar::Number:
+                        QVERIFY2(v.isDouble() && v.toDouble() == scalar.number &&
+                                     std::signbit(v.toDouble()) == std::signbit(scalar.number),
+                                 why.constData());
+                        break;
+                    case JsonScalar::True:
+                    case JsonScalar::False:
+                        QVERIFY2(v.isBool() && v.toBool() == (scalar.kind == JsonScalar::True),
+                                 why.constData());
+                        break;
+                    case JsonScalar::Null:
+                        QVERIFY2(v.isNull(), why.constData());
+                        break;
+                }
+            }
+        }
+        QVERIFY(flat > 5000);
+        const QByteArray node =
+            R"({"chanceDeal": "", "effectiveStack": 100, "hasChildren": true, "investedIp": 0, )"
+            R"("investedOop": 0.5, "nodeType": "decision", "player": "OOP", "pot": 1e+06})";
+        const JsonSkeleton skeleton(node);
+        std::vector<std::pair<std::string_view, JsonScalar>> members;
+        QVERIFY(skeleton.root() && skeleton.flat_members(*skeleton.root(), members));
+        QCOMPARE(members.size(), std::size_t(8));
     }
 
     void lenientWhereTheFileMayVary() {
