@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <deque>
 
 namespace quendal_app {
 
@@ -107,7 +108,7 @@ bool isActionCode(std::string_view code) {
 }
 
 // A map's member as a record value; texts are kept in `texts`.
-Value valueOf(const QVariantMap& map, const char* key, std::vector<std::string>& texts) {
+Value valueOf(const QVariantMap& map, const char* key, std::deque<std::string>& texts) {
     const QVariant v = map.value(QString::fromLatin1(key));
     Value out;
     if (!v.isValid()) {
@@ -135,9 +136,8 @@ Value valueOf(const QVariantMap& map, const char* key, std::vector<std::string>&
 
 bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actions,
                               QString* error) {
-    // Three texts of the node and two of each action: the views stay valid.
-    std::vector<std::string> texts;
-    texts.reserve(3 + 2 * static_cast<std::size_t>(actions.size()));
+    // The texts the values view; a deque keeps them in place as it grows.
+    std::deque<std::string> texts;
     NodeFields node;
     node.kind = valueOf(meta, "nodeType", texts);
     node.street = valueOf(meta, "chanceDeal", texts);
