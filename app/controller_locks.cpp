@@ -73,16 +73,26 @@ void AppController::setNodeLockProbs(int nodeIndex, const QString& handLabel169,
     if (k <= 0) {
         return;
     }
+    // Only a probability per action is a lock; anything else (a value
+    // outside [0, 1], nothing above 0) changes nothing rather than being
+    // made into a lock nobody set. Missing actions count as 0.
     QVector<double> values(k, 0.0);
     double sum = 0.0;
     for (int i = 0; i < k && i < actionProbs.size(); ++i) {
-        const double v = actionProbs[i].toDouble();
-        values[i] = std::isfinite(v) && v > 0.0 ? v : 0.0;
-        sum += values[i];
+        bool number = false;
+        const double v = actionProbs[i].toDouble(&number);
+        if (!number || !(v >= 0.0 && v <= 1.0)) {
+            return;
+        }
+        values[i] = v;
+        sum += v;
+    }
+    if (!(sum > 0.0)) {
+        return;
     }
     QVector<float> probs;
     for (const double v : values) {
-        probs.append(sum > 0.0 ? static_cast<float>(v / sum) : 1.0f / static_cast<float>(k));
+        probs.append(static_cast<float>(v / sum));
     }
     nodeLocks_[nodeIndex].insert(handLabel169, NodeLockRecord{probs, -1, 1.0});
 }

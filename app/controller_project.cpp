@@ -5,6 +5,7 @@
 #include "app/json_text.h"
 #include "app/local_file_url.h"
 #include "core/card.h"
+#include "session/action_labels.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,9 +15,15 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSet>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
+#include <ranges>
+#include <unordered_map>
 
 namespace quendal_app {
 
@@ -41,10 +48,10 @@ public:
         prefix(key);
         put(jsonText(v, indent()));
     }
-    // A value whose JSON text the caller made (one line).
-    void raw(const QByteArray& text) {
+    // Where the caller writes the next element's JSON text (one line).
+    QByteArray& element() {
         prefix(nullptr);
-        put(text);
+        return pending_;
     }
     void finish() {
         put("\n");
@@ -70,10 +77,13 @@ private:
     }
     int indent() const { return static_cast<int>(levels_.size()) * 4; }
     void prefix(const char* key) {
+        if (pending_.size() >= kPiece) {
+            flush();
+        }
         if (!levels_.empty()) {
-            put(levels_.back().first ? "\n" : ",\n");
+            pending_ += levels_.back().first ? "\n" : ",\n";
             levels_.back().first = false;
-            put(QByteArray(indent(), ' '));
+            pending_.append(indent(), ' ');
         }
         if (key != nullptr) {
             put(jsonText(QString::fromLatin1(key), 0) + ": ");
@@ -119,31 +129,74 @@ QByteArray jsonNumber(double value) {
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-// The node's record and its actions as one-line JSON, written straight from
-// the compact records: a large tree is saved without a map per node.
-QByteArray nodeMetaJson(const NodeRecords& r, std::size_t i) {
-    const NodeRecords::Node& n = r.node(i);
-    return "{\"chanceDeal\": " + jsonString(r.text(n.street)) +
-           ", \"effectiveStack\": " + jsonNumber(r.effective_stack() / 100.0) +
-           ", \"hasChildren\": " + (n.action_count > 0 ? "true" : "false") +
-           ", \"investedIp\": " + jsonNumber(n.invested_ip / 100.0) +
-           ", \"investedOop\": " + jsonNumber(n.invested_oop / 100.0) +
-           ", \"nodeType\": " + jsonString(r.text(n.kind)) +
-           ", \"player\": " + jsonString(r.text(n.player)) +
-           ", \"pot\": " + jsonNumber(n.pot / 100.0) + "}";
-}
+// The nodes' records and actions as one-line JSON, written straight from the
+// compact records: a large tree is saved without a map per node. Each text
+// and each amount is made once.
+class NodeLines {
+public:
+    explicit NodeLines(const NodeRecords& r) : r_(r) {}
 
-QByteArray nodeActionsJson(const NodeRecords& r, std::size_t i) {
-    QByteArray out = "[";
-    for (std::uint32_t j = 0; j < r.node(i).action_count; ++j) {
-        const NodeRecords::Action& a = r.action(i, j);
-        out += (j > 0 ? ", " : "") + QByteArray("{\"actionType\": ") + jsonString(r.text(a.code)) +
-               ", \"childIndex\": " + QByteArray::number(a.child) +
-               ", \"frequency\": " + jsonNumber(a.frequency) +
-               ", \"name\": " + jsonString(r.text(a.label)) + "}";
+    void meta(QByteArray& out, std::size_t i) {
+        const NodeRecords::Node& n = r_.node(i);
+        out += "{\"chanceDeal\": ";
+        out += text(n.street);
+        out += ", \"effectiveStack\": ";
+        out += chips(r_.effective_stack());
+        out += n.action_count > 0 ? ", \"hasChildren\": true" : ", \"hasChildren\": false";
+        out += ", \"investedIp\": ";
+        out += chips(n.invested_ip);
+        out += ", \"investedOop\": ";
+        out += chips(n.invested_oop);
+        out += ", \"nodeType\": ";
+        out += text(n.kind);
+        out += ", \"player\": ";
+        out += text(n.player);
+        out += ", \"pot\": ";
+        out += chips(n.pot);
+        out += '}';
     }
-    return out + "]";
-}
+
+    void actions(QByteArray& out, std::size_t i) {
+        out += '[';
+        for (std::uint32_t j = 0; j < r_.node(i).action_count; ++j) {
+            const NodeRecords::Action& a = r_.action(i, j);
+            out += j > 0 ? ", {\"actionType\": " : "{\"actionType\": ";
+            out += text(a.code);
+            out += ", \"childIndex\": ";
+            char digits[16];
+            out.append(digits, std::to_chars(digits, digits + sizeof digits, a.child).ptr - digits);
+            out += ", \"frequency\": ";
+            out += jsonNumber(a.frequency);
+            out += ", \"name\": ";
+            out += text(a.label);
+            out += '}';
+        }
+        out += ']';
+    }
+
+private:
+    const QByteArray& text(std::uint32_t id) {
+        if (id >= texts_.size()) {
+            texts_.resize(id + 1);
+        }
+        if (texts_[id].isEmpty()) {
+            texts_[id] = jsonString(r_.text(id));
+        }
+        return texts_[id];
+    }
+
+    const QByteArray& chips(std::int32_t hundredths) {
+        const auto [it, added] = chips_.try_emplace(hundredths);
+        if (added) {
+            it->second = jsonNumber(hundredths / 100.0);
+        }
+        return it->second;
+    }
+
+    const NodeRecords& r_;
+    std::vector<QByteArray> texts_;  // quoted, by text id
+    std::unordered_map<std::int32_t, QByteArray> chips_;
+};
 
 // Everything a project file holds, read and checked before anything of the
 // controller changes.
@@ -349,14 +402,23 @@ private:
             return;
         }
         p.records = NodeRecords::create();
+        p.records->reserve(meta.size());
         for (std::size_t i = 0; i < meta.size() && ok_; ++i) {
+            QString problem;
+            const Read read = readNodeText(meta[i], actions[i], *p.records, problem);
+            if (read == Read::Appended) {
+                continue;
+            }
+            if (read == Read::Failed) {
+                fail(QStringLiteral("node %1: %2").arg(i).arg(problem));
+                return;
+            }
             const QJsonValue m = parsed(meta[i]);
             const QJsonValue a = parsed(actions[i]);
             if (!m.isObject() || !a.isArray()) {
                 fail(QStringLiteral("node %1 is malformed").arg(i));
                 return;
             }
-            QString problem;
             if (!p.records->append_node(m.toObject().toVariantMap(), a.toArray().toVariantList(),
                                         &problem)) {
                 fail(QStringLiteral("node %1: %2").arg(i).arg(problem));
@@ -367,6 +429,90 @@ private:
         if (!p.records->check_tree(boardCards_, &problem)) {
             fail(problem);
         }
+    }
+
+    enum class Read { Appended, Failed, NotFlat };
+
+    static NodeRecords::Value recordValue(const JsonScalar& v) {
+        NodeRecords::Value out;
+        switch (v.kind) {
+            case JsonScalar::String:
+                out.kind = NodeRecords::Value::Text;
+                out.text = v.text;
+                break;
+            case JsonScalar::Number:
+                out.kind = NodeRecords::Value::Number;
+                out.number = v.number;
+                break;
+            case JsonScalar::True:
+            case JsonScalar::False:
+                out.kind = NodeRecords::Value::Flag;
+                out.flag = v.kind == JsonScalar::True;
+                break;
+            case JsonScalar::Null:
+                out.kind = NodeRecords::Value::Null;
+                break;
+        }
+        return out;
+    }
+
+    // A node read straight from the text, without a JSON value or a map:
+    // the way the program writes nodes (flat objects of the members it
+    // knows, each once). Anything else is NotFlat and read in full.
+    Read readNodeText(const JsonSpan& meta, const JsonSpan& actions, NodeRecords& records,
+                      QString& problem) {
+        if (!skeleton_.flat_members(meta, members_)) {
+            return Read::NotFlat;
+        }
+        NodeRecords::NodeFields node;
+        NodeRecords::Value* const fields[] = {
+            &node.kind,         &node.street,      &node.player,          &node.pot,
+            &node.invested_oop, &node.invested_ip, &node.effective_stack, &node.has_children};
+        static constexpr std::string_view kNodeKeys[] = {
+            "nodeType",    "chanceDeal", "player",         "pot",
+            "investedOop", "investedIp", "effectiveStack", "hasChildren"};
+        unsigned seen = 0;
+        for (const auto& [key, value] : members_) {
+            const auto at =
+                static_cast<std::size_t>(std::ranges::find(kNodeKeys, key) - std::begin(kNodeKeys));
+            if (at == std::size(kNodeKeys) || ((seen >> at) & 1u) != 0) {
+                return Read::NotFlat;  // a member of another program, or one repeated
+            }
+            seen |= 1u << at;
+            *fields[at] = recordValue(value);
+        }
+        if (!skeleton_.flat_objects(actions, members_, memberCounts_)) {
+            return Read::NotFlat;
+        }
+        actionFields_.assign(memberCounts_.size(), {});
+        auto member = members_.cbegin();
+        for (std::size_t j = 0; j < memberCounts_.size(); ++j) {
+            NodeRecords::ActionFields& a = actionFields_[j];
+            seen = 0;
+            const auto first = member;
+            member += static_cast<std::ptrdiff_t>(memberCounts_[j]);
+            for (const auto& [key, value] : std::ranges::subrange(first, member)) {
+                const unsigned bit = key == "name"         ? 1u
+                                     : key == "actionType" ? 2u
+                                     : key == "frequency"  ? 4u
+                                     : key == "childIndex" ? 8u
+                                                           : 0u;
+                const bool number = value.kind == JsonScalar::Number;
+                if (bit == 0 || (seen & bit) != 0 ||
+                    (bit >= 4u && !number && value.kind != JsonScalar::Null)) {
+                    return Read::NotFlat;
+                }
+                seen |= bit;
+                if (bit == 1u) {
+                    a.name = recordValue(value);
+                } else if (bit == 2u) {
+                    a.action_type = recordValue(value);
+                } else {
+                    (bit == 4u ? a.frequency : a.child) = number ? value.number : 0.0;
+                }
+            }
+        }
+        return records.append_node(node, actionFields_, &problem) ? Read::Appended : Read::Failed;
     }
 
     // The set-up state must be one the set-up page accepts: a board of
@@ -410,6 +556,27 @@ private:
         for (int k = 0; k < 2; ++k) {
             if (amounts[k] && *amounts[k] == 0.0 && !blank) {
                 fail(QStringLiteral("\"%1\" is 0").arg(keys[k]));
+                return;
+            }
+        }
+        checkSolveConfig(p.lastUiCfg);
+    }
+
+    // The last solve's configuration is solved again by a re-solve: it must
+    // be one the set-up page could have started. Empty before any solve.
+    void checkSolveConfig(const QVariantMap& cfg) {
+        const QVariant board = cfg.value("board");
+        if (board.isValid() &&
+            (board.typeId() != QMetaType::QString || !boardMask(board.toString()))) {
+            fail(QStringLiteral("\"lastUiCfg\": \"board\" is not a board of distinct cards"));
+            return;
+        }
+        for (const char* key : {"starting_pot", "effective_stack"}) {
+            const QVariant v = cfg.value(QString::fromLatin1(key));
+            bool number = false;
+            const double x = v.isValid() ? v.toDouble(&number) : 1.0;
+            if (v.isValid() && (!number || !std::isfinite(x) || x <= 0.0)) {
+                fail(QStringLiteral("\"lastUiCfg\": \"%1\" is not an amount above 0").arg(key));
                 return;
             }
         }
@@ -502,6 +669,33 @@ private:
         }
     }
 
+    static bool isHandClass(const QString& hand) {
+        static const QSet<QString> classes = [] {
+            QSet<QString> set;
+            for (const std::string& label : hand_class_labels_169()) {
+                set.insert(QString::fromStdString(label));
+            }
+            return set;
+        }();
+        return classes.contains(hand);
+    }
+
+    // The node a lock row applies to must be a decision of the file's tree:
+    // its number of actions, or -1 after a failure.
+    int lockedNodeActions(int n, const LoadedProject& p) {
+        const bool decision =
+            p.records &&
+            p.records->text(p.records->node(static_cast<std::size_t>(n)).kind) == "decision";
+        if (!decision) {
+            fail(QStringLiteral("a lock of node %1 is not at a decision").arg(n));
+            return -1;
+        }
+        return static_cast<int>(p.records->node(static_cast<std::size_t>(n)).action_count);
+    }
+
+    // Rows without a node, a hand or probabilities are skipped; every other
+    // row must be a lock the program could have set, or the user's lock
+    // would be dropped or changed on the way in.
     void readLocks(const JsonSpan& span, LoadedProject& p) {
         for (const JsonSpan& element : arrayElements(span, "\"nodeLocks\"")) {
             const QJsonValue v = parsed(element);
@@ -514,33 +708,86 @@ private:
             if (!ok_) {
                 return;
             }
+            const QJsonValue handValue = o.value("hand");
+            if (!handValue.isUndefined() && !handValue.isNull() && !handValue.isString()) {
+                fail(QStringLiteral("a lock's \"hand\" is not a text"));
+                return;
+            }
+            const QString hand = handValue.toString();
+            const bool skipped = n < 0 || hand.isEmpty();
+            // The node's number of actions, or -1 after a failure.
+            const auto lockedNode = [&] {
+                if (!isHandClass(hand)) {
+                    fail(QStringLiteral("a lock of node %1 holds \"%2\", which is not a hand class")
+                             .arg(n)
+                             .arg(hand));
+                    return -1;
+                }
+                return lockedNodeActions(n, p);
+            };
+            const auto outside = [&] {
+                fail(QStringLiteral("a lock of node %1 has a probability outside 0 to 1").arg(n));
+            };
             if (o.contains("actionProbs")) {
                 const QJsonValue probs = o.value("actionProbs");
                 if (!probs.isArray()) {
                     fail(QStringLiteral("a lock's \"actionProbs\" is not an array"));
                     return;
                 }
-                for (const QJsonValue x : probs.toArray()) {
+                const QJsonArray list = probs.toArray();
+                bool any = false;
+                for (const QJsonValue x : list) {
                     if (!x.isDouble()) {
                         fail(QStringLiteral("a lock probability is not a number"));
                         return;
                     }
+                    any = any || x.toDouble() > 0.0;
                 }
-                const std::size_t actions =
-                    p.records && n >= 0 ? p.records->node(static_cast<std::size_t>(n)).action_count
-                                        : 0;
-                if (p.records && n >= 0 && !probs.toArray().isEmpty() &&
-                    static_cast<std::size_t>(probs.toArray().size()) != actions) {
+                if (skipped || list.isEmpty()) {
+                    continue;
+                }
+                const int actions = lockedNode();
+                if (actions < 0) {
+                    return;
+                }
+                if (list.size() != actions) {
                     fail(
                         QStringLiteral("a lock of node %1 has the wrong number of actions").arg(n));
                     return;
                 }
+                for (const QJsonValue x : list) {
+                    if (!(x.toDouble() >= 0.0 && x.toDouble() <= 1.0)) {
+                        outside();
+                        return;
+                    }
+                }
+                if (!any) {
+                    fail(QStringLiteral("a lock of node %1 gives no action a probability").arg(n));
+                    return;
+                }
             } else {
-                whole(o.value("actionIndex"), "a lock's action index", -1,
-                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-                finite(o, "actionProb");
+                const std::int64_t action =
+                    whole(o.value("actionIndex"), "a lock's action index", -1,
+                          std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+                const double prob = o.contains("actionProb") ? finite(o, "actionProb") : 1.0;
                 if (!ok_) {
                     return;
+                }
+                if (!skipped && action >= 0) {
+                    const int actions = lockedNode();
+                    if (actions < 0) {
+                        return;
+                    }
+                    if (action >= actions) {
+                        fail(QStringLiteral(
+                                 "a lock of node %1 names an action the node does not have")
+                                 .arg(n));
+                        return;
+                    }
+                    if (!(prob >= 0.0 && prob <= 1.0)) {
+                        outside();
+                        return;
+                    }
                 }
             }
             p.locks.append(o.toVariantMap());
@@ -548,6 +795,10 @@ private:
     }
 
     JsonSkeleton skeleton_;
+    // Reused from node to node by readNodeText.
+    std::vector<std::pair<std::string_view, JsonScalar>> members_;
+    std::vector<std::size_t> memberCounts_;
+    std::vector<NodeRecords::ActionFields> actionFields_;
     bool ok_ = true;
     QString problem_;
     std::uint64_t boardCards_ = 0;
@@ -644,14 +895,18 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
             out.value(it.key().toLatin1().constData(), it.value());
         }
         const std::size_t nodes = nodeRecords_ ? nodeRecords_->size() : 0;
+        std::optional<NodeLines> lines;
+        if (nodes > 0) {
+            lines.emplace(*nodeRecords_);
+        }
         out.beginArray("treeNodeMeta");
         for (std::size_t i = 0; i < nodes; ++i) {
-            out.raw(nodeMetaJson(*nodeRecords_, i));
+            lines->meta(out.element(), i);
         }
         out.endArray();
         out.beginArray("treeNodeActions");
         for (std::size_t i = 0; i < nodes; ++i) {
-            out.raw(nodeActionsJson(*nodeRecords_, i));
+            lines->actions(out.element(), i);
         }
         out.endArray();
         out.endObject();
@@ -722,12 +977,12 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
                               .arg(QStringLiteral("Not a regular file"));
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         result["error"] = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
                               .arg(fileErrorReason(path, file));
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readWhole(file);
     file.close();
     LoadedProject loaded;
     const QString problem = ProjectReader(bytes).read(loaded);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,23 +25,47 @@ struct JsonSpan {
     char kind = 0;  // '{', '[', '"', or 'v' for a number or literal
 };
 
+// A scalar as the text holds it, read without Qt's parser.
+struct JsonScalar {
+    enum Kind : char { String, Number, True, False, Null };
+    Kind kind = Null;
+    std::string_view text;  // a string's bytes between the quotes
+    double number = 0.0;
+};
+
 class JsonSkeleton {
 public:
     explicit JsonSkeleton(const QByteArray& text) : text_(text) {}
 
     // The document's top-level object or array; nothing when the text is not
     // a JSON document. The whole text is checked in one pass, building
-    // nothing, by the rules of QJsonDocument::fromJson (a leading byte-order
-    // mark, lenient escapes, at most 1024 levels), so a member the caller
-    // never parses cannot hide a syntax error. The other functions expect a
-    // text that passed this check.
+    // nothing but a list of where the outer containers end, by the rules of
+    // QJsonDocument::fromJson (a leading byte-order mark, lenient escapes, at
+    // most 1024 levels), so a member the caller never parses cannot hide a
+    // syntax error. The other functions expect a text that passed this check.
     std::optional<JsonSpan> root() const;
     // The members of an object, in text order; nothing when malformed.
     std::optional<std::vector<std::pair<QString, JsonSpan>>> members(const JsonSpan& object) const;
     // The elements of an array; nothing when malformed.
     std::optional<std::vector<JsonSpan>> elements(const JsonSpan& array) const;
+    // The same into `out`; false when malformed.
+    bool elements(const JsonSpan& array, std::vector<JsonSpan>& out) const;
     // The value parsed in full; nothing when it is not valid JSON.
     std::optional<QJsonValue> value(const JsonSpan& span) const;
+    // The members of a flat object, in text order, into `out`: every key and
+    // string value ASCII without control characters or escapes, every number plain (at
+    // most 32 characters, an exponent of at most two digits, not a negative
+    // zero), the rest true, false or null. False for any other object, which
+    // the caller then parses in full; what is read here is what the parser
+    // gives (numbers correctly rounded, as it rounds them).
+    bool flat_members(const JsonSpan& object,
+                      std::vector<std::pair<std::string_view, JsonScalar>>& out) const;
+    // The members of every object of an array of flat objects, all in text
+    // order into `members`, how many each object has into `counts`; false
+    // when the array holds anything else.
+    bool flat_objects(const JsonSpan& array,
+                      std::vector<std::pair<std::string_view, JsonScalar>>& members,
+                      std::vector<std::size_t>& counts) const;
 
 private:
     std::optional<qsizetype> check_document(qsizetype pos) const;
@@ -49,9 +74,30 @@ private:
     bool check_number(qsizetype& pos) const;
     std::optional<JsonSpan> scan_value(qsizetype& pos) const;
     bool scan_string(qsizetype& pos) const;
-    void skip_space(qsizetype& pos) const;
+    bool flat_string(qsizetype& pos, qsizetype end, std::string_view& out) const;
+    bool flat_scalar(qsizetype& pos, qsizetype end, JsonScalar& out) const;
+    void skip_space(qsizetype& pos) const {
+        const char* const t = text_.constData();
+        const qsizetype size = text_.size();
+        while (pos < size &&
+               (t[pos] == ' ' || t[pos] == '\n' || t[pos] == '\r' || t[pos] == '\t')) {
+            ++pos;
+        }
+    }
+    // One flat object from its opening brace to past its closing one, its
+    // members appended to `out`.
+    bool flat_object(qsizetype& pos, qsizetype end,
+                     std::vector<std::pair<std::string_view, JsonScalar>>& out) const;
 
     const QByteArray& text_;
+    // Where each container of the outer levels begins and ends (one past its
+    // bracket), in text order, as the check found them: the large arrays'
+    // elements are then found without reading them again.
+    mutable std::vector<std::pair<qsizetype, qsizetype>> ends_;
+    mutable std::size_t next_ = 0;  // the entry after the one last looked up
+    // The end of a container of the outer levels that begins at `begin`,
+    // else `begin`.
+    qsizetype known_end(qsizetype begin) const;
 };
 
 }  // namespace quendal_app

@@ -1,6 +1,6 @@
 // The local path of a location chosen by the user, with the controller's
-// messages for locations that name none, whole writes, and the system's
-// reason when a file there cannot be opened or written.
+// messages for locations that name none, whole reads and writes, and the
+// system's reason when a file there cannot be opened or written.
 #pragma once
 
 #include <QCoreApplication>
@@ -9,7 +9,12 @@
 #include <QString>
 #include <QUrl>
 #include <cerrno>
+#include <cstdint>
+#include <limits>
 #include <optional>
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
 
 namespace quendal_app {
 
@@ -67,6 +72,39 @@ inline bool writeWhole(QIODevice& device, const QByteArray& bytes) {
         done += n;
     }
     return true;
+}
+
+// All of a file's bytes, read in one piece into memory asked to be backed
+// by large pages: a large file is then read without a fault for every 4 KiB
+// of it. What is read before a failure is kept, as readAll keeps it; a file
+// that grew while it was read is read to its end.
+inline QByteArray readWhole(QFileDevice& file) {
+    const qint64 size = file.size();
+    if (size <= 0 || size >= std::numeric_limits<qsizetype>::max() / 2) {
+        return file.readAll();
+    }
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kPage = 4096;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(bytes.data()) + kPage - 1) & ~(kPage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(bytes.data()) + bytes.size()) & ~(kPage - 1);
+    if (end > begin) {
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    }
+#endif
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(bytes.data() + done, size - done);
+        if (n <= 0) {
+            break;
+        }
+        done += n;
+    }
+    bytes.truncate(static_cast<qsizetype>(done));
+    if (done == size) {
+        bytes += file.readAll();
+    }
+    return bytes;
 }
 
 }  // namespace quendal_app

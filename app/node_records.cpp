@@ -3,7 +3,9 @@
 #include "core/card.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <deque>
 
 namespace quendal_app {
 
@@ -49,16 +51,17 @@ QVariantList NodeRecords::action_maps(std::size_t i) const {
 
 namespace {
 
+using Value = NodeRecords::Value;
+
 // A text member, absent meaning empty; `allowed` (when given) lists the
 // texts the engine writes there.
-bool readText(const QVariantMap& map, const char* key, std::string& out, QString* error,
+bool readText(const Value& v, const char* key, std::string_view& out, QString* error,
               std::initializer_list<const char*> allowed = {}) {
-    const QVariant v = map.value(QString::fromLatin1(key));
-    if (v.isValid() && !v.isNull() && v.typeId() != QMetaType::QString) {
+    if (v.kind != Value::Absent && v.kind != Value::Null && v.kind != Value::Text) {
         *error = QStringLiteral("\"%1\" is not a text").arg(key);
         return false;
     }
-    out = v.toString().toStdString();
+    out = v.kind == Value::Text ? v.text : std::string_view();
     if (allowed.size() > 0 &&
         std::none_of(allowed.begin(), allowed.end(), [&](const char* a) { return out == a; })) {
         *error = QStringLiteral("\"%1\" is not one of the engine's texts").arg(key);
@@ -69,16 +72,14 @@ bool readText(const QVariantMap& map, const char* key, std::string& out, QString
 
 // Chips to hundredths, refusing what is not a finite amount of 0 or more
 // within 32 bits.
-bool readChips(const QVariantMap& map, const char* key, std::int32_t& out, QString* error) {
-    const QVariant v = map.value(QString::fromLatin1(key));
-    bool ok = v.isValid() && (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int ||
-                              v.typeId() == QMetaType::LongLong);
-    const double hundredths = ok ? std::round(v.toDouble() * 100.0) : 0.0;
-    if (!v.isValid() || v.isNull()) {
+bool readChips(const Value& v, const char* key, std::int32_t& out, QString* error) {
+    if (v.kind == Value::Absent || v.kind == Value::Null) {
         out = 0;
         return true;
     }
-    if (!ok || !std::isfinite(hundredths) || v.toDouble() < 0.0 || hundredths > 2147483647.0) {
+    const double hundredths = v.kind == Value::Number ? std::round(v.number * 100.0) : 0.0;
+    if (v.kind != Value::Number || !std::isfinite(hundredths) || v.number < 0.0 ||
+        hundredths > 2147483647.0) {
         *error = QStringLiteral("\"%1\" is not a usable amount").arg(key);
         return false;
     }
@@ -88,16 +89,17 @@ bool readChips(const QVariantMap& map, const char* key, std::int32_t& out, QStri
 
 // "fold", "check", "call", "allin", "chance", or "bet"/"raise" alone or
 // with a whole percentage of the pot.
-bool isActionCode(const std::string& code) {
+bool isActionCode(std::string_view code) {
     for (const char* plain : {"fold", "check", "call", "allin", "chance", "bet", "raise"}) {
         if (code == plain) {
             return true;
         }
     }
-    for (const std::string prefix : {"bet ", "raise "}) {
-        if (code.size() > prefix.size() + 1 && code.compare(0, prefix.size(), prefix) == 0 &&
+    for (const std::string_view prefix : {"bet ", "raise "}) {
+        if (code.size() > prefix.size() + 1 && code.substr(0, prefix.size()) == prefix &&
             code.back() == '%') {
-            const std::string digits = code.substr(prefix.size(), code.size() - prefix.size() - 1);
+            const std::string_view digits =
+                code.substr(prefix.size(), code.size() - prefix.size() - 1);
             return std::all_of(digits.begin(), digits.end(),
                                [](char c) { return c >= '0' && c <= '9'; });
         }
@@ -105,20 +107,74 @@ bool isActionCode(const std::string& code) {
     return false;
 }
 
+// A map's member as a record value; texts are kept in `texts`.
+Value valueOf(const QVariantMap& map, const char* key, std::deque<std::string>& texts) {
+    const QVariant v = map.value(QString::fromLatin1(key));
+    Value out;
+    if (!v.isValid()) {
+        return out;
+    }
+    if (v.isNull()) {
+        out.kind = Value::Null;
+    } else if (v.typeId() == QMetaType::QString) {
+        out.kind = Value::Text;
+        out.text = texts.emplace_back(v.toString().toStdString());
+    } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int ||
+               v.typeId() == QMetaType::LongLong) {
+        out.kind = Value::Number;
+        out.number = v.toDouble();
+    } else if (v.typeId() == QMetaType::Bool) {
+        out.kind = Value::Flag;
+        out.flag = v.toBool();
+    } else {
+        out.kind = Value::Other;
+    }
+    return out;
+}
+
 }  // namespace
 
 bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actions,
                               QString* error) {
-    std::string kind, street, player;
+    // The texts the values view; a deque keeps them in place as it grows.
+    std::deque<std::string> texts;
+    NodeFields node;
+    node.kind = valueOf(meta, "nodeType", texts);
+    node.street = valueOf(meta, "chanceDeal", texts);
+    node.player = valueOf(meta, "player", texts);
+    node.pot = valueOf(meta, "pot", texts);
+    node.invested_oop = valueOf(meta, "investedOop", texts);
+    node.invested_ip = valueOf(meta, "investedIp", texts);
+    node.effective_stack = valueOf(meta, "effectiveStack", texts);
+    node.has_children = valueOf(meta, "hasChildren", texts);
+    std::vector<ActionFields> read(static_cast<std::size_t>(actions.size()));
+    for (std::size_t j = 0; j < read.size(); ++j) {
+        const QVariant& item = actions[static_cast<qsizetype>(j)];
+        ActionFields& a = read[j];
+        a.object = item.typeId() == QMetaType::QVariantMap;
+        if (a.object) {
+            const QVariantMap m = item.toMap();
+            a.name = valueOf(m, "name", texts);
+            a.action_type = valueOf(m, "actionType", texts);
+            a.frequency = m.value("frequency").toDouble();
+            a.child = m.value("childIndex").toDouble();
+        }
+    }
+    return append_node(node, read, error);
+}
+
+bool NodeRecords::append_node(const NodeFields& meta, const std::vector<ActionFields>& actions,
+                              QString* error) {
+    std::string_view kind, street, player;
     Node node;
     std::int32_t stack = 0;
-    if (!readText(meta, "nodeType", kind, error, {"", "decision", "chance", "terminal"}) ||
-        !readText(meta, "chanceDeal", street, error, {"", "turn", "river"}) ||
-        !readText(meta, "player", player, error, {"", "OOP", "IP"}) ||
-        !readChips(meta, "pot", node.pot, error) ||
-        !readChips(meta, "investedOop", node.invested_oop, error) ||
-        !readChips(meta, "investedIp", node.invested_ip, error) ||
-        !readChips(meta, "effectiveStack", stack, error)) {
+    if (!readText(meta.kind, "nodeType", kind, error, {"", "decision", "chance", "terminal"}) ||
+        !readText(meta.street, "chanceDeal", street, error, {"", "turn", "river"}) ||
+        !readText(meta.player, "player", player, error, {"", "OOP", "IP"}) ||
+        !readChips(meta.pot, "pot", node.pot, error) ||
+        !readChips(meta.invested_oop, "investedOop", node.invested_oop, error) ||
+        !readChips(meta.invested_ip, "investedIp", node.invested_ip, error) ||
+        !readChips(meta.effective_stack, "effectiveStack", stack, error)) {
         return false;
     }
     const bool decision = kind == "decision";
@@ -127,9 +183,9 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
         *error = QStringLiteral("the node's type, player and deal do not agree");
         return false;
     }
-    const QVariant has = meta.value("hasChildren");
-    if (has.isValid() && !has.isNull() &&
-        (has.typeId() != QMetaType::Bool || has.toBool() != !actions.isEmpty())) {
+    const Value& has = meta.has_children;
+    if (has.kind != Value::Absent && has.kind != Value::Null &&
+        (has.kind != Value::Flag || has.flag != !actions.empty())) {
         *error = QStringLiteral("\"hasChildren\" does not agree with the actions");
         return false;
     }
@@ -137,16 +193,16 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
     node.street = list_.intern(street);
     node.player = list_.intern(player);
     node.action_count = static_cast<std::uint32_t>(actions.size());
-    std::vector<Action> read;
-    read.reserve(static_cast<std::size_t>(actions.size()));
-    for (const QVariant& item : actions) {
-        if (item.typeId() != QMetaType::QVariantMap) {
+    read_.clear();
+    double total = 0.0;
+    for (const ActionFields& a : actions) {
+        if (!a.object) {
             *error = QStringLiteral("an action is not an object");
             return false;
         }
-        const QVariantMap a = item.toMap();
-        std::string label, code;
-        if (!readText(a, "name", label, error) || !readText(a, "actionType", code, error)) {
+        std::string_view label, code;
+        if (!readText(a.name, "name", label, error) ||
+            !readText(a.action_type, "actionType", code, error)) {
             return false;
         }
         // A terminal deals only the runout of an all-in; an untyped node
@@ -164,22 +220,27 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
                 return false;
             }
         }
-        const double frequency = a.value("frequency").toDouble();
-        const double child = a.value("childIndex").toDouble();
+        const double frequency = a.frequency;
+        const double child = a.child;
         if (!std::isfinite(frequency) || frequency < 0.0 || frequency > 1.0 + 1e-5 ||
             !std::isfinite(child) || child < 0.0 || child != std::floor(child) ||
             child > 4294967295.0) {
             *error = QStringLiteral("an action has an unusable frequency or child index");
             return false;
         }
-        read.push_back({list_.intern(label), list_.intern(code), static_cast<float>(frequency),
-                        static_cast<std::uint32_t>(child)});
+        read_.push_back({list_.intern(label), list_.intern(code), static_cast<float>(frequency),
+                         static_cast<std::uint32_t>(child)});
+        total += read_.back().frequency;
+    }
+    if (total > 1.0 + 1e-3) {
+        *error = QStringLiteral("the frequencies of its actions add up to more than 1");
+        return false;
     }
     if (list_.empty()) {
         effective_stack_ = stack;
     }
     list_.add_node(node);
-    for (const Action& a : read) {
+    for (const Action& a : read_) {
         list_.add_action(a);
     }
     return true;
@@ -195,10 +256,24 @@ bool NodeRecords::check_tree(std::uint64_t board_cards, QString* error) const {
         reached[0] = true;
         dealt[0] = board_cards;
     }
+    const bool known_board = std::popcount(board_cards) >= 3;
     for (std::size_t i = 0; i < count; ++i) {
         if (!reached[i]) {
             *error = QStringLiteral("node %1 is not reached from the root").arg(i);
             return false;
+        }
+        // A deal brings the board from three cards to four or from four to
+        // five, when the board is known.
+        const std::string& street = text(node(i).street);
+        if (known_board && !street.empty()) {
+            const int cards = std::popcount(dealt[i]);
+            if (cards != (street == "turn" ? 3 : 4)) {
+                *error = QStringLiteral("node %1 deals the %2 to a board of %3 cards")
+                             .arg(i)
+                             .arg(QString::fromStdString(street))
+                             .arg(cards);
+                return false;
+            }
         }
         std::uint64_t siblings = 0;
         for (std::uint32_t j = 0; j < node(i).action_count; ++j) {

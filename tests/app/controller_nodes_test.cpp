@@ -205,16 +205,21 @@ private slots:
 
     void nodeLocks() {
         QCOMPARE(c_->nodeActions(0).size(), 3);
-        c_->setNodeLockProbs(0, "AKs", {2, 1, 1});
+        c_->setNodeLockProbs(0, "AKs", {1, 0.5, 0.5});
         QVariantList rows = c_->nodeLocks(0);
         QCOMPARE(rows.size(), 1);  // no seeding
         QVariantMap r = rows[0].toMap();
         QCOMPARE(floatsOf(r["actionProbs"]), (QList<float>{0.5f, 0.25f, 0.25f}));
         QCOMPARE(r["actionIndex"].toInt(), -1);
         QCOMPARE(r["actionProb"].toDouble(), 1.0);
-        c_->setNodeLockProbs(0, "AKs", {0, -1});
-        QCOMPARE(floatsOf(c_->nodeLocks(0)[0].toMap()["actionProbs"]),
-                 (QList<float>{1.0f / 3, 1.0f / 3, 1.0f / 3}));
+        // What is not a probability per action is no lock: the lock stays.
+        for (const QVariantList& bad :
+             {QVariantList{0, -1}, QVariantList{1.5, 0, 0}, QVariantList{1e308, 1e308, 1e308},
+              QVariantList{0, 0, 0}, QVariantList{}, QVariantList{"all", 0, 0}}) {
+            c_->setNodeLockProbs(0, "AKs", bad);
+            QCOMPARE(floatsOf(c_->nodeLocks(0)[0].toMap()["actionProbs"]),
+                     (QList<float>{0.5f, 0.25f, 0.25f}));
+        }
         c_->setNodeLockProbs(0, "AKs", {1, 0, 0, 5});
         QCOMPARE(floatsOf(c_->nodeLocks(0)[0].toMap()["actionProbs"]),
                  (QList<float>{1.0f, 0.0f, 0.0f}));

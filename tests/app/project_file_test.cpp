@@ -97,7 +97,7 @@ private slots:
         c.nodeSeatHandCombos(1, "IP");
         c.nodeSeatHandCombos(0, "OOP");
         c.setNodeLock(0, "AA", 1, 0.6);
-        c.setNodeLockProbs(1, "QQ", {1, 3});
+        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
         const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
@@ -300,6 +300,12 @@ private slots:
              R"(node 2: "player" is not one of the engine's texts)"},
             {"unknown deal", R"("chanceDeal": "turn")", R"("chanceDeal": "Zz")",
              R"(node 1: "chanceDeal" is not one of the engine's texts)"},
+            {"unknown deal, escaped", R"("chanceDeal": "turn")", R"("chanceDeal": "\u005Az")",
+             R"(node 1: "chanceDeal" is not one of the engine's texts)"},
+            {"amounts as texts beside a member of another program",
+             R"("pot": 10, "investedOop": 0, "investedIp": 0,)",
+             R"("pot": "10", "investedOop": "0", "investedIp": "0", "note": [],)",
+             R"(node 0: "pot" is not a usable amount)"},
             {"type and player disagree", R"("player": "IP")", R"("player": "")",
              "node 2: the node's type, player and deal do not agree"},
             {"a dealt card that is no card", R"("name": "2c")", R"("name": "Zz")",
@@ -330,6 +336,24 @@ private slots:
              R"("startingPot" is not an amount of 0 or more)"},
             {"set-up without a stack", R"("startingPot": 10, "effectiveStack": 20})",
              R"("startingPot": 10, "effectiveStack": 0})", R"("effectiveStack" is 0)"},
+            {"a deal's frequencies adding up to 2", R"("name": "Ah", "frequency": 0.5)",
+             R"("name": "Ah", "frequency": 1)",
+             "node 1: the frequencies of its actions add up to more than 1",
+             R"("name": "2c", "frequency": 0.5)", R"("name": "2c", "frequency": 1)"},
+            {"the turn dealt to a turn board", R"("boardText": "KsQd7h")",
+             R"("boardText": "KsQd7h3c")", "node 1 deals the turn to a board of 4 cards",
+             R"("board": "KsQd7h")", R"("board": "KsQd7h3c")"},
+            {"the river dealt to a flop board", R"("chanceDeal": "turn")",
+             R"("chanceDeal": "river")", "node 1 deals the river to a board of 3 cards"},
+            {"solved without a stack", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsQd7h", "effective_stack": 0})",
+             R"("lastUiCfg": "effective_stack" is not an amount above 0)"},
+            {"solved with a negative pot", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsQd7h", "starting_pot": -5, "effective_stack": 20})",
+             R"("lastUiCfg": "starting_pot" is not an amount above 0)"},
+            {"solved on a board that repeats a card", R"("lastUiCfg": {"board": "KsQd7h"})",
+             R"("lastUiCfg": {"board": "KsKs7h"})",
+             R"("lastUiCfg": "board" is not a board of distinct cards)"},
         };
         for (const auto& m : members) {
             const QByteArray text = m.from2 ? smallTreeWith({{m.from, m.to}, {m.from2, m.to2}})
@@ -338,6 +362,45 @@ private slots:
         }
         QTest::newRow("locks not an array") << head + R"("nodeLocks": {}})"
                                             << "Invalid project file";
+        // A lock the program could not have written is not dropped or changed.
+        const struct {
+            const char *name, *lock, *problem;
+        } locks[] = {
+            {"a lock of no hand class", R"({"nodeIndex": 0, "hand": "ZZ", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "ZZ", which is not a hand class)"},
+            {"a lock of a hand in lower case",
+             R"({"nodeIndex": 0, "hand": "aa", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "aa", which is not a hand class)"},
+            {"a lock of a hand in the wrong order",
+             R"({"nodeIndex": 0, "hand": "KAs", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "KAs", which is not a hand class)"},
+            {"a lock of one combo", R"({"nodeIndex": 0, "hand": "AsKs", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "AsKs", which is not a hand class)"},
+            {"a lock of a range", R"({"nodeIndex": 0, "hand": "22+", "actionProbs": [1]})",
+             R"(a lock of node 0 holds "22+", which is not a hand class)"},
+            {"a lock probability below 0", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [-1]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a lock probability above 1",
+             R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [1.5]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a huge lock probability", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [1e308]})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a lock of probabilities 0", R"({"nodeIndex": 0, "hand": "AA", "actionProbs": [0]})",
+             "a lock of node 0 gives no action a probability"},
+            {"a single-action lock above 1",
+             R"({"nodeIndex": 0, "hand": "AA", "actionIndex": 0, "actionProb": 1.5})",
+             "a lock of node 0 has a probability outside 0 to 1"},
+            {"a single-action lock of no action",
+             R"({"nodeIndex": 0, "hand": "AA", "actionIndex": 1})",
+             "a lock of node 0 names an action the node does not have"},
+            {"a lock at a deal", R"({"nodeIndex": 1, "hand": "AA", "actionProbs": [0.5, 0.5]})",
+             "a lock of node 1 is not at a decision"},
+        };
+        for (const auto& l : locks) {
+            const QByteArray row = QByteArray(R"("nodeLocks": [)") + l.lock + "]";
+            QTest::newRow(l.name) << smallTreeWith({{R"("nodeLocks": [])", row.constData()}})
+                                  << invalid + l.problem;
+        }
         // Members the reader never looks into are still part of the document.
         QTest::newRow("broken literal in an unknown member")
             << head + R"("project": {}, "notes": {"a": tru}})"
@@ -364,6 +427,10 @@ private slots:
     void soundFilesOpen_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("small tree") << kSmallTree;
+        // Nodes not written the program's way are read in full.
+        QTest::newRow("nodes with escapes and members of another program") << smallTreeWith(
+            {{R"("chanceDeal": "turn")", R"("chanceDeal": "t\u0075rn", "note": [1])"},
+             {R"("name": "Ah")", R"("name": "A\u0068")"}});
         QTest::newRow("blank start-up state")
             << QByteArray(R"({"format": "quendal_project", "version": 1, "hasResults": false,
                  "project": {"boardText": "", "startingPot": 0, "effectiveStack": 0}})");
@@ -490,6 +557,114 @@ private slots:
             const bool readable = error.error == QJsonParseError::NoError;
             QVERIFY2(JsonSkeleton(text).root().has_value() == readable, text.constData());
         }
+    }
+
+    // Nodes are read from the text without Qt's parser where an object is
+    // flat: what that reader takes must be what the parser gives, number for
+    // number, and a node as the program writes it must be flat.
+    void flatObjectsAgreeWithTheJsonReader() {
+        const char* const keys[] = {"pot", "name", "n\\u0061me", "caf\xC3\xA9", ""};
+        const char* const values[] = {"0",
+                                      "-0",
+                                      "-0.0",
+                                      "7",
+                                      "-12",
+                                      "0.5",
+                                      "1e-05",
+                                      "1E+2",
+                                      "2.5e-3",
+                                      "-1.5e99",
+                                      "1e100",
+                                      "1e-400",
+                                      "2.5e-324",
+                                      "123456789012345678901234567890",
+                                      "9007199254740993",
+                                      "0.1000000000000000055511151231257827",
+                                      "1.7976931348623157e308",
+                                      "true",
+                                      "false",
+                                      "null",
+                                      "\"\"",
+                                      "\"Bet 33%\"",
+                                      "\"a\\\"b\"",
+                                      "\"\\u00e9\"",
+                                      "\"\xC3\xA9\"",
+                                      "\"tab\there\"",
+                                      "[]",
+                                      "{}",
+                                      "[1]",
+                                      "{\"a\": 1}"};
+        QRandomGenerator random(20261211);
+        const auto randomNumber = [&] {
+            QByteArray n = random.bounded(4) == 0 ? "-" : "";
+            n += QByteArray::number(random.bounded(1000000));
+            if (random.bounded(2)) {
+                n += "." + QByteArray::number(random.bounded(1000000)).rightJustified(6, '0');
+            }
+            if (random.bounded(3) == 0) {
+                n += (random.bounded(2) ? "e" : "E") + QByteArray::number(random.bounded(-99, 100));
+            }
+            return n;
+        };
+        int flat = 0;
+        for (int round = 0; round < 20000; ++round) {
+            QByteArray text = "{";
+            const int count = random.bounded(5);
+            const int first = random.bounded(int(std::size(keys)));
+            for (int m = 0; m < count; ++m) {
+                const QByteArray value =
+                    random.bounded(3) == 0
+                        ? QByteArray(values[random.bounded(int(std::size(values)))])
+                        : randomNumber();
+                text += (m > 0 ? ", \"" : "\"") + QByteArray(keys[(first + m) % std::size(keys)]) +
+                        "\": " + value;
+            }
+            text += "}";
+            QJsonParseError error;
+            const QJsonObject parsed = QJsonDocument::fromJson(text, &error).object();
+            const JsonSkeleton skeleton(text);
+            std::vector<std::pair<std::string_view, JsonScalar>> members;
+            if (error.error != QJsonParseError::NoError || !skeleton.root() ||
+                !skeleton.flat_members(*skeleton.root(), members)) {
+                continue;
+            }
+            ++flat;
+            QCOMPARE(qsizetype(members.size()), parsed.size());
+            for (const auto& [key, scalar] : members) {
+                const QJsonValue v =
+                    parsed.value(QString::fromUtf8(key.data(), qsizetype(key.size())));
+                const QByteArray why = text + " at " + QByteArray(key.data(), key.size());
+                switch (scalar.kind) {
+                    case JsonScalar::String:
+                        QVERIFY2(v.isString() && v.toString() == QString::fromUtf8(
+                                                                     scalar.text.data(),
+                                                                     qsizetype(scalar.text.size())),
+                                 why.constData());
+                        break;
+                    case JsonScalar::Number:
+                        QVERIFY2(v.isDouble() && v.toDouble() == scalar.number &&
+                                     std::signbit(v.toDouble()) == std::signbit(scalar.number),
+                                 why.constData());
+                        break;
+                    case JsonScalar::True:
+                    case JsonScalar::False:
+                        QVERIFY2(v.isBool() && v.toBool() == (scalar.kind == JsonScalar::True),
+                                 why.constData());
+                        break;
+                    case JsonScalar::Null:
+                        QVERIFY2(v.isNull(), why.constData());
+                        break;
+                }
+            }
+        }
+        QVERIFY(flat > 5000);
+        const QByteArray node =
+            R"({"chanceDeal": "", "effectiveStack": 100, "hasChildren": true, "investedIp": 0, )"
+            R"("investedOop": 0.5, "nodeType": "decision", "player": "OOP", "pot": 1e+06})";
+        const JsonSkeleton skeleton(node);
+        std::vector<std::pair<std::string_view, JsonScalar>> members;
+        QVERIFY(skeleton.root() && skeleton.flat_members(*skeleton.root(), members));
+        QCOMPARE(members.size(), std::size_t(8));
     }
 
     void lenientWhereTheFileMayVary() {
