@@ -159,10 +159,13 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     }
     // A re-solve of an opened file's spot is compared with the root the file
     // kept; any other start forgets it.
-    const bool reSolveOfFile = reSolveRequested_ && resultsFromFile_;
-    QVariantList fileRootCombos = fileRootCombos_;
-    QVariantList fileRootStats = fileRootStats_;
-    forgetFileResults();
+    const bool reSolveOfFile = reSolveRequested_ && resultsFromFile_ && !fileRootCombos_.isEmpty();
+    resultsFromFile_ = false;
+    checkRootAgainstFile_ = false;
+    fileSolutionCheck_.clear();
+    if (!reSolveOfFile) {
+        forgetFileResults();
+    }
     session_.reset();
     clearNodeCaches();
     clearResultLists();
@@ -194,11 +197,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     const std::uint64_t epoch = ++epoch_;
     if (session_.start(config, solveProgressCallback(epoch))) {
         sessionEpoch_ = epoch;
-        if (reSolveOfFile && !fileRootCombos.isEmpty()) {
-            fileRootCombos_ = std::move(fileRootCombos);
-            fileRootStats_ = std::move(fileRootStats);
-            checkRootAgainstFile_ = true;
-        }
+        checkRootAgainstFile_ = reSolveOfFile;
     } else {
         // The session still finishes a solve whose epoch has ended (one
         // cleared or replaced mid-run); nothing of ours runs.

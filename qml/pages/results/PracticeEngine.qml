@@ -68,10 +68,6 @@ QtObject {
         return page._suitDisplayMapFromOverridesUpTo(page.treeLevels.count)
     }
 
-    function _holeCards() {
-        return [page.oopCard1, page.oopCard2, page.ipCard1, page.ipCard2].filter(function (c) { return c.length === 2 })
-    }
-
     // The hole cards the chance picker must not offer: the user's own in a
     // hand in play. The opponent's are offered, so that the picker gives
     // nothing away; a card the opponent holds deals it another hand.
@@ -210,7 +206,7 @@ QtObject {
     // unplayed and uncounted, saying why.
     function _startPlaySessionImpl() {
         const used = Logic.usedCardMap(_parseBoardCardsNormalized())
-        if (Logic.isRole(page.playRole) && !page.resultsFromFile) {
+        if (Logic.isRole(page.playRole)) {
             _dealToSeat("OOP", used)
             _dealToSeat("IP", used)
         }

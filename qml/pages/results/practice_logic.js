@@ -81,21 +81,8 @@ function needsRunout(meta, boardCardCount) {
 // The action probabilities of the hand c1 c2 in combo rows ({c1, c2,
 // actionProbs}, in the same suits), or null when no row holds it.
 function handProbabilities(rows, c1, c2) {
-    const a = Cards.normalizeCardText(c1)
-    const b = Cards.normalizeCardText(c2)
-    if (a.length !== 2 || b.length !== 2)
-        return null
-    const list = rows || []
-    for (let i = 0; i < list.length; ++i) {
-        const row = list[i]
-        if (!row)
-            continue
-        const r1 = Cards.normalizeCardText(row.c1)
-        const r2 = Cards.normalizeCardText(row.c2)
-        if ((r1 === a && r2 === b) || (r1 === b && r2 === a))
-            return row.actionProbs ? Array.prototype.slice.call(row.actionProbs) : null
-    }
-    return null
+    const probs = comboFieldMap(rows, "actionProbs")[Cards.normalizeCardText(c1) + Cards.normalizeCardText(c2)]
+    return probs ? Array.prototype.slice.call(probs) : null
 }
 
 // A choice among `count` actions by the probabilities `probs`; -1 when none
@@ -276,6 +263,11 @@ function evInfoFromList(list, i) {
 
 // Per-combo EV lists of a node by card pair, both orders: "AcKd" and "KdAc".
 function comboEvMap(rows) {
+    return comboFieldMap(rows, "actionEvs")
+}
+
+// Each combo row's `field` by its card pair, both orders.
+function comboFieldMap(rows, field) {
     const map = {}
     const list = rows || []
     for (let i = 0; i < list.length; ++i) {
@@ -286,8 +278,8 @@ function comboEvMap(rows) {
         const c2 = Cards.normalizeCardText(row.c2)
         if (c1 === "" || c2 === "")
             continue
-        map[c1 + c2] = row.actionEvs
-        map[c2 + c1] = row.actionEvs
+        map[c1 + c2] = row[field]
+        map[c2 + c1] = row[field]
     }
     return map
 }
