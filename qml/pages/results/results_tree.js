@@ -328,9 +328,9 @@ function _pickerFromClasses(actions, board, meta, classes, blockedCards, map) {
              available: available }
 }
 
-// What the picker offers for a card the tree does not deal (the river of an
-// all-in runout): every card on neither `boardText` nor `blockedCards`,
-// each under index 0.
+// What the picker offers for a card the tree does not deal (the turn or
+// river of an all-in runout, whichever the board lacks): every card on
+// neither `boardText` nor `blockedCards`, each under index 0.
 function freeDealSetup(boardText, blockedCards) {
     const dead = _deadCards(boardText, blockedCards)
     const indexByCard = {}
@@ -339,8 +339,8 @@ function freeDealSetup(boardText, blockedCards) {
             const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
             indexByCard[card] = dead[card] ? -1 : 0
         }
-    return { title: "Choose River Card", actions: [], boardText: _text(boardText), indexByCard: indexByCard,
-             available: [0] }
+    return { title: chancePickerTitle({ chanceDeal: Cards.boardCards(boardText).length >= 4 ? "river" : "turn" }),
+             actions: [], boardText: _text(boardText), indexByCard: indexByCard, available: [0] }
 }
 
 // Suits of s, h, d, c (in this order) that appear nowhere on the board.
