@@ -95,6 +95,20 @@ function mapComboRows(rows, map) {
     return out
 }
 
+// The node's hand rows as the hand list shows them: in the shown suits, and
+// none that holds a card of the shown board (the solver keeps, at weight 0,
+// the hands a later card blocks). The mapped list itself when none does.
+function shownHandRows(rows, map, boardText) {
+    const list = mapComboRows(rows, map)
+    const dead = _deadCards(boardText, [])
+    const blocked = function (r) {
+        return !!r && (dead[Cards.normalizeCardText(r.c1)] || dead[Cards.normalizeCardText(r.c2)])
+    }
+    if (!Array.prototype.some.call(list, blocked))
+        return list
+    return Array.prototype.filter.call(list, function (r) { return !blocked(r) })
+}
+
 // A list of hand texts in the shown suits.
 function mapHandTexts(hands, map) {
     const list = hands || []
