@@ -203,7 +203,9 @@ TestCase {
             { tag: "two kinds of size", field: "ipRiverRaiseField2", text: "500%x", sizing: true },
             { tag: "infinity", field: "oopRiverRaiseField", text: "inf", sizing: true },
             { tag: "a blank between two sizes", field: "ipRiverBetField2", text: "50 100", sizing: true },
-            { tag: "not a number as a size", field: "oopRiverBetField", text: "nan", sizing: true }
+            { tag: "not a number as a size", field: "oopRiverBetField", text: "nan", sizing: true },
+            { tag: "not a number after a size", field: "ipRiverBetField2", text: "50 nan", sizing: true },
+            { tag: "infinity after a size", field: "oopRiverRaiseField", text: "50 inf", sizing: true }
         ]
     }
 
