@@ -62,26 +62,12 @@ QString normalizeBoardText(const QString& text) {
 }
 
 bool rangeHasAnyHand(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
+    try {
+        const quendal::RangeWeights weights = parse_range_text(text.toStdString());
+        return std::any_of(weights.begin(), weights.end(), [](float w) { return w > 0.0f; });
+    } catch (const std::exception&) {
         return false;
     }
-    // The whole-deck form the engine reads ("50%") has hands at any positive
-    // weight; a weight the engine refuses passes here so the solve can say why.
-    if (is_whole_deck_percent(t.toStdString())) {
-        try {
-            const quendal::RangeWeights weights = parse_range_text(t.toStdString());
-            return std::any_of(weights.begin(), weights.end(), [](float w) { return w > 0.0f; });
-        } catch (const std::exception&) {
-            return true;
-        }
-    }
-    for (int i = 0; i + 1 < t.size(); ++i) {
-        if (kRanks.contains(t[i].toUpper()) && kRanks.contains(t[i + 1].toUpper())) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool cfgHasText(const QVariantMap& cfg, const QString& key) {

@@ -14,8 +14,8 @@ namespace quendal_app {
 // lower-case; pairs that are not cards are dropped.
 QString normalizeBoardText(const QString& text);
 
-// Two adjacent rank letters anywhere in the trimmed text, or a whole-deck
-// percentage above 0 ("50%").
+// The engine's range reader gives some combo a weight above 0: "AhQh,AhJh"
+// and "50%" hold hands; "0%", "AA:0" and a text it refuses do not.
 bool rangeHasAnyHand(const QString& text);
 
 // The key's value as text, trimmed, is not empty.

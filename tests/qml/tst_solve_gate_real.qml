@@ -101,6 +101,16 @@ TestCase {
                JSON.stringify(appController.rootActions))
     }
 
+    // A range of exact combos holds hands as the engine reads them: it solves.
+    function test_exactCombosSolve() {
+        openSetup(riverSpot())
+        typeInto("ipRangeInput", "AhQh,AhJh")
+        keyClick(Qt.Key_F5)
+        compare(shell.navIndex, 2)
+        waitForResult()
+        compare(shell.ipRangeText, "AhQh,AhJh")
+    }
+
     // A field that refuses its text keeps the start from going on and is named.
     function test_f5RefusesAFieldThatRefusesItsText() {
         openSetup(riverSpot())
