@@ -4,6 +4,7 @@
 #include "app/app_controller.h"
 #include "app/json_text.h"
 #include "app/local_file_url.h"
+#include "app/solve_config_map.h"
 #include "core/card.h"
 #include "session/action_labels.h"
 
@@ -563,22 +564,14 @@ private:
     }
 
     // The last solve's configuration is solved again by a re-solve: it must
-    // be one the set-up page could have started. Empty before any solve.
+    // be one a start would take. Empty before any solve.
     void checkSolveConfig(const QVariantMap& cfg) {
-        const QVariant board = cfg.value("board");
-        if (board.isValid() &&
-            (board.typeId() != QMetaType::QString || !boardMask(board.toString()))) {
-            fail(QStringLiteral("\"lastUiCfg\": \"board\" is not a board of distinct cards"));
+        if (cfg.isEmpty()) {
             return;
         }
-        for (const char* key : {"starting_pot", "effective_stack"}) {
-            const QVariant v = cfg.value(QString::fromLatin1(key));
-            bool number = false;
-            const double x = v.isValid() ? v.toDouble(&number) : 1.0;
-            if (v.isValid() && (!number || !std::isfinite(x) || x <= 0.0)) {
-                fail(QStringLiteral("\"lastUiCfg\": \"%1\" is not an amount above 0").arg(key));
-                return;
-            }
+        const SolveMapProblem problem = solveMapProblem(cfg);
+        if (problem.kind != SolveMapProblem::Kind::None) {
+            fail(QStringLiteral("\"lastUiCfg\": ") + problem.reason);
         }
     }
 

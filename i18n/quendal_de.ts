@@ -114,6 +114,18 @@
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Nicht bereit: die Start-Street ist nicht die Street des Boards</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Nicht bereit: ein Sizing-Text ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Nicht bereit: Pot und Stack müssen über 0 liegen</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Nicht genug Speicher: dieser Spot braucht mindestens %1, verfügbar sind %2</translation>

@@ -114,6 +114,18 @@
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Niegotowe: ulica początkowa nie odpowiada boardowi</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Niegotowe: nie można odczytać tekstu sizingu: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Niegotowe: pula i stack muszą być większe od 0</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Za mało pamięci: ten spot wymaga co najmniej %1, dostępne jest %2</translation>

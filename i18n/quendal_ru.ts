@@ -114,6 +114,18 @@
         <translation>Не готово: рейк должен быть от 0 до 100%</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Не готово: начальная улица не соответствует борду</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Не готово: текст сайзинга не читается: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Не готово: банк и стек должны быть больше 0</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Недостаточно памяти: этому споту нужно не менее %1, доступно %2</translation>
