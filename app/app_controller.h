@@ -233,6 +233,7 @@ private:
     void clearNodeCaches();
     // The node-lock seeding of the first setNodeLock on a node.
     void seedNodeLocksFromStrategy(int nodeIndex);
+    // The number of actions a lock at the node holds: 0 unless a decision.
     int nodeActionCount(int nodeIndex) const;
     // Project file parts.
     QVariantMap resultsToVariantMap() const;

@@ -16,7 +16,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
-#include <QSet>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -662,17 +661,6 @@ private:
         }
     }
 
-    static bool isHandClass(const QString& hand) {
-        static const QSet<QString> classes = [] {
-            QSet<QString> set;
-            for (const std::string& label : hand_class_labels_169()) {
-                set.insert(QString::fromStdString(label));
-            }
-            return set;
-        }();
-        return classes.contains(hand);
-    }
-
     // The node a lock row applies to must be a decision of the file's tree:
     // its number of actions, or -1 after a failure.
     int lockedNodeActions(int n, const LoadedProject& p) {
@@ -710,7 +698,7 @@ private:
             const bool skipped = n < 0 || hand.isEmpty();
             // The node's number of actions, or -1 after a failure.
             const auto lockedNode = [&] {
-                if (!isHandClass(hand)) {
+                if (!is_hand_class_label(hand.toStdString())) {
                     fail(QStringLiteral("a lock of node %1 holds \"%2\", which is not a hand class")
                              .arg(n)
                              .arg(hand));
