@@ -109,25 +109,12 @@ void AppController::clearNodeLocks(int nodeIndex) {
     }
 }
 
+bool AppController::hasUnsolvedLockEdits() const {
+    return treeNodeCount() > 0 && nodeLocks_ != solvedNodeLocks_;
+}
+
 QVariantList AppController::nodeLocks(int nodeIndex) const {
-    QVariantList rows;
-    const auto node = nodeLocks_.constFind(nodeIndex);
-    if (node == nodeLocks_.cend()) {
-        return rows;
-    }
-    for (auto it = node->cbegin(); it != node->cend(); ++it) {
-        QVariantMap row{
-            {"hand", it.key()}, {"actionIndex", it->actionIndex}, {"actionProb", it->actionProb}};
-        if (!it->actionProbs.isEmpty()) {
-            QVariantList probs;
-            for (const float p : it->actionProbs) {
-                probs.append(p);
-            }
-            row["actionProbs"] = probs;
-        }
-        rows.append(row);
-    }
-    return rows;
+    return nodeLockRows(nodeLocks_, nodeIndex);
 }
 
 }  // namespace quendal_app

@@ -797,10 +797,10 @@ QVariantMap AppController::resultsToVariantMap() const {
             {"rootActions", rootActions_}};
 }
 
-QVariantList AppController::nodeLocksToVariantList() const {
+QVariantList AppController::nodeLocksToVariantList(const NodeLockTable& locks) const {
     QVariantList rows;
     for (int n = 0; n < treeNodeCount(); ++n) {
-        for (const QVariant& row : nodeLocks(n)) {
+        for (const QVariant& row : nodeLockRows(locks, n)) {
             const QVariantMap r = row.toMap();
             QVariantMap element{{"nodeIndex", n}, {"hand", r.value("hand")}};
             if (r.contains("actionProbs")) {
@@ -840,6 +840,7 @@ void AppController::nodeLocksFromVariantList(const QVariantList& locks) {
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
     lastSaveError_.clear();
+    lastSaveLeftOutLockEdits_ = false;
     QString error;
     const std::optional<QString> localPath = localFilePath(fileUrl, &error);
     if (!localPath) {
@@ -921,7 +922,8 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         out.endArray();
         out.endObject();
     }
-    out.value("nodeLocks", nodeLocksToVariantList());
+    // The locks the solution was solved with; later edits are not its own.
+    out.value("nodeLocks", nodeLocksToVariantList(solvedNodeLocks_));
     out.value("lastUiCfg", lastSolveConfig_);
     out.endObject();
     out.finish();
@@ -936,6 +938,7 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         qWarning().noquote() << "saveProject: commit failed:" << path << lastSaveError_;
         return false;
     }
+    lastSaveLeftOutLockEdits_ = hasUnsolvedLockEdits();
     qInfo().noquote() << "Saved project:" << path;
     return true;
 }
@@ -998,6 +1001,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     seatHandCombosOopByNode_ = loaded.seatOop;
     seatHandCombosIpByNode_ = loaded.seatIp;
     nodeLocksFromVariantList(loaded.locks);
+    solvedNodeLocks_ = nodeLocks_;
     lastSolveConfig_ = loaded.lastUiCfg;
     forgetFileResults();
     resultsFromFile_ = treeNodeCount() > 0;

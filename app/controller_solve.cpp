@@ -173,6 +173,9 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     session_.reset();
     clearNodeCaches();
     clearResultLists();
+    // The locks this solve's result will have been solved with: lock edits
+    // made after it are the user's, not the result's.
+    solvedNodeLocks_ = applyNodeLocks ? nodeLocks_ : NodeLockTable{};
     emit resultsChanged();
     emit systemMemoryChanged();
     refreshAvailableMemory();
@@ -252,6 +255,7 @@ void AppController::clearResults() {
     ++epoch_;  // whatever the cancelled solve still reports is not shown
     clearNodeCaches();
     nodeLocks_.clear();
+    solvedNodeLocks_.clear();
     clearResultLists();
     forgetFileResults();
     lastSolveConfig_.clear();

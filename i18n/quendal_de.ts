@@ -484,6 +484,10 @@
         <translation>Projekt als %1 in %2 gespeichert.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Lock-Änderungen seit der letzten Lösung sind nicht enthalten: neu lösen und dann speichern, um sie zu behalten.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>

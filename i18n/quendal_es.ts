@@ -484,6 +484,10 @@
         <translation>Proyecto guardado como %1 en %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Los cambios de bloqueos hechos desde la última resolución no están incluidos: vuelve a resolver y guarda para conservarlos.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>

@@ -484,6 +484,10 @@
         <translation>Projet enregistré sous %1 dans %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Les modifications de verrous faites depuis le dernier calcul n’y sont pas : recalculez, puis enregistrez pour les garder.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>le service de projets n&apos;est pas disponible.</translation>

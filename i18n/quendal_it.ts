@@ -484,6 +484,10 @@
         <translation>Progetto salvato come %1 in %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Le modifiche ai blocchi fatte dopo l’ultimo calcolo non sono incluse: ricalcola, poi salva per conservarle.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>il servizio progetti non è disponibile.</translation>

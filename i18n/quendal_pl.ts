@@ -484,6 +484,10 @@
         <translation>Zapisano projekt jako %1 w folderze %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Zmiany blokad od ostatniego przeliczenia nie zostały zapisane: przelicz, a potem zapisz, aby je zachować.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>

@@ -484,6 +484,10 @@
         <translation>Projeto salvo como %1 em %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>As alterações de travas feitas desde a última resolução não estão nele: resolva de novo e salve para mantê-las.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>o serviço de projetos não está disponível.</translation>

@@ -484,6 +484,10 @@
         <translation>Проект сохранён как %1 в папке %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Изменения фиксации после последнего расчёта в него не вошли: пересчитайте, затем сохраните, чтобы их сохранить.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>служба проектов недоступна.</translation>

@@ -70,6 +70,17 @@ class ProjectFileTest : public QObject {
 
     QUrl url(const QString& name) const { return QUrl::fromLocalFile(dir_.filePath(name)); }
 
+    // The saved file opened afresh: a re-solve of its spot gives the solution
+    // that was saved.
+    void reopenAndReSolveToTheSame(AppController& c, const QString& name) {
+        c.clearResults();
+        const QVariantMap r = c.loadProject(url(name));
+        QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.fileSolutionCheck(), QString("same"));
+    }
+
     void writeText(const QString& name, const QByteArray& text) {
         QFile f(dir_.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -98,11 +109,13 @@ private slots:
         AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(60));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        c.setNodeLock(0, "AA", 1, 0.6);
+        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
+        c.reSolveWithNodeLocks();  // the file keeps the locks its solution was solved with
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(1);
         c.nodeSeatHandCombos(1, "IP");
         c.nodeSeatHandCombos(0, "OOP");
-        c.setNodeLock(0, "AA", 1, 0.6);
-        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
         const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
@@ -201,6 +214,55 @@ private slots:
         QCOMPARE(c.fileSolutionCheck(), QString());
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         QCOMPARE(c.fileSolutionCheck(), QString());
+    }
+
+    // A file's locks are those its solution was solved with: a lock edit not
+    // solved yet is left out, and the save says so; a re-solve of the opened
+    // file gives the solution that was saved.
+    void aFileKeepsTheLocksItsSolutionWasSolvedWith() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::riverMap(40));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        for (const char* hand : {"AA", "KQo", "KQs"}) {
+            c.setNodeLockProbs(0, hand, {0, 1, 0});
+        }
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(!c.lastSaveLeftOutLockEdits());
+        c.setNodeLockProbs(0, "KK", {0, 0, 1});
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(c.lastSaveLeftOutLockEdits());
+
+        reopenAndReSolveToTheSame(c, "locked.tessavalproj");
+        QStringList hands;
+        for (const QVariant& row : c.nodeLocks(0)) {
+            hands << row.toMap()["hand"].toString();
+        }
+        hands.sort();
+        QCOMPARE(hands, (QStringList{"AA", "KQo", "KQs"}));
+    }
+
+    // A start refused for its map leaves the held result with the map it was
+    // solved from, and a deal takes no lock: the file saved then opens and
+    // re-solves to the same.
+    void aRefusedStartLeavesAFileThatOpens() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        int deal = 0;
+        while (deal < c.treeNodeCount() && c.nodeMeta(deal)["nodeType"].toString() != "chance") {
+            ++deal;
+        }
+        QVERIFY(deal < c.treeNodeCount());
+        c.setNodeLockProbs(deal, "AA", {1});
+        QVERIFY(c.nodeLocks(deal).isEmpty());
+        QVariantMap river = test::riverMap(5);
+        river["rake_percent"] = 150;
+        c.startSolveWithConfig(river);
+        QVERIFY(!c.running());
+        QVERIFY(c.saveProject(url("refused.tessavalproj"), {}));
+        reopenAndReSolveToTheSame(c, "refused.tessavalproj");
     }
 
     void loadingDuringASolveIsNeverOverwritten() {
