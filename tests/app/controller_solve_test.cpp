@@ -205,9 +205,6 @@ private slots:
         QTest::newRow("a turn board started as a river")
             << "board" << QVariant("KsQd7h4c")
             << "Not ready: the starting street is not the street of the board";
-        QTest::newRow("a street of no spot")
-            << "starting_street" << QVariant("preflop")
-            << "Not ready: the starting street is not the street of the board";
         QTest::newRow("a size after a blank that is no number")
             << "ip_turn_bet_sizes" << QVariant("50 nan")
             << "Not ready: a sizing text does not read: Sizing: invalid token '50 nan'";
