@@ -133,6 +133,9 @@ public:
     Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
     // Why the last saveProject returned false (the system's reason), else empty.
     Q_INVOKABLE QString lastSaveError() const { return lastSaveError_; }
+    // The last saveProject left lock edits out: ones made since the result
+    // was solved, which the file does not keep.
+    Q_INVOKABLE bool lastSaveLeftOutLockEdits() const { return lastSaveLeftOutLockEdits_; }
     Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
     Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
     Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
@@ -233,10 +236,13 @@ private:
     void clearNodeCaches();
     // The node-lock seeding of the first setNodeLock on a node.
     void seedNodeLocksFromStrategy(int nodeIndex);
+    // The number of actions a lock at the node holds: 0 unless a decision.
     int nodeActionCount(int nodeIndex) const;
+    // Locks of the held result were edited since it was solved.
+    bool hasUnsolvedLockEdits() const;
     // Project file parts.
     QVariantMap resultsToVariantMap() const;
-    QVariantList nodeLocksToVariantList() const;
+    QVariantList nodeLocksToVariantList(const NodeLockTable& locks) const;
     void nodeLocksFromVariantList(const QVariantList& locks);
     void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
                                  std::uint64_t cacheEpoch);
@@ -261,7 +267,10 @@ private:
     std::shared_ptr<const NodeRecords> nodeRecords_;
     QVariantMap lastSolveConfig_;
     mutable QString lastSaveError_;
+    mutable bool lastSaveLeftOutLockEdits_ = false;
     NodeLockTable nodeLocks_;
+    // The locks the held result was solved with (or opened with).
+    NodeLockTable solvedNodeLocks_;
     // Every accepted start, clear and load begins an epoch; reports of an
     // older one change nothing the user sees.
     std::uint64_t epoch_ = 0;

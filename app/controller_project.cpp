@@ -4,6 +4,7 @@
 #include "app/app_controller.h"
 #include "app/json_text.h"
 #include "app/local_file_url.h"
+#include "app/solve_config_map.h"
 #include "core/card.h"
 #include "session/action_labels.h"
 
@@ -15,7 +16,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
-#include <QSet>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -563,22 +563,14 @@ private:
     }
 
     // The last solve's configuration is solved again by a re-solve: it must
-    // be one the set-up page could have started. Empty before any solve.
+    // be one a start would take. Empty before any solve.
     void checkSolveConfig(const QVariantMap& cfg) {
-        const QVariant board = cfg.value("board");
-        if (board.isValid() &&
-            (board.typeId() != QMetaType::QString || !boardMask(board.toString()))) {
-            fail(QStringLiteral("\"lastUiCfg\": \"board\" is not a board of distinct cards"));
+        if (cfg.isEmpty()) {
             return;
         }
-        for (const char* key : {"starting_pot", "effective_stack"}) {
-            const QVariant v = cfg.value(QString::fromLatin1(key));
-            bool number = false;
-            const double x = v.isValid() ? v.toDouble(&number) : 1.0;
-            if (v.isValid() && (!number || !std::isfinite(x) || x <= 0.0)) {
-                fail(QStringLiteral("\"lastUiCfg\": \"%1\" is not an amount above 0").arg(key));
-                return;
-            }
+        const SolveMapProblem problem = solveMapProblem(cfg);
+        if (problem.kind != SolveMapProblem::Kind::None) {
+            fail(QStringLiteral("\"lastUiCfg\": ") + problem.reason);
         }
     }
 
@@ -669,17 +661,6 @@ private:
         }
     }
 
-    static bool isHandClass(const QString& hand) {
-        static const QSet<QString> classes = [] {
-            QSet<QString> set;
-            for (const std::string& label : hand_class_labels_169()) {
-                set.insert(QString::fromStdString(label));
-            }
-            return set;
-        }();
-        return classes.contains(hand);
-    }
-
     // The node a lock row applies to must be a decision of the file's tree:
     // its number of actions, or -1 after a failure.
     int lockedNodeActions(int n, const LoadedProject& p) {
@@ -717,7 +698,7 @@ private:
             const bool skipped = n < 0 || hand.isEmpty();
             // The node's number of actions, or -1 after a failure.
             const auto lockedNode = [&] {
-                if (!isHandClass(hand)) {
+                if (!is_hand_class_label(hand.toStdString())) {
                     fail(QStringLiteral("a lock of node %1 holds \"%2\", which is not a hand class")
                              .arg(n)
                              .arg(hand));
@@ -816,10 +797,10 @@ QVariantMap AppController::resultsToVariantMap() const {
             {"rootActions", rootActions_}};
 }
 
-QVariantList AppController::nodeLocksToVariantList() const {
+QVariantList AppController::nodeLocksToVariantList(const NodeLockTable& locks) const {
     QVariantList rows;
     for (int n = 0; n < treeNodeCount(); ++n) {
-        for (const QVariant& row : nodeLocks(n)) {
+        for (const QVariant& row : nodeLockRows(locks, n)) {
             const QVariantMap r = row.toMap();
             QVariantMap element{{"nodeIndex", n}, {"hand", r.value("hand")}};
             if (r.contains("actionProbs")) {
@@ -859,6 +840,7 @@ void AppController::nodeLocksFromVariantList(const QVariantList& locks) {
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
     lastSaveError_.clear();
+    lastSaveLeftOutLockEdits_ = false;
     QString error;
     const std::optional<QString> localPath = localFilePath(fileUrl, &error);
     if (!localPath) {
@@ -940,7 +922,8 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         out.endArray();
         out.endObject();
     }
-    out.value("nodeLocks", nodeLocksToVariantList());
+    // The locks the solution was solved with; later edits are not its own.
+    out.value("nodeLocks", nodeLocksToVariantList(solvedNodeLocks_));
     out.value("lastUiCfg", lastSolveConfig_);
     out.endObject();
     out.finish();
@@ -955,6 +938,7 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
         qWarning().noquote() << "saveProject: commit failed:" << path << lastSaveError_;
         return false;
     }
+    lastSaveLeftOutLockEdits_ = hasUnsolvedLockEdits();
     qInfo().noquote() << "Saved project:" << path;
     return true;
 }
@@ -1017,6 +1001,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     seatHandCombosOopByNode_ = loaded.seatOop;
     seatHandCombosIpByNode_ = loaded.seatIp;
     nodeLocksFromVariantList(loaded.locks);
+    solvedNodeLocks_ = nodeLocks_;
     lastSolveConfig_ = loaded.lastUiCfg;
     forgetFileResults();
     resultsFromFile_ = treeNodeCount() > 0;

@@ -114,7 +114,19 @@
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Nicht bereit: die Start-Street ist nicht die Street des Boards</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Nicht bereit: ein Sizing-Text ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Nicht bereit: Pot und Stack müssen über 0 liegen</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Nicht genug Speicher: dieser Spot braucht mindestens %1, verfügbar sind %2</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Projekt als %1 in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Lock-Änderungen seit der letzten Lösung sind nicht enthalten: neu lösen und dann speichern, um sie zu behalten.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -114,7 +114,19 @@
         <translation>No listo: el rake debe estar entre 0 y 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>No listo: la calle inicial no es la calle del board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>No listo: un texto de sizing no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>No listo: el bote y el stack deben ser mayores que 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memoria insuficiente: este spot necesita al menos %1 y hay %2 disponibles</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Proyecto guardado como %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Los cambios de bloqueos hechos desde la última resolución no están incluidos: vuelve a resolver y guarda para conservarlos.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -114,7 +114,19 @@
         <translation>Pas prêt : le rake doit être compris entre 0 et 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Pas prêt : la street de départ n’est pas celle du board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Pas prêt : un texte de sizing est illisible : %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Pas prêt : le pot et le stack doivent être supérieurs à 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Mémoire insuffisante : ce spot nécessite au moins %1, %2 sont disponibles</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Projet enregistré sous %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Les modifications de verrous faites depuis le dernier calcul n’y sont pas : recalculez, puis enregistrez pour les garder.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -114,7 +114,19 @@
         <translation>Non pronto: il rake deve essere tra 0 e 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Non pronto: la street iniziale non è quella del board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Non pronto: un testo di sizing non è leggibile: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Non pronto: piatto e stack devono essere maggiori di 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memoria insufficiente: questo spot richiede almeno %1, disponibili %2</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Progetto salvato come %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Le modifiche ai blocchi fatte dopo l’ultimo calcolo non sono incluse: ricalcola, poi salva per conservarle.</translation>
     </message>
     <message>
         <location line="+6"/>

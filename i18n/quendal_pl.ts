@@ -114,7 +114,19 @@
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Niegotowe: ulica początkowa nie odpowiada boardowi</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Niegotowe: nie można odczytać tekstu sizingu: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Niegotowe: pula i stack muszą być większe od 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Za mało pamięci: ten spot wymaga co najmniej %1, dostępne jest %2</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Zapisano projekt jako %1 w folderze %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Zmiany blokad od ostatniego przeliczenia nie zostały zapisane: przelicz, a potem zapisz, aby je zachować.</translation>
     </message>
     <message>
         <location line="+6"/>

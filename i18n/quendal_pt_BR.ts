@@ -114,7 +114,19 @@
         <translation>Não pronto: o rake deve ficar entre 0 e 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Não pronto: a street inicial não é a street do board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Não pronto: um texto de sizing não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Não pronto: o pote e o stack devem ser maiores que 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memória insuficiente: este spot precisa de pelo menos %1, há %2 disponíveis</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Projeto salvo como %1 em %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>As alterações de travas feitas desde a última resolução não estão nele: resolva de novo e salve para mantê-las.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -114,7 +114,19 @@
         <translation>Не готово: рейк должен быть от 0 до 100%</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Не готово: начальная улица не соответствует борду</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Не готово: текст сайзинга не читается: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Не готово: банк и стек должны быть больше 0</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Недостаточно памяти: этому споту нужно не менее %1, доступно %2</translation>
     </message>
@@ -470,6 +482,10 @@
         <location line="+11"/>
         <source>Saved the project as %1 in %2.</source>
         <translation>Проект сохранён как %1 в папке %2.</translation>
+    </message>
+    <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Изменения фиксации после последнего расчёта в него не вошли: пересчитайте, затем сохраните, чтобы их сохранить.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -37,7 +37,12 @@ const QByteArray kSmallTree = R"({"format": "quendal_project", "version": 1,
       [{"actionType": "chance", "name": "Ah", "frequency": 0.5, "childIndex": 2}, {"actionType": "chance", "name": "2c", "frequency": 0.5, "childIndex": 4}],
       [{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}],
       [], []]},
-  "nodeLocks": [], "lastUiCfg": {"board": "KsQd7h"}})";
+  "nodeLocks": [], "lastUiCfg": {"board": "KsQd7h", "starting_street": "flop", "oop_range": "AA, KQ",
+    "ip_range": "QQ", "oop_flop_bet_sizes": "50", "oop_flop_raise_sizes": "a",
+    "oop_turn_bet_sizes": "50", "oop_turn_raise_sizes": "a", "oop_river_bet_sizes": "50",
+    "oop_river_raise_sizes": "a", "ip_flop_bet_sizes": "50", "ip_flop_raise_sizes": "a",
+    "ip_turn_bet_sizes": "50", "ip_turn_raise_sizes": "a", "ip_river_bet_sizes": "50",
+    "ip_river_raise_sizes": "a"}})";
 
 // The small tree with each `from` (found once) replaced by its `to`.
 QByteArray smallTreeWith(std::initializer_list<std::pair<const char*, const char*>> edits) {
@@ -64,6 +69,17 @@ class ProjectFileTest : public QObject {
     QTemporaryDir dir_;
 
     QUrl url(const QString& name) const { return QUrl::fromLocalFile(dir_.filePath(name)); }
+
+    // The saved file opened afresh: a re-solve of its spot gives the solution
+    // that was saved.
+    void reopenAndReSolveToTheSame(AppController& c, const QString& name) {
+        c.clearResults();
+        const QVariantMap r = c.loadProject(url(name));
+        QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.fileSolutionCheck(), QString("same"));
+    }
 
     void writeText(const QString& name, const QByteArray& text) {
         QFile f(dir_.filePath(name));
@@ -93,11 +109,13 @@ private slots:
         AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(60));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        c.setNodeLock(0, "AA", 1, 0.6);
+        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
+        c.reSolveWithNodeLocks();  // the file keeps the locks its solution was solved with
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(1);
         c.nodeSeatHandCombos(1, "IP");
         c.nodeSeatHandCombos(0, "OOP");
-        c.setNodeLock(0, "AA", 1, 0.6);
-        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
         const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
@@ -196,6 +214,55 @@ private slots:
         QCOMPARE(c.fileSolutionCheck(), QString());
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         QCOMPARE(c.fileSolutionCheck(), QString());
+    }
+
+    // A file's locks are those its solution was solved with: a lock edit not
+    // solved yet is left out, and the save says so; a re-solve of the opened
+    // file gives the solution that was saved.
+    void aFileKeepsTheLocksItsSolutionWasSolvedWith() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::riverMap(40));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        for (const char* hand : {"AA", "KQo", "KQs"}) {
+            c.setNodeLockProbs(0, hand, {0, 1, 0});
+        }
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(!c.lastSaveLeftOutLockEdits());
+        c.setNodeLockProbs(0, "KK", {0, 0, 1});
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(c.lastSaveLeftOutLockEdits());
+
+        reopenAndReSolveToTheSame(c, "locked.tessavalproj");
+        QStringList hands;
+        for (const QVariant& row : c.nodeLocks(0)) {
+            hands << row.toMap()["hand"].toString();
+        }
+        hands.sort();
+        QCOMPARE(hands, (QStringList{"AA", "KQo", "KQs"}));
+    }
+
+    // A start refused for its map leaves the held result with the map it was
+    // solved from, and a deal takes no lock: the file saved then opens and
+    // re-solves to the same.
+    void aRefusedStartLeavesAFileThatOpens() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        int deal = 0;
+        while (deal < c.treeNodeCount() && c.nodeMeta(deal)["nodeType"].toString() != "chance") {
+            ++deal;
+        }
+        QVERIFY(deal < c.treeNodeCount());
+        c.setNodeLockProbs(deal, "AA", {1});
+        QVERIFY(c.nodeLocks(deal).isEmpty());
+        QVariantMap river = test::riverMap(5);
+        river["rake_percent"] = 150;
+        c.startSolveWithConfig(river);
+        QVERIFY(!c.running());
+        QVERIFY(c.saveProject(url("refused.tessavalproj"), {}));
+        reopenAndReSolveToTheSame(c, "refused.tessavalproj");
     }
 
     void loadingDuringASolveIsNeverOverwritten() {
@@ -342,18 +409,48 @@ private slots:
              R"("name": "2c", "frequency": 0.5)", R"("name": "2c", "frequency": 1)"},
             {"the turn dealt to a turn board", R"("boardText": "KsQd7h")",
              R"("boardText": "KsQd7h3c")", "node 1 deals the turn to a board of 4 cards",
-             R"("board": "KsQd7h")", R"("board": "KsQd7h3c")"},
+             R"("board": "KsQd7h", "starting_street": "flop")",
+             R"("board": "KsQd7h3c", "starting_street": "turn")"},
             {"the river dealt to a flop board", R"("chanceDeal": "turn")",
              R"("chanceDeal": "river")", "node 1 deals the river to a board of 3 cards"},
-            {"solved without a stack", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsQd7h", "effective_stack": 0})",
+            // A last solve the set-up page would not start: a re-solve
+            // would solve another game, or nothing.
+            {"solved without a stack", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "effective_stack": 0,)",
              R"("lastUiCfg": "effective_stack" is not an amount above 0)"},
-            {"solved with a negative pot", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsQd7h", "starting_pot": -5, "effective_stack": 20})",
+            {"solved with a negative pot", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "starting_pot": -5,)",
              R"("lastUiCfg": "starting_pot" is not an amount above 0)"},
-            {"solved on a board that repeats a card", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsKs7h"})",
-             R"("lastUiCfg": "board" is not a board of distinct cards)"},
+            {"solved on a board that repeats a card", R"("board": "KsQd7h",)",
+             R"("board": "KsKs7h",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"solved on two cards", R"("board": "KsQd7h",)", R"("board": "KsQd",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"solved on a board with a pair that is no card", R"("board": "KsQd7h",)",
+             R"("board": "KsQdXx7h",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"a river board solved as a flop", R"("board": "KsQd7h",)", R"("board": "KsQd7h4c2s",)",
+             R"("lastUiCfg": "starting_street" is not the street of the board)"},
+            {"a turn board without a street", R"("board": "KsQd7h", "starting_street": "flop",)",
+             R"("board": "KsQd7h4c",)",
+             R"("lastUiCfg": "starting_street" is not the street of the board)"},
+            {"a street of another program", R"("starting_street": "flop")",
+             R"("starting_street": "preflop")",
+             R"("lastUiCfg": "starting_street" is not flop, turn or river)"},
+            {"a range of no hand", R"("ip_range": "QQ")", R"("ip_range": "QQ:0")",
+             R"("lastUiCfg": "ip_range" holds no hand)"},
+            {"a range the engine refuses", R"("oop_range": "AA, KQ")", R"("oop_range": "AA, ZZ")",
+             R"("lastUiCfg": "oop_range" does not read: )"},
+            {"a size the engine refuses", R"("ip_turn_bet_sizes": "50")",
+             R"("ip_turn_bet_sizes": "50 nan")",
+             R"("lastUiCfg": "ip_turn_bet_sizes" does not read: Sizing: invalid token '50 nan')"},
+            {"a played street without sizes", R"("oop_flop_raise_sizes": "a",)", "",
+             R"("lastUiCfg": "oop_flop_raise_sizes" is empty)"},
+            {"rake above 100", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "rake_percent": 150,)",
+             R"("lastUiCfg": "rake_percent" is not between 0 and 100)"},
+            {"rake below 0", R"("board": "KsQd7h",)", R"("board": "KsQd7h", "rake_percent": -1,)",
+             R"("lastUiCfg": "rake_percent" is not between 0 and 100)"},
         };
         for (const auto& m : members) {
             const QByteArray text = m.from2 ? smallTreeWith({{m.from, m.to}, {m.from2, m.to2}})

@@ -306,4 +306,21 @@ TestCase {
         window.show()
         tryCompare(window, "visible", true)
     }
+
+    // A lock edit not solved yet stays out of the file, and the saved line
+    // says so.
+    function test_8_unsolvedLockEditsAreLeftOutAndNamed() {
+        solveTinySpot()
+        shell.navIndex = 0
+        const probs = appController.nodeActions(0).map(function (a, i) { return i === 0 ? 1 : 0 })
+        appController.setNodeLockProbs(0, "AA", probs)
+        const chooser = openDialog("heroSave", "saveProjectDialog", testFolderUrl)
+        typeName(chooser, "locks")
+        mouseClick(chooser._acceptButton)
+        tryVerify(function () { return !chooser.fileDialog.visible })
+        tryCompare(item("fileStatusText", home), "text",
+                   "Saved the project as locks.tessavalproj in " + localPath(testFolderUrl) + "."
+                   + " Lock edits made since the last solve are not in it: re-solve, then save to keep them.")
+        compare(JSON.parse(fileText("locks.tessavalproj")).nodeLocks, [])
+    }
 }

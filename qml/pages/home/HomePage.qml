@@ -182,7 +182,9 @@ Item {
         if (result.ok) {
             const folder = Files.folderPath(fileUrl)
             _resultsUnsaved = false
-            _showFileMessage(function () { return qsTr("Saved the project as %1 in %2.").arg(name).arg(folder) },
+            const leftOut = result.lockEditsLeftOut
+            _showFileMessage(function () { return qsTr("Saved the project as %1 in %2.").arg(name).arg(folder)
+                                                  + (leftOut ? " " + qsTr("Lock edits made since the last solve are not in it: re-solve, then save to keep them.") : "") },
                              true)
             return true
         }
