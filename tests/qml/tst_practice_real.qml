@@ -319,7 +319,7 @@ TestCase {
 
     // Aces against two hands that both hold the ace of hearts: half of
     // OOP's aces leave IP nothing, so the seats are dealt as a pair.
-    readonly property var acesAgainstAceHigh: ["AA", "22:0, AhQh, AhJh"]
+    readonly property var acesAgainstAceHigh: ["AA", "AhQh, AhJh"]
 
     function clickItem(p, name) {
         waitForRendering(p)
