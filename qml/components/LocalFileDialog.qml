@@ -113,12 +113,23 @@ Item {
         chooser.fileChosen(status.url)
     }
 
+    // The location a name typed in save mode stands for: a folder that
+    // exists as typed, else the file, with the filter's extension when it
+    // has none; "" when nothing was typed.
+    function _typedLocation() {
+        const folder = _status(dialog.currentFolder)
+        const folderPath = folder ? folder.path : ""
+        const asTyped = Logic.typedPath(folderPath, _name(), "")
+        const typedFolder = asTyped.length > 0 ? _status(asTyped) : null
+        if (typedFolder && typedFolder.ok && typedFolder.isDir)
+            return asTyped
+        return Logic.typedPath(folderPath, _name(), dialog.nameFilters[dialog.selectedNameFilter.index])
+    }
+
     function _choose() {
         let location = dialog.selectedFile
         if (saving && _nameField) {
-            const folder = _status(dialog.currentFolder)
-            const typed = Logic.typedPath(folder ? folder.path : "", _name(),
-                                          dialog.nameFilters[dialog.selectedNameFilter.index])
+            const typed = _typedLocation()
             if (typed.length > 0)
                 location = typed
         }
@@ -128,8 +139,11 @@ Item {
             return
         }
         if (saving && status.isDir) {
+            // The dialog shows the folder next, opened again once Qt's own
+            // has finished closing: opened from its accept handler, it
+            // would stay open in name only and never show again.
             currentFolder = status.url
-            open()
+            Qt.callLater(open)
             return
         }
         if (saving && status.exists) {
