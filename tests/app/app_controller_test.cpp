@@ -139,6 +139,45 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // Figures shown side by side get the decimals that tell different
+    // counts apart, and no more.
+    void gigabyteTextsApart_data() {
+        QTest::addColumn<quint64>("a");
+        QTest::addColumn<quint64>("b");
+        QTest::addColumn<QString>("textA");
+        QTest::addColumn<QString>("textB");
+        const quint64 gib = kGiB;
+        QTest::newRow("apart already") << 8 * gib << 4 * gib << QString("8.0 GB") << QString("4.0 GB");
+        QTest::newRow("equal") << 3 * gib / 2 << 3 * gib / 2 << QString("1.5 GB") << QString("1.5 GB");
+        QTest::newRow("a hundredth apart") << quint64(1.53 * gib) << quint64(1.47 * gib)
+                                           << QString("1.53 GB") << QString("1.47 GB");
+        QTest::newRow("from 10 up") << 12 * gib + 100 * 1048576ull << 12 * gib << QString("12.1 GB")
+                                    << QString("12.0 GB");
+        QTest::newRow("megabytes") << quint64(1000) << quint64(2000) << QString("0.001 MB")
+                                   << QString("0.002 MB");
+        QTest::newRow("one unknown") << quint64(0) << gib << kDash << QString("1.0 GB");
+    }
+
+    void gigabyteTextsApart() {
+        QFETCH(quint64, a);
+        QFETCH(quint64, b);
+        QFETCH(QString, textA);
+        QFETCH(QString, textB);
+        const auto [shownA, shownB] = AppController::formatGigabytesApart(a, b);
+        QCOMPARE(shownA, textA);
+        QCOMPARE(shownB, textB);
+    }
+
+    // Whatever their size, counts a byte apart never read the same.
+    void countsAByteApartReadApart() {
+        for (const std::uint64_t bytes :
+             std::initializer_list<std::uint64_t>{1000, 50 * 1048576ull, 3 * kGiB / 2, 12 * kGiB,
+                                                 1024 * kGiB}) {
+            const auto [more, less] = AppController::formatGigabytesApart(bytes + 1, bytes);
+            QVERIFY2(more != less, qPrintable(more));
+        }
+    }
+
     void systemFigures() {
         FakeMachine machine;
         AppController controller(machine.environment());
