@@ -313,8 +313,8 @@ TestCase {
 
     // A folder typed into the save dialog (with or without its slash, a
     // name with a dot, a whole path) is where the dialog goes next; a name
-    // typed there saves into it, and the page's buttons and the window's
-    // shortcuts work afterwards.
+    // typed there saves into it, and the page's buttons, the window's
+    // shortcuts and the close question work afterwards.
     function test_8_aTypedFolderIsWhereTheDialogGoes_data() {
         return [
             { tag: "a sub-folder with its slash", typed: "sub/", folder: "sub", name: "in1" },
@@ -352,5 +352,11 @@ TestCase {
         tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
         keyClick(Qt.Key_1, Qt.ControlModifier)
         compare(shell.navIndex, 0)
+        const confirm = item("discardResultsDialog", home)
+        window.close()
+        tryCompare(confirm, "opened", true)
+        mouseClick(item("cancelButton", confirm.footer))
+        tryCompare(confirm, "visible", false)
+        verify(window.visible)
     }
 }
