@@ -4,8 +4,9 @@
 // the name field counts as soon as it is typed (in an empty folder too),
 // Return accepts it, a name without an extension gets the one of the filter
 // shown, and a whole path typed there is taken as it is (Qt's dialog keeps
-// only its last part in the field, so the typed text is kept here). In save
-// mode an existing file is replaced only after the user confirms.
+// only its last part in the field, so the typed text is kept here); an
+// existing folder typed there is where the dialog goes next. In save mode an
+// existing file is replaced only after the user confirms.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
