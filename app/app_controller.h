@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace quendal_app {
 
@@ -83,7 +84,7 @@ public:
     QString systemAvailableMemoryText() const { return systemAvailableMemoryText_; }
     qulonglong systemMemoryBytes() const { return systemMemoryBytes_; }
     qulonglong systemAvailableMemoryBytes() const { return systemAvailableMemoryBytes_; }
-    QString effectiveAvailableMemoryText() const;
+    QString effectiveAvailableMemoryText() const { return effectiveAvailableMemoryText_; }
     qulonglong effectiveAvailableMemoryBytes() const;
     QString solveRequiredMemoryText() const { return solveRequiredMemoryText_; }
     qulonglong solveRequiredMemoryBytes() const { return solveRequiredMemoryBytes_; }
@@ -180,6 +181,9 @@ public:
 
     // "—" for 0, else "%1 GB": one decimal below 10, none from 10 up.
     static QString formatGigabytes(std::uint64_t bytes);
+    // Two figures shown side by side, each as formatGigabytes writes it, with
+    // as many more decimals as it takes for different counts to read apart.
+    static std::pair<QString, QString> formatGigabytesApart(std::uint64_t a, std::uint64_t b);
     // The variable trimmed and lower-cased is "1", "true", "yes" or "on";
     // `present` tells whether it is set to a non-empty value.
     static bool envFlag(const char* name, bool& present);
@@ -214,7 +218,9 @@ private:
     // built again in another language.
     void setStatus(const TranslatableText& status);
     void setStatusText(const QString& text);
-    static QString requiredMemoryText(std::uint64_t bytes, bool atLeast);
+    // The need of the spot and the memory available for it, written apart;
+    // each signal goes when its figure or its text changed.
+    void refreshMemoryTexts(bool requiredChanged, bool availableChanged);
     void setRunning(bool running);
     void setProgress(double progress);
     QDate today() const;
@@ -283,6 +289,7 @@ private:
     std::uint64_t systemAvailableMemoryBytes_ = 0;
     QTimer memoryTimer_;
     QString solveRequiredMemoryText_;
+    QString effectiveAvailableMemoryText_;
     std::uint64_t solveRequiredMemoryBytes_ = 0;
     bool solveRequiredAtLeast_ = false;
     SolveConfig requestedEstimateConfig_;         // of the newest estimate request

@@ -177,7 +177,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     // made after it are the user's, not the result's.
     solvedNodeLocks_ = applyNodeLocks ? nodeLocks_ : NodeLockTable{};
     emit resultsChanged();
-    emit systemMemoryChanged();
+    refreshMemoryTexts(false, true);
     refreshAvailableMemory();
     // The need of this very configuration, measured against what is free once
     // the previous result is gone; an unknown figure (an unusable spot, which
@@ -194,9 +194,10 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
                       "Not enough memory: this spot needs at least %1, %2 are available")
                 : QT_TRANSLATE_NOOP("AppController",
                                     "Not enough memory: this spot needs %1, %2 are available");
+        const auto [needText, availableText] = formatGigabytesApart(need.bytes, available);
         setStatus(TranslatableText("AppController", text,
-                                   {TranslatableText::plain(formatGigabytes(need.bytes)),
-                                    TranslatableText::plain(formatGigabytes(available))}));
+                                   {TranslatableText::plain(needText),
+                                    TranslatableText::plain(availableText)}));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -264,7 +265,7 @@ void AppController::clearResults() {
     setStatus(TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Ready")));
     setRunning(false);
     emit resultsChanged();
-    emit systemMemoryChanged();
+    refreshMemoryTexts(false, true);
 }
 
 SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_t epoch) {
@@ -367,7 +368,7 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
             resultEvOop_ = s.ev_oop / 100.0;
             resultEvIp_ = s.ev_ip / 100.0;
             resultsReclaimableMemoryBytes_ = runningSolveEstimate_;
-            emit systemMemoryChanged();
+            refreshMemoryTexts(false, true);
             const std::size_t n = std::min({s.root_action_labels.size(), s.root_action_codes.size(),
                                             s.root_action_frequencies.size()});
             if (s.root_action_labels.size() != n || s.root_action_codes.size() != n ||
@@ -419,12 +420,6 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     estimator_->request(generation, requestedEstimateConfig_);
 }
 
-QString AppController::requiredMemoryText(std::uint64_t bytes, bool atLeast) {
-    return atLeast ? translated(QT_TRANSLATE_NOOP("AppController", "at least %1"))
-                         .arg(formatGigabytes(bytes))
-                   : formatGigabytes(bytes);
-}
-
 void AppController::clearSolveMemoryEstimate() {
     deliverSolveMemoryEstimate(++estimateGeneration_, MemoryFigure{});
 }
@@ -439,13 +434,9 @@ void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, MemoryF
         estimatedConfig_.reset();
     }
     solveRequiredAtLeast_ = figure.bytes != 0 && figure.at_least;
-    const QString text = requiredMemoryText(figure.bytes, solveRequiredAtLeast_);
-    if (figure.bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
-        return;
-    }
+    const bool changed = figure.bytes != solveRequiredMemoryBytes_;
     solveRequiredMemoryBytes_ = figure.bytes;
-    solveRequiredMemoryText_ = text;
-    emit solveRequiredMemoryChanged();
+    refreshMemoryTexts(changed, false);
 }
 
 MemoryFigure AppController::memoryNeededToStart(const SolveConfig& config,

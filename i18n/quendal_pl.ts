@@ -505,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>Nie można zapisać %1: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>Nie można zapisać %1 w folderze %2: %3</translation>
     </message>
     <message>
         <location line="+47"/>

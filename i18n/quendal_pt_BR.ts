@@ -505,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>Não foi possível salvar %1: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>Não foi possível salvar %1 em %2: %3</translation>
     </message>
     <message>
         <location line="+47"/>

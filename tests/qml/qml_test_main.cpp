@@ -52,6 +52,13 @@ public slots:
         QDir().mkpath(files);
         engine->rootContext()->setContextProperty(QStringLiteral("testFolderUrl"),
                                                   QUrl::fromLocalFile(files));
+        // A folder of sub-folders only, for folders typed into a file dialog.
+        const QString folders = settingsDir_.path() + QStringLiteral("/folders");
+        for (const QString& sub : {QStringLiteral("sub"), QStringLiteral("sub.d")}) {
+            QDir().mkpath(folders + QLatin1Char('/') + sub);
+        }
+        engine->rootContext()->setContextProperty(QStringLiteral("foldersUrl"),
+                                                  QUrl::fromLocalFile(folders));
         // A folder this process cannot write into, with the system's reason.
         const auto [folder, reason] = unwritableFolder();
         engine->rootContext()->setContextProperty(QStringLiteral("readOnlyFolderUrl"),
