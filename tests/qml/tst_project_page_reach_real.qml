@@ -4,9 +4,8 @@ import Tessaval
 import TestSupport
 
 // The set-up page in the real window at the smallest sizes the program
-// gives, in English and in the longest shipped languages: every control is
-// inside the window or reached by scrolling sideways, with the wheel and
-// Shift, or by Tab.
+// gives, in every shipped language: every control is inside the window or
+// reached by scrolling sideways, with the wheel and Shift, or by Tab.
 TestCase {
     id: testCase
     name: "ProjectPageReachReal"
@@ -95,7 +94,7 @@ TestCase {
     function test_everyControlReached_data() {
         const rows = []
         for (const size of [[1216, 760], [900, 650]])
-            for (const language of ["en", "de", "ru"])
+            for (const language of ["en", "de", "es", "fr", "it", "pl", "pt_BR", "ru"])
                 rows.push({ tag: size[0] + " x " + size[1] + ", " + language, language: language,
                             width: size[0], height: size[1] })
         return rows
