@@ -4,6 +4,7 @@
 #include "app/language_manager.h"
 #include "fake_controller.h"
 #include "fake_updates.h"
+#include "shipped_translation.h"
 #include "test_translator.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ public slots:
         qmlRegisterType<FakeController>("TestSupport", 1, 0, "FakeController");
         qmlRegisterType<FakeUpdates>("TestSupport", 1, 0, "FakeUpdates");
         qmlRegisterType<TestTranslator>("TestSupport", 1, 0, "TestTranslator");
+        qmlRegisterType<ShippedTranslation>("TestSupport", 1, 0, "ShippedTranslation");
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
