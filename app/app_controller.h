@@ -235,7 +235,6 @@ private:
     void seedNodeLocksFromStrategy(int nodeIndex);
     int nodeActionCount(int nodeIndex) const;
     // Project file parts.
-    QVariantMap resultsToVariantMap() const;
     QVariantList nodeLocksToVariantList() const;
     void nodeLocksFromVariantList(const QVariantList& locks);
     void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
