@@ -21,6 +21,12 @@ QString translated(const char* text) {
 
 }  // namespace
 
+ProjectFileWork AppController::fileWork() const {
+    ProjectFileWork work;
+    work.threads = systemThreadCount_;
+    return work;
+}
+
 QVariantList AppController::nodeLocksToVariantList() const {
     QVariantList rows;
     for (int n = 0; n < treeNodeCount(); ++n) {
@@ -108,7 +114,7 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     }
     contents.locks = nodeLocksToVariantList();
     contents.lastUiCfg = lastSolveConfig_;
-    if (!writeProjectFile(file, contents)) {
+    if (!writeProjectFile(file, contents, fileWork())) {
         lastSaveError_ = fileErrorReason(path, file);
         file.cancelWriting();
         qWarning().noquote() << "saveProject: write failed:" << path << lastSaveError_;
@@ -149,7 +155,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     const QByteArray bytes = readWhole(file);
     file.close();
     ProjectFileContents loaded;
-    const QString problem = readProjectFile(bytes, loaded);
+    const QString problem = readProjectFile(bytes, loaded, fileWork());
     if (!problem.isEmpty()) {
         result["error"] = problem;  // nothing of the current state has changed
         return result;

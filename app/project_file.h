@@ -30,13 +30,25 @@ struct ProjectFileContents {
     QVariantMap lastUiCfg;
 };
 
+// How a large file is read and written: on `threads` threads, its large
+// arrays checked in pieces of `piece` bytes, its nodes read and written in
+// blocks of `blockNodes` nodes. The bytes written and what is read are the
+// same for any of these.
+struct ProjectFileWork {
+    int threads = 1;
+    qsizetype piece = qsizetype(4) << 20;
+    std::size_t blockNodes = 4096;
+};
+
 // Writes the file's text into `out`; false once the device refused a piece
 // (its error tells why).
-bool writeProjectFile(QIODevice& out, const ProjectFileContents& contents);
+bool writeProjectFile(QIODevice& out, const ProjectFileContents& contents,
+                      const ProjectFileWork& work = {});
 
 // Reads and checks a file's bytes into `contents`: empty on success, else
 // the message for the user ("Invalid project file: …" and the like), and
 // then `contents` is not to be used.
-QString readProjectFile(const QByteArray& bytes, ProjectFileContents& contents);
+QString readProjectFile(const QByteArray& bytes, ProjectFileContents& contents,
+                        const ProjectFileWork& work = {});
 
 }  // namespace quendal_app

@@ -3,6 +3,7 @@
 // takes only when all of it is sound.
 #include "app/json_text.h"
 #include "app/project_file.h"
+#include "app/worker_threads.h"
 #include "core/card.h"
 #include "session/action_labels.h"
 
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 #include <QSet>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -27,7 +29,8 @@ QString translated(const char* text) {
 
 class ProjectReader {
 public:
-    explicit ProjectReader(const QByteArray& bytes) : skeleton_(bytes) {}
+    ProjectReader(const QByteArray& bytes, const ProjectFileWork& work)
+        : work_(work), skeleton_(bytes, {work.threads, work.piece}) {}
 
     // Empty on success, else the message for the user.
     QString read(ProjectFileContents& p) {
@@ -199,51 +202,241 @@ private:
             }
             p.rootActions = roots.toArray().toVariantList();
         }
-        const auto meta = r.contains("treeNodeMeta")
-                              ? arrayElements(r.value("treeNodeMeta"), "\"treeNodeMeta\"")
-                              : std::vector<JsonSpan>{};
-        const auto actions = r.contains("treeNodeActions")
-                                 ? arrayElements(r.value("treeNodeActions"), "\"treeNodeActions\"")
-                                 : std::vector<JsonSpan>{};
-        if (meta.size() != actions.size()) {
+        const JsonSkeleton::ElementIndex* meta = nodeArray(r, "treeNodeMeta");
+        const JsonSkeleton::ElementIndex* actions = nodeArray(r, "treeNodeActions");
+        const std::size_t count = meta != nullptr ? meta->count : 0;
+        if (count != (actions != nullptr ? actions->count : 0)) {
             fail(QStringLiteral("\"treeNodeMeta\" and \"treeNodeActions\" differ in length"));
             return;
         }
-        if (!ok_ || meta.empty()) {
+        if (!ok_ || count == 0) {
             return;
         }
-        const std::shared_ptr<NodeRecords> records = NodeRecords::create();
-        p.records = records;
-        records->reserve(meta.size());
-        for (std::size_t i = 0; i < meta.size() && ok_; ++i) {
-            QString problem;
-            const Read read = readNodeText(meta[i], actions[i], *records, problem);
-            if (read == Read::Appended) {
-                continue;
-            }
-            if (read == Read::Failed) {
-                fail(QStringLiteral("node %1: %2").arg(i).arg(problem));
+        // Blocks of nodes read on several threads; the first node that fails
+        // in node order is the one reported.
+        NodeRecords::Builder builder(count, work_.blockNodes);
+        std::vector<std::pair<std::size_t, QString>> failures(builder.blocks());
+        std::atomic<std::size_t> failedBlock{builder.blocks()};
+        forEachOnThreads(work_.threads, builder.blocks(), [&](std::size_t b) {
+            if (b > failedBlock.load(std::memory_order_relaxed)) {
                 return;
             }
-            const QJsonValue m = parsed(meta[i]);
-            const QJsonValue a = parsed(actions[i]);
-            if (!m.isObject() || !a.isArray()) {
-                fail(QStringLiteral("node %1 is malformed").arg(i));
-                return;
+            NodeText text(skeleton_);
+            qsizetype m = skeleton_.element_at(*meta, builder.first_node(b));
+            qsizetype a = skeleton_.element_at(*actions, builder.first_node(b));
+            for (std::size_t i = builder.first_node(b); i < builder.first_node(b + 1); ++i) {
+                QString problem;
+                if (!text.read(m, a, b, i, builder, problem)) {
+                    failures[b] = {i, problem};
+                    for (std::size_t seen = failedBlock.load();
+                         seen > b && !failedBlock.compare_exchange_weak(seen, b);) {
+                    }
+                    return;
+                }
+                m = skeleton_.next_element(m);
+                a = skeleton_.next_element(a);
             }
-            if (!records->append_node(m.toObject().toVariantMap(), a.toArray().toVariantList(),
-                                        &problem)) {
-                fail(QStringLiteral("node %1: %2").arg(i).arg(problem));
-                return;
-            }
+        });
+        if (failedBlock.load() < builder.blocks()) {
+            fail(failures[failedBlock.load()].second);
+            return;
         }
+        const std::shared_ptr<NodeRecords> records = builder.finish(work_.threads);
+        p.records = records;
         QString problem;
-        if (!records->check_tree(boardCards_, &problem)) {
+        const bool treeOk = records->check_tree(boardCards_, &problem);
+        if (!treeOk) {
             fail(problem);
         }
     }
 
-    enum class Read { Appended, Failed, NotFlat };
+    // The index of one of the results' node arrays, as the document check
+    // made it; nothing when absent or after a failure.
+    const JsonSkeleton::ElementIndex* nodeArray(const QHash<QString, JsonSpan>& results,
+                                                const char* key) {
+        const auto it = results.constFind(QString::fromLatin1(key));
+        if (it == results.cend()) {
+            return nullptr;
+        }
+        const JsonSkeleton::ElementIndex* index =
+            it->kind == '[' ? skeleton_.element_index(*it) : nullptr;
+        if (index == nullptr) {
+            fail(QStringLiteral("\"%1\" is not an array").arg(key));
+        }
+        return index;
+    }
+
+    // Nodes read from the text, one after the other, on one thread.
+    class NodeText {
+    public:
+        explicit NodeText(const JsonSkeleton& skeleton) : skeleton_(skeleton) {}
+
+        // Node `i` from its element of each array (at `meta` and `actions`,
+        // which are moved past them) into block `b`; false with the problem.
+        bool read(qsizetype& meta, qsizetype& actions, std::size_t b, std::size_t i,
+                  NodeRecords::Builder& builder, QString& problem) {
+            NodeRecords::NodeFields node;
+            qsizetype m = meta;
+            qsizetype a = actions;
+            if ((readMetaAsWritten(m, node) || readMeta(m = meta, node)) &&
+                (readActionsAsWritten(a) || readActions(a = actions))) {
+                meta = m;
+                actions = a;
+                if (!builder.add(b, i, node, actionFields_, &problem)) {
+                    problem = QStringLiteral("node %1: %2").arg(i).arg(problem);
+                    return false;
+                }
+                return true;
+            }
+            // Any other node is parsed in full.
+            const std::optional<JsonSpan> metaSpan = skeleton_.value_at(meta);
+            const std::optional<JsonSpan> actionsSpan = skeleton_.value_at(actions);
+            const std::optional<QJsonValue> mv = skeleton_.value(*metaSpan);
+            const std::optional<QJsonValue> av = skeleton_.value(*actionsSpan);
+            meta = metaSpan->end;
+            actions = actionsSpan->end;
+            if (!mv || !av || !mv->isObject() || !av->isArray()) {
+                problem = QStringLiteral("node %1 is malformed").arg(i);
+                return false;
+            }
+            NodeRecords::fields_of(mv->toObject().toVariantMap(), av->toArray().toVariantList(),
+                                   builder.texts(b), node, actionFields_);
+            if (!builder.add(b, i, node, actionFields_, &problem)) {
+                problem = QStringLiteral("node %1: %2").arg(i).arg(problem);
+                return false;
+            }
+            return true;
+        }
+
+    private:
+        // A flat object of the node's members, each once.
+        bool readMeta(qsizetype& pos, NodeRecords::NodeFields& node) {
+            if (!skeleton_.flat_members_at(pos, members_)) {
+                return false;
+            }
+            node = {};
+            NodeRecords::Value* const fields[] = {
+                &node.kind,         &node.street,      &node.player,          &node.pot,
+                &node.invested_oop, &node.invested_ip, &node.effective_stack, &node.has_children};
+            static constexpr std::string_view kNodeKeys[] = {
+                "nodeType",    "chanceDeal", "player",         "pot",
+                "investedOop", "investedIp", "effectiveStack", "hasChildren"};
+            unsigned seen = 0;
+            for (const auto& [key, value] : members_) {
+                const auto at = static_cast<std::size_t>(std::ranges::find(kNodeKeys, key) -
+                                                         std::begin(kNodeKeys));
+                if (at == std::size(kNodeKeys) || ((seen >> at) & 1u) != 0) {
+                    return false;  // a member of another program, or one repeated
+                }
+                seen |= 1u << at;
+                *fields[at] = recordValue(value);
+            }
+            return true;
+        }
+
+        // The members in the order and spacing the program writes them.
+        bool readMetaAsWritten(qsizetype& pos, NodeRecords::NodeFields& node) {
+            static constexpr std::string_view kOpen = "{\"chanceDeal\": ";
+            static constexpr std::pair<std::string_view, NodeRecords::Value NodeRecords::NodeFields::*>
+                kNext[] = {{", \"effectiveStack\": ", &NodeRecords::NodeFields::effective_stack},
+                           {", \"hasChildren\": ", &NodeRecords::NodeFields::has_children},
+                           {", \"investedIp\": ", &NodeRecords::NodeFields::invested_ip},
+                           {", \"investedOop\": ", &NodeRecords::NodeFields::invested_oop},
+                           {", \"nodeType\": ", &NodeRecords::NodeFields::kind},
+                           {", \"player\": ", &NodeRecords::NodeFields::player},
+                           {", \"pot\": ", &NodeRecords::NodeFields::pot}};
+            JsonScalar v;
+            if (!skeleton_.literal_at(pos, kOpen) || !skeleton_.flat_scalar_at(pos, v)) {
+                return false;
+            }
+            node.street = recordValue(v);
+            for (const auto& [key, field] : kNext) {
+                if (!skeleton_.literal_at(pos, key) || !skeleton_.flat_scalar_at(pos, v)) {
+                    return false;
+                }
+                node.*field = recordValue(v);
+            }
+            return skeleton_.literal_at(pos, "}");
+        }
+
+        // An array of flat objects of the actions' members, each once.
+        bool readActions(qsizetype& pos) {
+            if (!skeleton_.flat_objects_at(pos, members_, memberCounts_)) {
+                return false;
+            }
+            actionFields_.assign(memberCounts_.size(), {});
+            auto member = members_.cbegin();
+            for (std::size_t j = 0; j < memberCounts_.size(); ++j) {
+                NodeRecords::ActionFields& a = actionFields_[j];
+                unsigned seen = 0;
+                const auto first = member;
+                member += static_cast<std::ptrdiff_t>(memberCounts_[j]);
+                for (const auto& [key, value] : std::ranges::subrange(first, member)) {
+                    const unsigned bit = key == "name"         ? 1u
+                                         : key == "actionType" ? 2u
+                                         : key == "frequency"  ? 4u
+                                         : key == "childIndex" ? 8u
+                                                               : 0u;
+                    if (bit == 0 || (seen & bit) != 0 || !setAction(a, bit, value)) {
+                        return false;
+                    }
+                    seen |= bit;
+                }
+            }
+            return true;
+        }
+
+        // The actions in the order and spacing the program writes them.
+        bool readActionsAsWritten(qsizetype& pos) {
+            static constexpr std::pair<std::string_view, unsigned> kMembers[] = {
+                {"{\"actionType\": ", 2u},
+                {", \"childIndex\": ", 8u},
+                {", \"frequency\": ", 4u},
+                {", \"name\": ", 1u}};
+            actionFields_.clear();
+            if (!skeleton_.literal_at(pos, "[")) {
+                return false;
+            }
+            if (skeleton_.literal_at(pos, "]")) {
+                return true;
+            }
+            do {
+                NodeRecords::ActionFields& a = actionFields_.emplace_back();
+                JsonScalar v;
+                for (const auto& [key, bit] : kMembers) {
+                    if (!skeleton_.literal_at(pos, key) || !skeleton_.flat_scalar_at(pos, v) ||
+                        !setAction(a, bit, v)) {
+                        return false;
+                    }
+                }
+                if (!skeleton_.literal_at(pos, "}")) {
+                    return false;
+                }
+            } while (skeleton_.literal_at(pos, ", "));
+            return skeleton_.literal_at(pos, "]");
+        }
+
+        // An action's member; false for a frequency or child index that is
+        // neither a number nor null.
+        static bool setAction(NodeRecords::ActionFields& a, unsigned bit, const JsonScalar& v) {
+            const bool number = v.kind == JsonScalar::Number;
+            if (bit == 1u) {
+                a.name = recordValue(v);
+            } else if (bit == 2u) {
+                a.action_type = recordValue(v);
+            } else if (!number && v.kind != JsonScalar::Null) {
+                return false;
+            } else {
+                (bit == 4u ? a.frequency : a.child) = number ? v.number : 0.0;
+            }
+            return true;
+        }
+
+        const JsonSkeleton& skeleton_;
+        std::vector<std::pair<std::string_view, JsonScalar>> members_;
+        std::vector<std::size_t> memberCounts_;
+        std::vector<NodeRecords::ActionFields> actionFields_;
+    };
 
     static NodeRecords::Value recordValue(const JsonScalar& v) {
         NodeRecords::Value out;
@@ -266,65 +459,6 @@ private:
                 break;
         }
         return out;
-    }
-
-    // A node read straight from the text, without a JSON value or a map:
-    // the way the program writes nodes (flat objects of the members it
-    // knows, each once). Anything else is NotFlat and read in full.
-    Read readNodeText(const JsonSpan& meta, const JsonSpan& actions, NodeRecords& records,
-                      QString& problem) {
-        if (!skeleton_.flat_members(meta, members_)) {
-            return Read::NotFlat;
-        }
-        NodeRecords::NodeFields node;
-        NodeRecords::Value* const fields[] = {
-            &node.kind,         &node.street,      &node.player,          &node.pot,
-            &node.invested_oop, &node.invested_ip, &node.effective_stack, &node.has_children};
-        static constexpr std::string_view kNodeKeys[] = {
-            "nodeType",    "chanceDeal", "player",         "pot",
-            "investedOop", "investedIp", "effectiveStack", "hasChildren"};
-        unsigned seen = 0;
-        for (const auto& [key, value] : members_) {
-            const auto at =
-                static_cast<std::size_t>(std::ranges::find(kNodeKeys, key) - std::begin(kNodeKeys));
-            if (at == std::size(kNodeKeys) || ((seen >> at) & 1u) != 0) {
-                return Read::NotFlat;  // a member of another program, or one repeated
-            }
-            seen |= 1u << at;
-            *fields[at] = recordValue(value);
-        }
-        if (!skeleton_.flat_objects(actions, members_, memberCounts_)) {
-            return Read::NotFlat;
-        }
-        actionFields_.assign(memberCounts_.size(), {});
-        auto member = members_.cbegin();
-        for (std::size_t j = 0; j < memberCounts_.size(); ++j) {
-            NodeRecords::ActionFields& a = actionFields_[j];
-            seen = 0;
-            const auto first = member;
-            member += static_cast<std::ptrdiff_t>(memberCounts_[j]);
-            for (const auto& [key, value] : std::ranges::subrange(first, member)) {
-                const unsigned bit = key == "name"         ? 1u
-                                     : key == "actionType" ? 2u
-                                     : key == "frequency"  ? 4u
-                                     : key == "childIndex" ? 8u
-                                                           : 0u;
-                const bool number = value.kind == JsonScalar::Number;
-                if (bit == 0 || (seen & bit) != 0 ||
-                    (bit >= 4u && !number && value.kind != JsonScalar::Null)) {
-                    return Read::NotFlat;
-                }
-                seen |= bit;
-                if (bit == 1u) {
-                    a.name = recordValue(value);
-                } else if (bit == 2u) {
-                    a.action_type = recordValue(value);
-                } else {
-                    (bit == 4u ? a.frequency : a.child) = number ? value.number : 0.0;
-                }
-            }
-        }
-        return records.append_node(node, actionFields_, &problem) ? Read::Appended : Read::Failed;
     }
 
     // The set-up state must be one the set-up page accepts: a board of
@@ -606,11 +740,8 @@ private:
         }
     }
 
+    ProjectFileWork work_;
     JsonSkeleton skeleton_;
-    // Reused from node to node by readNodeText.
-    std::vector<std::pair<std::string_view, JsonScalar>> members_;
-    std::vector<std::size_t> memberCounts_;
-    std::vector<NodeRecords::ActionFields> actionFields_;
     bool ok_ = true;
     QString problem_;
     std::uint64_t boardCards_ = 0;
@@ -619,8 +750,9 @@ private:
 
 }  // namespace
 
-QString readProjectFile(const QByteArray& bytes, ProjectFileContents& contents) {
-    return ProjectReader(bytes).read(contents);
+QString readProjectFile(const QByteArray& bytes, ProjectFileContents& contents,
+                        const ProjectFileWork& work) {
+    return ProjectReader(bytes, work).read(contents);
 }
 
 }  // namespace quendal_app

@@ -182,7 +182,7 @@ private:
 
 }  // namespace
 
-bool writeProjectFile(QIODevice& device, const ProjectFileContents& c) {
+bool writeProjectFile(QIODevice& device, const ProjectFileContents& c, const ProjectFileWork& work) {
     JsonStreamWriter out(device);
     out.beginObject();
     out.value("format", QStringLiteral("quendal_project"));
