@@ -114,8 +114,9 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     }
     contents.locks = nodeLocksToVariantList();
     contents.lastUiCfg = lastSolveConfig_;
-    if (!writeProjectFile(file, contents, fileWork())) {
-        lastSaveError_ = fileErrorReason(path, file);
+    QString reason;
+    if (!writeProjectFile(file, contents, fileWork(), reason)) {
+        lastSaveError_ = reason.isEmpty() ? fileErrorReason(path, file) : reason;
         file.cancelWriting();
         qWarning().noquote() << "saveProject: write failed:" << path << lastSaveError_;
         return false;

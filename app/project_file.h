@@ -40,10 +40,10 @@ struct ProjectFileWork {
     std::size_t blockNodes = 4096;
 };
 
-// Writes the file's text into `out`; false once the device refused a piece
-// (its error tells why).
+// Writes the file's text into `out`; false once a write failed: the system's
+// reason in `reason`, or, when that is empty, in the device's error.
 bool writeProjectFile(QIODevice& out, const ProjectFileContents& contents,
-                      const ProjectFileWork& work = {});
+                      const ProjectFileWork& work, QString& reason);
 
 // Reads and checks a file's bytes into `contents`: empty on success, else
 // the message for the user ("Invalid project file: …" and the like), and

@@ -4,10 +4,18 @@
 #include "app/json_text.h"
 #include "app/local_file_url.h"
 #include "app/project_file.h"
+#include "app/worker_threads.h"
 
+#include <QFileDevice>
 #include <QLocale>
+#include <cerrno>
 #include <charconv>
+#include <deque>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <optional>
+#include <unistd.h>
 #include <unordered_map>
 #include <vector>
 
@@ -30,10 +38,64 @@ public:
         prefix(key);
         put(jsonText(v, indent()));
     }
-    // Where the caller writes the next element's JSON text (one line).
-    QByteArray& element() {
-        prefix(nullptr);
-        return pending_;
+    // `count` elements of one line each, `lines(out, begin, end, separator)`
+    // appending the texts of elements [begin, end) to `out`, each but the
+    // array's first after `separator`. Made in blocks of `work.blockNodes`
+    // elements on `work.threads` threads when the device is a file: each
+    // block is written into its place in the file as soon as the blocks
+    // before it are made (not written), so that making and writing overlap.
+    // False once a write failed, with the system's reason in `reason` when
+    // the device does not know it.
+    template <class Lines>
+    bool elements(std::size_t count, const ProjectFileWork& work, const Lines& lines,
+                  QString& reason) {
+        if (count == 0) {
+            return ok_;
+        }
+        const QByteArray separator = ",\n" + QByteArray(indent(), ' ');
+        prefix(nullptr);  // the first element's
+        flush();
+        auto* const file = qobject_cast<QFileDevice*>(&out_);
+        const int fd = file != nullptr && work.threads > 1 ? file->handle() : -1;
+        const int threads = fd >= 0 ? work.threads : 1;
+        const std::size_t block = std::max<std::size_t>(work.blockNodes, 1);
+        const std::size_t blocks = (count + block - 1) / block;
+        // Where each block begins in the file, once the blocks before it are made.
+        const std::unique_ptr<std::atomic<qint64>[]> starts(new std::atomic<qint64>[blocks + 1]);
+        for (std::size_t b = 0; b <= blocks; ++b) {
+            starts[b].store(-1);
+        }
+        starts[0].store(out_.pos());
+        std::vector<QByteArray> texts(static_cast<std::size_t>(threads));
+        std::atomic<int> failure{0};
+        forEachOnThreads(threads, blocks, [&](std::size_t b, int worker) {
+            QByteArray& text = texts[static_cast<std::size_t>(worker)];
+            text.resize(0);  // kept from block to block, so its memory is reused
+            lines(text, b * block, std::min(count, (b + 1) * block), separator);
+            starts[b].wait(-1);
+            const qint64 at = starts[b].load();
+            starts[b + 1].store(at + text.size());
+            starts[b + 1].notify_all();
+            if (fd < 0) {
+                if (!writeWhole(out_, text)) {
+                    failure.store(-1);
+                }
+                return;
+            }
+            if (const int error = writeAt(fd, text, at); error != 0) {
+                failure.store(error);
+            }
+#ifdef SYNC_FILE_RANGE_WRITE
+            // The disk starts on what is written while the rest is made, so
+            // that the save's closing flush has less to wait for.
+            ::sync_file_range(fd, at, text.size(), SYNC_FILE_RANGE_WRITE);
+#endif
+        });
+        if (failure.load() > 0) {
+            reason = qt_error_string(failure.load());
+        }
+        ok_ = ok_ && failure.load() == 0 && (fd < 0 || out_.seek(starts[blocks].load()));
+        return ok_;
     }
     void finish() {
         put("\n");
@@ -85,6 +147,22 @@ private:
         put(QByteArray(1, bracket));
     }
 
+    // Writes all of `text` at `offset`: 0, or the system's error number.
+    static int writeAt(int fd, const QByteArray& text, qint64 offset) {
+        for (qsizetype done = 0; done < text.size();) {
+            const ssize_t n = ::pwrite(fd, text.constData() + done,
+                                       static_cast<std::size_t>(text.size() - done), offset + done);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return n < 0 ? errno : ENOSPC;
+            }
+            done += n;
+        }
+        return 0;
+    }
+
     QIODevice& out_;
     QByteArray pending_;
     bool ok_ = true;
@@ -111,6 +189,65 @@ QByteArray jsonNumber(double value) {
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+// A number from 0 to 1 (a frequency) written at `out` as jsonNumber writes
+// it (at most 32 bytes; the end is returned): the
+// shortest digits that read back the same, laid out as Qt lays them out
+// (plain up to four zeros after the point, else with a two-digit
+// exponent). The same bytes as jsonNumber for every float from 0 to 1
+// (all of them compared); anything else goes through jsonNumber.
+char* writeFraction(char* out, double value) {
+    if (!(value >= 0.0 && value <= 1.0)) {
+        const QByteArray text = jsonNumber(value);
+        return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
+    }
+    char scientific[32];
+    const char* const end =
+        std::to_chars(scientific, scientific + sizeof scientific, value,
+                      std::chars_format::scientific)
+            .ptr;
+    // "d.ddde-XX": the digits without the point, and the decimal exponent.
+    char digits[24];
+    int count = 0;
+    const char* p = scientific;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits[count++] = *p;
+        }
+    }
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    if (count == 1 && digits[0] == '0') {
+        *out = '0';
+        return out + 1;
+    }
+    const int point = exponent + 1;  // digits before the point
+    char* o = out;
+    if (point <= 0 && 1 - point <= 4) {
+        *o++ = '0';
+        *o++ = '.';
+        o = std::fill_n(o, -point, '0');
+        o = std::copy_n(digits, count, o);
+    } else if (point > 0) {  // 1 itself
+        for (int i = 0; i < std::max(count, point); ++i) {
+            if (i == point) {
+                *o++ = '.';
+            }
+            *o++ = i < count ? digits[i] : '0';
+        }
+    } else {
+        *o++ = digits[0];
+        if (count > 1) {
+            *o++ = '.';
+            o = std::copy_n(digits + 1, count - 1, o);
+        }
+        *o++ = 'e';
+        *o++ = '-';
+        *o++ = static_cast<char>('0' + (-exponent) / 10);
+        *o++ = static_cast<char>('0' + (-exponent) % 10);
+    }
+    return o;
+}
+
 // The nodes' records and actions as one-line JSON, written straight from the
 // compact records: a large tree is saved without a map per node. Each text
 // and each amount is made once.
@@ -120,43 +257,79 @@ public:
 
     void meta(QByteArray& out, std::size_t i) {
         const NodeRecords::Node& n = r_.node(i);
-        out += "{\"chanceDeal\": ";
-        out += text(n.street);
-        out += ", \"effectiveStack\": ";
-        out += chips(r_.effective_stack());
-        out += n.action_count > 0 ? ", \"hasChildren\": true" : ", \"hasChildren\": false";
-        out += ", \"investedIp\": ";
-        out += chips(n.invested_ip);
-        out += ", \"investedOop\": ";
-        out += chips(n.invested_oop);
-        out += ", \"nodeType\": ";
-        out += text(n.kind);
-        out += ", \"player\": ";
-        out += text(n.player);
-        out += ", \"pot\": ";
-        out += chips(n.pot);
-        out += '}';
+        const QByteArray* const parts[] = {&text(n.street),       &chips(r_.effective_stack()),
+                                           &chips(n.invested_ip), &chips(n.invested_oop),
+                                           &text(n.kind),         &text(n.player),
+                                           &chips(n.pot)};
+        qsizetype room = 160;
+        for (const QByteArray* part : parts) {
+            room += part->size();
+        }
+        Room line(out, room);
+        line.put("{\"chanceDeal\": ");
+        line.put(*parts[0]);
+        line.put(", \"effectiveStack\": ");
+        line.put(*parts[1]);
+        line.put(n.action_count > 0 ? ", \"hasChildren\": true" : ", \"hasChildren\": false");
+        line.put(", \"investedIp\": ");
+        line.put(*parts[2]);
+        line.put(", \"investedOop\": ");
+        line.put(*parts[3]);
+        line.put(", \"nodeType\": ");
+        line.put(*parts[4]);
+        line.put(", \"player\": ");
+        line.put(*parts[5]);
+        line.put(", \"pot\": ");
+        line.put(*parts[6]);
+        line.put("}");
     }
 
     void actions(QByteArray& out, std::size_t i) {
-        out += '[';
-        for (std::uint32_t j = 0; j < r_.node(i).action_count; ++j) {
+        const std::uint32_t count = r_.node(i).action_count;
+        qsizetype room = 2;
+        for (std::uint32_t j = 0; j < count; ++j) {
             const NodeRecords::Action& a = r_.action(i, j);
-            out += j > 0 ? ", {\"actionType\": " : "{\"actionType\": ";
-            out += text(a.code);
-            out += ", \"childIndex\": ";
-            char digits[16];
-            out.append(digits, std::to_chars(digits, digits + sizeof digits, a.child).ptr - digits);
-            out += ", \"frequency\": ";
-            out += jsonNumber(a.frequency);
-            out += ", \"name\": ";
-            out += text(a.label);
-            out += '}';
+            room += 112 + text(a.code).size() + text(a.label).size();
         }
-        out += ']';
+        Room line(out, room);
+        line.put("[");
+        for (std::uint32_t j = 0; j < count; ++j) {
+            const NodeRecords::Action& a = r_.action(i, j);
+            line.put(j > 0 ? ", {\"actionType\": " : "{\"actionType\": ");
+            line.put(text(a.code));
+            line.put(", \"childIndex\": ");
+            line.at = std::to_chars(line.at, line.at + 16, a.child).ptr;
+            line.put(", \"frequency\": ");
+            line.at = writeFraction(line.at, a.frequency);
+            line.put(", \"name\": ");
+            line.put(text(a.label));
+            line.put("}");
+        }
+        line.put("]");
     }
 
 private:
+    // Room made at the end of `out` for a line of at most `room` bytes,
+    // written piece by piece and trimmed to what was written at the end.
+    struct Room {
+        Room(QByteArray& out, qsizetype room) : out(out) {
+            const qsizetype before = out.size();
+            out.resize(before + room);
+            at = out.data() + before;
+        }
+        ~Room() { out.resize(at - out.constData()); }
+        void put(std::string_view piece) {
+            std::memcpy(at, piece.data(), piece.size());
+            at += piece.size();
+        }
+        void put(const QByteArray& piece) {
+            put(std::string_view(piece.constData(), static_cast<std::size_t>(piece.size())));
+        }
+        void put(const char* piece) { put(std::string_view(piece)); }
+        QByteArray& out;
+        char* at;
+    };
+
     const QByteArray& text(std::uint32_t id) {
         if (id >= texts_.size()) {
             texts_.resize(id + 1);
@@ -176,13 +349,14 @@ private:
     }
 
     const NodeRecords& r_;
-    std::vector<QByteArray> texts_;  // quoted, by text id
+    std::deque<QByteArray> texts_;  // quoted, by text id (kept in place as it grows)
     std::unordered_map<std::int32_t, QByteArray> chips_;
 };
 
 }  // namespace
 
-bool writeProjectFile(QIODevice& device, const ProjectFileContents& c, const ProjectFileWork& work) {
+bool writeProjectFile(QIODevice& device, const ProjectFileContents& c, const ProjectFileWork& work,
+                      QString& reason) {
     JsonStreamWriter out(device);
     out.beginObject();
     out.value("format", QStringLiteral("quendal_project"));
@@ -202,19 +376,24 @@ bool writeProjectFile(QIODevice& device, const ProjectFileContents& c, const Pro
             out.value(it.key().toLatin1().constData(), it.value());
         }
         const std::size_t nodes = c.records ? c.records->size() : 0;
-        std::optional<NodeLines> lines;
-        if (nodes > 0) {
-            lines.emplace(*c.records);
-        }
+        // Each block of nodes made with texts and amounts of its own.
+        const auto lines = [&c](auto part) {
+            return [&c, part](QByteArray& text, std::size_t begin, std::size_t end,
+                              const QByteArray& separator) {
+                NodeLines made(*c.records);
+                for (std::size_t i = begin; i < end; ++i) {
+                    if (i > 0) {
+                        text += separator;
+                    }
+                    (made.*part)(text, i);
+                }
+            };
+        };
         out.beginArray("treeNodeMeta");
-        for (std::size_t i = 0; i < nodes; ++i) {
-            lines->meta(out.element(), i);
-        }
+        out.elements(nodes, work, lines(&NodeLines::meta), reason);
         out.endArray();
         out.beginArray("treeNodeActions");
-        for (std::size_t i = 0; i < nodes; ++i) {
-            lines->actions(out.element(), i);
-        }
+        out.elements(nodes, work, lines(&NodeLines::actions), reason);
         out.endArray();
         out.endObject();
 

@@ -6,29 +6,35 @@
 #include <atomic>
 #include <cstddef>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 namespace quendal_app {
 
 // Calls `work(i)` once for every i in [0, count), on up to `threads`
 // threads (the calling one among them), taking the i in rising order; and
-// returns when all calls have.
+// returns when all calls have. A `work(i, worker)` is also told which of the
+// threads, from 0, makes the call.
 template <class Work>
 void forEachOnThreads(int threads, std::size_t count, const Work& work) {
     std::atomic<std::size_t> next{0};
-    const auto run = [&] {
+    const auto run = [&](int worker) {
         for (std::size_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < count;) {
-            work(i);
+            if constexpr (std::is_invocable_v<const Work&, std::size_t, int>) {
+                work(i, worker);
+            } else {
+                work(i);
+            }
         }
     };
     const std::size_t helpers =
         std::min<std::size_t>(static_cast<std::size_t>(std::max(threads, 1)), count) - 1;
     std::vector<std::thread> pool;
     pool.reserve(helpers);
-    for (std::size_t i = 0; i + 1 <= helpers; ++i) {
-        pool.emplace_back(run);
+    for (std::size_t i = 0; i < helpers; ++i) {
+        pool.emplace_back(run, static_cast<int>(i) + 1);
     }
-    run();
+    run(0);
     for (std::thread& thread : pool) {
         thread.join();
     }
