@@ -2,6 +2,7 @@
 // file's writer, and a file's contents taken over once its reader found all
 // of them sound.
 #include "app/app_controller.h"
+#include "app/file_bytes.h"
 #include "app/local_file_url.h"
 #include "app/project_file.h"
 
@@ -153,10 +154,17 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
                               .arg(fileErrorReason(path, file));
         return result;
     }
-    const QByteArray bytes = readWhole(file);
-    file.close();
     ProjectFileContents loaded;
-    const QString problem = readProjectFile(bytes, loaded, fileWork());
+    QString problem;
+    {
+        const FileBytes bytes(file);
+        problem = readProjectFile(bytes.bytes(), loaded, fileWork());
+        if (bytes.shrank()) {
+            problem = translated(QT_TRANSLATE_NOOP("AppController", "Failed to open file: %1"))
+                          .arg(QStringLiteral("The file changed while it was read"));
+        }
+    }
+    file.close();
     if (!problem.isEmpty()) {
         result["error"] = problem;  // nothing of the current state has changed
         return result;

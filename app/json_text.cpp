@@ -457,6 +457,19 @@ private:
 
     bool check_string() {
         ++pos_;  // the opening quote
+        // Eight bytes at a time while none is a quote, a backslash or past ASCII.
+        constexpr std::uint64_t kOnes = 0x0101010101010101u;
+        constexpr std::uint64_t kHigh = 0x8080808080808080u;
+        while (size_ - pos_ >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, t_ + pos_, 8);
+            const std::uint64_t quote = w ^ (kOnes * '"');
+            const std::uint64_t slash = w ^ (kOnes * '\\');
+            if (((w | ((quote - kOnes) & ~quote) | ((slash - kOnes) & ~slash)) & kHigh) != 0) {
+                break;
+            }
+            pos_ += 8;
+        }
         while (pos_ < size_) {
             const auto c = static_cast<unsigned char>(t_[pos_]);
             if (c == '"') {
@@ -721,6 +734,23 @@ bool JsonSkeleton::flat_scalar(qsizetype& pos, qsizetype end, JsonScalar& out) c
         }
     }
     const qsizetype begin = pos;
+    // A whole number of up to 15 digits (most of a project's) is exact.
+    std::uint64_t whole = 0;
+    qsizetype at = c == '-' ? pos + 1 : pos;
+    const qsizetype first = at;
+    while (at < end && at - first < 16 && isDigit(t[at])) {
+        whole = whole * 10 + static_cast<unsigned>(t[at++] - '0');
+    }
+    if (at - first >= 1 && at - first <= 15 && (t[first] != '0' || at - first == 1) &&
+        (at == end || (t[at] != '.' && t[at] != 'e' && t[at] != 'E' && !isDigit(t[at])))) {
+        if (whole == 0 && c == '-') {
+            return false;  // a negative zero is left to the reader, which makes "-0" a whole 0
+        }
+        pos = at;
+        out.kind = JsonScalar::Number;
+        out.number = c == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+        return true;
+    }
     if (!plainNumber(t, end, pos)) {
         return false;
     }

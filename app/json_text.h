@@ -126,9 +126,14 @@ public:
     }
     // True, moving `pos` past them, when the text at `pos` is `bytes`.
     bool literal_at(qsizetype& pos, std::string_view bytes) const {
-        if (text_.size() - pos < static_cast<qsizetype>(bytes.size()) ||
-            std::string_view(text_.constData() + pos, bytes.size()) != bytes) {
+        if (text_.size() - pos < static_cast<qsizetype>(bytes.size())) {
             return false;
+        }
+        const char* const t = text_.constData() + pos;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (t[i] != bytes[i]) {
+                return false;
+            }
         }
         pos += static_cast<qsizetype>(bytes.size());
         return true;
