@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <algorithm>
 #include <atomic>
 #include <charconv>
@@ -120,6 +121,59 @@ QByteArray jsonText(const QVariant& value, int indent) {
         text.chop(1);
     }
     return text.replace("\n", "\n" + QByteArray(indent, ' '));
+}
+
+char* writeJsonFraction(char* out, double value) {
+    if (!(value >= 0.0 && value <= 1.0)) {
+        const QByteArray text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+        return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
+    }
+    char scientific[32];
+    const char* const end =
+        std::to_chars(scientific, scientific + sizeof scientific, value,
+                      std::chars_format::scientific)
+            .ptr;
+    // "d.ddde-XX": the digits without the point, and the decimal exponent.
+    char digits[24];
+    int count = 0;
+    const char* p = scientific;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits[count++] = *p;
+        }
+    }
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    if (count == 1 && digits[0] == '0') {
+        *out = '0';
+        return out + 1;
+    }
+    const int point = exponent + 1;  // digits before the point
+    char* o = out;
+    if (point <= 0 && 1 - point <= 4) {
+        *o++ = '0';
+        *o++ = '.';
+        o = std::fill_n(o, -point, '0');
+        o = std::copy_n(digits, count, o);
+    } else if (point > 0) {  // 1 itself
+        for (int i = 0; i < std::max(count, point); ++i) {
+            if (i == point) {
+                *o++ = '.';
+            }
+            *o++ = i < count ? digits[i] : '0';
+        }
+    } else {
+        *o++ = digits[0];
+        if (count > 1) {
+            *o++ = '.';
+            o = std::copy_n(digits + 1, count - 1, o);
+        }
+        *o++ = 'e';
+        *o++ = '-';
+        *o++ = static_cast<char>('0' + (-exponent) / 10);
+        *o++ = static_cast<char>('0' + (-exponent) % 10);
+    }
+    return o;
 }
 
 bool JsonSkeleton::scan_string(qsizetype& pos) const {

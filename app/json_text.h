@@ -18,6 +18,14 @@ namespace quendal_app {
 // `indent` more spaces; no trailing line end.
 QByteArray jsonText(const QVariant& value, int indent);
 
+// A number from 0 to 1 (a frequency) written at `out` as
+// QByteArray::number(value, 'g', QLocale::FloatingPointShortest) writes it,
+// at most 32 bytes; the end is returned. The shortest digits that read back
+// the same, laid out as Qt lays them out (plain up to four zeros after the
+// point, else with a two-digit exponent): the same bytes for every float
+// from 0 to 1, without Qt's allocation; other values go through Qt.
+char* writeJsonFraction(char* out, double value);
+
 // A value's byte range in a document.
 struct JsonSpan {
     qsizetype begin = 0;

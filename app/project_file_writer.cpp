@@ -189,64 +189,6 @@ QByteArray jsonNumber(double value) {
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-// A number from 0 to 1 (a frequency) written at `out` as jsonNumber writes
-// it (at most 32 bytes; the end is returned): the
-// shortest digits that read back the same, laid out as Qt lays them out
-// (plain up to four zeros after the point, else with a two-digit
-// exponent). The same bytes as jsonNumber for every float from 0 to 1
-// (all of them compared); anything else goes through jsonNumber.
-char* writeFraction(char* out, double value) {
-    if (!(value >= 0.0 && value <= 1.0)) {
-        const QByteArray text = jsonNumber(value);
-        return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
-    }
-    char scientific[32];
-    const char* const end =
-        std::to_chars(scientific, scientific + sizeof scientific, value,
-                      std::chars_format::scientific)
-            .ptr;
-    // "d.ddde-XX": the digits without the point, and the decimal exponent.
-    char digits[24];
-    int count = 0;
-    const char* p = scientific;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') {
-            digits[count++] = *p;
-        }
-    }
-    int exponent = 0;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
-    if (count == 1 && digits[0] == '0') {
-        *out = '0';
-        return out + 1;
-    }
-    const int point = exponent + 1;  // digits before the point
-    char* o = out;
-    if (point <= 0 && 1 - point <= 4) {
-        *o++ = '0';
-        *o++ = '.';
-        o = std::fill_n(o, -point, '0');
-        o = std::copy_n(digits, count, o);
-    } else if (point > 0) {  // 1 itself
-        for (int i = 0; i < std::max(count, point); ++i) {
-            if (i == point) {
-                *o++ = '.';
-            }
-            *o++ = i < count ? digits[i] : '0';
-        }
-    } else {
-        *o++ = digits[0];
-        if (count > 1) {
-            *o++ = '.';
-            o = std::copy_n(digits + 1, count - 1, o);
-        }
-        *o++ = 'e';
-        *o++ = '-';
-        *o++ = static_cast<char>('0' + (-exponent) / 10);
-        *o++ = static_cast<char>('0' + (-exponent) % 10);
-    }
-    return o;
-}
 
 // The nodes' records and actions as one-line JSON, written straight from the
 // compact records: a large tree is saved without a map per node. Each text
@@ -300,7 +242,7 @@ public:
             line.put(", \"childIndex\": ");
             line.at = std::to_chars(line.at, line.at + 16, a.child).ptr;
             line.put(", \"frequency\": ");
-            line.at = writeFraction(line.at, a.frequency);
+            line.at = writeJsonFraction(line.at, a.frequency);
             line.put(", \"name\": ");
             line.put(text(a.label));
             line.put("}");
