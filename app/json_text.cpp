@@ -124,7 +124,7 @@ QByteArray jsonText(const QVariant& value, int indent) {
 }
 
 char* writeJsonFraction(char* out, double value) {
-    if (!(value >= 0.0 && value <= 1.0)) {
+    if (!(value == 0.0 || (value >= 1e-99 && value <= 1.0))) {  // a two-digit exponent at most
         const QByteArray text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
         return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
     }
@@ -867,13 +867,6 @@ bool JsonSkeleton::flat_members(const JsonSpan& object,
     out.clear();
     qsizetype pos = object.begin;
     return object.kind == '{' && flat_object(pos, object.end, out) && pos == object.end;
-}
-
-bool JsonSkeleton::flat_objects(const JsonSpan& array,
-                                std::vector<std::pair<std::string_view, JsonScalar>>& members,
-                                std::vector<std::size_t>& counts) const {
-    qsizetype pos = array.begin;
-    return array.kind == '[' && flat_objects_at(pos, members, counts) && pos == array.end;
 }
 
 std::optional<QJsonValue> JsonSkeleton::value(const JsonSpan& span) const {

@@ -114,21 +114,15 @@ public:
         out.clear();
         return flat_object(pos, text_.size(), out);
     }
-    // The members of every object of an array of flat objects, all in text
-    // order into `members`, how many each object has into `counts`; false
-    // when the array holds anything else.
-    bool flat_objects(const JsonSpan& array,
-                      std::vector<std::pair<std::string_view, JsonScalar>>& members,
-                      std::vector<std::size_t>& counts) const;
-    // The same for the array that begins at `pos`, which is moved past it.
+    // The members of every object of the array of flat objects that begins
+    // at `pos` (moved past it), all in text order into `members`, how many
+    // each object has into `counts`; false when the array holds anything
+    // else.
     bool flat_objects_at(qsizetype& pos,
                          std::vector<std::pair<std::string_view, JsonScalar>>& members,
                          std::vector<std::size_t>& counts) const;
-    // A string or a plain number (as flat_members reads them) at `pos`, which
-    // is moved past it; false for anything else.
-    bool flat_string_at(qsizetype& pos, std::string_view& out) const {
-        return flat_string(pos, text_.size(), out);
-    }
+    // A scalar (as flat_members reads them) at `pos`, which is moved past
+    // it; false for anything else.
     bool flat_scalar_at(qsizetype& pos, JsonScalar& out) const {
         return flat_scalar(pos, text_.size(), out);
     }
