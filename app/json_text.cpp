@@ -129,10 +129,9 @@ char* writeJsonFraction(char* out, double value) {
         return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
     }
     char scientific[32];
-    const char* const end =
-        std::to_chars(scientific, scientific + sizeof scientific, value,
-                      std::chars_format::scientific)
-            .ptr;
+    const char* const end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                          std::chars_format::scientific)
+                                .ptr;
     // "d.ddde-XX": the digits without the point, and the decimal exponent.
     char digits[24];
     int count = 0;
@@ -584,15 +583,14 @@ private:
     const char* const t_;
     const qsizetype size_;
     qsizetype pos_ = 0;
-    std::vector<char> open_;             // the open containers, innermost last
-    std::vector<std::size_t> indexed_;   // their entries in ends_, for the outer levels
-    const std::size_t floor_ = 0;        // open containers the check does not close
+    std::vector<char> open_;            // the open containers, innermost last
+    std::vector<std::size_t> indexed_;  // their entries in ends_, for the outer levels
+    const std::size_t floor_ = 0;       // open containers the check does not close
     JsonSkeleton::ElementIndex* const piece_index_ = nullptr;
     const qsizetype stop_ = 0;
     const std::atomic<std::size_t>* const limit_ = nullptr;
     const std::size_t piece_ = 0;
 };
-
 
 std::optional<JsonSpan> JsonSkeleton::root() const {
     qsizetype pos = 0;

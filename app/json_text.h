@@ -72,9 +72,7 @@ public:
     // The value parsed in full; nothing when it is not valid JSON.
     std::optional<QJsonValue> value(const JsonSpan& span) const;
     // The value that begins at `pos`.
-    std::optional<JsonSpan> value_at(qsizetype pos) const {
-        return scan_value(pos);
-    }
+    std::optional<JsonSpan> value_at(qsizetype pos) const { return scan_value(pos); }
 
     // An array of the third level as the check counted it: its number of
     // elements, and where every so many of them begin (element number and

@@ -279,9 +279,8 @@ std::size_t textHash(std::string_view text) {
         return 0;
     }
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const std::size_t hash = (n * 0x9E3779B1u) ^ (at(0) * 0x85EBCA6Bu) ^
-                             (at(n - 1) * 0xC2B2AE35u) ^ (at(n / 2) * 0x27D4EB2Fu) ^
-                             (at(n > 1 ? n - 2 : 0) * 0x165667B1u);
+    const std::size_t hash = (n * 0x9E3779B1u) ^ (at(0) * 0x85EBCA6Bu) ^ (at(n - 1) * 0xC2B2AE35u) ^
+                             (at(n / 2) * 0x27D4EB2Fu) ^ (at(n > 1 ? n - 2 : 0) * 0x165667B1u);
     return hash ^ (hash >> 15);
 }
 
@@ -330,7 +329,8 @@ bool NodeRecords::Builder::add(std::size_t b, std::size_t i, const NodeFields& m
     node.player = number(block, checked.player);
     node.first_action = static_cast<std::uint32_t>(block.actions.size());
     for (const CheckedAction& a : block.read) {
-        block.actions.push_back({number(block, a.label), number(block, a.code), a.frequency, a.child});
+        block.actions.push_back(
+            {number(block, a.label), number(block, a.code), a.frequency, a.child});
     }
     return true;
 }

@@ -117,9 +117,7 @@ public:
     Builder(std::size_t nodes, std::size_t block_nodes);
     std::size_t blocks() const { return blocks_.size(); }
     // The nodes of block `b`: [first_node(b), first_node(b + 1)).
-    std::size_t first_node(std::size_t b) const {
-        return std::min(b * block_nodes_, node_count_);
-    }
+    std::size_t first_node(std::size_t b) const { return std::min(b * block_nodes_, node_count_); }
     // Node `i` of block `b` (the next one of the block), checked as
     // append_node checks it; the texts it views stay valid until finish.
     bool add(std::size_t b, std::size_t i, const NodeFields& meta,
@@ -132,7 +130,7 @@ public:
 private:
     struct Block {
         std::vector<std::string_view> texts{std::string_view()};  // the block's text numbers
-        std::vector<Action> actions;                               // with the block's numbers
+        std::vector<Action> actions;                              // with the block's numbers
         std::vector<CheckedAction> read;
         std::deque<std::string> owned;
         // Text number + 1 by hash, 0 where free; at most half full.

@@ -26,7 +26,6 @@ QString translated(const char* text) {
     return QCoreApplication::translate("AppController", text);
 }
 
-
 class ProjectReader {
 public:
     ProjectReader(const QByteArray& bytes, const ProjectFileWork& work)
@@ -337,7 +336,8 @@ private:
         // The members in the order and spacing the program writes them.
         bool readMetaAsWritten(qsizetype& pos, NodeRecords::NodeFields& node) {
             static constexpr std::string_view kOpen = "{\"chanceDeal\": ";
-            static constexpr std::pair<std::string_view, NodeRecords::Value NodeRecords::NodeFields::*>
+            static constexpr std::pair<std::string_view,
+                                       NodeRecords::Value NodeRecords::NodeFields::*>
                 kNext[] = {{", \"effectiveStack\": ", &NodeRecords::NodeFields::effective_stack},
                            {", \"hasChildren\": ", &NodeRecords::NodeFields::has_children},
                            {", \"investedIp\": ", &NodeRecords::NodeFields::invested_ip},
@@ -746,7 +746,6 @@ private:
     QString problem_;
     std::uint64_t boardCards_ = 0;
 };
-
 
 }  // namespace
 

@@ -10,8 +10,8 @@
 #include <QLocale>
 #include <cerrno>
 #include <charconv>
-#include <deque>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -101,7 +101,9 @@ public:
         put("\n");
         flush();
     }
-    bool ok() const { return ok_; }
+    bool ok() const {
+        return ok_;
+    }
 
 private:
     struct Level {
@@ -119,7 +121,9 @@ private:
         ok_ = ok_ && writeWhole(out_, pending_);
         pending_.clear();
     }
-    int indent() const { return static_cast<int>(levels_.size()) * 4; }
+    int indent() const {
+        return static_cast<int>(levels_.size()) * 4;
+    }
     void prefix(const char* key) {
         if (pending_.size() >= kPiece) {
             flush();
@@ -188,7 +192,6 @@ QByteArray jsonString(const std::string& text) {
 QByteArray jsonNumber(double value) {
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
-
 
 // The nodes' records and actions as one-line JSON, written straight from the
 // compact records: a large tree is saved without a map per node. Each text
@@ -307,13 +310,11 @@ bool writeProjectFile(QIODevice& device, const ProjectFileContents& c, const Pro
     out.value("hasResults", c.hasResults);
     if (c.hasResults) {
         out.beginObject("results");
-        const QVariantMap figures{{"resultsSummary", c.summary},
-                                  {"resultStartingPot", c.startingPot},
-                                  {"resultIterations", c.iterations},
-                                  {"resultExploitability", c.exploitability},
-                                  {"resultEvOop", c.evOop},
-                                  {"resultEvIp", c.evIp},
-                                  {"rootActions", c.rootActions}};
+        const QVariantMap figures{
+            {"resultsSummary", c.summary},      {"resultStartingPot", c.startingPot},
+            {"resultIterations", c.iterations}, {"resultExploitability", c.exploitability},
+            {"resultEvOop", c.evOop},           {"resultEvIp", c.evIp},
+            {"rootActions", c.rootActions}};
         for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
             out.value(it.key().toLatin1().constData(), it.value());
         }

@@ -92,8 +92,8 @@ struct Times {
         for (std::size_t i = 0; i < ms.size(); ++i) {
             std::printf("%s%lld", i > 0 ? "," : "", static_cast<long long>(ms[i]));
         }
-        std::printf("],\"%s_best\":%lld,\"%s_median\":%lld", key,
-                    static_cast<long long>(best()), key, static_cast<long long>(median()));
+        std::printf("],\"%s_best\":%lld,\"%s_median\":%lld", key, static_cast<long long>(best()),
+                    key, static_cast<long long>(median()));
     }
 };
 
@@ -214,8 +214,7 @@ int main(int argc, char** argv) {
     for (const Outcome& o : outcomes) {
         std::printf("%-6s %10d %12lld %9lld / %-7lld %9lld / %-7lld %10s\n", o.spot, o.nodes,
                     static_cast<long long>(o.bytes), static_cast<long long>(o.save.best()),
-                    static_cast<long long>(o.save.median()),
-                    static_cast<long long>(o.open.best()),
+                    static_cast<long long>(o.save.median()), static_cast<long long>(o.open.best()),
                     static_cast<long long>(o.open.median()), o.identical ? "yes" : "NO");
         ok = ok && o.ok && o.identical;
     }

@@ -1,7 +1,8 @@
+#include "app/project_file.h"
+
 #include "app/app_controller.h"
 #include "app/file_bytes.h"
 #include "app/json_text.h"
-#include "app/project_file.h"
 #include "quiet_machine.h"
 #include "result_text.h"
 #include "solve_maps.h"
@@ -448,8 +449,7 @@ private slots:
         QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
         ProjectFileContents contents;
         QCOMPARE(readProjectFile(text, contents, {4, 8, 2}), QString());
-        QCOMPARE(contents.records ? contents.records->size() : 0,
-                 std::size_t(c.treeNodeCount()));
+        QCOMPARE(contents.records ? contents.records->size() : 0, std::size_t(c.treeNodeCount()));
     }
 
     // A saved file read and written again, alone or on several threads in
@@ -666,9 +666,9 @@ private slots:
                     if (array.kind != '[') {
                         continue;
                     }
-                    QVERIFY2(a && b && a->count == b->count &&
-                                 a->count == alone.elements(array)->size(),
-                             text.constData());
+                    QVERIFY2(
+                        a && b && a->count == b->count && a->count == alone.elements(array)->size(),
+                        text.constData());
                     for (std::size_t i = 0; i < a->count; ++i) {
                         QCOMPARE(pieces.element_at(*b, i), alone.element_at(*a, i));
                     }
