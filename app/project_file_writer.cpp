@@ -49,7 +49,7 @@ public:
     template <class Lines>
     bool elements(std::size_t count, const ProjectFileWork& work, const Lines& lines,
                   QString& reason) {
-        if (count == 0) {
+        if (count == 0 || !ok_) {
             return ok_;
         }
         const QByteArray separator = ",\n" + QByteArray(indent(), ' ');
