@@ -8,6 +8,7 @@
 #include "app/memory_estimator.h"
 #include "app/node_lock_table.h"
 #include "app/node_records.h"
+#include "app/project_file.h"
 #include "app/system_figures.h"
 #include "app/translatable_text.h"
 #include "session/solve_session.h"
@@ -247,8 +248,9 @@ private:
     // Locks of the held result were edited since it was solved.
     bool hasUnsolvedLockEdits() const;
     // Project file parts.
-    QVariantMap resultsToVariantMap() const;
     QVariantList nodeLocksToVariantList(const NodeLockTable& locks) const;
+    // How project files are read and written here: on every core.
+    ProjectFileWork fileWork() const;
     void nodeLocksFromVariantList(const QVariantList& locks);
     void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
                                  std::uint64_t cacheEpoch);

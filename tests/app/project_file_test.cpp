@@ -1,16 +1,21 @@
+#include "app/project_file.h"
+
 #include "app/app_controller.h"
+#include "app/file_bytes.h"
 #include "app/json_text.h"
 #include "quiet_machine.h"
 #include "result_text.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+#include <bit>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -539,6 +544,76 @@ private slots:
         AppController c(test::quietMachine());
         const QVariantMap r = c.loadProject(url("sound.tessavalproj"));
         QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
+        ProjectFileContents contents;
+        QCOMPARE(readProjectFile(text, contents, {4, 8, 2}), QString());
+        QCOMPARE(contents.records ? contents.records->size() : 0, std::size_t(c.treeNodeCount()));
+    }
+
+    // A saved file read and written again, alone or on several threads in
+    // small blocks, into a file or another device, gives the same bytes.
+    void rewritingGivesTheSameBytes() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        c.setNodeLockProbs(0, "AA", {0.5, 0.5, 0});
+        QVERIFY(c.saveProject(url("saved.tessavalproj"), {{"boardText", "KsQd7h4c"}}));
+        QFile saved(dir_.filePath("saved.tessavalproj"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        for (const ProjectFileWork work : {ProjectFileWork{1, 1 << 22, 4096},
+                                           ProjectFileWork{4, 64, 3}, ProjectFileWork{3, 7, 1}}) {
+            ProjectFileContents contents;
+            QCOMPARE(readProjectFile(bytes, contents, work), QString());
+            QVERIFY(contents.records && contents.records->size() > 100);
+            QFile file(dir_.filePath("again.tessavalproj"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QString reason;
+            QVERIFY(writeProjectFile(file, contents, work, reason));
+            QVERIFY(writeProjectFile(buffer, contents, work, reason));
+            file.close();
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == bytes);
+            QVERIFY(buffer.data() == bytes);
+        }
+    }
+
+    // Frequencies are written without Qt's conversion, to the same bytes.
+    void fractionsAsQtWritesThem() {
+        QRandomGenerator random(20261212);
+        std::vector<float> values = {0.0f, 1.0f, 1e-5f, 1e-4f, 0.5f, 0.1f, 1.4e-45f, 0.99999994f};
+        for (int i = 0; i < 200000; ++i) {
+            const auto bits = static_cast<std::uint32_t>(random.bounded(0x3F800001u));
+            values.push_back(std::bit_cast<float>(bits));
+        }
+        for (const double v : {-0.5, 1.5, 1e21, std::numeric_limits<double>::quiet_NaN()}) {
+            values.push_back(static_cast<float>(v));
+        }
+        char text[40];
+        const auto same = [&](double v) {
+            const QByteArray qt = QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
+            return QByteArray(text, writeJsonFraction(text, v) - text) == qt;
+        };
+        for (const float f : values) {
+            QVERIFY2(same(f), QByteArray::number(double(f), 'g', 17).constData());
+        }
+        QVERIFY(same(2.5e-324) && same(1e-120) && same(0.1));
+    }
+
+    // The bytes of a file that shrinks while they are read read as zeros,
+    // and the read is told, instead of the program ending.
+    void aFileThatShrinksWhileReadFailsTheRead() {
+        writeText("shrinking.tessavalproj", QByteArray(1 << 16, 'x'));
+        QFile file(dir_.filePath("shrinking.tessavalproj"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const FileBytes bytes(file);
+        QVERIFY(!bytes.shrank());
+        QCOMPARE(bytes.bytes().at(40000), 'x');
+        QVERIFY(QFile::resize(file.fileName(), 100));
+        QCOMPARE(bytes.bytes().at(40000), '\0');
+        QVERIFY(bytes.shrank());
+        QCOMPARE(bytes.bytes().at(10), 'x');
     }
 
     void damagedFilesChangeNothing() {
@@ -555,6 +630,10 @@ private slots:
         const QVariantMap r = c.loadProject(url("damaged.tessavalproj"));
         QCOMPARE(r["ok"].toBool(), false);
         QVERIFY2(r["error"].toString().startsWith(error), qPrintable(r["error"].toString()));
+        // Read in pieces and in blocks of two nodes on several threads, the
+        // same node is found first.
+        ProjectFileContents contents;
+        QCOMPARE(readProjectFile(text, contents, {4, 8, 2}), r["error"].toString());
         QCOMPARE(r["hasResults"].toBool(), false);
         QVERIFY(r["project"].toMap().isEmpty());
         QCOMPARE(test::resultText(c), before);
@@ -625,11 +704,23 @@ private slots:
         QCOMPARE(JsonSkeleton(text).root().has_value(), readable);
     }
 
-    // The same, for many small damages of a project-like document.
+    // The same, for many small damages of a project-like document, checked
+    // alone and (a sample) in pieces of a few bytes on several threads, which
+    // join only where one piece ends where the next begins; the pieces find
+    // the arrays' elements as the check alone does.
     void damagedDocumentsAgreeWithTheJsonReader() {
+        // One element holds a text that runs over a line and begins the next
+        // one with a brace, where a piece may wrongly begin.
         const QByteArray base = R"({"format": "quendal_project", "version": 1,
             "project": {"a": [1, -2.5e3, 0.5, null, true, false, "x y"]}, "hasResults": false,
-            "results": {"treeNodeMeta": [{}, {"pot": 1E+2}]}, "nodeLocks": [], "lastUiCfg": {}})";
+            "results": {"treeNodeMeta": [
+                {},
+                {"pot": 1E+2, "name": "a[]b"},)"
+                                "\n                [{\"c\": \"x\n                {}, [1\"}, "
+                                "{\"d\": [1, 2]}],"
+                                R"(
+                "x"
+            ]}, "nodeLocks": [], "lastUiCfg": {}})";
         const char alphabet[] = "{}[]\",:0123456789.-+eEtrufalsn\\ \t\n/xu\x01\xC3\xA9\xFF";
         QRandomGenerator random(20240611);
         for (int round = 0; round < 20000; ++round) {
@@ -652,7 +743,34 @@ private slots:
             QJsonParseError error;
             QJsonDocument::fromJson(text, &error);
             const bool readable = error.error == QJsonParseError::NoError;
-            QVERIFY2(JsonSkeleton(text).root().has_value() == readable, text.constData());
+            const JsonSkeleton alone(text);
+            const auto root = alone.root();
+            QVERIFY2(root.has_value() == readable, text.constData());
+            if (round % 40 != 0) {
+                continue;  // threads are started for each large array: a sample
+            }
+            const JsonSkeleton pieces(text, {4, 1 + round / 40 % 16});
+            QVERIFY2(pieces.root().has_value() == readable, text.constData());
+            const auto top = root ? alone.members(*root) : std::nullopt;
+            for (const auto& [key, value] : top.value_or(decltype(top)::value_type())) {
+                const auto results = alone.members(value);
+                if (key != "results" || !results) {
+                    continue;
+                }
+                for (const auto& [name, array] : *results) {
+                    const auto* a = alone.element_index(array);
+                    const auto* b = pieces.element_index(array);
+                    if (array.kind != '[') {
+                        continue;
+                    }
+                    QVERIFY2(
+                        a && b && a->count == b->count && a->count == alone.elements(array)->size(),
+                        text.constData());
+                    for (std::size_t i = 0; i < a->count; ++i) {
+                        QCOMPARE(pieces.element_at(*b, i), alone.element_at(*a, i));
+                    }
+                }
+            }
         }
     }
 
