@@ -4,6 +4,7 @@
 #include "app/language_manager.h"
 #include "fake_controller.h"
 #include "fake_updates.h"
+#include "shipped_translation.h"
 #include "test_translator.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ public slots:
         qmlRegisterType<FakeController>("TestSupport", 1, 0, "FakeController");
         qmlRegisterType<FakeUpdates>("TestSupport", 1, 0, "FakeUpdates");
         qmlRegisterType<TestTranslator>("TestSupport", 1, 0, "TestTranslator");
+        qmlRegisterType<ShippedTranslation>("TestSupport", 1, 0, "ShippedTranslation");
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
@@ -52,6 +54,13 @@ public slots:
         QDir().mkpath(files);
         engine->rootContext()->setContextProperty(QStringLiteral("testFolderUrl"),
                                                   QUrl::fromLocalFile(files));
+        // A folder of sub-folders only, for folders typed into a file dialog.
+        const QString folders = settingsDir_.path() + QStringLiteral("/folders");
+        for (const QString& sub : {QStringLiteral("sub"), QStringLiteral("sub.d")}) {
+            QDir().mkpath(folders + QLatin1Char('/') + sub);
+        }
+        engine->rootContext()->setContextProperty(QStringLiteral("foldersUrl"),
+                                                  QUrl::fromLocalFile(folders));
         // A folder this process cannot write into, with the system's reason.
         const auto [folder, reason] = unwritableFolder();
         engine->rootContext()->setContextProperty(QStringLiteral("readOnlyFolderUrl"),
