@@ -5,10 +5,11 @@ import TestSupport
 import "shown_texts.js" as ShownTexts
 
 // Every page in the real window at the smallest sizes the program gives, in
-// every shipped language: every control is inside the window or reached by
-// scrolling sideways, with the wheel and Shift, or by Tab; no control or text
-// runs past its card, no text is cut but the figures' captions, and no
-// wrapped text breaks a word.
+// every shipped language (the results page on a solved spot, in its range
+// view and in a practice hand): every control is inside the window or
+// reached by scrolling sideways, with the wheel and Shift, or by Tab; no
+// control or text runs past its card, no text is cut but the figures'
+// captions, and no wrapped text breaks a word.
 TestCase {
     id: testCase
     name: "PageReachReal"
@@ -23,6 +24,8 @@ TestCase {
         home: { index: 0, name: "homePage", scroll: "homeScroll", least: 9 },
         setup: { index: 1, name: "projectPage", scroll: "flickable", least: 40 },
         solve: { index: 2, name: "solvePage", scroll: "solveScroll", least: 5 },
+        results: { index: 3, name: "resultsPage", scroll: "resultsScroll", least: 8, solved: true },
+        play: { index: 3, name: "resultsPage", scroll: "resultsScroll", least: 8, solved: true, play: true },
         settings: { index: 4, name: "settingsPage", scroll: "settingsScroll", least: 12 }
     })
 
@@ -86,14 +89,21 @@ TestCase {
         languageManager.setLanguage(language)
         window.width = width
         window.height = height
-        shell.resetToDefaults()
-        shell.hasProject = true
-        shell.oopFlopDontDonk = true
-        shell.ipTurnAddAllIn = true
-        shell.oopAddAllInIfJamLtEnabled = true
-        shell.oopAddAllInIfJamLtPct = 15
+        if (page.solved)
+            solveOnce()
+        else
+            fillOptions()
         shell.navIndex = page.index
         const shown = item(page.name)
+        if (page.solved) {
+            shown.playMode = !!page.play
+            shown.navigateToBreadcrumb(0)
+            if (page.play) {
+                shown.playStepDelayMs = 0
+                shown.startPlaySession("OOP")
+                tryVerify(function () { return shown.playAwaitingUserAction })
+            }
+        }
         tryVerify(function () { return shown.visible && shown.width === width })
         waitForRendering(shown)
         const flickable = item(page.scroll, shown)
@@ -102,19 +112,52 @@ TestCase {
         return flickable
     }
 
+    // The default spot with options that fill the solve page's list.
+    function fillOptions() {
+        shell.resetToDefaults()
+        shell.hasProject = true
+        shell.oopFlopDontDonk = true
+        shell.ipTurnAddAllIn = true
+        shell.oopAddAllInIfJamLtEnabled = true
+        shell.oopAddAllInIfJamLtPct = 15
+    }
+
+    // A small turn spot with two sizes a street, solved once for the
+    // results page's rows.
+    function solveOnce() {
+        if (appController.resultIterations > 0)
+            return
+        const state = { boardText: "KsQd7h4c", startingPot: 10, effectiveStack: 20, maxIterations: 20,
+                        targetExploitability: 0, oopRangeText: "AA, KK, QQ, 77, AK, KQ, QJs",
+                        ipRangeText: "KK, QQ, JJ, AK, AQ, 98s" }
+        for (const seat of ["oop", "ip"])
+            for (const street of ["Flop", "Turn", "River"]) {
+                state[seat + street + "BetSizesText"] = "50, 100"
+                state[seat + street + "RaiseSizesText"] = "a"
+            }
+        shell.resetToDefaults()
+        shell.applyProjectState(state)
+        shell.hasProject = true
+        appController.startSolveWithConfig(shell._solveMemCfg())
+        tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
+    }
+
     function isCard(x) {
         return x.__contentImplicitWidth !== undefined
     }
 
     // The visible items under `root` that `wanted` picks; what sits in a
-    // list of its own (the range libraries, the run list) scrolls there.
+    // list or scroll area of its own (the range libraries, the run list, the
+    // strategy column) scrolls there, and the list is reached as a whole.
     function under(root, flickable, wanted) {
         const found = []
         function walk(x) {
-            if (!x.visible || (x !== flickable && x.flicking !== undefined))
+            if (!x.visible)
                 return
             if (wanted(x))
                 found.push(x)
+            if (x !== flickable && x.flicking !== undefined)
+                return
             for (let i = 0; i < x.children.length; ++i)
                 walk(x.children[i])
         }
@@ -123,11 +166,12 @@ TestCase {
     }
 
     // What a user can press, type into or pick: controls, the hand
-    // matrices, and the areas that show a pointing hand.
+    // matrices, the areas that show a pointing hand, and lists.
     function controls(root, flickable) {
         return under(root, flickable, function (x) {
             return x.focusPolicy !== undefined || String(x.objectName).endsWith("Matrix")
                     || (x.cursorShape !== undefined && x.cursorShape === Qt.PointingHandCursor)
+                    || (x !== flickable && x.flicking !== undefined)
         })
     }
 
@@ -151,7 +195,7 @@ TestCase {
 
     function test_everyControlReached_data() {
         const rows = []
-        for (const page of ["home", "setup", "solve", "settings"])
+        for (const page of ["home", "setup", "solve", "settings", "results", "play"])
             for (const size of [[1216, 760], [900, 650]])
                 for (const language of ["en", "de", "es", "fr", "it", "pl", "pt_BR", "ru"])
                     rows.push({ tag: page + ", " + size[0] + " x " + size[1] + ", " + language, page: page,
