@@ -32,7 +32,7 @@ Column {
     }
 
     // The width the "Available actions" banner needs, shown or not.
-    readonly property real bannerWidth: bannerRow.implicitWidth + 12
+    readonly property real bannerWidth: bannerRow.implicitWidth + bannerRow.anchors.leftMargin + bannerRow.anchors.rightMargin
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
