@@ -31,6 +31,9 @@ Column {
         return a ? Tree.shownChanceCard(page.chanceCardDisplayOverrideByNode, nodeIndex, a.name) : ""
     }
 
+    // The width the "Available actions" banner needs, shown or not.
+    readonly property real bannerWidth: bannerRow.implicitWidth + bannerRow.anchors.leftMargin + bannerRow.anchors.rightMargin
+
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
     }
@@ -101,6 +104,7 @@ Column {
         border.color: level._tok("strokeLight", "#21262D")
 
         RowLayout {
+            id: bannerRow
             anchors.fill: parent
             anchors.leftMargin: 6
             anchors.rightMargin: 6

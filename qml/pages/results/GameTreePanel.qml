@@ -12,6 +12,12 @@ Card {
     property var page
     // theme: inherited from Card
 
+    // The least width of the card: the root level's banner whole (the same
+    // at every level but for the number of options), so that the card keeps
+    // its width along the path.
+    readonly property real leastWidth: leftPadding + rightPadding
+                                       + (levelList.currentItem ? levelList.currentItem.bannerWidth : 0)
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 12
@@ -46,6 +52,10 @@ Card {
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             // A new level comes into view.
             onCountChanged: Qt.callLater(levelList.positionViewAtEnd)
+            // The root level, which the list keeps as its current item even
+            // when scrolled out of view.
+            currentIndex: 0
+            highlightFollowsCurrentItem: false
 
             delegate: GameTreeLevel {
                 width: levelList.width

@@ -15,6 +15,16 @@ Card {
     readonly property real _scale: page ? page.uiScale : 1
     readonly property bool _playMode: !!page && page.playMode
 
+    // The least width of the card: the header, or the range view's row
+    // with the strategy column as wide as its figures beside the buckets
+    // and hand details at their least. The play view has room in it, and
+    // the page keeps its width when the view is switched.
+    readonly property real leastWidth: leftPadding + rightPadding
+                                       + Math.max(header.leastWidth,
+                                                  strategyMatrixPanel.minimumFiguresWidth + strategyScroll._gutter
+                                                  + bucketsCard.Layout.minimumWidth
+                                                  + handDetailsCard.Layout.minimumWidth + 2 * rangeViewRow.spacing)
+
     property alias strategyMatrixPanel: strategyMatrixPanel
     property alias nodeLockPanel: nodeLockPanel
 
