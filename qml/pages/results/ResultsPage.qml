@@ -711,7 +711,8 @@ Item {
         objectName: "resultsScroll"
         anchors.fill: parent
         requiredWidth: 2 * splitView.anchors.margins + treeWidth + handleWidth + strategyCard.SplitView.minimumWidth
-        contentHeight: height
+        // Below the height the practice table needs, the page scrolls down.
+        contentHeight: Math.max(height, 2 * splitView.anchors.margins + strategyCard.leastHeight)
 
         readonly property int handleWidth: 8
         // Its banner keeps the tree card from being narrower.
@@ -719,7 +720,7 @@ Item {
 
         Item {
             width: pageScroll.contentWidth
-            height: pageScroll.height
+            height: pageScroll.contentHeight
 
             SplitView {
                 id: splitView
