@@ -102,6 +102,11 @@ TestCase {
                 shown.playStepDelayMs = 0
                 shown.startPlaySession("OOP")
                 tryVerify(function () { return shown.playAwaitingUserAction })
+                // A hand played before, lost at a mistake, its details shown
+                // under the table.
+                shown._logPlayHand({ line: "OOP: Bet 100% \u2192 IP: All-In \u2192 OOP: Fold \u2192 Chance: 2s",
+                                     board: "KsQd7h4c2s", evLoss: 0.42, mistakeAction: "Fold", correctAction: "Call" })
+                compare(shown.playSelectedLogIndex, 0)
             }
         }
         tryVerify(function () { return shown.visible && shown.width === width })
@@ -193,6 +198,47 @@ TestCase {
                 && r.y >= -0.5 && r.y + r.height <= flickable.height + 0.5
     }
 
+    // The table's parts: each whole on its area and clear of the others
+    // (the prompt's buttons each on their own).
+    function tableClear(stage) {
+        const parts = []
+        const overlay = item("playOverlay", stage)
+        for (let i = 0; i < overlay.children.length; ++i) {
+            const x = overlay.children[i]
+            const inner = x.objectName === "actionPrompt" ? x.children : [x]
+            for (let k = 0; k < inner.length; ++k) {
+                if (inner[k].visible && inner[k].width > 0)
+                    parts.push(inner[k])
+            }
+        }
+        verify(parts.length >= 8, "parts: " + parts.length)
+        const rects = parts.map(function (x) { return x.mapToItem(stage, 0, 0, x.width, x.height) })
+        for (let i = 0; i < parts.length; ++i) {
+            const a = rects[i]
+            verify(a.x >= -0.5 && a.y >= -0.5 && a.x + a.width <= stage.width + 0.5 && a.y + a.height <= stage.height + 0.5,
+                   name(parts[i]) + " at " + a + " leaves the table's " + stage.width + " x " + stage.height)
+            for (let j = i + 1; j < parts.length; ++j) {
+                const b = rects[j]
+                verify(a.x + a.width <= b.x + 0.5 || b.x + b.width <= a.x + 0.5
+                       || a.y + a.height <= b.y + 0.5 || b.y + b.height <= a.y + 0.5,
+                       name(parts[i]) + " at " + a + " over " + name(parts[j]) + " at " + b)
+            }
+        }
+    }
+
+    // Every text of the hand's details lies across the panel's width, and
+    // its scrolled content holds it.
+    function detailsWhole(panel) {
+        const area = item("detailsColumns", panel)
+        const texts = under(area, area, function (x) { return typeof x.truncated === "boolean" && x.text.length > 0 })
+        verify(texts.length >= 10, "texts: " + texts.length)
+        for (const t of texts) {
+            const r = t.mapToItem(area.contentItem, 0, 0, t.width, t.height)
+            verify(r.x >= -0.5 && r.x + r.width <= area.width + 0.5, t.text + " spans " + r.x + " to " + (r.x + r.width) + " of " + area.width)
+            verify(r.y >= -0.5 && r.y + r.height <= area.contentHeight + 0.5, t.text + " ends at " + (r.y + r.height) + " of " + area.contentHeight)
+        }
+    }
+
     function test_everyControlReached_data() {
         const rows = []
         for (const page of ["home", "setup", "solve", "settings", "results", "play"])
@@ -239,6 +285,10 @@ TestCase {
         // Only the figures' captions give way, as they are made to.
         compare(ShownTexts.cut(content, [], null, function (t) { return t.objectName === "statLabel" }), [])
         compare(item("horizontalScrollBar", flickable).visible, flickable.contentWidth > flickable.width + 1)
+        if (page.play) {
+            tableClear(item("tableArea", content))
+            detailsWhole(item("playHandDetailsPanel", content))
+        }
 
         // Shift and the wheel, one notch after another, up to the right end,
         // where the rightmost control is in view.
