@@ -57,7 +57,8 @@ function promptY(seatCentreY, promptHeight, boardTop, boardBottom, areaHeight, a
 }
 
 // The least height of the table: room for the seats, board and drill
-// button at a legible size, and for the prompt on either side of the board.
+// button at a legible size, and for the prompt on either side of the board
+// (the board about 90 high at the size such a table gives its cards).
 var TABLE_LEAST_HEIGHT = 300
 
 function tableLeastHeight(promptHeight) {
