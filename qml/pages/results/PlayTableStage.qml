@@ -197,6 +197,7 @@ Item {
 
         // IP is the dealer.
         Rectangle {
+            id: dealerButton
             objectName: "dealerButton"
             width: 26
             height: 26
@@ -302,10 +303,12 @@ Item {
             readonly property var _seat: _oop ? oopSeat : ipSeat
             objectName: "actionPrompt"
             visible: !!stage.page && stage.page.playAwaitingUserAction && !stage._complete
-            // Within the table's right edge.
+            // Within the table's right edge; beside IP's seat it starts past
+            // the dealer button, which it would otherwise cover.
             width: Math.min(Table.promptWidth(overlay.width), overlay.width - x)
             spacing: 6
-            x: _seat.x + _seat.width + 14
+            x: _oop ? _seat.x + _seat.width + 14
+                    : Math.max(_seat.x + _seat.width + 14, dealerButton.x + dealerButton.width + 8)
             y: Math.round(Table.promptY(_seat.y + _seat.height / 2, height, board.y, board.y + board.height,
                                         overlay.height, _oop))
 
