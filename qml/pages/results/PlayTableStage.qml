@@ -25,8 +25,10 @@ Item {
                                                          picture.status === Image.Ready ? picture.paintedWidth : 0,
                                                          picture.status === Image.Ready ? picture.paintedHeight : 0)
     readonly property var _anchors: Table.seatAnchors(overlay.width, overlay.height)
-    // The least height that holds the table's parts clear of each other.
-    readonly property real leastHeight: Table.tableLeastHeight(prompt.height)
+    // The least height that holds the table's parts clear of each other (the
+    // prompt counts only while it shows: between decisions its buttons are
+    // those of a deal or of no node at all).
+    readonly property real leastHeight: Table.tableLeastHeight(prompt.visible ? prompt.height : 0)
     // The cards' size on a short table, against their full size: OOP's seat
     // and the board share the room from OOP's anchor down to the centre
     // (0.26 of the height). Half of each takes 72 px of cards at full size,
