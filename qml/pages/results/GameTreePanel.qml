@@ -42,6 +42,9 @@ Card {
             clip: true
             spacing: 12
             boundsBehavior: Flickable.StopAtBounds
+            // No highlight is drawn: its invisible stand-in would still be
+            // animated after the current row, a frame at a time.
+            highlightFollowsCurrentItem: false
             model: panel.page ? panel.page.treeLevels : null
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             // A new level comes into view.
