@@ -72,6 +72,8 @@ void AppController::clearNodeCaches() {
     seatHandCombosOopByNode_.clear();
     seatHandCombosIpByNode_.clear();
     statsAndCombosByNode_.clear();
+    ahead_->clear();
+    aheadFrom_.clear();
     distributionsByNode_.clear();
     pendingDistributions_.clear();
 }
