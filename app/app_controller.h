@@ -306,7 +306,7 @@ private:
     // Drops the node's shared results once the caches hold what they give.
     void releaseNodeStatsAndCombos(int nodeIndex) const;
     // Queues the decision nodes one action below the node, not yet asked
-    // for, to be computed ahead (once per node and result).
+    // for, to be computed ahead: the user's next click is among them.
     void computeChildrenAhead(int nodeIndex) const;
 
     // Per-node query caches.
@@ -327,7 +327,6 @@ private:
     // Statistics and combos of the nodes a click may reach next; made after
     // the session, whose queries it runs, and stopped before it.
     std::unique_ptr<NodeResultsAhead> ahead_;
-    mutable QSet<int> aheadFrom_;
 };
 
 }  // namespace quendal_app

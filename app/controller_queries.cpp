@@ -95,11 +95,9 @@ std::shared_ptr<const NodeStatsAndCombos> AppController::nodeStatsAndCombos(int 
 
 void AppController::computeChildrenAhead(int nodeIndex) const {
     if (!nodeRecords_ || resultsFromFile_ || nodeIndex < 0 ||
-        static_cast<std::size_t>(nodeIndex) >= nodeRecords_->size() ||
-        aheadFrom_.contains(nodeIndex)) {
+        static_cast<std::size_t>(nodeIndex) >= nodeRecords_->size()) {
         return;
     }
-    aheadFrom_.insert(nodeIndex);
     std::vector<int> children;
     const NodeRecords::Node& node = nodeRecords_->node(static_cast<std::size_t>(nodeIndex));
     for (std::uint32_t j = 0; j < node.action_count; ++j) {

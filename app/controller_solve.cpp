@@ -73,7 +73,6 @@ void AppController::clearNodeCaches() {
     seatHandCombosIpByNode_.clear();
     statsAndCombosByNode_.clear();
     ahead_->clear();
-    aheadFrom_.clear();
     distributionsByNode_.clear();
     pendingDistributions_.clear();
 }
