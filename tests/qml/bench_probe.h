@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 #include <QVariantMap>
@@ -49,6 +50,17 @@ public:
     }
 
     int frames() const { return frames_; }
+
+    // From here on, turns off the animated changes (Behavior) of every item
+    // in the window, hover and selection effects among them, now and after
+    // every frame (for the items it made), so that the frames that follow
+    // are those the changes themselves draw. The time this takes on the
+    // GUI thread is kept apart (stillCpuMs).
+    Q_INVOKABLE void stillBehaviors() {
+        stillBehaviors_ = true;
+        stillAll();
+    }
+    Q_INVOKABLE double stillCpuMs() const { return stillCpuMs_; }
 
     // Milliseconds since the probe was made.
     Q_INVOKABLE double nowMs() const { return clock_.nsecsElapsed() / 1e6; }
@@ -135,9 +147,40 @@ private:
         return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
     }
 
+    // Below an object in both trees: its children, and an item's visual
+    // children (delegates and loaded items belong to their makers).
+    static void stillBehaviorsBelow(QObject* object, int& count) {
+        if (object->inherits("QQuickBehavior") && object->property("enabled").toBool()) {
+            object->setProperty("enabled", false);
+            ++count;
+        }
+        for (QObject* child : object->children()) {
+            stillBehaviorsBelow(child, count);
+        }
+        if (auto* item = qobject_cast<QQuickItem*>(object)) {
+            for (QQuickItem* child : item->childItems()) {
+                if (child->parent() != object) {
+                    stillBehaviorsBelow(child, count);
+                }
+            }
+        }
+    }
+
     void frameBegins() { frameCpuStart_ = threadCpuMs(); }
+    void stillAll() {
+        const double start = threadCpuMs();
+        int count = 0;
+        if (window_) {
+            stillBehaviorsBelow(window_->contentItem(), count);
+        }
+        stillCpuMs_ += threadCpuMs() - start;
+    }
+
     void frameEnds() {
         drawCpuMs_ += threadCpuMs() - frameCpuStart_;
+        if (stillBehaviors_) {
+            stillAll();
+        }
         lastFrameEndMs_ = nowMs();
         frameEnds_.push_back(lastFrameEndMs_);
         ++frames_;
@@ -152,4 +195,6 @@ private:
     double lastFrameEndMs_ = 0.0;
     std::vector<double> frameEnds_;
     bool instrumented_ = false;
+    bool stillBehaviors_ = false;
+    double stillCpuMs_ = 0.0;
 };

@@ -7,7 +7,10 @@ import TestSupport
 // runs without logging:
 //   QT_LOGGING_RULES='*.info=false' QT_QPA_PLATFORM=offscreen \
 //       <build>/tests/qml/qml_tests -input tests/qml/bench_results_page.qml
-// BENCH_THREADS (default 8) and BENCH_ITERATIONS (default 3) set the solve.
+// BENCH_THREADS (default 8) and BENCH_ITERATIONS (default 3) set the solve;
+// BENCH_ANIMATIONS=1 leaves the items' animated changes (hover and selection
+// effects) on; they are turned off otherwise, so that the frames counted
+// are those the click's changes draw.
 // Under callgrind (valgrind --tool=callgrind --instr-atstart=no
 // --collect-atstart=no ...) every click is written out as its own part,
 // named after it, with the instructions of every thread from the click
@@ -127,8 +130,10 @@ TestCase {
             mouseMove(target)
         if (!atOnce)
             probe.settle(300, 5000)
+
         const nodeBefore = page.currentNodeIndex
         const f0 = probe.frames
+        const still0 = probe.stillCpuMs()
         const draw0 = probe.drawCpuMs()
         const cpu0 = probe.threadCpuMs()
         const all0 = probe.processCpuMs()
@@ -150,7 +155,7 @@ TestCase {
         const r = {
             kind: kind, label: label, node: node, first: first,
             sync: sync,
-            work: probe.threadCpuMs() - cpu0 - draw,
+            work: probe.threadCpuMs() - cpu0 - draw - (probe.stillCpuMs() - still0),
             draw: draw,
             frames: probe.frames - f0,
             settled: Math.max(sync, lastFrame - t0),
@@ -199,6 +204,12 @@ TestCase {
         // click will reach: the flop decision facing an all-in, a turn and a
         // river decision.
         queryTimes()
+
+        // Frames are counted where nothing animates: the items' animated
+        // changes (hover and selection effects) are turned off, unless
+        // BENCH_ANIMATIONS is set.
+        if (probe.env("BENCH_ANIMATIONS") === "")
+            probe.stillBehaviors()
 
         click("result arrives", "root", function () {
             page.controller = appController
