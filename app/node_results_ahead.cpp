@@ -55,11 +55,14 @@ std::optional<NodeResultsAhead::Result> NodeResultsAhead::take(int node) {
 }
 
 void NodeResultsAhead::clear() {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     ++generation_;
     queued_.clear();
     done_.clear();
     doneOrder_.clear();
+    // The computation under way reads the state being dropped (a new solve
+    // is about to take its memory): it ends first.
+    changed_.wait(lock, [&] { return running_ < 0; });
 }
 
 bool NodeResultsAhead::idle() const {

@@ -41,8 +41,8 @@ public:
     // for while it is being computed. Nothing (and the node leaves the
     // queue) when it has not been started: the caller computes it.
     std::optional<Result> take(int node);
-    // Forgets everything queued and computed; the computation under way is
-    // dropped when it ends.
+    // Forgets everything queued and computed, once the computation under
+    // way has ended (its result is dropped).
     void clear();
     // Whether nothing is queued or under way, and whether the node's result
     // is at hand (for tests).

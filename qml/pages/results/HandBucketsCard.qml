@@ -22,8 +22,8 @@ Card {
     function _takeRows() {
         if (buckets.length === 0)
             return
-        Frame.followRowCount(rowSlots, buckets.length)
         _rows = buckets
+        Frame.followRowCount(rowSlots, buckets.length)
     }
     onBucketsChanged: _takeRows()
     Component.onCompleted: _takeRows()

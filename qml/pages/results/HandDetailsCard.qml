@@ -23,8 +23,8 @@ Card {
     function _takeRows() {
         if (_visible.length === 0)
             return
-        Frame.followRowCount(rowSlots, _visible.length)
         _rows = _visible
+        Frame.followRowCount(rowSlots, _visible.length)
         list.positionViewAtBeginning()
     }
     on_VisibleChanged: _takeRows()
