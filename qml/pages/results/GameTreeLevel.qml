@@ -127,14 +127,17 @@ Column {
                     font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
-                Icon {
-                    objectName: "bannerLockIcon"
-                    visible: level.hasLocks
-                    name: "lock"
-                    size: 14
-                    color: level._tok("textMuted", "#8B949E")
+                Loader {
+                    active: level.hasLocks
+                    visible: active
                     Layout.preferredWidth: 14
                     Layout.preferredHeight: 14
+                    sourceComponent: Icon {
+                        objectName: "bannerLockIcon"
+                        name: "lock"
+                        size: 14
+                        color: level._tok("textMuted", "#8B949E")
+                    }
                 }
                 Text {
                     text: qsTranslate("ResultsPage", "%1 options").arg(level.actions.length)
