@@ -174,12 +174,18 @@ TestCase {
     // Down a line from the node of `level` (whose actions are shown): the
     // acting player's action, the other's, the deal and the picker's card;
     // twice, to the river.
-    // With `atOnce`, the second click comes as soon as the first has been
-    // handled, before what it started computing ahead can be done.
+    // With `atOnce`, the second click comes as soon as its tile is drawn
+    // after the first (which is not measured), before what the first started
+    // computing ahead can be done.
     function line(level, flopActions, turnCard, riverCard, atOnce) {
-        click("root → IP node", flopActions[0], tileNamed(level, flopActions[0]))
-        click("IP → OOP facing a bet" + (atOnce ? ", clicked at once" : ""), flopActions[1],
-              tileNamed(level + 1, flopActions[1]), atOnce)
+        if (atOnce) {
+            mouseClick(tileNamed(level, flopActions[0]))
+            tryVerify(function () { return tiles(level + 1).length > 0 }, 5000)
+            click("IP → OOP facing a bet, clicked at once", flopActions[1], tileNamed(level + 1, flopActions[1]), true)
+        } else {
+            click("root → IP node", flopActions[0], tileNamed(level, flopActions[0]))
+            click("IP → OOP facing a bet", flopActions[1], tileNamed(level + 1, flopActions[1]))
+        }
         click("back", "to level " + (level + 1), tileNamed(level + 1, flopActions[1]))
         click("→ turn chance node", flopActions[2], tileNamed(level + 1, flopActions[2]))
         click("open the picker", "turn", chanceTile(level + 2))
