@@ -14,6 +14,20 @@ namespace {
 
 const QString kUnknown = QString(QChar(0x2014));
 
+// A count of bytes (not 0) in gigabytes, one decimal below 10 and none from
+// 10 up, and below a tenth of a gigabyte in whole megabytes, at least 1,
+// rather than "0.0 GB"; with `more` decimals past those.
+QString memoryFigure(std::uint64_t bytes, int more) {
+    const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
+    if (gigabytes < 0.1) {
+        const double megabytes = static_cast<double>(bytes) / 1048576.0;
+        return QStringLiteral("%1 MB").arg(QString::number(
+            more == 0 ? std::max(1.0, std::round(megabytes)) : megabytes, 'f', more));
+    }
+    return QStringLiteral("%1 GB").arg(
+        QString::number(gigabytes, 'f', (gigabytes < 10.0 ? 1 : 0) + more));
+}
+
 int thread_count_from(int processors) {
     if (processors > 0) {
         return processors;
@@ -34,7 +48,8 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
       environment_(std::move(environment)),
       systemMemoryText_(kUnknown),
       systemAvailableMemoryText_(kUnknown),
-      solveRequiredMemoryText_(kUnknown) {
+      solveRequiredMemoryText_(kUnknown),
+      effectiveAvailableMemoryText_(kUnknown) {
     gate_ = std::make_shared<DeliveryGate>(this);
     developerMode_ = developerModeFromEnvironment();
     qInfo().noquote() << "[devtools] compiled_in=1"
@@ -98,16 +113,22 @@ QString AppController::appDir() const {
 }
 
 QString AppController::formatGigabytes(std::uint64_t bytes) {
-    if (bytes == 0) {
-        return kUnknown;
+    return bytes == 0 ? kUnknown : memoryFigure(bytes, 0);
+}
+
+std::pair<QString, QString> AppController::formatGigabytesApart(std::uint64_t a, std::uint64_t b) {
+    if (a == 0 || b == 0 || a == b) {
+        return {formatGigabytes(a), formatGigabytes(b)};
     }
-    const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
-    // Small spots in whole megabytes, at least 1, rather than "0.0 GB".
-    if (gigabytes < 0.1) {
-        const double megabytes = std::max(1.0, std::round(static_cast<double>(bytes) / 1048576.0));
-        return QStringLiteral("%1 MB").arg(QString::number(megabytes, 'f', 0));
+    // A byte is more than 1e-10 GB and 1e-7 MB: ten more decimals always
+    // tell two counts apart.
+    for (int more = 0;; ++more) {
+        QString first = memoryFigure(a, more);
+        QString second = memoryFigure(b, more);
+        if (first != second || more == 10) {
+            return {std::move(first), std::move(second)};
+        }
     }
-    return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
 }
 
 bool AppController::envFlag(const char* name, bool& present) {
@@ -131,10 +152,6 @@ bool AppController::developerModeFromEnvironment() {
     return false;
 }
 
-QString AppController::effectiveAvailableMemoryText() const {
-    return formatGigabytes(effectiveAvailableMemoryBytes());
-}
-
 qulonglong AppController::effectiveAvailableMemoryBytes() const {
     const std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
     const std::uint64_t sum = systemAvailableMemoryBytes_ > max - resultsReclaimableMemoryBytes_
@@ -148,12 +165,33 @@ void AppController::refreshAvailableMemory() {
         environment_.memory ? environment_.memory() : std::nullopt;
     const std::uint64_t available = memory ? memory->available_bytes : 0;
     const QString text = formatGigabytes(available);
-    if (available == systemAvailableMemoryBytes_ && text == systemAvailableMemoryText_) {
-        return;
-    }
+    const bool changed = available != systemAvailableMemoryBytes_ || text != systemAvailableMemoryText_;
     systemAvailableMemoryBytes_ = available;
     systemAvailableMemoryText_ = text;
-    emit systemMemoryChanged();
+    refreshMemoryTexts(false, changed);
+}
+
+void AppController::refreshMemoryTexts(bool requiredChanged, bool availableChanged) {
+    const auto [required, available] =
+        formatGigabytesApart(solveRequiredMemoryBytes_, effectiveAvailableMemoryBytes());
+    const QString requiredText =
+        solveRequiredAtLeast_
+            ? QCoreApplication::translate("AppController", "at least %1").arg(required)
+            : required;
+    if (requiredText != solveRequiredMemoryText_) {
+        solveRequiredMemoryText_ = requiredText;
+        requiredChanged = true;
+    }
+    if (available != effectiveAvailableMemoryText_) {
+        effectiveAvailableMemoryText_ = available;
+        availableChanged = true;
+    }
+    if (requiredChanged) {
+        emit solveRequiredMemoryChanged();
+    }
+    if (availableChanged) {
+        emit systemMemoryChanged();
+    }
 }
 
 void AppController::setStatus(const TranslatableText& status) {
@@ -163,11 +201,7 @@ void AppController::setStatus(const TranslatableText& status) {
 
 void AppController::retranslate() {
     setStatusText(status_.text());
-    const QString memory = requiredMemoryText(solveRequiredMemoryBytes_, solveRequiredAtLeast_);
-    if (memory != solveRequiredMemoryText_) {
-        solveRequiredMemoryText_ = memory;
-        emit solveRequiredMemoryChanged();
-    }
+    refreshMemoryTexts(false, false);
 }
 
 void AppController::setStatusText(const QString& text) {

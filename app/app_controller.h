@@ -9,6 +9,7 @@
 #include "app/node_lock_table.h"
 #include "app/node_records.h"
 #include "app/node_results_ahead.h"
+#include "app/project_file.h"
 #include "app/system_figures.h"
 #include "app/translatable_text.h"
 #include "session/solve_session.h"
@@ -27,6 +28,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace quendal_app {
 
@@ -84,7 +86,7 @@ public:
     QString systemAvailableMemoryText() const { return systemAvailableMemoryText_; }
     qulonglong systemMemoryBytes() const { return systemMemoryBytes_; }
     qulonglong systemAvailableMemoryBytes() const { return systemAvailableMemoryBytes_; }
-    QString effectiveAvailableMemoryText() const;
+    QString effectiveAvailableMemoryText() const { return effectiveAvailableMemoryText_; }
     qulonglong effectiveAvailableMemoryBytes() const;
     QString solveRequiredMemoryText() const { return solveRequiredMemoryText_; }
     qulonglong solveRequiredMemoryBytes() const { return solveRequiredMemoryBytes_; }
@@ -134,6 +136,9 @@ public:
     Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
     // Why the last saveProject returned false (the system's reason), else empty.
     Q_INVOKABLE QString lastSaveError() const { return lastSaveError_; }
+    // The last saveProject left lock edits out: ones made since the result
+    // was solved, which the file does not keep.
+    Q_INVOKABLE bool lastSaveLeftOutLockEdits() const { return lastSaveLeftOutLockEdits_; }
     Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
     Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
     Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
@@ -178,6 +183,9 @@ public:
 
     // "—" for 0, else "%1 GB": one decimal below 10, none from 10 up.
     static QString formatGigabytes(std::uint64_t bytes);
+    // Two figures shown side by side, each as formatGigabytes writes it, with
+    // as many more decimals as it takes for different counts to read apart.
+    static std::pair<QString, QString> formatGigabytesApart(std::uint64_t a, std::uint64_t b);
     // The variable trimmed and lower-cased is "1", "true", "yes" or "on";
     // `present` tells whether it is set to a non-empty value.
     static bool envFlag(const char* name, bool& present);
@@ -213,7 +221,9 @@ private:
     // built again in another language.
     void setStatus(const TranslatableText& status);
     void setStatusText(const QString& text);
-    static QString requiredMemoryText(std::uint64_t bytes, bool atLeast);
+    // The need of the spot and the memory available for it, written apart;
+    // each signal goes when its figure or its text changed.
+    void refreshMemoryTexts(bool requiredChanged, bool availableChanged);
     void setRunning(bool running);
     void setProgress(double progress);
     QDate today() const;
@@ -235,10 +245,14 @@ private:
     void clearNodeCaches();
     // The node-lock seeding of the first setNodeLock on a node.
     void seedNodeLocksFromStrategy(int nodeIndex);
+    // The number of actions a lock at the node holds: 0 unless a decision.
     int nodeActionCount(int nodeIndex) const;
+    // Locks of the held result were edited since it was solved.
+    bool hasUnsolvedLockEdits() const;
     // Project file parts.
-    QVariantMap resultsToVariantMap() const;
-    QVariantList nodeLocksToVariantList() const;
+    QVariantList nodeLocksToVariantList(const NodeLockTable& locks) const;
+    // How project files are read and written here: on every core.
+    ProjectFileWork fileWork() const;
     void nodeLocksFromVariantList(const QVariantList& locks);
     void onDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex,
                                  std::uint64_t cacheEpoch);
@@ -263,7 +277,10 @@ private:
     std::shared_ptr<const NodeRecords> nodeRecords_;
     QVariantMap lastSolveConfig_;
     mutable QString lastSaveError_;
+    mutable bool lastSaveLeftOutLockEdits_ = false;
     NodeLockTable nodeLocks_;
+    // The locks the held result was solved with (or opened with).
+    NodeLockTable solvedNodeLocks_;
     // Every accepted start, clear and load begins an epoch; reports of an
     // older one change nothing the user sees.
     std::uint64_t epoch_ = 0;
@@ -276,6 +293,7 @@ private:
     std::uint64_t systemAvailableMemoryBytes_ = 0;
     QTimer memoryTimer_;
     QString solveRequiredMemoryText_;
+    QString effectiveAvailableMemoryText_;
     std::uint64_t solveRequiredMemoryBytes_ = 0;
     bool solveRequiredAtLeast_ = false;
     SolveConfig requestedEstimateConfig_;         // of the newest estimate request

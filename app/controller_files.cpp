@@ -101,16 +101,18 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
 }
 
 QVariantMap AppController::localFileStatus(const QUrl& fileUrl) const {
-    const std::optional<QString> path = localPathOf(fileUrl);
-    if (!path || path->isEmpty()) {
+    const std::optional<QString> raw = localPathOf(fileUrl);
+    if (!raw || raw->isEmpty()) {
         return {{"ok", false},       {"url", QUrl()},   {"folderUrl", QUrl()}, {"path", QString()},
                 {"name", QString()}, {"exists", false}, {"isDir", false}};
     }
-    const QFileInfo info(*path);
+    // Written as the user reads it: "a/../b/./c/" is "b/c".
+    const QString path = QDir::cleanPath(*raw);
+    const QFileInfo info(path);
     return {{"ok", true},
-            {"url", QUrl::fromLocalFile(*path)},
+            {"url", QUrl::fromLocalFile(path)},
             {"folderUrl", QUrl::fromLocalFile(info.absolutePath())},
-            {"path", *path},
+            {"path", path},
             {"name", info.fileName()},
             {"exists", info.exists()},
             {"isDir", info.isDir()}};

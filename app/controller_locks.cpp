@@ -1,6 +1,7 @@
 // Node locks: one 169-class hand of the acting player held to given action
 // probabilities at one node.
 #include "app/app_controller.h"
+#include "session/action_labels.h"
 
 #include <cmath>
 
@@ -10,7 +11,8 @@ int AppController::nodeActionCount(int nodeIndex) const {
     if (!nodeRecords_ || nodeIndex < 0 || nodeIndex >= treeNodeCount()) {
         return 0;
     }
-    return static_cast<int>(nodeRecords_->node(static_cast<std::size_t>(nodeIndex)).action_count);
+    const NodeRecords::Node& node = nodeRecords_->node(static_cast<std::size_t>(nodeIndex));
+    return nodeRecords_->text(node.kind) == "decision" ? static_cast<int>(node.action_count) : 0;
 }
 
 void AppController::seedNodeLocksFromStrategy(int nodeIndex) {
@@ -39,16 +41,19 @@ void AppController::seedNodeLocksFromStrategy(int nodeIndex) {
     }
 }
 
+// A lock holds one of the 169 classes as the program writes them: a project
+// file keeps no other.
 void AppController::setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex,
                                 double actionProb) {
-    if (nodeIndex < 0 || handLabel169.isEmpty()) {
+    if (nodeIndex < 0 || !is_hand_class_label(handLabel169.toStdString())) {
+        return;
+    }
+    const int k = nodeActionCount(nodeIndex);
+    // An action the node does not have would leave every action at 0.
+    if (k == 0 || actionIndex >= k) {
         return;
     }
     seedNodeLocksFromStrategy(nodeIndex);
-    const int k = nodeActionCount(nodeIndex);
-    if (k == 0) {
-        return;
-    }
     const double q = std::isnan(actionProb) ? 0.0 : std::clamp(actionProb, 0.0, 1.0);
     QVector<float> probs;
     if (k == 1) {
@@ -66,16 +71,17 @@ void AppController::setNodeLock(int nodeIndex, const QString& handLabel169, int 
 
 void AppController::setNodeLockProbs(int nodeIndex, const QString& handLabel169,
                                      const QVariantList& actionProbs) {
-    if (nodeIndex < 0 || handLabel169.isEmpty()) {
+    if (nodeIndex < 0 || !is_hand_class_label(handLabel169.toStdString())) {
         return;
     }
     const int k = nodeActionCount(nodeIndex);
-    if (k <= 0) {
+    if (k <= 0 || actionProbs.size() > k) {
         return;
     }
     // Only a probability per action is a lock; anything else (a value
-    // outside [0, 1], nothing above 0) changes nothing rather than being
-    // made into a lock nobody set. Missing actions count as 0.
+    // outside [0, 1], nothing above 0, more values than actions) changes
+    // nothing rather than being made into a lock nobody set. Missing actions
+    // count as 0.
     QVector<double> values(k, 0.0);
     double sum = 0.0;
     for (int i = 0; i < k && i < actionProbs.size(); ++i) {
@@ -103,25 +109,12 @@ void AppController::clearNodeLocks(int nodeIndex) {
     }
 }
 
+bool AppController::hasUnsolvedLockEdits() const {
+    return treeNodeCount() > 0 && nodeLocks_ != solvedNodeLocks_;
+}
+
 QVariantList AppController::nodeLocks(int nodeIndex) const {
-    QVariantList rows;
-    const auto node = nodeLocks_.constFind(nodeIndex);
-    if (node == nodeLocks_.cend()) {
-        return rows;
-    }
-    for (auto it = node->cbegin(); it != node->cend(); ++it) {
-        QVariantMap row{
-            {"hand", it.key()}, {"actionIndex", it->actionIndex}, {"actionProb", it->actionProb}};
-        if (!it->actionProbs.isEmpty()) {
-            QVariantList probs;
-            for (const float p : it->actionProbs) {
-                probs.append(p);
-            }
-            row["actionProbs"] = probs;
-        }
-        rows.append(row);
-    }
-    return rows;
+    return nodeLockRows(nodeLocks_, nodeIndex);
 }
 
 }  // namespace quendal_app

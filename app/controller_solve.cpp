@@ -16,10 +16,41 @@ QString translated(const char* text) {
     return QCoreApplication::translate("AppController", text);
 }
 
-const char* const kSizingKeys[] = {
-    "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-    "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
-    "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes"};
+// The status of a start refused for `problem`.
+TranslatableText refusalStatus(const SolveMapProblem& problem) {
+    using Kind = SolveMapProblem::Kind;
+    const auto text = [](const char* source, const QString& arg = {}) {
+        return arg.isEmpty()
+                   ? TranslatableText("AppController", source)
+                   : TranslatableText("AppController", source, {TranslatableText::plain(arg)});
+    };
+    switch (problem.kind) {
+        case Kind::Board:
+            return text(QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first"));
+        case Kind::Street:
+            return text(QT_TRANSLATE_NOOP(
+                "AppController", "Not ready: the starting street is not the street of the board"));
+        case Kind::Range:
+            return text(QT_TRANSLATE_NOOP("AppController",
+                                          "Not ready: select at least one hand in both ranges"));
+        case Kind::SizingMissing:
+            return text(
+                QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing"));
+        case Kind::Sizing:
+            return text(
+                QT_TRANSLATE_NOOP("AppController", "Not ready: a sizing text does not read: %1"),
+                problem.engineMessage);
+        case Kind::Amount:
+            return text(QT_TRANSLATE_NOOP("AppController",
+                                          "Not ready: the pot and the stack must be above 0"));
+        case Kind::Rake:
+            return text(
+                QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%"));
+        case Kind::None:
+            break;
+    }
+    return {};
+}
 
 // The report without its per-node records, which travel compacted.
 SolveProgress lightCopy(const SolveProgress& report) {
@@ -117,6 +148,13 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
                       << " oop_jam_thr_pct=" << value("oop_add_all_in_jam_threshold_pct").toDouble()
                       << " ip_jam_thr_en=" << value("ip_add_all_in_jam_threshold_enabled").toBool()
                       << " ip_jam_thr_pct=" << value("ip_add_all_in_jam_threshold_pct").toDouble();
+    // A map that cannot be solved is refused before anything held changes:
+    // the result, its configuration and the locks stay as they were.
+    const SolveMapProblem problem = solveMapProblem(cfg);
+    if (problem.kind != SolveMapProblem::Kind::None) {
+        setStatus(refusalStatus(problem));
+        return;
+    }
     lastSolveConfig_ = cfg;
     const bool applyNodeLocks = cfg.value("apply_node_locks").toBool();
     if (!applyNodeLocks && !nodeLocks_.isEmpty()) {
@@ -124,40 +162,6 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     }
     const SolveConfig config =
         buildSolveConfig(cfg, applyNodeLocks ? &nodeLocks_ : nullptr, systemThreadCount_);
-    const std::size_t boardLength = config.board.size();
-    if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-        setStatus(TranslatableText(
-            "AppController",
-            QT_TRANSLATE_NOOP("AppController", "Not ready: enter a valid board first")));
-        return;
-    }
-    if (!rangeHasAnyHand(QString::fromStdString(config.oop_range)) ||
-        !rangeHasAnyHand(QString::fromStdString(config.ip_range))) {
-        setStatus(TranslatableText(
-            "AppController",
-            QT_TRANSLATE_NOOP("AppController",
-                              "Not ready: select at least one hand in both ranges")));
-        return;
-    }
-    // Only the streets the board leaves to play need sizes: a turn board the
-    // turn's and the river's, a river board the river's.
-    const std::size_t firstStreet = boardLength == 6 ? 0 : boardLength == 8 ? 1 : 2;
-    for (std::size_t k = 0; k < std::size(kSizingKeys); ++k) {
-        const std::size_t street = (k % 6) / 2;
-        if (street >= firstStreet && !cfgHasText(cfg, QString::fromLatin1(kSizingKeys[k]))) {
-            setStatus(TranslatableText(
-                "AppController",
-                QT_TRANSLATE_NOOP("AppController", "Not ready: fill out both OOP and IP sizing")));
-            return;
-        }
-    }
-    // Above 100% the winner of a pot would pay more rake than the pot holds.
-    if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
-        setStatus(TranslatableText(
-            "AppController",
-            QT_TRANSLATE_NOOP("AppController", "Not ready: rake must be between 0 and 100%")));
-        return;
-    }
     // A re-solve of an opened file's spot is compared with the root the file
     // kept; any other start forgets it.
     const bool reSolveOfFile = reSolveRequested_ && resultsFromFile_ && !fileRootCombos_.isEmpty();
@@ -170,8 +174,11 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     session_.reset();
     clearNodeCaches();
     clearResultLists();
+    // The locks this solve's result will have been solved with: lock edits
+    // made after it are the user's, not the result's.
+    solvedNodeLocks_ = applyNodeLocks ? nodeLocks_ : NodeLockTable{};
     emit resultsChanged();
-    emit systemMemoryChanged();
+    refreshMemoryTexts(false, true);
     refreshAvailableMemory();
     // The need of this very configuration, measured against what is free once
     // the previous result is gone; an unknown figure (an unusable spot, which
@@ -188,9 +195,10 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
                       "Not enough memory: this spot needs at least %1, %2 are available")
                 : QT_TRANSLATE_NOOP("AppController",
                                     "Not enough memory: this spot needs %1, %2 are available");
+        const auto [needText, availableText] = formatGigabytesApart(need.bytes, available);
         setStatus(TranslatableText("AppController", text,
-                                   {TranslatableText::plain(formatGigabytes(need.bytes)),
-                                    TranslatableText::plain(formatGigabytes(available))}));
+                                   {TranslatableText::plain(needText),
+                                    TranslatableText::plain(availableText)}));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();
@@ -249,6 +257,7 @@ void AppController::clearResults() {
     ++epoch_;  // whatever the cancelled solve still reports is not shown
     clearNodeCaches();
     nodeLocks_.clear();
+    solvedNodeLocks_.clear();
     clearResultLists();
     forgetFileResults();
     lastSolveConfig_.clear();
@@ -257,7 +266,7 @@ void AppController::clearResults() {
     setStatus(TranslatableText("AppController", QT_TRANSLATE_NOOP("AppController", "Ready")));
     setRunning(false);
     emit resultsChanged();
-    emit systemMemoryChanged();
+    refreshMemoryTexts(false, true);
 }
 
 SolveSession::ProgressCallback AppController::solveProgressCallback(std::uint64_t epoch) {
@@ -360,7 +369,7 @@ void AppController::onSolveProgress(std::uint64_t epoch, const SolveProgress& re
             resultEvOop_ = s.ev_oop / 100.0;
             resultEvIp_ = s.ev_ip / 100.0;
             resultsReclaimableMemoryBytes_ = runningSolveEstimate_;
-            emit systemMemoryChanged();
+            refreshMemoryTexts(false, true);
             const std::size_t n = std::min({s.root_action_labels.size(), s.root_action_codes.size(),
                                             s.root_action_frequencies.size()});
             if (s.root_action_labels.size() != n || s.root_action_codes.size() != n ||
@@ -412,12 +421,6 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
     estimator_->request(generation, requestedEstimateConfig_);
 }
 
-QString AppController::requiredMemoryText(std::uint64_t bytes, bool atLeast) {
-    return atLeast ? translated(QT_TRANSLATE_NOOP("AppController", "at least %1"))
-                         .arg(formatGigabytes(bytes))
-                   : formatGigabytes(bytes);
-}
-
 void AppController::clearSolveMemoryEstimate() {
     deliverSolveMemoryEstimate(++estimateGeneration_, MemoryFigure{});
 }
@@ -432,13 +435,9 @@ void AppController::deliverSolveMemoryEstimate(std::uint64_t generation, MemoryF
         estimatedConfig_.reset();
     }
     solveRequiredAtLeast_ = figure.bytes != 0 && figure.at_least;
-    const QString text = requiredMemoryText(figure.bytes, solveRequiredAtLeast_);
-    if (figure.bytes == solveRequiredMemoryBytes_ && text == solveRequiredMemoryText_) {
-        return;
-    }
+    const bool changed = figure.bytes != solveRequiredMemoryBytes_;
     solveRequiredMemoryBytes_ = figure.bytes;
-    solveRequiredMemoryText_ = text;
-    emit solveRequiredMemoryChanged();
+    refreshMemoryTexts(changed, false);
 }
 
 MemoryFigure AppController::memoryNeededToStart(const SolveConfig& config,

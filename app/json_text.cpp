@@ -1,9 +1,13 @@
 #include "app/json_text.h"
 
+#include "app/worker_threads.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstring>
 
@@ -14,9 +18,11 @@ namespace {
 // As deep as QJsonDocument::fromJson reads.
 constexpr std::size_t kMaxDepth = 1024;
 // The containers whose ends the document check keeps: the document, its
-// members, theirs, their elements and those elements' own (a project's
-// nodes and their action lists).
-constexpr std::size_t kIndexedDepth = 4;
+// members and theirs (a project's node arrays among them).
+constexpr std::size_t kIndexedDepth = 3;
+// An array of the third level keeps where every so many of its elements
+// begin.
+constexpr std::size_t kMarkStride = 64;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -28,7 +34,7 @@ bool isHexDigit(char c) {
 
 // One well-formed UTF-8 sequence of two to four bytes at `pos`: no overlong
 // form, no surrogate, nothing beyond U+10FFFF, nothing cut off.
-bool utf8Sequence(const QByteArray& text, qsizetype& pos) {
+bool utf8Sequence(const char* text, qsizetype size, qsizetype& pos) {
     const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
     int length = 0;
@@ -47,7 +53,7 @@ bool utf8Sequence(const QByteArray& text, qsizetype& pos) {
     } else {
         return false;
     }
-    if (text.size() - pos < length) {
+    if (size - pos < length) {
         return false;
     }
     for (int i = 1; i < length; ++i) {
@@ -115,6 +121,58 @@ QByteArray jsonText(const QVariant& value, int indent) {
         text.chop(1);
     }
     return text.replace("\n", "\n" + QByteArray(indent, ' '));
+}
+
+char* writeJsonFraction(char* out, double value) {
+    if (!(value == 0.0 || (value >= 1e-99 && value <= 1.0))) {  // a two-digit exponent at most
+        const QByteArray text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+        return std::copy_n(text.constData(), std::min<qsizetype>(text.size(), 32), out);
+    }
+    char scientific[32];
+    const char* const end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                          std::chars_format::scientific)
+                                .ptr;
+    // "d.ddde-XX": the digits without the point, and the decimal exponent.
+    char digits[24];
+    int count = 0;
+    const char* p = scientific;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits[count++] = *p;
+        }
+    }
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    if (count == 1 && digits[0] == '0') {
+        *out = '0';
+        return out + 1;
+    }
+    const int point = exponent + 1;  // digits before the point
+    char* o = out;
+    if (point <= 0 && 1 - point <= 4) {
+        *o++ = '0';
+        *o++ = '.';
+        o = std::fill_n(o, -point, '0');
+        o = std::copy_n(digits, count, o);
+    } else if (point > 0) {  // 1 itself
+        for (int i = 0; i < std::max(count, point); ++i) {
+            if (i == point) {
+                *o++ = '.';
+            }
+            *o++ = i < count ? digits[i] : '0';
+        }
+    } else {
+        *o++ = digits[0];
+        if (count > 1) {
+            *o++ = '.';
+            o = std::copy_n(digits + 1, count - 1, o);
+        }
+        *o++ = 'e';
+        *o++ = '-';
+        *o++ = static_cast<char>('0' + (-exponent) / 10);
+        *o++ = static_cast<char>('0' + (-exponent) % 10);
+    }
+    return o;
 }
 
 bool JsonSkeleton::scan_string(qsizetype& pos) const {
@@ -203,152 +261,336 @@ std::optional<JsonSpan> JsonSkeleton::scan_value(qsizetype& pos) const {
     return span;
 }
 
-bool JsonSkeleton::check_string(qsizetype& pos) const {
-    const char* const t = text_.constData();
-    const qsizetype size = text_.size();
-    ++pos;  // the opening quote
-    while (pos < size) {
-        const char c = t[pos];
-        if (c == '"') {
-            ++pos;
-            return true;
-        }
-        if (c == '\\') {
-            // Any character may be escaped; a "u" escape takes four hex digits.
-            if (++pos >= size) {
-                return false;
+// The document check: the grammar as QJsonDocument::fromJson reads it,
+// walked with a stack of the open containers. The check of the whole text
+// keeps the outer containers' ends and indexes the arrays of the third
+// level; a check of a piece of such an array starts at one of its elements
+// and stops where the next piece begins, or where the array closes.
+class DocumentCheck {
+public:
+    enum class Stop { End, Closed, Reached, Failed };
+
+    // The whole text.
+    explicit DocumentCheck(const JsonSkeleton& s)
+        : s_(s), t_(s.text_.constData()), size_(s.text_.size()) {}
+    // A piece of an array of the third level, from one of its elements on.
+    DocumentCheck(const JsonSkeleton& s, JsonSkeleton::ElementIndex& index, qsizetype stop,
+                  const std::atomic<std::size_t>* limit, std::size_t piece)
+        : s_(s),
+          t_(s.text_.constData()),
+          size_(s.text_.size()),
+          open_{'{', '{', '['},
+          floor_(2),
+          piece_index_(&index),
+          stop_(stop),
+          limit_(limit),
+          piece_(piece) {}
+
+    // Checks the value at `pos` (the document's, or from the piece's first
+    // element on); `pos` is where it stopped: past the document, at the
+    // piece's closing bracket, or at the element where the next piece
+    // begins.
+    Stop run(qsizetype& pos) {
+        pos_ = pos;
+        bool opened = false;  // a container that has just opened may close at once
+        if (floor_ == 0) {
+            if (pos_ >= size_ || (t_[pos_] != '{' && t_[pos_] != '[')) {
+                return Stop::Failed;
             }
-            if (t[pos++] == 'u') {
-                if (size - pos < 4) {
-                    return false;
+            enter();
+            opened = true;
+        }
+        const Stop stop = walk(opened);
+        pos = pos_;
+        return stop;
+    }
+
+private:
+    Stop walk(bool opened) {
+        for (;;) {
+            skip_space();
+            if (pos_ >= size_) {
+                return Stop::Failed;
+            }
+            if (opened && t_[pos_] == closer()) {
+                leave();
+            } else {
+                if (open_.size() == kIndexedDepth && open_.back() == '[') {
+                    // An element of an array of the third level begins.
+                    if (piece_index_ != nullptr &&
+                        (pos_ >= stop_ || limit_->load(std::memory_order_relaxed) <= piece_)) {
+                        return Stop::Reached;
+                    }
+                    JsonSkeleton::ElementIndex& index = current_index();
+                    if (index.count % kMarkStride == 0) {
+                        index.marks.emplace_back(index.count, pos_);
+                    }
+                    ++index.count;
                 }
-                for (int i = 0; i < 4; ++i) {
-                    if (!isHexDigit(t[pos++])) {
-                        return false;
+                if (open_.back() == '{') {
+                    if (t_[pos_] != '"' || !check_string()) {
+                        return Stop::Failed;
+                    }
+                    skip_space();
+                    if (pos_ >= size_ || t_[pos_] != ':') {
+                        return Stop::Failed;
+                    }
+                    ++pos_;
+                    skip_space();
+                    if (pos_ >= size_) {
+                        return Stop::Failed;
                     }
                 }
+                if (t_[pos_] == '{' || t_[pos_] == '[') {
+                    if (open_.size() >= kMaxDepth) {
+                        return Stop::Failed;
+                    }
+                    enter();
+                    opened = true;
+                    if (piece_index_ == nullptr && open_.size() == kIndexedDepth &&
+                        open_.back() == '[') {
+                        s_.indexes_.emplace_back(pos_ - 1, JsonSkeleton::ElementIndex{});
+                        switch (shared_out()) {
+                            case Shared::No:
+                                continue;
+                            case Shared::Failed:
+                                return Stop::Failed;
+                            case Shared::Closed:
+                                break;  // at the closing bracket
+                            case Shared::Unjoined:
+                                opened = false;
+                                continue;  // at an element, from which on this check goes on alone
+                        }
+                    } else {
+                        continue;
+                    }
+                } else if (!check_scalar()) {
+                    return Stop::Failed;
+                }
             }
-        } else if (static_cast<unsigned char>(c) < 0x80) {
-            ++pos;  // control characters included, as the reader takes them
-        } else if (!utf8Sequence(text_, pos)) {
-            return false;
+            opened = false;
+            // A value is complete: close what ends here, then go on after a comma.
+            for (;;) {
+                if (open_.empty()) {
+                    return Stop::End;
+                }
+                skip_space();
+                if (pos_ >= size_) {
+                    return Stop::Failed;
+                }
+                if (t_[pos_] == ',') {
+                    ++pos_;
+                    break;
+                }
+                if (t_[pos_] != closer()) {
+                    return Stop::Failed;
+                }
+                if (floor_ > 0 && open_.size() == floor_ + 1) {
+                    return Stop::Closed;
+                }
+                leave();
+            }
         }
     }
-    return false;
-}
 
-bool JsonSkeleton::check_number(qsizetype& pos) const {
-    const qsizetype begin = pos;
-    if (plainNumber(text_.constData(), text_.size(), pos)) {
-        return true;
-    }
-    // What the grammar leaves open ("1.", ".5", "1e", a value beyond the
-    // range of a double) the conversion decides, as in the reader.
-    bool ok = false;
-    QByteArray::fromRawData(text_.constData() + begin, pos - begin).toDouble(&ok);
-    return ok;
-}
+    enum class Shared { No, Failed, Closed, Unjoined };
 
-bool JsonSkeleton::check_scalar(qsizetype& pos) const {
-    const char c = text_[pos];
-    if (c == '"') {
-        return check_string(pos);
-    }
-    for (const char* word : {"true", "false", "null"}) {
-        if (c == word[0]) {
-            const auto length = static_cast<qsizetype>(std::strlen(word));
-            if (text_.size() - pos < length ||
-                std::memcmp(text_.constData() + pos, word, static_cast<std::size_t>(length)) != 0) {
-                return false;
-            }
-            pos += length;
-            return true;
+    // The array just opened, checked in pieces on several threads when it
+    // may be large: each piece from the first element that begins a line at
+    // or after its share of the text, to where the next piece begins.
+    Shared shared_out() {
+        const JsonParallel& parallel = s_.parallel_;
+        skip_space();
+        const qsizetype first = pos_;
+        if (parallel.threads < 2 || parallel.piece < 1 || size_ - first < 2 * parallel.piece ||
+            first >= size_ || t_[first] == ']') {
+            return Shared::No;
         }
+        const std::size_t count =
+            static_cast<std::size_t>((size_ - first + parallel.piece - 1) / parallel.piece);
+        const auto startOf = [&](std::size_t k) {
+            if (k == 0) {
+                return first;
+            }
+            if (k >= count) {
+                return size_;
+            }
+            const qsizetype from = first + static_cast<qsizetype>(k) * parallel.piece - 1;
+            const void* line = std::memchr(t_ + from, '\n', static_cast<std::size_t>(size_ - from));
+            if (line == nullptr) {
+                return size_;
+            }
+            qsizetype at = static_cast<const char*>(line) - t_ + 1;
+            while (at < size_ && (t_[at] == ' ' || t_[at] == '\t' || t_[at] == '\r')) {
+                ++at;
+            }
+            return at;
+        };
+        struct Piece {
+            qsizetype begin = 0, stop = 0, end = 0;
+            Stop outcome = Stop::Failed;
+            JsonSkeleton::ElementIndex index;
+        };
+        std::vector<Piece> pieces(count);
+        std::atomic<std::size_t> limit{count};  // the pieces from here on lie past the array
+        forEachOnThreads(parallel.threads, count, [&](std::size_t k) {
+            if (k >= limit.load()) {
+                return;
+            }
+            Piece& p = pieces[k];
+            p.begin = startOf(k);
+            p.stop = startOf(k + 1);
+            p.end = p.begin;
+            p.outcome = Stop::Reached;
+            if (p.begin < p.stop) {
+                DocumentCheck piece(s_, p.index, p.stop, &limit, k);
+                p.outcome = piece.run(p.end);
+            }
+            if (p.outcome == Stop::Closed) {
+                for (std::size_t seen = limit.load();
+                     seen > k + 1 && !limit.compare_exchange_weak(seen, k + 1);) {
+                }
+            }
+        });
+        // Join the pieces in order: the first begins at an element, and each
+        // next one at an element only if the one before stopped just there.
+        JsonSkeleton::ElementIndex& index = current_index();
+        for (const Piece& p : pieces) {
+            for (const auto& [number, at] : p.index.marks) {
+                index.marks.emplace_back(index.count + number, at);
+            }
+            index.count += p.index.count;
+            pos_ = p.end;
+            switch (p.outcome) {
+                case Stop::Failed:
+                case Stop::End:
+                    return Shared::Failed;
+                case Stop::Closed:
+                    return Shared::Closed;
+                case Stop::Reached:
+                    if (p.end != p.stop) {
+                        return Shared::Unjoined;
+                    }
+                    break;
+            }
+        }
+        return Shared::Failed;  // the last piece always stops at the text's end
     }
-    return check_number(pos);
-}
 
-std::optional<qsizetype> JsonSkeleton::check_document(qsizetype pos) const {
-    if (pos >= text_.size() || (text_[pos] != '{' && text_[pos] != '[')) {
-        return std::nullopt;
+    JsonSkeleton::ElementIndex& current_index() {
+        return piece_index_ != nullptr ? *piece_index_ : s_.indexes_.back().second;
     }
-    ends_.clear();
-    std::vector<char> open;            // the open containers, innermost last
-    std::vector<std::size_t> indexed;  // their entries in ends_, for the outer levels
-    const auto enter = [&] {
-        open.push_back(text_[pos]);
-        if (open.size() <= kIndexedDepth) {
-            indexed.push_back(ends_.size());
-            ends_.emplace_back(pos, pos);
+
+    char closer() const { return open_.back() == '{' ? '}' : ']'; }
+
+    void enter() {
+        open_.push_back(t_[pos_]);
+        if (piece_index_ == nullptr && open_.size() <= kIndexedDepth) {
+            indexed_.push_back(s_.ends_.size());
+            s_.ends_.emplace_back(pos_, pos_);
         }
-        ++pos;
-    };
-    const auto leave = [&] {  // at the closing bracket
-        ++pos;
-        if (open.size() <= kIndexedDepth) {
-            ends_[indexed.back()].second = pos;
-            indexed.pop_back();
+        ++pos_;
+    }
+
+    void leave() {  // at the closing bracket
+        ++pos_;
+        if (piece_index_ == nullptr && open_.size() <= kIndexedDepth) {
+            s_.ends_[indexed_.back()].second = pos_;
+            indexed_.pop_back();
         }
-        open.pop_back();
-    };
-    enter();
-    const auto closer = [&] { return open.back() == '{' ? '}' : ']'; };
-    bool opened = true;  // a container that has just opened may close at once
-    for (;;) {
-        skip_space(pos);
-        if (pos >= text_.size()) {
-            return std::nullopt;
+        open_.pop_back();
+    }
+
+    void skip_space() {
+        while (pos_ < size_ &&
+               (t_[pos_] == ' ' || t_[pos_] == '\n' || t_[pos_] == '\r' || t_[pos_] == '\t')) {
+            ++pos_;
         }
-        if (opened && text_[pos] == closer()) {
-            leave();
-        } else {
-            if (open.back() == '{') {
-                if (text_[pos] != '"' || !check_string(pos)) {
-                    return std::nullopt;
-                }
-                skip_space(pos);
-                if (pos >= text_.size() || text_[pos] != ':') {
-                    return std::nullopt;
-                }
-                ++pos;
-                skip_space(pos);
-                if (pos >= text_.size()) {
-                    return std::nullopt;
-                }
-            }
-            if (text_[pos] == '{' || text_[pos] == '[') {
-                if (open.size() >= kMaxDepth) {
-                    return std::nullopt;
-                }
-                enter();
-                opened = true;
-                continue;
-            }
-            if (!check_scalar(pos)) {
-                return std::nullopt;
-            }
-        }
-        opened = false;
-        // A value is complete: close what ends here, then go on after a comma.
-        for (;;) {
-            if (open.empty()) {
-                return pos;
-            }
-            skip_space(pos);
-            if (pos >= text_.size()) {
-                return std::nullopt;
-            }
-            if (text_[pos] == ',') {
-                ++pos;
+    }
+
+    bool check_string() {
+        ++pos_;  // the opening quote
+        // Eight bytes at a time while none is a quote, a backslash or past ASCII.
+        constexpr std::uint64_t kOnes = 0x0101010101010101u;
+        constexpr std::uint64_t kHigh = 0x8080808080808080u;
+        while (size_ - pos_ >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, t_ + pos_, 8);
+            const std::uint64_t quote = w ^ (kOnes * '"');
+            const std::uint64_t slash = w ^ (kOnes * '\\');
+            if (((w | ((quote - kOnes) & ~quote) | ((slash - kOnes) & ~slash)) & kHigh) != 0) {
                 break;
             }
-            if (text_[pos] != closer()) {
-                return std::nullopt;
-            }
-            leave();
+            pos_ += 8;
         }
+        while (pos_ < size_) {
+            const auto c = static_cast<unsigned char>(t_[pos_]);
+            if (c == '"') {
+                ++pos_;
+                return true;
+            }
+            if (c == '\\') {
+                // Any character may be escaped; a "u" escape takes four hex digits.
+                if (++pos_ >= size_) {
+                    return false;
+                }
+                if (t_[pos_++] == 'u') {
+                    if (size_ - pos_ < 4) {
+                        return false;
+                    }
+                    for (int i = 0; i < 4; ++i) {
+                        if (!isHexDigit(t_[pos_++])) {
+                            return false;
+                        }
+                    }
+                }
+            } else if (c < 0x80) {
+                ++pos_;  // control characters included, as the reader takes them
+            } else if (!utf8Sequence(t_, size_, pos_)) {
+                return false;
+            }
+        }
+        return false;
     }
-}
+
+    bool check_scalar() {
+        const char c = t_[pos_];
+        if (c == '"') {
+            return check_string();
+        }
+        for (const std::string_view word : {"true", "false", "null"}) {
+            if (c == word[0]) {
+                if (static_cast<std::size_t>(size_ - pos_) < word.size() ||
+                    std::string_view(t_ + pos_, word.size()) != word) {
+                    return false;
+                }
+                pos_ += static_cast<qsizetype>(word.size());
+                return true;
+            }
+        }
+        const qsizetype begin = pos_;
+        if (plainNumber(t_, size_, pos_)) {
+            return true;
+        }
+        // What the grammar leaves open ("1.", ".5", "1e", a value beyond the
+        // range of a double) the conversion decides, as in the reader.
+        bool ok = false;
+        QByteArray::fromRawData(t_ + begin, pos_ - begin).toDouble(&ok);
+        return ok;
+    }
+
+    const JsonSkeleton& s_;
+    const char* const t_;
+    const qsizetype size_;
+    qsizetype pos_ = 0;
+    std::vector<char> open_;            // the open containers, innermost last
+    std::vector<std::size_t> indexed_;  // their entries in ends_, for the outer levels
+    const std::size_t floor_ = 0;       // open containers the check does not close
+    JsonSkeleton::ElementIndex* const piece_index_ = nullptr;
+    const qsizetype stop_ = 0;
+    const std::atomic<std::size_t>* const limit_ = nullptr;
+    const std::size_t piece_ = 0;
+};
 
 std::optional<JsonSpan> JsonSkeleton::root() const {
     qsizetype pos = 0;
@@ -357,14 +599,18 @@ std::optional<JsonSpan> JsonSkeleton::root() const {
     }
     skip_space(pos);
     const qsizetype begin = pos;
-    const auto end = check_document(pos);
-    qsizetype rest = end.value_or(0);
-    skip_space(rest);
-    if (!end || rest != text_.size()) {
+    ends_.clear();
+    indexes_.clear();
+    next_ = 0;
+    const bool whole = DocumentCheck(*this).run(pos) == DocumentCheck::Stop::End;
+    const qsizetype end = pos;
+    skip_space(pos);
+    if (!whole || pos != text_.size()) {
         ends_.clear();
+        indexes_.clear();
         return std::nullopt;
     }
-    return JsonSpan{begin, *end, text_[begin]};
+    return JsonSpan{begin, end, text_[begin]};
 }
 
 std::optional<std::vector<std::pair<QString, JsonSpan>>> JsonSkeleton::members(
@@ -410,26 +656,18 @@ std::optional<std::vector<std::pair<QString, JsonSpan>>> JsonSkeleton::members(
 
 std::optional<std::vector<JsonSpan>> JsonSkeleton::elements(const JsonSpan& array) const {
     std::vector<JsonSpan> out;
-    if (!elements(array, out)) {
-        return std::nullopt;
-    }
-    return out;
-}
-
-bool JsonSkeleton::elements(const JsonSpan& array, std::vector<JsonSpan>& out) const {
-    out.clear();
     if (array.kind != '[') {
-        return false;
+        return std::nullopt;
     }
     qsizetype pos = array.begin + 1;
     skip_space(pos);
     if (pos < array.end && text_[pos] == ']') {
-        return true;
+        return out;
     }
     while (pos < array.end) {
         const auto element = scan_value(pos);
         if (!element) {
-            return false;
+            return std::nullopt;
         }
         out.push_back(*element);
         skip_space(pos);
@@ -437,7 +675,67 @@ bool JsonSkeleton::elements(const JsonSpan& array, std::vector<JsonSpan>& out) c
             ++pos;
             continue;
         }
-        return pos == array.end - 1 && text_[pos] == ']';
+        if (pos == array.end - 1 && text_[pos] == ']') {
+            return out;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+const JsonSkeleton::ElementIndex* JsonSkeleton::element_index(const JsonSpan& array) const {
+    const auto it = std::lower_bound(
+        indexes_.cbegin(), indexes_.cend(), array.begin,
+        [](const std::pair<qsizetype, ElementIndex>& e, qsizetype b) { return e.first < b; });
+    return it != indexes_.cend() && it->first == array.begin ? &it->second : nullptr;
+}
+
+qsizetype JsonSkeleton::element_at(const ElementIndex& index, std::size_t i) const {
+    auto mark = std::upper_bound(
+        index.marks.cbegin(), index.marks.cend(), i,
+        [](std::size_t n, const std::pair<std::size_t, qsizetype>& m) { return n < m.first; });
+    --mark;  // the first element is always marked
+    qsizetype pos = mark->second;
+    for (std::size_t n = mark->first; n < i; ++n) {
+        const auto element = scan_value(pos);
+        pos = next_element(element->end);
+    }
+    return pos;
+}
+
+bool JsonSkeleton::flat_objects_at(qsizetype& pos,
+                                   std::vector<std::pair<std::string_view, JsonScalar>>& members,
+                                   std::vector<std::size_t>& counts) const {
+    members.clear();
+    counts.clear();
+    const char* const t = text_.constData();
+    const qsizetype end = text_.size();
+    if (pos >= end || t[pos] != '[') {
+        return false;
+    }
+    ++pos;
+    skip_space(pos);
+    if (pos < end && t[pos] == ']') {
+        ++pos;
+        return true;
+    }
+    while (pos < end) {
+        const std::size_t before = members.size();
+        if (!flat_object(pos, end, members)) {
+            return false;
+        }
+        counts.push_back(members.size() - before);
+        skip_space(pos);
+        if (pos < end && t[pos] == ',') {
+            ++pos;
+            skip_space(pos);
+            continue;
+        }
+        if (pos < end && t[pos] == ']') {
+            ++pos;
+            return true;
+        }
+        return false;
     }
     return false;
 }
@@ -488,6 +786,23 @@ bool JsonSkeleton::flat_scalar(qsizetype& pos, qsizetype end, JsonScalar& out) c
         }
     }
     const qsizetype begin = pos;
+    // A whole number of up to 15 digits (most of a project's) is exact.
+    std::uint64_t whole = 0;
+    qsizetype at = c == '-' ? pos + 1 : pos;
+    const qsizetype first = at;
+    while (at < end && at - first < 16 && isDigit(t[at])) {
+        whole = whole * 10 + static_cast<unsigned>(t[at++] - '0');
+    }
+    if (at - first >= 1 && at - first <= 15 && (t[first] != '0' || at - first == 1) &&
+        (at == end || (t[at] != '.' && t[at] != 'e' && t[at] != 'E' && !isDigit(t[at])))) {
+        if (whole == 0 && c == '-') {
+            return false;  // a negative zero is left to the reader, which makes "-0" a whole 0
+        }
+        pos = at;
+        out.kind = JsonScalar::Number;
+        out.number = c == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+        return true;
+    }
     if (!plainNumber(t, end, pos)) {
         return false;
     }
@@ -550,38 +865,6 @@ bool JsonSkeleton::flat_members(const JsonSpan& object,
     out.clear();
     qsizetype pos = object.begin;
     return object.kind == '{' && flat_object(pos, object.end, out) && pos == object.end;
-}
-
-bool JsonSkeleton::flat_objects(const JsonSpan& array,
-                                std::vector<std::pair<std::string_view, JsonScalar>>& members,
-                                std::vector<std::size_t>& counts) const {
-    members.clear();
-    counts.clear();
-    if (array.kind != '[') {
-        return false;
-    }
-    const char* const t = text_.constData();
-    const qsizetype end = array.end;
-    qsizetype pos = array.begin + 1;
-    skip_space(pos);
-    if (pos < end && t[pos] == ']') {
-        return pos == end - 1;
-    }
-    while (pos < end) {
-        const std::size_t before = members.size();
-        if (!flat_object(pos, end, members)) {
-            return false;
-        }
-        counts.push_back(members.size() - before);
-        skip_space(pos);
-        if (pos < end && t[pos] == ',') {
-            ++pos;
-            skip_space(pos);
-            continue;
-        }
-        return pos == end - 1 && t[pos] == ']';
-    }
-    return false;
 }
 
 std::optional<QJsonValue> JsonSkeleton::value(const JsonSpan& span) const {

@@ -1,5 +1,6 @@
 #include "app/node_records.h"
 
+#include "app/worker_threads.h"
 #include "core/card.h"
 
 #include <algorithm>
@@ -134,11 +135,9 @@ Value valueOf(const QVariantMap& map, const char* key, std::deque<std::string>& 
 
 }  // namespace
 
-bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actions,
-                              QString* error) {
-    // The texts the values view; a deque keeps them in place as it grows.
-    std::deque<std::string> texts;
-    NodeFields node;
+void NodeRecords::fields_of(const QVariantMap& meta, const QVariantList& actions,
+                            std::deque<std::string>& texts, NodeFields& node,
+                            std::vector<ActionFields>& read) {
     node.kind = valueOf(meta, "nodeType", texts);
     node.street = valueOf(meta, "chanceDeal", texts);
     node.player = valueOf(meta, "player", texts);
@@ -147,7 +146,7 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
     node.invested_ip = valueOf(meta, "investedIp", texts);
     node.effective_stack = valueOf(meta, "effectiveStack", texts);
     node.has_children = valueOf(meta, "hasChildren", texts);
-    std::vector<ActionFields> read(static_cast<std::size_t>(actions.size()));
+    read.assign(static_cast<std::size_t>(actions.size()), {});
     for (std::size_t j = 0; j < read.size(); ++j) {
         const QVariant& item = actions[static_cast<qsizetype>(j)];
         ActionFields& a = read[j];
@@ -160,26 +159,34 @@ bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actio
             a.child = m.value("childIndex").toDouble();
         }
     }
+}
+
+bool NodeRecords::append_node(const QVariantMap& meta, const QVariantList& actions,
+                              QString* error) {
+    // The texts the values view; a deque keeps them in place as it grows.
+    std::deque<std::string> texts;
+    NodeFields node;
+    std::vector<ActionFields> read;
+    fields_of(meta, actions, texts, node, read);
     return append_node(node, read, error);
 }
 
-bool NodeRecords::append_node(const NodeFields& meta, const std::vector<ActionFields>& actions,
-                              QString* error) {
-    std::string_view kind, street, player;
-    Node node;
-    std::int32_t stack = 0;
-    if (!readText(meta.kind, "nodeType", kind, error, {"", "decision", "chance", "terminal"}) ||
-        !readText(meta.street, "chanceDeal", street, error, {"", "turn", "river"}) ||
-        !readText(meta.player, "player", player, error, {"", "OOP", "IP"}) ||
+bool NodeRecords::check(const NodeFields& meta, const std::vector<ActionFields>& actions,
+                        Checked& out, std::vector<CheckedAction>& read, QString* error) {
+    Node& node = out.node;
+    if (!readText(meta.kind, "nodeType", out.kind, error, {"", "decision", "chance", "terminal"}) ||
+        !readText(meta.street, "chanceDeal", out.street, error, {"", "turn", "river"}) ||
+        !readText(meta.player, "player", out.player, error, {"", "OOP", "IP"}) ||
         !readChips(meta.pot, "pot", node.pot, error) ||
         !readChips(meta.invested_oop, "investedOop", node.invested_oop, error) ||
         !readChips(meta.invested_ip, "investedIp", node.invested_ip, error) ||
-        !readChips(meta.effective_stack, "effectiveStack", stack, error)) {
+        !readChips(meta.effective_stack, "effectiveStack", out.stack, error)) {
         return false;
     }
+    const std::string_view kind = out.kind;
     const bool decision = kind == "decision";
     const bool chance = kind == "chance";
-    if ((decision != !player.empty()) || (chance != !street.empty())) {
+    if ((decision != !out.player.empty()) || (chance != !out.street.empty())) {
         *error = QStringLiteral("the node's type, player and deal do not agree");
         return false;
     }
@@ -189,11 +196,8 @@ bool NodeRecords::append_node(const NodeFields& meta, const std::vector<ActionFi
         *error = QStringLiteral("\"hasChildren\" does not agree with the actions");
         return false;
     }
-    node.kind = list_.intern(kind);
-    node.street = list_.intern(street);
-    node.player = list_.intern(player);
     node.action_count = static_cast<std::uint32_t>(actions.size());
-    read_.clear();
+    read.clear();
     double total = 0.0;
     for (const ActionFields& a : actions) {
         if (!a.object) {
@@ -228,22 +232,136 @@ bool NodeRecords::append_node(const NodeFields& meta, const std::vector<ActionFi
             *error = QStringLiteral("an action has an unusable frequency or child index");
             return false;
         }
-        read_.push_back({list_.intern(label), list_.intern(code), static_cast<float>(frequency),
-                         static_cast<std::uint32_t>(child)});
-        total += read_.back().frequency;
+        read.push_back(
+            {label, code, static_cast<float>(frequency), static_cast<std::uint32_t>(child)});
+        total += read.back().frequency;
     }
     if (total > 1.0 + 1e-3) {
         *error = QStringLiteral("the frequencies of its actions add up to more than 1");
         return false;
     }
-    if (list_.empty()) {
-        effective_stack_ = stack;
+    return true;
+}
+
+bool NodeRecords::append_node(const NodeFields& meta, const std::vector<ActionFields>& actions,
+                              QString* error) {
+    Checked checked;
+    if (!check(meta, actions, checked, read_, error)) {
+        return false;
     }
+    if (list_.empty()) {
+        effective_stack_ = checked.stack;
+    }
+    Node node = checked.node;
+    node.kind = list_.intern(checked.kind);
+    node.street = list_.intern(checked.street);
+    node.player = list_.intern(checked.player);
     list_.add_node(node);
-    for (const Action& a : read_) {
-        list_.add_action(a);
+    for (const CheckedAction& a : read_) {
+        list_.add_action({list_.intern(a.label), list_.intern(a.code), a.frequency, a.child});
     }
     return true;
+}
+
+NodeRecords::Builder::Builder(std::size_t nodes, std::size_t block_nodes)
+    : node_count_(nodes), block_nodes_(std::max<std::size_t>(block_nodes, 1)) {
+    blocks_.resize((nodes + block_nodes_ - 1) / block_nodes_);
+    nodes_ = records_->list_.grow_unwritten(nodes, 0).first;
+}
+
+namespace {
+
+// The length and the bytes at both ends and in the middle tell the
+// engine's texts apart well enough ("Bet 33%", "Ah", "chance").
+std::size_t textHash(std::string_view text) {
+    const std::size_t n = text.size();
+    if (n == 0) {
+        return 0;
+    }
+    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const std::size_t hash = (n * 0x9E3779B1u) ^ (at(0) * 0x85EBCA6Bu) ^ (at(n - 1) * 0xC2B2AE35u) ^
+                             (at(n / 2) * 0x27D4EB2Fu) ^ (at(n > 1 ? n - 2 : 0) * 0x165667B1u);
+    return hash ^ (hash >> 15);
+}
+
+}  // namespace
+
+std::uint32_t NodeRecords::Builder::number(Block& block, std::string_view text) {
+    const std::size_t mask = block.hashed.size() - 1;
+    for (std::size_t slot = textHash(text) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t id = block.hashed[slot];
+        if (id != 0 && block.texts[id - 1] == text) {
+            return id - 1;
+        }
+        if (id == 0) {
+            block.texts.push_back(text);
+            block.hashed[slot] = static_cast<std::uint32_t>(block.texts.size());
+            if (2 * block.texts.size() > block.hashed.size()) {
+                // Kept at most half full: twice the room, every text placed again.
+                block.hashed.assign(2 * block.hashed.size(), 0);
+                for (std::uint32_t t = 0; t < block.texts.size(); ++t) {
+                    std::size_t s = textHash(block.texts[t]) & (block.hashed.size() - 1);
+                    while (block.hashed[s] != 0) {
+                        s = (s + 1) & (block.hashed.size() - 1);
+                    }
+                    block.hashed[s] = t + 1;
+                }
+            }
+            return static_cast<std::uint32_t>(block.texts.size() - 1);
+        }
+    }
+}
+
+bool NodeRecords::Builder::add(std::size_t b, std::size_t i, const NodeFields& meta,
+                               const std::vector<ActionFields>& actions, QString* error) {
+    Block& block = blocks_[b];
+    Checked checked;
+    if (!check(meta, actions, checked, block.read, error)) {
+        return false;
+    }
+    if (i == 0) {
+        records_->effective_stack_ = checked.stack;
+    }
+    Node& node = nodes_[i];
+    node = checked.node;
+    node.kind = number(block, checked.kind);
+    node.street = number(block, checked.street);
+    node.player = number(block, checked.player);
+    node.first_action = static_cast<std::uint32_t>(block.actions.size());
+    for (const CheckedAction& a : block.read) {
+        block.actions.push_back(
+            {number(block, a.label), number(block, a.code), a.frequency, a.child});
+    }
+    return true;
+}
+
+std::shared_ptr<NodeRecords> NodeRecords::Builder::finish(int threads) {
+    // The blocks' texts numbered for the whole list, and where each block's
+    // actions go.
+    std::vector<std::vector<std::uint32_t>> numbers(blocks_.size());
+    std::vector<std::size_t> firstAction(blocks_.size() + 1, 0);
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+        for (const std::string_view text : blocks_[b].texts) {
+            numbers[b].push_back(records_->list_.intern(text));
+        }
+        firstAction[b + 1] = firstAction[b] + blocks_[b].actions.size();
+    }
+    Action* const actions = records_->list_.grow_unwritten(0, firstAction.back()).second;
+    forEachOnThreads(threads, blocks_.size(), [&](std::size_t b) {
+        const std::vector<std::uint32_t>& n = numbers[b];
+        for (std::size_t i = first_node(b); i < first_node(b + 1); ++i) {
+            Node& node = nodes_[i];
+            node.kind = n[node.kind];
+            node.street = n[node.street];
+            node.player = n[node.player];
+            node.first_action += static_cast<std::uint32_t>(firstAction[b]);
+        }
+        Action* out = actions + firstAction[b];
+        for (const Action& a : blocks_[b].actions) {
+            *out++ = {n[a.label], n[a.code], a.frequency, a.child};
+        }
+    });
+    return records_;
 }
 
 bool NodeRecords::check_tree(std::uint64_t board_cards, QString* error) const {

@@ -62,26 +62,12 @@ QString normalizeBoardText(const QString& text) {
 }
 
 bool rangeHasAnyHand(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
+    try {
+        const quendal::RangeWeights weights = parse_range_text(text.toStdString());
+        return std::any_of(weights.begin(), weights.end(), [](float w) { return w > 0.0f; });
+    } catch (const std::exception&) {
         return false;
     }
-    // The whole-deck form the engine reads ("50%") has hands at any positive
-    // weight; a weight the engine refuses passes here so the solve can say why.
-    if (is_whole_deck_percent(t.toStdString())) {
-        try {
-            const quendal::RangeWeights weights = parse_range_text(t.toStdString());
-            return std::any_of(weights.begin(), weights.end(), [](float w) { return w > 0.0f; });
-        } catch (const std::exception&) {
-            return true;
-        }
-    }
-    for (int i = 0; i + 1 < t.size(); ++i) {
-        if (kRanks.contains(t[i].toUpper()) && kRanks.contains(t[i + 1].toUpper())) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool cfgHasText(const QVariantMap& cfg, const QString& key) {
@@ -195,6 +181,83 @@ QVariantMap spotTextErrors(const SolveConfig& config) {
         }
     }
     return errors;
+}
+
+SolveMapProblem solveMapProblem(const QVariantMap& cfg) {
+    using Kind = SolveMapProblem::Kind;
+    const auto problem = [](Kind kind, const QString& reason, const QString& message = {}) {
+        return SolveMapProblem{kind, message.isEmpty() ? reason : reason + ": " + message, message};
+    };
+    const SolveConfig config = buildSolveConfig(cfg, nullptr, 1);
+    const QVariantMap errors = spotTextErrors(config);
+    // Every character of the text a card: a pair that is none is not dropped.
+    QString typed = cfg.value("board").toString().simplified();
+    typed.remove(QLatin1Char(' '));
+    const std::size_t cards = config.board.size() / 2;
+    if (config.board.size() != static_cast<std::size_t>(typed.size()) || cards < 3 || cards > 5 ||
+        errors.contains("board")) {
+        return problem(Kind::Board,
+                       QStringLiteral("\"board\" is not a board of 3 to 5 distinct cards"));
+    }
+    const char* streets[] = {"flop", "turn", "river"};
+    const std::string& street = config.starting_street;
+    if (street != "flop" && street != "turn" && street != "river") {
+        return problem(Kind::Street,
+                       QStringLiteral("\"starting_street\" is not flop, turn or river"));
+    }
+    if (street != streets[cards - 3]) {
+        return problem(Kind::Street,
+                       QStringLiteral("\"starting_street\" is not the street of the board"));
+    }
+    for (const char* key : {"oop_range", "ip_range"}) {
+        const QString k = QString::fromLatin1(key);
+        if (errors.contains(k)) {
+            return problem(Kind::Range, QStringLiteral("\"%1\" does not read").arg(k),
+                           errors.value(k).toString());
+        }
+        const std::string& text = k == "oop_range" ? config.oop_range : config.ip_range;
+        if (!rangeHasAnyHand(QString::fromStdString(text))) {
+            return problem(Kind::Range, QStringLiteral("\"%1\" holds no hand").arg(k));
+        }
+    }
+    // The streets the board leaves to play need sizes; the engine reads
+    // every street's texts.
+    QStringList played;
+    QStringList all;
+    for (const char* seat : {"oop", "ip"}) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            for (const char* kind : {"bet", "raise"}) {
+                const QString key = QStringLiteral("%1_%2_%3_sizes").arg(seat, streets[i], kind);
+                all << key;
+                if (i + 3 >= cards) {
+                    played << key;
+                }
+            }
+        }
+    }
+    for (const QString& key : played) {
+        if (!cfgHasText(cfg, key)) {
+            return problem(Kind::SizingMissing, QStringLiteral("\"%1\" is empty").arg(key));
+        }
+    }
+    for (const QString& key : all) {
+        if (errors.contains(key)) {
+            return problem(Kind::Sizing, QStringLiteral("\"%1\" does not read").arg(key),
+                           errors.value(key).toString());
+        }
+    }
+    for (const auto& [key, cents] : {std::pair{"starting_pot", config.starting_pot},
+                                     std::pair{"effective_stack", config.effective_stack}}) {
+        if (cents <= 0) {
+            return problem(Kind::Amount,
+                           QStringLiteral("\"%1\" is not an amount above 0").arg(key));
+        }
+    }
+    // Above 100% the winner of a pot would pay more rake than the pot holds.
+    if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
+        return problem(Kind::Rake, QStringLiteral("\"rake_percent\" is not between 0 and 100"));
+    }
+    return {};
 }
 
 }  // namespace quendal_app

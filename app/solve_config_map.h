@@ -14,8 +14,8 @@ namespace quendal_app {
 // lower-case; pairs that are not cards are dropped.
 QString normalizeBoardText(const QString& text);
 
-// Two adjacent rank letters anywhere in the trimmed text, or a whole-deck
-// percentage above 0 ("50%").
+// The engine's range reader gives some combo a weight above 0: "AhQh,AhJh"
+// and "50%" hold hands; "0%", "AA:0" and a text it refuses do not.
 bool rangeHasAnyHand(const QString& text);
 
 // The key's value as text, trimmed, is not empty.
@@ -37,5 +37,23 @@ SolveConfig buildSolveConfig(const QVariantMap& cfg, const NodeLockTable* locks,
 // under the text's map key ("board", "oop_range", "ip_flop_raise_sizes", …);
 // a text it reads has no entry. A board is read only once it is whole.
 QVariantMap spotTextErrors(const SolveConfig& config);
+
+// What keeps a solve map from being solved as it stands, the first of: the
+// board (not three to five distinct cards, nothing else), the starting street
+// (not flop, turn or river, or not the board's), a range (no hand as the
+// engine reads it), the sizing of a street the spot plays (empty), a sizing
+// text the engine refuses, the pot or the stack (0 or less), the rake (outside
+// 0 to 100). Keys the map lacks take the defaults a solve gives them.
+struct SolveMapProblem {
+    enum class Kind { None, Board, Street, Range, SizingMissing, Sizing, Amount, Rake };
+    Kind kind = Kind::None;
+    // The key at fault and what is wrong with it, in English: "board" is not
+    // a board of 3 to 5 distinct cards; "ip_range" does not read: and the
+    // engine's message.
+    QString reason;
+    // The engine's own message for a range or sizing text it refuses.
+    QString engineMessage;
+};
+SolveMapProblem solveMapProblem(const QVariantMap& cfg);
 
 }  // namespace quendal_app

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -73,31 +75,64 @@ long peak_memory_kib() {
     return -1;
 }
 
-double copy_bandwidth_gbs(std::size_t threads, std::size_t bytes) {
+namespace {
+
+// Best GB/s over a few passes of `pass(begin, end)` run by `threads` threads on
+// slices of [0, n), counting `bytes_per_element` moved per element.
+template <class Pass>
+double best_stream_gbs(std::size_t threads, std::size_t n, double bytes_per_element, Pass pass) {
     threads = std::max<std::size_t>(1, threads);
-    const std::size_t n = bytes / sizeof(double);
-    std::vector<double> a(n, 1.0), b(n, 0.0);
     const std::size_t slice = (n + threads - 1) / threads;
     double best = 0.0;
-    for (int pass = 0; pass < 5; ++pass) {
+    for (int round = 0; round < 6; ++round) {
         const auto start = std::chrono::steady_clock::now();
         std::vector<std::thread> workers;
         for (std::size_t t = 0; t < threads; ++t) {
-            workers.emplace_back([&, t] {
-                const std::size_t begin = std::min(n, t * slice);
-                const std::size_t end = std::min(n, begin + slice);
-                std::memcpy(b.data() + begin, a.data() + begin, (end - begin) * sizeof(double));
-            });
+            const std::size_t begin = std::min(n, t * slice);
+            workers.emplace_back(pass, begin, std::min(n, begin + slice));
         }
         for (std::thread& w : workers) {
             w.join();
         }
         const double s =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        best = std::max(best, 2.0 * static_cast<double>(n * sizeof(double)) / s / 1e9);
-        a.swap(b);
+        // The first round also faults the pages in.
+        if (round > 0) {
+            best = std::max(best, bytes_per_element * static_cast<double>(n) / s / 1e9);
+        }
     }
     return best;
+}
+
+}  // namespace
+
+double read_bandwidth_gbs(std::size_t threads, std::size_t bytes) {
+    const std::size_t n = bytes / sizeof(std::uint64_t);
+    std::vector<std::uint64_t> a(n, 1);
+    std::atomic<std::uint64_t> sink{0};
+    const double gbs = best_stream_gbs(threads, n, sizeof(std::uint64_t),
+                                       [&](std::size_t begin, std::size_t end) {
+                                           std::uint64_t x = 0;
+                                           for (std::size_t i = begin; i < end; ++i) {
+                                               x ^= a[i];
+                                           }
+                                           sink += x;
+                                       });
+    return gbs;  // the sum written to `sink` keeps the reads
+}
+
+double update_bandwidth_gbs(std::size_t threads, std::size_t bytes) {
+    const std::size_t n = bytes / (2 * sizeof(float));
+    std::vector<float> regrets(n, 1.0f), sums(n, 0.0f);
+    return best_stream_gbs(threads, n, 4.0 * sizeof(float), [&](std::size_t begin, std::size_t end) {
+        float* r = regrets.data();
+        float* s = sums.data();
+        for (std::size_t i = begin; i < end; ++i) {
+            const float value = 0.5f * r[i] + 0.25f;
+            r[i] = value;
+            s[i] = 0.75f * s[i] + value;
+        }
+    });
 }
 
 std::string json_string(const std::string& text) {

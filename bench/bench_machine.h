@@ -15,10 +15,14 @@ std::string cpu_model();
 // The process's peak resident memory (VmHWM) in KiB, or -1.
 long peak_memory_kib();
 
-// Copy bandwidth in GB/s (bytes read plus bytes written per second), the best
-// of a few passes of `threads` threads each copying its slice of two arrays
-// of `bytes` bytes that no cache holds.
-double copy_bandwidth_gbs(std::size_t threads, std::size_t bytes = std::size_t{512} << 20);
+// The two memory streams of a training iteration, in GB/s of bytes moved
+// (read plus written), the best of a few passes of `threads` threads each
+// working on its slice of arrays that no cache holds (`bytes` in all):
+// a read stream over one array, as the opponent's regret matching makes, and
+// a read-modify-write stream over two arrays at once, as the own node's
+// one-pass update of regrets and strategy sums makes.
+double read_bandwidth_gbs(std::size_t threads, std::size_t bytes = std::size_t{1} << 30);
+double update_bandwidth_gbs(std::size_t threads, std::size_t bytes = std::size_t{1} << 30);
 
 // `text` as a JSON string literal.
 std::string json_string(const std::string& text);

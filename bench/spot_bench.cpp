@@ -228,11 +228,19 @@ int run_spot(const BenchSpot& spot, std::size_t threads, std::uint32_t max_itera
     const std::size_t nodes = game->nodes().size();
     game.reset();
 
-    // Regrets are read by regret matching in both traversals and read and
-    // written by their update; strategy sums are read and written once: six
-    // passes over half the solver arrays.
-    const double bytes_per_iteration = 3.0 * static_cast<double>(solver_bytes);
-    const double bandwidth = copy_bandwidth_gbs(threads);
+    // What an iteration moves: the opponent's regret matching reads a node's
+    // regrets, the own node's one-pass update reads and writes its regrets and
+    // strategy sums. A read stream over the regrets and a read-modify-write
+    // stream over both arrays, each at the rate the machine moves that stream.
+    const double regret_bytes = static_cast<double>(solver_bytes) / 2.0;
+    const double read_bytes = regret_bytes;
+    const double update_bytes = 4.0 * regret_bytes;
+    const double bytes_per_iteration = read_bytes + update_bytes;
+    const double read_gbs = read_bandwidth_gbs(threads);
+    const double update_gbs = update_bandwidth_gbs(threads);
+    const double bound_s = read_gbs > 0 && update_gbs > 0
+                               ? read_bytes / (read_gbs * 1e9) + update_bytes / (update_gbs * 1e9)
+                               : 0.0;
     std::printf(
         "{\"spot\":\"%s\",\"threads\":%zu,\"context_ms\":%.1f,\"game_ms\":%.1f,\"nodes\":%zu,"
         "\"decision_nodes\":%zu,\"solver_bytes\":%zu,\"median_iteration_s\":%.4f,"
@@ -241,13 +249,13 @@ int run_spot(const BenchSpot& spot, std::size_t threads, std::uint32_t max_itera
         "\"iterations_to_0.3pct\":%u,\"seconds_to_0.3pct\":%.2f,\"measurement_s\":%.2f,"
         "\"wall_s\":%.2f,\"game_peak_kib\":%ld,\"first_iteration_peak_kib\":%ld,"
         "\"peak_kib\":%ld,\"bytes_per_iteration\":%.0f,"
-        "\"copy_bandwidth_gbs\":%.1f,\"bandwidth_bound_s\":%.4f,\"profile\":%s%s}\n",
+        "\"read_bandwidth_gbs\":%.1f,\"update_bandwidth_gbs\":%.1f,\"bandwidth_bound_s\":%.4f,"
+        "\"profile\":%s%s}\n",
         spot.name.c_str(), threads, context_ms, game_ms, nodes, decisions, solver_bytes,
         median_ms / 1000.0, iterations, exploitability_pct, targets[0].iterations,
         targets[0].seconds, targets[1].iterations, targets[1].seconds, measurement_ms / 1000.0,
-        wall_s, game_kib, first_iteration_kib, peak_kib, bytes_per_iteration, bandwidth,
-        bandwidth > 0 ? bytes_per_iteration / (bandwidth * 1e9) : 0.0, profile.c_str(),
-        machine.c_str());
+        wall_s, game_kib, first_iteration_kib, peak_kib, bytes_per_iteration, read_gbs, update_gbs,
+        bound_s, profile.c_str(), machine.c_str());
     return 0;
 }
 

@@ -29,7 +29,7 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+37"/>
+        <location filename="../app/local_file_url.h" line="+42"/>
         <source>Invalid/non-local file URL</source>
         <translation>Ungültige oder nicht lokale Datei-URL</translation>
     </message>
@@ -40,13 +40,13 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+74"/>
-        <location filename="../app/controller_solve.cpp" line="+257"/>
+        <location filename="../app/controller_solve.cpp" line="+256"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+721"/>
+        <location filename="../app/controller_project.cpp" line="+976"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Datei konnte nicht geöffnet werden: %1</translation>
@@ -58,7 +58,7 @@
         <translation>Datei konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-551"/>
+        <location filename="../app/controller_project.cpp" line="-753"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -82,14 +82,14 @@
         <translation>Ungültige Projektdatei: %1</translation>
     </message>
     <message>
-        <location line="+555"/>
+        <location line="+757"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-158"/>
+        <location filename="../app/controller_solve.cpp" line="-157"/>
         <source>Starting...</source>
         <translation>Starte...</translation>
     </message>
@@ -114,6 +114,18 @@
         <translation>Nicht bereit: Rake muss zwischen 0 und 100% liegen</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Nicht bereit: die Start-Street ist nicht die Street des Boards</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Nicht bereit: ein Sizing-Text ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Nicht bereit: Pot und Stack müssen über 0 liegen</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Nicht genug Speicher: dieser Spot braucht mindestens %1, verfügbar sind %2</translation>
@@ -124,7 +136,7 @@
         <translation>Nicht genug Speicher: dieser Spot braucht %1, verfügbar sind %2</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+227"/>
         <source>at least %1</source>
         <translation>mindestens %1</translation>
     </message>
@@ -395,7 +407,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+64"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -472,6 +484,10 @@
         <translation>Projekt als %1 in %2 gespeichert.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Lock-Änderungen seit der letzten Lösung sind nicht enthalten: neu lösen und dann speichern, um sie zu behalten.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>Der Projektdienst ist nicht verfügbar.</translation>
@@ -489,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>%1 konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1717,13 +1733,18 @@ Gesamt: %3
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+171"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+91"/>
+        <source>%1 cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.</source>
+        <translation>%1 kann nicht gegeben werden: Der Gegner hält sie in jeder Hand, die hierher kommt. Wählen Sie eine andere Karte.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>Random</source>
         <translation>Zufällig</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+105"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+113"/>
         <source>Distributions</source>
         <translation>Verteilungen</translation>
     </message>
@@ -1810,7 +1831,7 @@ Gesamt: %3
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-95"/>
         <location filename="../qml/pages/results/ResultsPage.qml" line="+609"/>
         <source>—</source>
         <translation>—</translation>
@@ -2112,7 +2133,7 @@ Gesamt: %3
     </message>
     <message>
         <location filename="../qml/pages/results/PlayTableView.qml" line="+35"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+26"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+33"/>
         <source>Play vs. Solution</source>
         <translation>Spiel vs. Lösung</translation>
     </message>

@@ -29,7 +29,7 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+37"/>
+        <location filename="../app/local_file_url.h" line="+42"/>
         <source>Invalid/non-local file URL</source>
         <translation>URL de archivo no válida o no local</translation>
     </message>
@@ -40,13 +40,13 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+74"/>
-        <location filename="../app/controller_solve.cpp" line="+257"/>
+        <location filename="../app/controller_solve.cpp" line="+256"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+721"/>
+        <location filename="../app/controller_project.cpp" line="+976"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>No se pudo abrir el archivo: %1</translation>
@@ -58,7 +58,7 @@
         <translation>No se pudo guardar el archivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-551"/>
+        <location filename="../app/controller_project.cpp" line="-753"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -82,14 +82,14 @@
         <translation>Archivo de proyecto no válido: %1</translation>
     </message>
     <message>
-        <location line="+555"/>
+        <location line="+757"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-158"/>
+        <location filename="../app/controller_solve.cpp" line="-157"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -114,6 +114,18 @@
         <translation>No listo: el rake debe estar entre 0 y 100%</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>No listo: la calle inicial no es la calle del board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>No listo: un texto de sizing no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>No listo: el bote y el stack deben ser mayores que 0</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memoria insuficiente: este spot necesita al menos %1 y hay %2 disponibles</translation>
@@ -124,7 +136,7 @@
         <translation>Memoria insuficiente: este spot necesita %1 y hay %2 disponibles</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+227"/>
         <source>at least %1</source>
         <translation>al menos %1</translation>
     </message>
@@ -395,7 +407,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+64"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -472,6 +484,10 @@
         <translation>Proyecto guardado como %1 en %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Los cambios de bloqueos hechos desde la última resolución no están incluidos: vuelve a resolver y guarda para conservarlos.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>el servicio de proyectos no está disponible.</translation>
@@ -489,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>No se pudo guardar %1: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>No se pudo guardar %1 en %2: %3</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1717,13 +1733,18 @@ Tiempo medio: %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+171"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+91"/>
+        <source>%1 cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.</source>
+        <translation>No se puede repartir %1: el rival la tiene en todas las manos que llegan aquí. Elige otra carta.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>Random</source>
         <translation>Aleatoria</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+105"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+113"/>
         <source>Distributions</source>
         <translation>Distribuciones</translation>
     </message>
@@ -1810,7 +1831,7 @@ Tiempo medio: %4</translation>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-95"/>
         <location filename="../qml/pages/results/ResultsPage.qml" line="+609"/>
         <source>—</source>
         <translation>—</translation>
@@ -2112,7 +2133,7 @@ Tiempo medio: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/PlayTableView.qml" line="+35"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+26"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+33"/>
         <source>Play vs. Solution</source>
         <translation>Jugar vs. solución</translation>
     </message>

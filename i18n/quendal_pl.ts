@@ -29,7 +29,7 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+37"/>
+        <location filename="../app/local_file_url.h" line="+42"/>
         <source>Invalid/non-local file URL</source>
         <translation>Nieprawidłowy lub nielokalny adres URL pliku</translation>
     </message>
@@ -40,13 +40,13 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+74"/>
-        <location filename="../app/controller_solve.cpp" line="+257"/>
+        <location filename="../app/controller_solve.cpp" line="+256"/>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+721"/>
+        <location filename="../app/controller_project.cpp" line="+976"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Nie można otworzyć pliku: %1</translation>
@@ -58,7 +58,7 @@
         <translation>Nie można zapisać pliku: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-551"/>
+        <location filename="../app/controller_project.cpp" line="-753"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -82,14 +82,14 @@
         <translation>Nieprawidłowy plik projektu: %1</translation>
     </message>
     <message>
-        <location line="+555"/>
+        <location line="+757"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-158"/>
+        <location filename="../app/controller_solve.cpp" line="-157"/>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
@@ -114,6 +114,18 @@
         <translation>Niegotowe: rake musi wynosić od 0 do 100%</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Niegotowe: ulica początkowa nie odpowiada boardowi</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Niegotowe: nie można odczytać tekstu sizingu: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Niegotowe: pula i stack muszą być większe od 0</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Za mało pamięci: ten spot wymaga co najmniej %1, dostępne jest %2</translation>
@@ -124,7 +136,7 @@
         <translation>Za mało pamięci: ten spot wymaga %1, dostępne jest %2</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+227"/>
         <source>at least %1</source>
         <translation>co najmniej %1</translation>
     </message>
@@ -395,7 +407,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+64"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -472,6 +484,10 @@
         <translation>Zapisano projekt jako %1 w folderze %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>Zmiany blokad od ostatniego przeliczenia nie zostały zapisane: przelicz, a potem zapisz, aby je zachować.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>usługa projektów jest niedostępna.</translation>
@@ -489,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>Nie można zapisać %1: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>Nie można zapisać %1 w folderze %2: %3</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1717,13 +1733,18 @@ Dziennie: %2
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+171"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+91"/>
+        <source>%1 cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.</source>
+        <translation>Nie można rozdać %1: przeciwnik ma ją w każdej ręce, która tu dochodzi. Wybierz inną kartę.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>Random</source>
         <translation>Losowo</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+105"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+113"/>
         <source>Distributions</source>
         <translation>Rozkłady</translation>
     </message>
@@ -1810,7 +1831,7 @@ Dziennie: %2
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-95"/>
         <location filename="../qml/pages/results/ResultsPage.qml" line="+609"/>
         <source>—</source>
         <translation>—</translation>
@@ -2112,7 +2133,7 @@ Dziennie: %2
     </message>
     <message>
         <location filename="../qml/pages/results/PlayTableView.qml" line="+35"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+26"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+33"/>
         <source>Play vs. Solution</source>
         <translation>Gra vs rozwiązanie</translation>
     </message>

@@ -29,7 +29,7 @@
 <context>
     <name>AppController</name>
     <message>
-        <location filename="../app/local_file_url.h" line="+37"/>
+        <location filename="../app/local_file_url.h" line="+42"/>
         <source>Invalid/non-local file URL</source>
         <translation>URL de arquivo inválida ou não local</translation>
     </message>
@@ -40,13 +40,13 @@
     </message>
     <message>
         <location filename="../app/app_controller.cpp" line="+74"/>
-        <location filename="../app/controller_solve.cpp" line="+257"/>
+        <location filename="../app/controller_solve.cpp" line="+256"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
     <message>
         <location filename="../app/controller_files.cpp" line="+84"/>
-        <location filename="../app/controller_project.cpp" line="+721"/>
+        <location filename="../app/controller_project.cpp" line="+976"/>
         <location line="+5"/>
         <source>Failed to open file: %1</source>
         <translation>Falha ao abrir o arquivo: %1</translation>
@@ -58,7 +58,7 @@
         <translation>Falha ao salvar o arquivo: %1</translation>
     </message>
     <message>
-        <location filename="../app/controller_project.cpp" line="-551"/>
+        <location filename="../app/controller_project.cpp" line="-753"/>
         <location line="+8"/>
         <location line="+8"/>
         <location line="+7"/>
@@ -82,14 +82,14 @@
         <translation>Arquivo de projeto inválido: %1</translation>
     </message>
     <message>
-        <location line="+555"/>
+        <location line="+757"/>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
     <message>
         <location filename="../qml/components/TopBar.qml" line="+55"/>
         <location filename="../qml/pages/solve/SolvePage.qml" line="+95"/>
-        <location filename="../app/controller_solve.cpp" line="-158"/>
+        <location filename="../app/controller_solve.cpp" line="-157"/>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -114,6 +114,18 @@
         <translation>Não pronto: o rake deve ficar entre 0 e 100%</translation>
     </message>
     <message>
+        <source>Not ready: the starting street is not the street of the board</source>
+        <translation>Não pronto: a street inicial não é a street do board</translation>
+    </message>
+    <message>
+        <source>Not ready: a sizing text does not read: %1</source>
+        <translation>Não pronto: um texto de sizing não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the pot and the stack must be above 0</source>
+        <translation>Não pronto: o pote e o stack devem ser maiores que 0</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Not enough memory: this spot needs at least %1, %2 are available</source>
         <translation>Memória insuficiente: este spot precisa de pelo menos %1, há %2 disponíveis</translation>
@@ -124,7 +136,7 @@
         <translation>Memória insuficiente: este spot precisa de %1, há %2 disponíveis</translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+227"/>
         <source>at least %1</source>
         <translation>pelo menos %1</translation>
     </message>
@@ -395,7 +407,7 @@
 <context>
     <name>HomePage</name>
     <message>
-        <location filename="../qml/pages/home/FileStatusLine.qml" line="+63"/>
+        <location filename="../qml/pages/home/FileStatusLine.qml" line="+64"/>
         <source>×</source>
         <translation>×</translation>
     </message>
@@ -472,6 +484,10 @@
         <translation>Projeto salvo como %1 em %2.</translation>
     </message>
     <message>
+        <source>Lock edits made since the last solve are not in it: re-solve, then save to keep them.</source>
+        <translation>As alterações de travas feitas desde a última resolução não estão nele: resolva de novo e salve para mantê-las.</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>the project service is not available.</source>
         <translation>o serviço de projetos não está disponível.</translation>
@@ -489,8 +505,8 @@
     </message>
     <message>
         <location line="-18"/>
-        <source>Could not save %1: %2</source>
-        <translation>Não foi possível salvar %1: %2</translation>
+        <source>Could not save %1 in %2: %3</source>
+        <translation>Não foi possível salvar %1 em %2: %3</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1717,13 +1733,18 @@ Tempo médio: %4</translation>
 <context>
     <name>ResultsPage</name>
     <message>
-        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+171"/>
+        <location filename="../qml/pages/results/ChanceCardPicker.qml" line="+91"/>
+        <source>%1 cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.</source>
+        <translation>Não é possível distribuir %1: o adversário a tem em todas as mãos que chegam aqui. Escolha outra carta.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>Random</source>
         <translation>Aleatória</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/DistributionsDialog.qml" line="+30"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+105"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+113"/>
         <source>Distributions</source>
         <translation>Distribuições</translation>
     </message>
@@ -1810,7 +1831,7 @@ Tempo médio: %4</translation>
     <message>
         <location line="+1"/>
         <location filename="../qml/pages/results/NodeFiguresBox.qml" line="+14"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="-88"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="-95"/>
         <location filename="../qml/pages/results/ResultsPage.qml" line="+609"/>
         <source>—</source>
         <translation>—</translation>
@@ -2112,7 +2133,7 @@ Tempo médio: %4</translation>
     </message>
     <message>
         <location filename="../qml/pages/results/PlayTableView.qml" line="+35"/>
-        <location filename="../qml/pages/results/ResultsHeader.qml" line="+26"/>
+        <location filename="../qml/pages/results/ResultsHeader.qml" line="+33"/>
         <source>Play vs. Solution</source>
         <translation>Jogar vs. solução</translation>
     </message>

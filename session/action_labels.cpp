@@ -99,6 +99,19 @@ std::vector<std::string> hand_class_labels_169() {
     return labels;
 }
 
+bool is_hand_class_label(std::string_view label) {
+    const std::string_view ranks = kGridRanks;
+    if (label.size() != 2 && label.size() != 3) {
+        return false;
+    }
+    const std::size_t high = ranks.find(label[0]);
+    const std::size_t low = ranks.find(label[1]);
+    if (high == std::string_view::npos || low == std::string_view::npos) {
+        return false;
+    }
+    return label.size() == 2 ? high == low : high < low && (label[2] == 's' || label[2] == 'o');
+}
+
 std::string hand_class_label(quendal::Pocket pocket) {
     const quendal::CardCode first = quendal::hole_first(pocket);
     const quendal::CardCode second = quendal::hole_second(pocket);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quendal_app {
@@ -23,6 +24,10 @@ std::string action_code(const quendal::PlanAction& action, std::int32_t pot);
 // The 169 classes in 13 × 13 grid order: pairs on the diagonal, suited above,
 // offsuit below, rows and columns A down to 2.
 std::vector<std::string> hand_class_labels_169();
+
+// One of those 169 labels exactly as written there ("AKs", not "KAs", "aks"
+// or "AsKs").
+bool is_hand_class_label(std::string_view label);
 
 // "AA", "AKs" or "AKo" for a two-card hand, whatever the card order.
 std::string hand_class_label(quendal::Pocket pocket);

@@ -75,6 +75,16 @@ void NodeMetaList::add_action(const Action& action) {
     own().actions.push_back(action);
 }
 
+std::pair<NodeMetaList::Node*, NodeMetaList::Action*> NodeMetaList::grow_unwritten(
+    std::size_t nodes, std::size_t actions) {
+    Data& d = own();
+    const std::size_t oldNodes = d.nodes.size();
+    const std::size_t oldActions = d.actions.size();
+    d.nodes.resize(oldNodes + nodes);
+    d.actions.resize(oldActions + actions);
+    return {d.nodes.data() + oldNodes, d.actions.data() + oldActions};
+}
+
 NodeMetaList::Action& NodeMetaList::mutable_action(std::size_t node, std::size_t j) {
     Data& d = own();
     return d.actions[d.nodes[node].first_action + j];

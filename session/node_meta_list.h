@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quendal_app {
@@ -91,13 +92,39 @@ public:
     const std::string& text(std::uint32_t id) const;
     std::size_t action_total() const { return data_ ? data_->actions.size() : 0; }
 
+    // Room for `nodes` nodes and `actions` actions after those held, left
+    // unwritten: their entries are then set in place through the pointers
+    // (which the next change of the list's size makes stale), different
+    // entries on different threads at once, so that large records are first
+    // written by the threads that fill them. A node's `first_action` is set
+    // by the caller here.
+    std::pair<Node*, Action*> grow_unwritten(std::size_t nodes, std::size_t actions);
+
     // Bytes held by the records.
     std::size_t memory_bytes() const;
 
 private:
+    // Entries made without a value are left unwritten (the records are plain
+    // data); entries made from a value are copied as usual.
+    template <class T>
+    struct Unwritten : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = Unwritten<U>;
+        };
+        Unwritten() = default;
+        template <class U>
+        Unwritten(const Unwritten<U>&) noexcept {}
+        template <class U>
+        void construct(U*) noexcept {}
+        template <class U, class... Args>
+        void construct(U* p, Args&&... args) {
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+        }
+    };
     struct Data {
-        std::vector<Node> nodes;
-        std::vector<Action> actions;
+        std::vector<Node, Unwritten<Node>> nodes;
+        std::vector<Action, Unwritten<Action>> actions;
         std::vector<std::string> texts{std::string()};
         std::unordered_map<std::string, std::uint32_t> ids{{std::string(), 0}};
     };

@@ -71,26 +71,32 @@ std::string wrapped_message(const char* seat, const std::string& street_name,
     throw std::invalid_argument("Sizing: invalid token '" + std::string(trim(piece)) + "'");
 }
 
-// The piece opens with a word the number conversion reads as not-a-number or
-// infinity ("nan", "-NaN", "inf"); its letters would otherwise leave an "a"
-// (all-in) or nothing.
-bool opens_with_a_non_finite_word(std::string_view piece) {
-    piece = trim(piece);
-    if (!piece.empty() && (piece.front() == '+' || piece.front() == '-')) {
-        piece.remove_prefix(1);
-    }
-    const auto opens_with = [piece](std::string_view word) {
-        if (piece.size() < word.size()) {
-            return false;
+// A word of the piece, wherever it stands, that the number conversion reads
+// as not-a-number or infinity ("nan", "-NaN", "50 inf"): its letters would
+// otherwise leave an "a" (all-in) or nothing, and the size beside it would
+// be read alone.
+bool holds_a_non_finite_word(std::string_view piece) {
+    const auto is_letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        if (!is_letter(piece[i]) || (i > 0 && is_letter(piece[i - 1]))) {
+            continue;
         }
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            if (quendal::ascii_lower(piece[i]) != word[i]) {
+        const auto opens_with = [&](std::string_view word) {
+            if (piece.size() - i < word.size()) {
                 return false;
             }
+            for (std::size_t k = 0; k < word.size(); ++k) {
+                if (quendal::ascii_lower(piece[i + k]) != word[k]) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        if (opens_with("nan") || opens_with("inf")) {
+            return true;
         }
-        return true;
-    };
-    return opens_with("nan") || opens_with("inf");
+    }
+    return false;
 }
 
 // Blanks, control characters and bytes outside ASCII (a no-break space):
@@ -101,10 +107,11 @@ bool is_separator(unsigned char byte) {
 
 // The characters of one piece between commas that the size grammar reads. A
 // piece meant as a size that keeps nothing ("inf", full-width digits, control
-// characters), that names a number that is not one ("nan"), or in which a
-// blank parts two numbers ("50 100") is refused, never read as another size.
+// characters), that names a number that is not one anywhere ("nan", "50 inf"),
+// or in which a blank parts two numbers ("50 100") is refused, never read as
+// another size.
 std::string kept_characters(std::string_view piece) {
-    if (opens_with_a_non_finite_word(piece)) {
+    if (holds_a_non_finite_word(piece)) {
         refuse_piece(piece);
     }
     std::string kept;

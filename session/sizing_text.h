@@ -15,8 +15,8 @@ namespace quendal_app {
 // number a pot percentage, and with `add_all_in` appends "a" unless an all-in
 // token is there. Throws std::invalid_argument on a lone "%" or a lone c, e or
 // x, on a piece between commas that keeps nothing ("inf", "５０"), on one that
-// opens with a not-a-number or infinity word ("nan"), and on one in which a
-// blank parts two numbers ("50 100").
+// holds a not-a-number or infinity word anywhere ("nan", "50 inf"), and on one
+// in which a blank parts two numbers ("50 100").
 std::string normalize_sizing_text(std::string_view text, bool add_all_in);
 
 // Fills one street's sizing for the solve; a size-parser error is wrapped in

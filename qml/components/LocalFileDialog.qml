@@ -4,8 +4,9 @@
 // the name field counts as soon as it is typed (in an empty folder too),
 // Return accepts it, a name without an extension gets the one of the filter
 // shown, and a whole path typed there is taken as it is (Qt's dialog keeps
-// only its last part in the field, so the typed text is kept here). In save
-// mode an existing file is replaced only after the user confirms.
+// only its last part in the field, so the typed text is kept here); an
+// existing folder typed there is where the dialog goes next. In save mode an
+// existing file is replaced only after the user confirms.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
@@ -113,12 +114,23 @@ Item {
         chooser.fileChosen(status.url)
     }
 
+    // The location a name typed in save mode stands for: a folder that
+    // exists as typed, else the file, with the filter's extension when it
+    // has none; "" when nothing was typed.
+    function _typedLocation() {
+        const folder = _status(dialog.currentFolder)
+        const folderPath = folder ? folder.path : ""
+        const asTyped = Logic.typedPath(folderPath, _name(), "")
+        const typedFolder = asTyped.length > 0 ? _status(asTyped) : null
+        if (typedFolder && typedFolder.ok && typedFolder.isDir)
+            return asTyped
+        return Logic.typedPath(folderPath, _name(), dialog.nameFilters[dialog.selectedNameFilter.index])
+    }
+
     function _choose() {
         let location = dialog.selectedFile
         if (saving && _nameField) {
-            const folder = _status(dialog.currentFolder)
-            const typed = Logic.typedPath(folder ? folder.path : "", _name(),
-                                          dialog.nameFilters[dialog.selectedNameFilter.index])
+            const typed = _typedLocation()
             if (typed.length > 0)
                 location = typed
         }
@@ -128,8 +140,11 @@ Item {
             return
         }
         if (saving && status.isDir) {
+            // The dialog shows the folder next, opened again once Qt's own
+            // has finished closing: opened from its accept handler, it
+            // would stay open in name only and never show again.
             currentFolder = status.url
-            open()
+            Qt.callLater(open)
             return
         }
         if (saving && status.exists) {

@@ -244,15 +244,23 @@ private slots:
         // What is not a probability per action is no lock: the lock stays.
         for (const QVariantList& bad :
              {QVariantList{0, -1}, QVariantList{1.5, 0, 0}, QVariantList{1e308, 1e308, 1e308},
-              QVariantList{0, 0, 0}, QVariantList{}, QVariantList{"all", 0, 0}}) {
+              QVariantList{0, 0, 0}, QVariantList{}, QVariantList{"all", 0, 0},
+              QVariantList{1, 0, 0, 5}}) {
             c_->setNodeLockProbs(0, "AKs", bad);
             QCOMPARE(floatsOf(c_->nodeLocks(0)[0].toMap()["actionProbs"]),
                      (QList<float>{0.5f, 0.25f, 0.25f}));
         }
-        c_->setNodeLockProbs(0, "AKs", {1, 0, 0, 5});
-        QCOMPARE(floatsOf(c_->nodeLocks(0)[0].toMap()["actionProbs"]),
-                 (QList<float>{1.0f, 0.0f, 0.0f}));
+        // Only the 169 classes as the program writes them are locked: a
+        // project file keeps no other.
+        for (const char* label : {"AK", "KAs", "aks", "AsKs", "22+"}) {
+            c_->setNodeLockProbs(0, label, {1, 0, 0});
+            c_->setNodeLock(0, label, 0, 1.0);
+        }
+        QCOMPARE(c_->nodeLocks(0).size(), 1);
         c_->clearNodeLocks(0);
+        // An action the node does not have is no lock either.
+        c_->setNodeLock(0, "QQ", 3, 1.0);
+        QCOMPARE(c_->nodeLocks(0).size(), 0);
 
         // The first setNodeLock freezes every class at the solved strategy.
         c_->setNodeLock(0, "QQ", 1, 0.7);

@@ -1,16 +1,21 @@
+#include "app/project_file.h"
+
 #include "app/app_controller.h"
+#include "app/file_bytes.h"
 #include "app/json_text.h"
 #include "quiet_machine.h"
 #include "result_text.h"
 #include "solve_maps.h"
 #include "test_settings.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+#include <bit>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,7 +42,12 @@ const QByteArray kSmallTree = R"({"format": "quendal_project", "version": 1,
       [{"actionType": "chance", "name": "Ah", "frequency": 0.5, "childIndex": 2}, {"actionType": "chance", "name": "2c", "frequency": 0.5, "childIndex": 4}],
       [{"actionType": "bet 50%", "name": "Bet 50%", "frequency": 1, "childIndex": 3}],
       [], []]},
-  "nodeLocks": [], "lastUiCfg": {"board": "KsQd7h"}})";
+  "nodeLocks": [], "lastUiCfg": {"board": "KsQd7h", "starting_street": "flop", "oop_range": "AA, KQ",
+    "ip_range": "QQ", "oop_flop_bet_sizes": "50", "oop_flop_raise_sizes": "a",
+    "oop_turn_bet_sizes": "50", "oop_turn_raise_sizes": "a", "oop_river_bet_sizes": "50",
+    "oop_river_raise_sizes": "a", "ip_flop_bet_sizes": "50", "ip_flop_raise_sizes": "a",
+    "ip_turn_bet_sizes": "50", "ip_turn_raise_sizes": "a", "ip_river_bet_sizes": "50",
+    "ip_river_raise_sizes": "a"}})";
 
 // The small tree with each `from` (found once) replaced by its `to`.
 QByteArray smallTreeWith(std::initializer_list<std::pair<const char*, const char*>> edits) {
@@ -64,6 +74,17 @@ class ProjectFileTest : public QObject {
     QTemporaryDir dir_;
 
     QUrl url(const QString& name) const { return QUrl::fromLocalFile(dir_.filePath(name)); }
+
+    // The saved file opened afresh: a re-solve of its spot gives the solution
+    // that was saved.
+    void reopenAndReSolveToTheSame(AppController& c, const QString& name) {
+        c.clearResults();
+        const QVariantMap r = c.loadProject(url(name));
+        QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QCOMPARE(c.fileSolutionCheck(), QString("same"));
+    }
 
     void writeText(const QString& name, const QByteArray& text) {
         QFile f(dir_.filePath(name));
@@ -93,11 +114,13 @@ private slots:
         AppController c(test::quietMachine());
         c.startSolveWithConfig(test::riverMap(60));
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        c.setNodeLock(0, "AA", 1, 0.6);
+        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
+        c.reSolveWithNodeLocks();  // the file keeps the locks its solution was solved with
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         c.nodeHandCombos(1);
         c.nodeSeatHandCombos(1, "IP");
         c.nodeSeatHandCombos(0, "OOP");
-        c.setNodeLock(0, "AA", 1, 0.6);
-        c.setNodeLockProbs(1, "QQ", {0.25, 0.75});
         const QByteArray before = test::resultText(c);
         QVERIFY(c.saveProject(url("river.tessavalproj"), {{"board", "KsQd7h4c2s"}}));
 
@@ -196,6 +219,55 @@ private slots:
         QCOMPARE(c.fileSolutionCheck(), QString());
         QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
         QCOMPARE(c.fileSolutionCheck(), QString());
+    }
+
+    // A file's locks are those its solution was solved with: a lock edit not
+    // solved yet is left out, and the save says so; a re-solve of the opened
+    // file gives the solution that was saved.
+    void aFileKeepsTheLocksItsSolutionWasSolvedWith() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::riverMap(40));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        for (const char* hand : {"AA", "KQo", "KQs"}) {
+            c.setNodeLockProbs(0, hand, {0, 1, 0});
+        }
+        c.reSolveWithNodeLocks();
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(!c.lastSaveLeftOutLockEdits());
+        c.setNodeLockProbs(0, "KK", {0, 0, 1});
+        QVERIFY(c.saveProject(url("locked.tessavalproj"), {}));
+        QVERIFY(c.lastSaveLeftOutLockEdits());
+
+        reopenAndReSolveToTheSame(c, "locked.tessavalproj");
+        QStringList hands;
+        for (const QVariant& row : c.nodeLocks(0)) {
+            hands << row.toMap()["hand"].toString();
+        }
+        hands.sort();
+        QCOMPARE(hands, (QStringList{"AA", "KQo", "KQs"}));
+    }
+
+    // A start refused for its map leaves the held result with the map it was
+    // solved from, and a deal takes no lock: the file saved then opens and
+    // re-solves to the same.
+    void aRefusedStartLeavesAFileThatOpens() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        int deal = 0;
+        while (deal < c.treeNodeCount() && c.nodeMeta(deal)["nodeType"].toString() != "chance") {
+            ++deal;
+        }
+        QVERIFY(deal < c.treeNodeCount());
+        c.setNodeLockProbs(deal, "AA", {1});
+        QVERIFY(c.nodeLocks(deal).isEmpty());
+        QVariantMap river = test::riverMap(5);
+        river["rake_percent"] = 150;
+        c.startSolveWithConfig(river);
+        QVERIFY(!c.running());
+        QVERIFY(c.saveProject(url("refused.tessavalproj"), {}));
+        reopenAndReSolveToTheSame(c, "refused.tessavalproj");
     }
 
     void loadingDuringASolveIsNeverOverwritten() {
@@ -342,18 +414,48 @@ private slots:
              R"("name": "2c", "frequency": 0.5)", R"("name": "2c", "frequency": 1)"},
             {"the turn dealt to a turn board", R"("boardText": "KsQd7h")",
              R"("boardText": "KsQd7h3c")", "node 1 deals the turn to a board of 4 cards",
-             R"("board": "KsQd7h")", R"("board": "KsQd7h3c")"},
+             R"("board": "KsQd7h", "starting_street": "flop")",
+             R"("board": "KsQd7h3c", "starting_street": "turn")"},
             {"the river dealt to a flop board", R"("chanceDeal": "turn")",
              R"("chanceDeal": "river")", "node 1 deals the river to a board of 3 cards"},
-            {"solved without a stack", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsQd7h", "effective_stack": 0})",
+            // A last solve the set-up page would not start: a re-solve
+            // would solve another game, or nothing.
+            {"solved without a stack", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "effective_stack": 0,)",
              R"("lastUiCfg": "effective_stack" is not an amount above 0)"},
-            {"solved with a negative pot", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsQd7h", "starting_pot": -5, "effective_stack": 20})",
+            {"solved with a negative pot", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "starting_pot": -5,)",
              R"("lastUiCfg": "starting_pot" is not an amount above 0)"},
-            {"solved on a board that repeats a card", R"("lastUiCfg": {"board": "KsQd7h"})",
-             R"("lastUiCfg": {"board": "KsKs7h"})",
-             R"("lastUiCfg": "board" is not a board of distinct cards)"},
+            {"solved on a board that repeats a card", R"("board": "KsQd7h",)",
+             R"("board": "KsKs7h",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"solved on two cards", R"("board": "KsQd7h",)", R"("board": "KsQd",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"solved on a board with a pair that is no card", R"("board": "KsQd7h",)",
+             R"("board": "KsQdXx7h",)",
+             R"("lastUiCfg": "board" is not a board of 3 to 5 distinct cards)"},
+            {"a river board solved as a flop", R"("board": "KsQd7h",)", R"("board": "KsQd7h4c2s",)",
+             R"("lastUiCfg": "starting_street" is not the street of the board)"},
+            {"a turn board without a street", R"("board": "KsQd7h", "starting_street": "flop",)",
+             R"("board": "KsQd7h4c",)",
+             R"("lastUiCfg": "starting_street" is not the street of the board)"},
+            {"a street of another program", R"("starting_street": "flop")",
+             R"("starting_street": "preflop")",
+             R"("lastUiCfg": "starting_street" is not flop, turn or river)"},
+            {"a range of no hand", R"("ip_range": "QQ")", R"("ip_range": "QQ:0")",
+             R"("lastUiCfg": "ip_range" holds no hand)"},
+            {"a range the engine refuses", R"("oop_range": "AA, KQ")", R"("oop_range": "AA, ZZ")",
+             R"("lastUiCfg": "oop_range" does not read: )"},
+            {"a size the engine refuses", R"("ip_turn_bet_sizes": "50")",
+             R"("ip_turn_bet_sizes": "50 nan")",
+             R"("lastUiCfg": "ip_turn_bet_sizes" does not read: Sizing: invalid token '50 nan')"},
+            {"a played street without sizes", R"("oop_flop_raise_sizes": "a",)", "",
+             R"("lastUiCfg": "oop_flop_raise_sizes" is empty)"},
+            {"rake above 100", R"("board": "KsQd7h",)",
+             R"("board": "KsQd7h", "rake_percent": 150,)",
+             R"("lastUiCfg": "rake_percent" is not between 0 and 100)"},
+            {"rake below 0", R"("board": "KsQd7h",)", R"("board": "KsQd7h", "rake_percent": -1,)",
+             R"("lastUiCfg": "rake_percent" is not between 0 and 100)"},
         };
         for (const auto& m : members) {
             const QByteArray text = m.from2 ? smallTreeWith({{m.from, m.to}, {m.from2, m.to2}})
@@ -442,6 +544,76 @@ private slots:
         AppController c(test::quietMachine());
         const QVariantMap r = c.loadProject(url("sound.tessavalproj"));
         QVERIFY2(r["ok"].toBool(), qPrintable(r["error"].toString()));
+        ProjectFileContents contents;
+        QCOMPARE(readProjectFile(text, contents, {4, 8, 2}), QString());
+        QCOMPARE(contents.records ? contents.records->size() : 0, std::size_t(c.treeNodeCount()));
+    }
+
+    // A saved file read and written again, alone or on several threads in
+    // small blocks, into a file or another device, gives the same bytes.
+    void rewritingGivesTheSameBytes() {
+        AppController c(test::quietMachine());
+        c.startSolveWithConfig(test::turnMap(5));
+        QTRY_COMPARE_WITH_TIMEOUT(c.statusText(), QString("Done"), 20000);
+        c.setNodeLockProbs(0, "AA", {0.5, 0.5, 0});
+        QVERIFY(c.saveProject(url("saved.tessavalproj"), {{"boardText", "KsQd7h4c"}}));
+        QFile saved(dir_.filePath("saved.tessavalproj"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        for (const ProjectFileWork work : {ProjectFileWork{1, 1 << 22, 4096},
+                                           ProjectFileWork{4, 64, 3}, ProjectFileWork{3, 7, 1}}) {
+            ProjectFileContents contents;
+            QCOMPARE(readProjectFile(bytes, contents, work), QString());
+            QVERIFY(contents.records && contents.records->size() > 100);
+            QFile file(dir_.filePath("again.tessavalproj"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QString reason;
+            QVERIFY(writeProjectFile(file, contents, work, reason));
+            QVERIFY(writeProjectFile(buffer, contents, work, reason));
+            file.close();
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == bytes);
+            QVERIFY(buffer.data() == bytes);
+        }
+    }
+
+    // Frequencies are written without Qt's conversion, to the same bytes.
+    void fractionsAsQtWritesThem() {
+        QRandomGenerator random(20261212);
+        std::vector<float> values = {0.0f, 1.0f, 1e-5f, 1e-4f, 0.5f, 0.1f, 1.4e-45f, 0.99999994f};
+        for (int i = 0; i < 200000; ++i) {
+            const auto bits = static_cast<std::uint32_t>(random.bounded(0x3F800001u));
+            values.push_back(std::bit_cast<float>(bits));
+        }
+        for (const double v : {-0.5, 1.5, 1e21, std::numeric_limits<double>::quiet_NaN()}) {
+            values.push_back(static_cast<float>(v));
+        }
+        char text[40];
+        const auto same = [&](double v) {
+            const QByteArray qt = QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
+            return QByteArray(text, writeJsonFraction(text, v) - text) == qt;
+        };
+        for (const float f : values) {
+            QVERIFY2(same(f), QByteArray::number(double(f), 'g', 17).constData());
+        }
+        QVERIFY(same(2.5e-324) && same(1e-120) && same(0.1));
+    }
+
+    // The bytes of a file that shrinks while they are read read as zeros,
+    // and the read is told, instead of the program ending.
+    void aFileThatShrinksWhileReadFailsTheRead() {
+        writeText("shrinking.tessavalproj", QByteArray(1 << 16, 'x'));
+        QFile file(dir_.filePath("shrinking.tessavalproj"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const FileBytes bytes(file);
+        QVERIFY(!bytes.shrank());
+        QCOMPARE(bytes.bytes().at(40000), 'x');
+        QVERIFY(QFile::resize(file.fileName(), 100));
+        QCOMPARE(bytes.bytes().at(40000), '\0');
+        QVERIFY(bytes.shrank());
+        QCOMPARE(bytes.bytes().at(10), 'x');
     }
 
     void damagedFilesChangeNothing() {
@@ -458,6 +630,10 @@ private slots:
         const QVariantMap r = c.loadProject(url("damaged.tessavalproj"));
         QCOMPARE(r["ok"].toBool(), false);
         QVERIFY2(r["error"].toString().startsWith(error), qPrintable(r["error"].toString()));
+        // Read in pieces and in blocks of two nodes on several threads, the
+        // same node is found first.
+        ProjectFileContents contents;
+        QCOMPARE(readProjectFile(text, contents, {4, 8, 2}), r["error"].toString());
         QCOMPARE(r["hasResults"].toBool(), false);
         QVERIFY(r["project"].toMap().isEmpty());
         QCOMPARE(test::resultText(c), before);
@@ -528,11 +704,23 @@ private slots:
         QCOMPARE(JsonSkeleton(text).root().has_value(), readable);
     }
 
-    // The same, for many small damages of a project-like document.
+    // The same, for many small damages of a project-like document, checked
+    // alone and (a sample) in pieces of a few bytes on several threads, which
+    // join only where one piece ends where the next begins; the pieces find
+    // the arrays' elements as the check alone does.
     void damagedDocumentsAgreeWithTheJsonReader() {
+        // One element holds a text that runs over a line and begins the next
+        // one with a brace, where a piece may wrongly begin.
         const QByteArray base = R"({"format": "quendal_project", "version": 1,
             "project": {"a": [1, -2.5e3, 0.5, null, true, false, "x y"]}, "hasResults": false,
-            "results": {"treeNodeMeta": [{}, {"pot": 1E+2}]}, "nodeLocks": [], "lastUiCfg": {}})";
+            "results": {"treeNodeMeta": [
+                {},
+                {"pot": 1E+2, "name": "a[]b"},)"
+                                "\n                [{\"c\": \"x\n                {}, [1\"}, "
+                                "{\"d\": [1, 2]}],"
+                                R"(
+                "x"
+            ]}, "nodeLocks": [], "lastUiCfg": {}})";
         const char alphabet[] = "{}[]\",:0123456789.-+eEtrufalsn\\ \t\n/xu\x01\xC3\xA9\xFF";
         QRandomGenerator random(20240611);
         for (int round = 0; round < 20000; ++round) {
@@ -555,7 +743,34 @@ private slots:
             QJsonParseError error;
             QJsonDocument::fromJson(text, &error);
             const bool readable = error.error == QJsonParseError::NoError;
-            QVERIFY2(JsonSkeleton(text).root().has_value() == readable, text.constData());
+            const JsonSkeleton alone(text);
+            const auto root = alone.root();
+            QVERIFY2(root.has_value() == readable, text.constData());
+            if (round % 40 != 0) {
+                continue;  // threads are started for each large array: a sample
+            }
+            const JsonSkeleton pieces(text, {4, 1 + round / 40 % 16});
+            QVERIFY2(pieces.root().has_value() == readable, text.constData());
+            const auto top = root ? alone.members(*root) : std::nullopt;
+            for (const auto& [key, value] : top.value_or(decltype(top)::value_type())) {
+                const auto results = alone.members(value);
+                if (key != "results" || !results) {
+                    continue;
+                }
+                for (const auto& [name, array] : *results) {
+                    const auto* a = alone.element_index(array);
+                    const auto* b = pieces.element_index(array);
+                    if (array.kind != '[') {
+                        continue;
+                    }
+                    QVERIFY2(
+                        a && b && a->count == b->count && a->count == alone.elements(array)->size(),
+                        text.constData());
+                    for (std::size_t i = 0; i < a->count; ++i) {
+                        QCOMPARE(pieces.element_at(*b, i), alone.element_at(*a, i));
+                    }
+                }
+            }
         }
     }
 

@@ -137,13 +137,13 @@ private slots:
         QCOMPARE(normalizeBoardText("Ah-Ks"), QString("Ah"));
         QCOMPARE(normalizeBoardText("A"), QString());
         QCOMPARE(normalizeBoardText("Ah\tKs\nQd"), QString("AhKsQd"));
-        QVERIFY(rangeHasAnyHand("AK"));
-        QVERIFY(!rangeHasAnyHand("A K"));
-        QVERIFY(rangeHasAnyHand("ak"));
-        QVERIFY(rangeHasAnyHand(" 100% "));  // the whole deck, as the engine reads it
-        QVERIFY(rangeHasAnyHand("50%"));
-        QVERIFY(!rangeHasAnyHand("0%"));
-        QVERIFY(!rangeHasAnyHand("   "));
+        // Hands as the engine's range reader reads them.
+        for (const char* held : {"AK", "ak", "A K", " 100% ", "50%", "AhQh,AhJh", "AsKs:0.5"}) {
+            QVERIFY2(rangeHasAnyHand(held), held);
+        }
+        for (const char* none : {"0%", "   ", "AA:0", "KA", "150%", "AA, ZZ"}) {
+            QVERIFY2(!rangeHasAnyHand(none), none);
+        }
         QVERIFY(cfgHasText({{"k", " x "}}, "k"));
         QVERIFY(!cfgHasText({{"k", "   "}}, "k"));
         QVERIFY(!cfgHasText({}, "k"));

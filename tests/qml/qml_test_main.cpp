@@ -5,6 +5,7 @@
 #include "bench_probe.h"
 #include "fake_controller.h"
 #include "fake_updates.h"
+#include "shipped_translation.h"
 #include "test_translator.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ public slots:
         qmlRegisterType<FakeUpdates>("TestSupport", 1, 0, "FakeUpdates");
         qmlRegisterType<TestTranslator>("TestSupport", 1, 0, "TestTranslator");
         qmlRegisterType<BenchProbe>("TestSupport", 1, 0, "BenchProbe");
+        qmlRegisterType<ShippedTranslation>("TestSupport", 1, 0, "ShippedTranslation");
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
@@ -54,6 +56,13 @@ public slots:
         QDir().mkpath(files);
         engine->rootContext()->setContextProperty(QStringLiteral("testFolderUrl"),
                                                   QUrl::fromLocalFile(files));
+        // A folder of sub-folders only, for folders typed into a file dialog.
+        const QString folders = settingsDir_.path() + QStringLiteral("/folders");
+        for (const QString& sub : {QStringLiteral("sub"), QStringLiteral("sub.d")}) {
+            QDir().mkpath(folders + QLatin1Char('/') + sub);
+        }
+        engine->rootContext()->setContextProperty(QStringLiteral("foldersUrl"),
+                                                  QUrl::fromLocalFile(folders));
         // A folder this process cannot write into, with the system's reason.
         const auto [folder, reason] = unwritableFolder();
         engine->rootContext()->setContextProperty(QStringLiteral("readOnlyFolderUrl"),

@@ -194,11 +194,11 @@ TestCase {
             { tag: "remote address", op: "open", url: "https://example.com/p.tessavalproj",
               reason: "Invalid/non-local file URL" },
             { tag: "save into a missing folder", op: "save", url: "missing-folder/p.tessavalproj",
-              reason: "Could not save p.tessavalproj: No such file or directory" },
+              reason: "missing-folder: No such file or directory" },
             { tag: "save onto a folder", op: "save", url: "",
               reason: "Is a directory" },
             { tag: "save to a remote address", op: "save", url: "https://example.com/p.tessavalproj",
-              reason: "Could not save p.tessavalproj: Invalid/non-local file URL" }
+              reason: "Could not save p.tessavalproj in https://example.com: Invalid/non-local file URL" }
         ]
     }
 

@@ -52,6 +52,25 @@ TestCase {
         compare(pick ? pick.c1 : null, data.want)
     }
 
+    // Pairs come by the product of their reach: AhAd leaves IP only KhKd
+    // (weight 1 of 4), so OOP's two hands come as 1 : 4.
+    function test_pickWeightedPair_data() {
+        const row = function (h, w) { return { c1: h.substr(0, 2), c2: h.substr(2, 2), weight: w } }
+        const oop = [row("AhAd", 1), row("KsKc", 1)]
+        const ip = [row("KhKd", 1), row("AsAh", 3)]
+        return [
+            { tag: "the blocked pair's share", oop: oop, ip: ip, u: [0.19, 0.9], want: "AhAd KhKd" },
+            { tag: "past it", oop: oop, ip: ip, u: [0.21, 0.9], want: "KsKc AsAh" },
+            { tag: "a hand that leaves IP nothing", oop: [row("AhQh", 5), row("KsKc", 1)], ip: [row("AhJh", 1)],
+              u: [0, 0], want: "KsKc AhJh" },
+            { tag: "no pair", oop: [row("AhQh", 1)], ip: [row("AhJh", 1), row("QhJd", 1)], u: [0, 0], want: null }
+        ]
+    }
+    function test_pickWeightedPair(data) {
+        const pair = Practice.pickWeightedPair(data.oop, data.ip, data.u[0], data.u[1])
+        compare(pair ? pair.oop.c1 + pair.oop.c2 + " " + pair.ip.c1 + pair.ip.c2 : null, data.want)
+    }
+
     function test_pickWeightedAction_data() {
         const cards = [{ name: "7d", frequency: 0.25 }, { name: "Qh", frequency: 0.25 },
                        { name: "9c", frequency: 0 }, { name: "3s", frequency: 0.5 }]

@@ -27,10 +27,11 @@ TestCase {
         }
     }
 
-    function solve(board, street, stack, iterations) {
+    function solve(board, street, stack, iterations, ranges) {
         const s = { board: board, starting_pot: 10, effective_stack: stack || 20, starting_street: street,
                     max_iterations: iterations || 25, target_exploitability: 0, thread_count: 2,
-                    oop_range: "AA, KK, QQ, 77, AK, KQ, QJs, 98s", ip_range: "KK, QQ, JJ, AK, AQ, 98s, 65s" }
+                    oop_range: ranges ? ranges[0] : "AA, KK, QQ, 77, AK, KQ, QJs, 98s",
+                    ip_range: ranges ? ranges[1] : "KK, QQ, JJ, AK, AQ, 98s, 65s" }
         for (const seat of ["oop", "ip"])
             for (const st of ["flop", "turn", "river"]) {
                 s[seat + "_" + st + "_bet_sizes"] = "50"
@@ -314,5 +315,96 @@ TestCase {
             verify(suits[suit] > 0.17 * rivers && suits[suit] < 0.43 * rivers, JSON.stringify(suits))
         const flushing = (suits.s + suits.h) / rivers
         verify(flushing > 0.33 && flushing < 0.62, JSON.stringify(suits))
+    }
+
+    // Aces against two hands that both hold the ace of hearts: half of
+    // OOP's aces leave IP nothing, so the seats are dealt as a pair.
+    readonly property var acesAgainstAceHigh: ["AA", "AhQh, AhJh"]
+
+    function clickItem(p, name) {
+        waitForRendering(p)
+        const found = findChild(p, name)
+        verify(found && found.visible, name)
+        mouseClick(found)
+    }
+
+    // Deals the turn (3) or river (4) from the table's board: the picker
+    // opens with `title`; the ace of hearts, which the opponent holds in
+    // every hand that gets here, is refused with the reason and changes
+    // nothing; `card` is dealt.
+    function dealRefusingAh(p, slot, title, card) {
+        const board = p.playBoardText
+        const ip = p.ipCard1 + p.ipCard2
+        verify(ip.indexOf("Ah") >= 0, ip)
+        mouseClick(findChild(findChild(p, "playBoardDisplay"), "slot" + slot))
+        tryCompare(p.chancePicker, "opened", true)
+        compare(findChild(p.chancePicker.contentItem, "chancePickerTitle").text, title)
+        mouseClick(findChild(p.chancePicker.contentItem, "chanceCard_Ah"))
+        const line = findChild(p.chancePicker.contentItem, "chancePickerRefusal")
+        verify(line.visible)
+        compare(line.text, "Ah cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.")
+        compare([p.chancePicker.visible, p.playBoardText, p.ipCard1 + p.ipCard2], [true, board, ip])
+        mouseClick(findChild(p.chancePicker.contentItem, "chanceCard_" + card))
+        tryCompare(p.chancePicker, "visible", false)
+        compare(p.playBoardText, board + card)
+        noCardTwice(p)
+    }
+
+    function badge(p) {
+        return findChild(p, "playerBadgeText").text
+    }
+
+    // The seats are dealt on every try. Checked to the river, the ace of
+    // hearts is refused there and another card is dealt.
+    function test_narrowSpotDealsAndRefusesAHeldCard() {
+        solve("Kh9d4c8c", "turn", 20, 25, acesAgainstAceHigh)
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "Kh9d4c8c", random: Fixture.seeded(4) })
+        clickItem(p, "playAsOopButton")
+        for (let hand = 0; hand < 30; ++hand) {
+            if (hand > 0)
+                p._resetToRootAndRestartHand()
+            verify(!p.playDealFailed, "hand " + hand)
+            noCardTwice(p)
+        }
+        runSteps(p)
+        clickAction(p, "Check")
+        // IP checks behind with both hands.
+        verify(p.playAwaitingChanceCard, p.playActionLine)
+        dealRefusingAh(p, 4, "Choose River Card", "2s")
+        runSteps(p)
+        verify(p.playAwaitingUserAction)
+    }
+
+    // A flop all-in is dealt out card by card: the table waits for a card
+    // to deal, the turn's picker is the turn's, the ace of hearts that IP
+    // holds is refused at both cards, and the hand is over at the showdown.
+    // A mistake ends the hand too.
+    function test_flopAllInRunoutAndMistake() {
+        solve("Kh9h4c", "flop", 1, 25, acesAgainstAceHigh)
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "Kh9h4c", random: Fixture.seeded(6) })
+        clickItem(p, "playAsOopButton")
+        runSteps(p)
+        compare(badge(p), "OOP to act")
+        clickAction(p, "All-In")
+        // IP calls with both hands.
+        verify(p.playAwaitingChanceCard, p.playActionLine)
+        compare(badge(p), "Card to deal")
+        dealRefusingAh(p, 3, "Choose Turn Card", "2s")
+        runSteps(p)
+        compare(badge(p), "Card to deal")
+        dealRefusingAh(p, 4, "Choose River Card", "3s")
+        runSteps(p)
+        verify(p.playHandComplete)
+        compare(badge(p), "Hand over")
+
+        // Check, IP shoves, and OOP folds its aces.
+        clickItem(p, "anotherHandButton")
+        runSteps(p)
+        clickAction(p, "Check")
+        compare(badge(p), "OOP to act")
+        clickAction(p, "Fold")
+        verify(p.playHandComplete)
+        verify(p.playHandLog.get(0).isMistake)
+        compare(badge(p), "Hand over")
     }
 }

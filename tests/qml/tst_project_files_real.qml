@@ -173,8 +173,8 @@ TestCase {
         ignoreWarning(/^Save failed: /)
         keyClick(Qt.Key_Return)
         tryVerify(function () { return !chooser.fileDialog.visible })
-        tryCompare(item("fileStatusText", home), "text",
-                   "Could not save blocked.tessavalproj: " + readOnlyFolderReason)
+        tryCompare(item("fileStatusText", home), "text", "Could not save blocked.tessavalproj in "
+                   + localPath(readOnlyFolderUrl) + ": " + readOnlyFolderReason)
         verify(!item("fileStatusLine", home).success)
     }
 
@@ -243,14 +243,18 @@ TestCase {
     }
 
     // A whole path typed into the name field is where the file goes, or
-    // the system says why not; the line names the folder.
+    // the system says why not; the line names the folder as it is.
     function test_6_aTypedPathSavesThere_data() {
         const parent = String(testFolderUrl).replace(/\/[^\/]*$/, "")
+        const subD = String(foldersUrl) + "/sub.d"
         return [
-            { tag: "another writable folder", folder: parent,
+            { tag: "another writable folder", typed: localPath(parent) + "/x1", folder: parent,
               line: "Saved the project as x1.tessavalproj in " + localPath(parent) + "." },
-            { tag: "a folder that cannot be written", folder: String(readOnlyFolderUrl),
-              line: "Could not save x1.tessavalproj: " + readOnlyFolderReason }
+            { tag: "through other folders", typed: localPath(foldersUrl) + "/sub/.././sub.d/x1",
+              folder: subD, line: "Saved the project as x1.tessavalproj in " + localPath(subD) + "." },
+            { tag: "a folder that cannot be written", typed: localPath(readOnlyFolderUrl) + "/x1",
+              folder: String(readOnlyFolderUrl), line: "Could not save x1.tessavalproj in "
+                    + localPath(readOnlyFolderUrl) + ": " + readOnlyFolderReason }
         ]
     }
 
@@ -258,7 +262,7 @@ TestCase {
         if (data.line.slice(-2) === ": ")
             skip("this machine lets the test write everywhere")
         const chooser = openDialog("heroSave", "saveProjectDialog", testFolderUrl)
-        typeName(chooser, localPath(data.folder) + "/x1")
+        typeName(chooser, data.typed)
         if (data.line.indexOf("Could not") === 0)
             ignoreWarning(/^Save failed: /)
         keyClick(Qt.Key_Return)
@@ -305,5 +309,71 @@ TestCase {
         verify(!confirm.visible)
         window.show()
         tryCompare(window, "visible", true)
+    }
+
+    // A lock edit not solved yet stays out of the file, and the saved line
+    // says so.
+    function test_8_unsolvedLockEditsAreLeftOutAndNamed() {
+        solveTinySpot()
+        shell.navIndex = 0
+        const probs = appController.nodeActions(0).map(function (a, i) { return i === 0 ? 1 : 0 })
+        appController.setNodeLockProbs(0, "AA", probs)
+        const chooser = openDialog("heroSave", "saveProjectDialog", testFolderUrl)
+        typeName(chooser, "locks")
+        mouseClick(chooser._acceptButton)
+        tryVerify(function () { return !chooser.fileDialog.visible })
+        tryCompare(item("fileStatusText", home), "text",
+                   "Saved the project as locks.tessavalproj in " + localPath(testFolderUrl) + "."
+                   + " Lock edits made since the last solve are not in it: re-solve, then save to keep them.")
+        compare(JSON.parse(fileText("locks.tessavalproj")).nodeLocks, [])
+    }
+
+    // A folder typed into the save dialog (with or without its slash, a
+    // name with a dot, a whole path) is where the dialog goes next; a name
+    // typed there saves into it, and the page's buttons, the window's
+    // shortcuts and the close question work afterwards.
+    function test_9_aTypedFolderIsWhereTheDialogGoes_data() {
+        return [
+            { tag: "a sub-folder with its slash", typed: "sub/", folder: "sub", name: "in1" },
+            { tag: "a folder named with a dot", typed: "sub.d", folder: "sub.d", name: "in2" },
+            { tag: "a whole path", typed: localPath(foldersUrl) + "/sub", folder: "sub", name: "in3" }
+        ]
+    }
+
+    function test_9_aTypedFolderIsWhereTheDialogGoes(data) {
+        solveTinySpot()
+        shell.navIndex = 0
+        const chooser = openDialog("heroSave", "saveProjectDialog", foldersUrl)
+        typeName(chooser, data.typed)
+        keyClick(Qt.Key_Return)
+        const folder = String(foldersUrl) + "/" + data.folder
+        tryVerify(function () {
+            return chooser.fileDialog.visible && chooser._nameField !== null
+                    && String(chooser.fileDialog.currentFolder) === folder
+        })
+        typeName(chooser, data.name)
+        keyClick(Qt.Key_Return)
+        tryVerify(function () { return !chooser.shown && !home.dialogOpen })
+        tryCompare(item("fileStatusText", home), "text", "Saved the project as " + data.name
+                   + ".tessavalproj in " + localPath(folder) + ".")
+        verify(fileText(data.name + ".tessavalproj", folder).indexOf("quendal_project") > 0)
+
+        mouseClick(item("heroSave", home))
+        tryVerify(function () { return chooser.fileDialog.visible })
+        keyClick(Qt.Key_Escape)
+        tryVerify(function () { return !chooser.shown && !home.dialogOpen })
+        keyClick(Qt.Key_2, Qt.ControlModifier)
+        compare(shell.navIndex, 1)
+        keyClick(Qt.Key_F5)
+        compare(shell.navIndex, 2)
+        tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
+        keyClick(Qt.Key_1, Qt.ControlModifier)
+        compare(shell.navIndex, 0)
+        const confirm = item("discardResultsDialog", home)
+        window.close()
+        tryCompare(confirm, "opened", true)
+        mouseClick(item("cancelButton", confirm.footer))
+        tryCompare(confirm, "visible", false)
+        verify(window.visible)
     }
 }

@@ -73,13 +73,14 @@ TestCase {
         compare(page._row1RequiredWidth, 48 + board + 16 + game + 16 + oop + 16 + ip)
         compare(page.recommendedWindowWidth, Math.ceil(Math.max(page._row1RequiredWidth, page._rangesRequiredWidth)))
         // Too narrow for one line, the row takes two: board and game
-        // settings, then the sizing cards; the page is as wide as that needs.
+        // settings, then the sizing cards; the page is as wide as that, or
+        // the range row, needs.
         const wraps = data.width < page._row1RequiredWidth
         waitForRendering(page)
         const sizing = findChild(page, "oopSizingCard")
         compare(sizing.mapToItem(page, 0, 0).y > findChild(page, "gameSettingsCard").mapToItem(page, 0, 0).y, wraps)
         compare(findChild(page, "contentRoot").width,
-                Math.max(data.width, wraps ? page._row1WrappedWidth : page._row1RequiredWidth))
+                Math.max(data.width, wraps ? page._row1WrappedWidth : page._row1RequiredWidth, page._rangesRequiredWidth))
         // No card of a line is squeezed below its width.
         const w = function (name) { return findChild(page, name).width }
         const lines = wraps ? [["boardColumn", "gameSettingsCard"], ["oopSizingCard", "ipSizingCard"]]
@@ -90,9 +91,9 @@ TestCase {
         }
     }
 
-    // Cards and matrices that do not exist count their stand-in widths.
+    // Cards and range panels that do not exist count their stand-in widths.
     function test_requiredWidthsOfMissingItems_data() {
-        const w = function (v) { return { implicitWidth: v } }
+        const w = function (v) { return { implicitWidth: v, narrowestWidth: v } }
         return [
             { tag: "nothing yet", items: [null, null, null, null], m: [null, null], row1: 48 + 240 + 16 + 420 + 16 + 520 + 16 + 520, ranges: 64 },
             { tag: "board only", items: [w(300), null, null, null], m: [w(492), null], row1: 48 + 327 + 16 + 420 + 16 + 520 + 16 + 520, ranges: 556 },
@@ -214,8 +215,9 @@ TestCase {
     }
 
     function test_horizontalScrollBar_data() {
-        return [{ tag: "narrower than the ranges", width: 800, shown: true }, { tag: "narrow", width: 1100, shown: false },
-                { tag: "wide", width: 1800, shown: false }]
+        return [{ tag: "narrower than the ranges", width: 800, shown: true },
+                { tag: "narrower than the range panels", width: 1100, shown: true },
+                { tag: "wide enough", width: 1300, shown: false }, { tag: "wide", width: 1800, shown: false }]
     }
 
     function test_horizontalScrollBar(data) {

@@ -325,8 +325,9 @@ TestCase {
         compare(page.log[3], "save:ip")
     }
 
-    // The width the range row needs follows the matrices: cells of 36 at
-    // full scale, of 29 at 80 %.
+    // The width the range row needs follows the panels: matrices with cells
+    // of 36 at full scale, of 29 at 80 %, each beside its library at the
+    // library's least width.
     function test_matricesScale_data() {
         return [
             { tag: "1540", width: 1540, cell: 36, sidebar: 180 },
@@ -340,11 +341,11 @@ TestCase {
         const m = item("oopMatrix")
         compare(m.cellSize, data.cell)
         compare(m.implicitWidth, 13 * data.cell + 24)
-        compare(page._rangesRequiredWidth, 48 + 2 * m.implicitWidth + 16)
+        const ip = item("ipRangePanel")
+        compare(page._rangesRequiredWidth, 48 + 2 * (ip.leftPadding + ip.rightPadding + m.implicitWidth + 12 + data.sidebar) + 16)
         verify(item("oopLibrarySidebar").width >= data.sidebar)
         // Nothing of the row is cut off.
         const row = item("row2RangesRow")
-        const ip = item("ipRangePanel")
         verify(ip.mapToItem(row, 0, 0).x + ip.width <= row.width + 0.5)
     }
 }

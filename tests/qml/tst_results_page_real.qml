@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Tessaval
 import "qrc:/Tessaval/qml/pages/results/results_tree.js" as Tree
+import "qrc:/Tessaval/qml/pages/results/results_cards.js" as Cards
 import "practice_fixture.js" as Fixture
 
 // The results page on a real result: a tiny turn spot solved through the
@@ -169,5 +170,45 @@ TestCase {
         verify(engine, "the solver names it " + shownCard + "9h")
         compare(p.visibleHandCombos[0].actionEvs, engine.actionEvs)
         p.handSearchText = ""
+    }
+
+    // On a monotone flop the solver folds the three other suits. A turn
+    // shown in another suit than the one it lists, then a river shown in a
+    // suit that turn moved: every hand the solver weighs is listed in the
+    // shown suits, and no listed hand holds a card of the board (nor do
+    // those a later card blocks, which the solver keeps at weight 0).
+    function test_monotoneFlopListsHandsInTheShownSuits() {
+        const s = spot()
+        s.board = "Ks9s5s"
+        s.starting_street = "flop"
+        s.max_iterations = 10
+        s.oop_range = "AA, 44, 33, QJ"
+        s.ip_range = "KK, 43s, JT"
+        const p = createTemporaryObject(pageComponent, testCase, { boardText: "Ks9s5s" })
+        appController.startSolveWithConfig(s)
+        tryVerify(function () { return !appController.running }, 60000)
+        compare(appController.statusText, "Done")
+        const pick = function (type) { return p.currentActions.findIndex(function (a) { return a.actionType === type }) }
+        const listed = function () { return p._actionsForNode(p.currentNodeIndex).map(function (a) { return a.name }) }
+        // `card` is shown where the solver deals `solverCard`.
+        const dealShown = function (level, card, solverCard) {
+            p.selectActionAtLevel(level - 2, pick("check"))
+            p.selectActionAtLevel(level - 1, pick("check"))
+            const cards = listed()
+            p.openChancePicker(level, p.currentNodeIndex)
+            mouseClick(findChild(p.chancePicker.contentItem, "chanceCard_" + card))
+            compare(cards[p.treeLevels.get(level).selectedActionIndex], solverCard)
+            tryCompare(p, "_handCombosLoading", false)
+            const board = Cards.boardCards(p.treeBoardText)
+            const rows = p.currentHandCombos
+            verify(rows.every(function (r) { return board.indexOf(r.c1) < 0 && board.indexOf(r.c2) < 0 }),
+                   "a listed hand holds a card of " + p.treeBoardText)
+            const weighed = function (list) { return list.filter(function (r) { return r.weight > 0 }).length }
+            compare(weighed(rows), weighed(appController.nodeHandCombos(p.currentNodeIndex)))
+        }
+        dealShown(2, "3h", "3c")
+        // The shown 4c is the solver's 4h (hearts are shown as clubs).
+        dealShown(5, "4c", "4d")
+        compare(p.treeBoardText, "Ks9s5s3h4c")
     }
 }

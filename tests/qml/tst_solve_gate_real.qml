@@ -101,6 +101,16 @@ TestCase {
                JSON.stringify(appController.rootActions))
     }
 
+    // A range of exact combos holds hands as the engine reads them: it solves.
+    function test_exactCombosSolve() {
+        openSetup(riverSpot())
+        typeInto("ipRangeInput", "AhQh,AhJh")
+        keyClick(Qt.Key_F5)
+        compare(shell.navIndex, 2)
+        waitForResult()
+        compare(shell.ipRangeText, "AhQh,AhJh")
+    }
+
     // A field that refuses its text keeps the start from going on and is named.
     function test_f5RefusesAFieldThatRefusesItsText() {
         openSetup(riverSpot())
@@ -203,7 +213,9 @@ TestCase {
             { tag: "two kinds of size", field: "ipRiverRaiseField2", text: "500%x", sizing: true },
             { tag: "infinity", field: "oopRiverRaiseField", text: "inf", sizing: true },
             { tag: "a blank between two sizes", field: "ipRiverBetField2", text: "50 100", sizing: true },
-            { tag: "not a number as a size", field: "oopRiverBetField", text: "nan", sizing: true }
+            { tag: "not a number as a size", field: "oopRiverBetField", text: "nan", sizing: true },
+            { tag: "not a number after a size", field: "ipRiverBetField2", text: "50 nan", sizing: true },
+            { tag: "infinity after a size", field: "oopRiverRaiseField", text: "50 inf", sizing: true }
         ]
     }
 

@@ -59,8 +59,8 @@ TEST(SizingText, RefusesLoneSymbols) {
 }
 
 // A piece meant as a size that keeps nothing, names a number that is not
-// one, or holds two numbers parted by a blank is refused, not dropped, joined
-// or read as all-in.
+// one wherever it stands, or holds two numbers parted by a blank is refused,
+// not dropped, joined or read as all-in.
 TEST(SizingText, RefusesPiecesNotReadAsWritten) {
     const struct {
         const char* text;
@@ -82,6 +82,9 @@ TEST(SizingText, RefusesPiecesNotReadAsWritten) {
         {"nan", "nan"},
         {"-NaN%", "-NaN%"},
         {"33, nan", "nan"},
+        {"50 nan", "50 nan"},
+        {"33, 50 inf", "50 inf"},
+        {"50%Infinity", "50%Infinity"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(message_of([&] { normalize_sizing_text(c.text, false); }),

@@ -179,10 +179,12 @@ Item {
     function _saveProjectTo(fileUrl) {
         const result = Projects.save(appControllerObject, fileUrl, projectStateProvider)
         const name = Files.fileName(fileUrl)
+        const folder = Files.folderPath(fileUrl)
         if (result.ok) {
-            const folder = Files.folderPath(fileUrl)
             _resultsUnsaved = false
-            _showFileMessage(function () { return qsTr("Saved the project as %1 in %2.").arg(name).arg(folder) },
+            const leftOut = result.lockEditsLeftOut
+            _showFileMessage(function () { return qsTr("Saved the project as %1 in %2.").arg(name).arg(folder)
+                                                  + (leftOut ? " " + qsTr("Lock edits made since the last solve are not in it: re-solve, then save to keep them.") : "") },
                              true)
             return true
         }
@@ -190,7 +192,7 @@ Item {
         _showFileMessage(function () {
             const reason = !result.called ? qsTr("the project service is not available.")
                          : result.reason.length > 0 ? result.reason : qsTr("unknown")
-            return qsTr("Could not save %1: %2").arg(name).arg(reason)
+            return qsTr("Could not save %1 in %2: %3").arg(name).arg(folder).arg(reason)
         }, false)
         return false
     }

@@ -18,15 +18,18 @@ function _urlText(url) {
     return url === undefined || url === null ? "" : String(url)
 }
 
-// {ok, called, reason}: `called` is false when there was no controller to
-// ask; `reason` is the controller's account of a failure (the system's
-// words), "" when it gave none.
+// {ok, called, reason, lockEditsLeftOut}: `called` is false when there was
+// no controller to ask; `reason` is the controller's account of a failure
+// (the system's words), "" when it gave none; `lockEditsLeftOut` tells that
+// lock edits not yet solved are not in the file.
 function save(controller, url, provider) {
     if (!_offers(controller, "saveProject"))
-        return { ok: false, called: false, reason: "" }
+        return { ok: false, called: false, reason: "", lockEditsLeftOut: false }
     var ok = controller.saveProject(url, stateFrom(provider)) === true
     var reason = !ok && _offers(controller, "lastSaveError") ? controller.lastSaveError() : ""
-    return { ok: ok, called: true, reason: reason === undefined || reason === null ? "" : String(reason) }
+    var leftOut = ok && _offers(controller, "lastSaveLeftOutLockEdits") && controller.lastSaveLeftOutLockEdits() === true
+    return { ok: ok, called: true, reason: reason === undefined || reason === null ? "" : String(reason),
+             lockEditsLeftOut: leftOut }
 }
 
 // {ok, called, project, hasResults, error}: `called` is false when there

@@ -139,7 +139,8 @@ ProjectSettingsProfiles {
         readonly property real _row1WrappedWidth: PageLayout.row1WrappedWidth(
             root.boardDisplay, gameSettingsCard, oopSizingCard, ipSizingCard, settingsButtonsCard)
         readonly property bool _row1Wraps: width < _row1RequiredWidth
-        readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(root.oopMatrix, root.ipMatrix)
+        readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(oopRangePanel, ipRangePanel)
+        readonly property real _headerRequiredWidth: PageLayout.headerRequiredWidth(projectHeader)
 
         contentWidth: contentRoot.width
         contentHeight: contentRoot.height + 48
@@ -179,8 +180,10 @@ ProjectSettingsProfiles {
         Item {
             id: contentRoot
             objectName: "contentRoot"
+            // As wide as the widest row needs, so that what does not fit
+            // the window is reached by scrolling sideways.
             width: Math.max(flickable.width, flickable._row1Wraps ? flickable._row1WrappedWidth : flickable._row1RequiredWidth,
-                            flickable._rangesRequiredWidth)
+                            flickable._rangesRequiredWidth, flickable._headerRequiredWidth)
             height: mainColumn.implicitHeight
 
             ColumnLayout {
@@ -194,6 +197,7 @@ ProjectSettingsProfiles {
                 }
 
                 ProjectHeader {
+                    id: projectHeader
                     objectName: "projectHeader"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24

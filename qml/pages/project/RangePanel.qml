@@ -15,8 +15,7 @@ Card {
     // The set-up page whose range state the panel shows and edits.
     property var page
     property string player: "oop"
-    // The panel's hand matrix; the page reads its implicit width for the
-    // width the range row needs.
+    // The panel's hand matrix.
     readonly property Item matrix: handMatrix
 
     readonly property bool _isOop: player === "oop"
@@ -33,6 +32,7 @@ Card {
     readonly property real _sidebarMinWidth: Math.max(150, PageLayout.roundHalfUp(180 * _scale))
     // The narrowest the panel takes: the matrix at its cell size beside the
     // library at its least width, whose longer labels then take two lines.
+    // The page reads it for the width the range row needs.
     readonly property real narrowestWidth: leftPadding + rightPadding + handMatrix.implicitWidth
                                            + matrixRow.spacing + _sidebarMinWidth
     readonly property real _weightFieldWidth: Math.max(56, PageLayout.roundHalfUp(70 * _scale))

@@ -60,8 +60,18 @@ function row1WrappedWidth(boardDisplay, gameCard, oopCard, ipCard, buttonsCard) 
                                      _width(oopCard, SIZING_CARD_ABSENT) + CARD_SPACING + _width(ipCard, SIZING_CARD_ABSENT))
 }
 
-function rangesRequiredWidth(oopMatrix, ipMatrix) {
-    return 2 * ROW_MARGIN + _width(oopMatrix, 0) + CARD_SPACING + _width(ipMatrix, 0)
+// Margins and both range panels at their narrowest (each matrix beside its
+// library column at its least width); a panel that does not exist yet
+// counts 0.
+function rangesRequiredWidth(oopPanel, ipPanel) {
+    return 2 * ROW_MARGIN + (oopPanel ? oopPanel.narrowestWidth : 0) + CARD_SPACING
+            + (ipPanel ? ipPanel.narrowestWidth : 0)
+}
+
+// Margins and the header's own width: the title, the memory figures and the
+// way on, as wide as their texts in the language shown.
+function headerRequiredWidth(header) {
+    return 2 * ROW_MARGIN + _width(header, 0)
 }
 
 // The smallest whole width at which neither row needs scrolling.

@@ -24,8 +24,8 @@ Popup {
         return theme ? theme[name] : fallback
     }
 
-    // The level of a deal the tree does not hold: the river of an all-in
-    // runout, dealt by the practice hand itself.
+    // The level of a deal the tree does not hold: the turn or river of an
+    // all-in runout, dealt by the practice hand itself.
     readonly property int freeDealLevel: -2
 
     // Offers the cards of the chance node of level `levelIndex` and opens.
@@ -43,8 +43,12 @@ Popup {
         _show(Tree.freeDealSetup(boardText, page.practiceEngine.blockedChanceCards()), freeDealLevel)
     }
 
+    // Why the last card clicked was not dealt; empty when it was.
+    property string refusal: ""
+
     function _show(s, levelIndex) {
         const p = page
+        refusal = ""
         p.chancePickerTitle = s.title
         p.chancePickerActions = s.actions
         p.chancePickerBoardText = s.boardText
@@ -71,26 +75,34 @@ Popup {
         const level = p.chancePickerLevelIndex
         if (level === -1)
             return
-        if (level === freeDealLevel) {
-            const card = displayCardText === undefined || displayCardText === null ? "" : String(displayCardText)
-            p.practiceEngine.runoutCardChosen(card)
-            close()
-            return
-        }
         const levels = p._levelsArray()
         const row = levels[level]
         const wasLastLevel = level === levels.length - 1
         let shown = displayCardText === undefined || displayCardText === null ? "" : String(displayCardText)
-        if (shown.length !== 2) {
+        if (shown.length !== 2 && level !== freeDealLevel) {
             const a = Tree.actionAt(p.chancePickerActions, actionIndex)
             shown = a ? String(a.name) : ""
+        }
+        const inPlay = p.playMode && p.playSessionStarted
+        // In a hand, a card the opponent holds deals it another hand; the
+        // card is refused when none is left.
+        const hand = inPlay ? p.practiceEngine.opponentHandAround(shown, level) : null
+        if (inPlay && !hand) {
+            refusal = qsTranslate("ResultsPage",
+                                  "%1 cannot be dealt: the opponent holds it in every hand that gets here. Choose another card.")
+                      .arg(Cards.normalizeCardText(shown))
+            return
+        }
+        if (level === freeDealLevel) {
+            p.practiceEngine.runoutCardChosen(shown, hand)
+            close()
+            return
         }
         if (row && shown.length === 2) {
             const overrides = Object.assign({}, p.chanceCardDisplayOverrideByNode)
             overrides[String(row.nodeIndex)] = shown
             p.chanceCardDisplayOverrideByNode = overrides
         }
-        const inPlay = p.playMode && p.playSessionStarted
         if (inPlay) {
             p.playTickTimer.stop()
             p.playAwaitingUserAction = false
@@ -105,7 +117,7 @@ Popup {
             const a = Tree.actionAt(p._actionsForNode(row ? row.nodeIndex : -1), actionIndex)
             if (a)
                 p.practiceEngine.chanceCardChosen(levels, level, wasLastLevel, Cards.normalizeCardText(
-                    Tree.shownChanceCard(p.chanceCardDisplayOverrideByNode, row.nodeIndex, a.name)))
+                    Tree.shownChanceCard(p.chanceCardDisplayOverrideByNode, row.nodeIndex, a.name)), hand)
             p._rebuildPlayBoardFromTree()
             // The hand goes on at the card's node, also when that node ends
             // the hand (the tree view stays at the deal then).
@@ -181,6 +193,17 @@ Popup {
                 padding: 0
                 onClicked: picker.close()
             }
+        }
+
+        Text {
+            objectName: "chancePickerRefusal"
+            visible: picker.refusal.length > 0
+            text: picker.refusal
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            color: picker._tok("gold", "#F0B429")
+            font.family: picker._tok("fontFamilyResolved", "sans-serif")
+            font.pixelSize: 12
         }
 
         Flickable {

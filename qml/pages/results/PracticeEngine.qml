@@ -90,19 +90,31 @@ QtObject {
         return out.filter(function (c) { return c.length === 2 })
     }
 
-    // The user dealt `card`, which the opponent may hold: the opponent then
-    // gets a hand drawn anew from those that reach `node` (by their reach
-    // there) and hold none of the cards on the table. False when no hand is
-    // left to draw.
-    function _redealOpponentAround(card, node) {
+    // The opponent's hand once the user deals `card` at the chance level
+    // `level` (below 0: the runout's next card at the play node). The
+    // opponent keeps its hand when it does not hold the card ({seat: ""});
+    // else it gets a hand drawn anew, by reach, from those that get there
+    // and hold no card on the table ({seat, c1, c2}). Null when no such
+    // hand is left: the card cannot be dealt, for no card is ever in two
+    // places.
+    function opponentHandAround(card, level) {
+        const p = page
         const c = Cards.normalizeCardText(card)
-        for (const seat of Logic.SEATS) {
-            if (_isHeroSeat(seat) || _seatCards(seat).indexOf(c) < 0)
-                continue
-            const used = Logic.usedCardMap(_parseBoardCardsNormalized(), [c], _cardsOfSeats(true))
-            return _dealToSeatAtNode(node, seat, used)
-        }
-        return true
+        const seat = Logic.SEATS.find(function (s) { return !_isHeroSeat(s) && _seatCards(s).indexOf(c) >= 0 })
+        if (!seat)
+            return { seat: "" }
+        const inTree = level >= 0 && level < p.treeLevels.count
+        const node = inTree ? p.treeLevels.get(level).nodeIndex : _playNode()
+        const board = inTree ? Cards.boardCards(p._boardFromTreeSelectionsUpTo(level)) : _parseBoardCardsNormalized()
+        const map = p._suitDisplayMapFromOverridesUpTo(inTree ? level : p.treeLevels.count)
+        const used = Logic.usedCardMap(board, [c], _cardsOfSeats(true))
+        const pick = _pickWeightedCombo(_poolAt(node, seat, used, map))
+        return pick ? { seat: seat, c1: pick.c1, c2: pick.c2 } : null
+    }
+
+    function _takeHand(hand) {
+        if (hand && Logic.isSeat(hand.seat))
+            _setSeatCards(hand.seat, hand.c1, hand.c2)
     }
 
     function _setSeatCards(seat, c1, c2) {
@@ -206,11 +218,7 @@ QtObject {
     // unplayed and uncounted, saying why.
     function _startPlaySessionImpl() {
         const used = Logic.usedCardMap(_parseBoardCardsNormalized())
-        if (Logic.isRole(page.playRole)) {
-            _dealToSeat("OOP", used)
-            _dealToSeat("IP", used)
-        }
-        if (!_bothDealt()) {
+        if (!Logic.isRole(page.playRole) || !_dealPairAt(page.currentNodeIndex, used)) {
             _dealFailed()
             return
         }
@@ -260,17 +268,35 @@ QtObject {
         return _dealToSeatAtNode(page.currentNodeIndex, seat, used)
     }
 
+    // The seat's hands that may be dealt at `node`, in the shown suits
+    // (`map`, by default the path's).
+    function _poolAt(node, seat, used, map) {
+        return Logic.eligibleCombosForDeal(_seatCombos(node, seat), used, map || _displayMap())
+    }
+
     // Deals one seat by reach weight at `node`, avoiding `used` (which then
     // holds the two new cards). False, with the seat's cards unchanged,
     // when no combo can be dealt.
     function _dealToSeatAtNode(node, seat, used) {
-        const pool = Logic.eligibleCombosForDeal(_seatCombos(node, seat), used, _displayMap())
-        const pick = _pickWeightedCombo(pool)
+        const pick = _pickWeightedCombo(_poolAt(node, seat, used))
         if (!pick)
             return false
         used[pick.c1] = true
         used[pick.c2] = true
         _setSeatCards(seat, pick.c1, pick.c2)
+        return true
+    }
+
+    // Deals both seats at `node` as a pair of hands that share no card,
+    // each pair by its reach, avoiding `used`. False, with the cards
+    // unchanged, when no such pair exists.
+    function _dealPairAt(node, used) {
+        const pair = Logic.pickWeightedPair(_poolAt(node, "OOP", used), _poolAt(node, "IP", used),
+                                            page.random(), page.random())
+        if (!pair)
+            return false
+        _setSeatCards("OOP", pair.oop.c1, pair.oop.c2)
+        _setSeatCards("IP", pair.ip.c1, pair.ip.c2)
         return true
     }
 
@@ -457,25 +483,25 @@ QtObject {
     // A chance card chosen in the picker during a hand: its step ends the
     // line. A card dealt before and now replaced takes the place of its old
     // step, and every step after that one goes with it.
-    function chanceCardChosen(levels, levelIndex, wasLastLevel, card) {
+    // `hand`: the opponent's hand around the card (opponentHandAround).
+    function chanceCardChosen(levels, levelIndex, wasLastLevel, card, hand) {
         if (!wasLastLevel)
             page.playActionLine = Logic.cutBeforeChanceStep(
                 page.playActionLine, Logic.chanceSelectionsFrom(levels, levelIndex, page._tree))
         appendActionToPlayLine("Chance", card)
-        const row = levels[levelIndex]
-        if (row)
-            _redealOpponentAround(card, row.nodeIndex)
+        _takeHand(hand)
     }
 
     // A card of the runout the tree does not deal (an all-in before the
     // river), chosen in the picker: on the board, and the hand goes on to
-    // its showdown.
-    function runoutCardChosen(card) {
+    // its showdown. `hand`: the opponent's hand around the card.
+    function runoutCardChosen(card, hand) {
         const p = page
         const c = Cards.normalizeCardText(card)
         const dead = Logic.usedCardMap(_parseBoardCardsNormalized(), _cardsOfSeats(true))
-        if (c.length !== 2 || dead[c] || !p.playAwaitingChanceCard || !_redealOpponentAround(c, _playNode()))
+        if (c.length !== 2 || dead[c] || !p.playAwaitingChanceCard || !hand)
             return
+        _takeHand(hand)
         p.playBoardText = p.playBoardText + c
         appendActionToPlayLine("Chance", c)
         p.playAwaitingChanceCard = false
@@ -576,8 +602,8 @@ QtObject {
         schedulePlayTick(0)
     }
 
-    // Deals both seats at the drilled node. A seat that cannot be dealt
-    // there keeps its cards, so those stay out of the other seat's deal.
+    // Deals both seats at the drilled node, as a pair. A seat that has no
+    // hand there keeps its cards, and the other is dealt around them.
     // False, with the drill stopped and the reason shown, when the seats do
     // not both hold cards.
     function _dealDrillHand() {
@@ -585,31 +611,18 @@ QtObject {
         const node = p.playDrillNodeIndex
         if (!(isFinite(node) && node >= 0))
             return false
-        const board = _parseBoardCardsNormalized()
-        const map = _displayMap()
-        const used = Logic.usedCardMap(board)
-        const stuck = {}
-        for (const seat of Logic.SEATS) {
-            if (Logic.eligibleCombosForDeal(_seatCombos(node, seat), used, map).length === 0) {
-                stuck[seat] = true
-                const kept = Logic.usedCardMap(_seatCards(seat))
-                for (const k in kept)
-                    used[k] = true
-            }
-        }
-        for (const seat of Logic.SEATS) {
-            if (stuck[seat] || _dealToSeatAtNode(node, seat, used))
-                continue
-            // Left without a combo by the other seat's new cards: its old
-            // ones may be among them, so it shows none.
-            const kept = _seatCards(seat)
-            const other = Logic.usedCardMap(_seatCards(seat === "IP" ? "OOP" : "IP"))
-            if (other[kept[0]] || other[kept[1]])
-                _setSeatCards(seat, "", "")
+        const used = Logic.usedCardMap(_parseBoardCardsNormalized())
+        const stuck = Logic.SEATS.filter(function (seat) { return _poolAt(node, seat, used).length === 0 })
+        const dealt = stuck.length > 0 || _dealPairAt(node, used)
+        if (stuck.length === 1) {
+            const kept = Logic.usedCardMap(_seatCards(stuck[0]))
+            for (const k in kept)
+                used[k] = true
+            _dealToSeatAtNode(node, stuck[0] === "IP" ? "OOP" : "IP", used)
         }
         p.playActionLine = ""
         _setLastAction("", "")
-        if (_bothDealt())
+        if (dealt && _bothDealt())
             return true
         _clearDrill()
         _dealFailed()

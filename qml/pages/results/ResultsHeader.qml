@@ -6,6 +6,7 @@ import QtQuick.Layouts
 import Tessaval
 import "results_frame.js" as Frame
 import "results_matrix.js" as Matrix
+import "practice_logic.js" as Practice
 
 RowLayout {
     id: header
@@ -18,8 +19,15 @@ RowLayout {
     readonly property string evOopText: _c ? Frame.seatEvText(_c.resultEvOop, _c.resultStartingPot) : _dash
     readonly property string evIpText: _c ? Frame.seatEvText(_c.resultEvIp, _c.resultStartingPot) : _dash
     readonly property string exploitabilityText: _c ? Frame.exploitabilityText(_c.resultExploitability) : _dash
+    // In a hand, what the table waits for: a hand that is over or a card
+    // to deal has no seat to act, whatever node the tree shows.
+    readonly property var _badgeMeta: !page ? ({})
+                                      : page.playMode && page.playSessionStarted
+                                      ? ({ nodeType: Practice.handNodeType(page.currentMeta.nodeType, page.playHandComplete,
+                                                                           page.playAwaitingChanceCard) })
+                                      : page.currentMeta
     // The seat's colour at a decision; a deal or a hand's end has no seat.
-    readonly property color _seatColor: page && page.currentMeta.nodeType !== "decision"
+    readonly property color _seatColor: page && _badgeMeta.nodeType !== "decision"
                                         ? (theme ? theme.textMuted : "#8B949E")
                                         : page && page.selectedPlayer === "OOP"
                                         ? (theme ? theme.actionBet : "#A371F7")
@@ -79,7 +87,7 @@ RowLayout {
                     objectName: "playerBadgeText"
                     anchors.centerIn: parent
                     text: !header.page ? ""
-                          : Matrix.actorText(header.page.currentMeta, header.page.selectedPlayer, {
+                          : Matrix.actorText(header._badgeMeta, header.page.selectedPlayer, {
                                 toAct: qsTranslate("ResultsPage", "%1 to act"),
                                 deal: qsTranslate("ResultsPage", "Card to deal"),
                                 over: qsTranslate("ResultsPage", "Hand over")

@@ -109,10 +109,10 @@ Item {
     property bool _handCombosLoading: false
     // The node's hand rows in the suits the user sees: after a chance card
     // shown in another suit of its class, every hand the page writes goes
-    // through the same suit map.
+    // through the same suit map. No row holds a card of the shown board.
     readonly property var currentHandCombos: {
         _epoch()
-        return Tree.mapComboRows(_loadedHandCombos, _suitDisplayMapFromOverridesUpTo(treeLevels.count))
+        return Tree.shownHandRows(_loadedHandCombos, _suitDisplayMapFromOverridesUpTo(treeLevels.count), treeBoardText)
     }
     readonly property var currentHandBuckets: _bucketsOf(currentNodeIndex)
     readonly property var visibleHandCombos: Hands.visibleHandCombos(currentHandCombos, {

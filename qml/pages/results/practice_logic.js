@@ -78,6 +78,14 @@ function needsRunout(meta, boardCardCount) {
     return isFinite(a) && isFinite(b) && Math.abs(a - b) < 1e-9
 }
 
+// The kind of node a hand in play stands at, as the table tells it: its
+// end once the hand is over (a mistake ends it at a decision), a deal while
+// it waits for a card (an all-in's runout waits at its showdown node); else
+// the node's own kind.
+function handNodeType(nodeType, handComplete, awaitingCard) {
+    return handComplete ? "terminal" : awaitingCard ? "chance" : _text(nodeType)
+}
+
 // The action probabilities of the hand c1 c2 in combo rows ({c1, c2,
 // actionProbs}, in the same suits), or null when no row holds it.
 function handProbabilities(rows, c1, c2) {
@@ -161,6 +169,44 @@ function pickWeightedCombo(pool, u) {
     const list = pool || []
     const k = _weightedIndex(list.map(function (row) { return row.weight }), u)
     return k < 0 ? null : list[k]
+}
+
+// Both seats' hands at once, as a pair that shares no card: each pair comes
+// with the product of its two reach weights (`oopPool`, `ipPool`: rows of
+// eligibleCombosForDeal). {oop, ip} rows, or null when no such pair exists.
+// `u`, `v`: uniform in [0, 1), for OOP's hand and then IP's.
+function pickWeightedPair(oopPool, ipPool, u, v) {
+    const oop = oopPool || []
+    const ip = ipPool || []
+    // What IP's weight loses to each card, and to each exact hand.
+    let total = 0
+    const byCard = {}
+    const byHand = {}
+    for (let i = 0; i < ip.length; ++i) {
+        const r = ip[i]
+        total += r.weight
+        byCard[r.c1] = (byCard[r.c1] || 0) + r.weight
+        byCard[r.c2] = (byCard[r.c2] || 0) + r.weight
+        byHand[_handKey(r.c1, r.c2)] = (byHand[_handKey(r.c1, r.c2)] || 0) + r.weight
+    }
+    const weights = oop.map(function (r) {
+        const left = total - (byCard[r.c1] || 0) - (byCard[r.c2] || 0) + (byHand[_handKey(r.c1, r.c2)] || 0)
+        // Sums of floats leave crumbs where every IP hand is blocked.
+        return left > 1e-9 * total ? r.weight * left : 0
+    })
+    const k = _weightedIndex(weights, u)
+    if (k < 0)
+        return null
+    const mine = oop[k]
+    const rest = ip.filter(function (r) {
+        return r.c1 !== mine.c1 && r.c1 !== mine.c2 && r.c2 !== mine.c1 && r.c2 !== mine.c2
+    })
+    const theirs = pickWeightedCombo(rest, v)
+    return theirs ? { oop: mine, ip: theirs } : null
+}
+
+function _handKey(a, b) {
+    return a < b ? a + b : b + a
 }
 
 // A weighted choice among the actions by their frequencies; an action named

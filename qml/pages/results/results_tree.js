@@ -95,6 +95,20 @@ function mapComboRows(rows, map) {
     return out
 }
 
+// The node's hand rows as the hand list shows them: in the shown suits, and
+// none that holds a card of the shown board (the solver keeps, at weight 0,
+// the hands a later card blocks). The mapped list itself when none does.
+function shownHandRows(rows, map, boardText) {
+    const list = mapComboRows(rows, map)
+    const dead = _deadCards(boardText, [])
+    const blocked = function (r) {
+        return !!r && (dead[Cards.normalizeCardText(r.c1)] || dead[Cards.normalizeCardText(r.c2)])
+    }
+    if (!Array.prototype.some.call(list, blocked))
+        return list
+    return Array.prototype.filter.call(list, function (r) { return !blocked(r) })
+}
+
 // A list of hand texts in the shown suits.
 function mapHandTexts(hands, map) {
     const list = hands || []
@@ -328,9 +342,9 @@ function _pickerFromClasses(actions, board, meta, classes, blockedCards, map) {
              available: available }
 }
 
-// What the picker offers for a card the tree does not deal (the river of an
-// all-in runout): every card on neither `boardText` nor `blockedCards`,
-// each under index 0.
+// What the picker offers for a card the tree does not deal (the turn or
+// river of an all-in runout, whichever the board lacks): every card on
+// neither `boardText` nor `blockedCards`, each under index 0.
 function freeDealSetup(boardText, blockedCards) {
     const dead = _deadCards(boardText, blockedCards)
     const indexByCard = {}
@@ -339,8 +353,8 @@ function freeDealSetup(boardText, blockedCards) {
             const card = Cards.RANK_ORDER[r] + Cards.SUIT_ORDER[s]
             indexByCard[card] = dead[card] ? -1 : 0
         }
-    return { title: "Choose River Card", actions: [], boardText: _text(boardText), indexByCard: indexByCard,
-             available: [0] }
+    return { title: chancePickerTitle({ chanceDeal: Cards.boardCards(boardText).length >= 4 ? "river" : "turn" }),
+             actions: [], boardText: _text(boardText), indexByCard: indexByCard, available: [0] }
 }
 
 // Suits of s, h, d, c (in this order) that appear nowhere on the board.
