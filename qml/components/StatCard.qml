@@ -15,6 +15,9 @@ Rectangle {
     property bool compact: false
 
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+    // The least width that shows the value and its unit whole; the caption
+    // gives way.
+    readonly property real leastWidth: valueRow.implicitWidth + 2 * column.anchors.margins
 
     function _color(token, fallback) {
         return theme ? theme[token] : fallback
@@ -28,6 +31,7 @@ Rectangle {
     border.color: _color("stroke", "#30363D")
 
     ColumnLayout {
+        id: column
         anchors.fill: parent
         anchors.margins: card.compact ? 10 : 14
         spacing: card.compact ? 4 : 8
@@ -70,6 +74,7 @@ Rectangle {
         }
 
         RowLayout {
+            id: valueRow
             Layout.fillWidth: true
             spacing: 4
 

@@ -19,12 +19,12 @@ function _isButton(item) {
 
 // Texts cut, wider than their box, (a wrapping one) with a line wider than
 // it, or running past the button that holds them, as "text (width needed
-// in width given)".
-function cut(item, out, button) {
+// in width given)". Texts for which `spared(text)` holds may be cut.
+function cut(item, out, button, spared) {
     out = out || []
     if (_skipped(item))
         return out
-    if (_isText(item)) {
+    if (_isText(item) && !(spared && spared(item))) {
         const natural = item.wrapMode === NO_WRAP ? item.implicitWidth : item.contentWidth
         if (item.truncated || natural > item.width + 1) {
             out.push(item.text + " (" + Math.round(natural) + " in " + Math.round(item.width) + ")")
@@ -36,7 +36,7 @@ function cut(item, out, button) {
     }
     const holder = _isButton(item) ? item : button
     for (let i = 0; i < item.children.length; ++i)
-        cut(item.children[i], out, holder)
+        cut(item.children[i], out, holder, spared)
     return out
 }
 
@@ -55,5 +55,24 @@ function pastMargin(card, item, out) {
     }
     for (let i = 0; i < item.children.length; ++i)
         pastMargin(card, item.children[i], out)
+    return out
+}
+
+// Wrapping texts holding a word wider than their box, which breaks it across
+// lines (or, where words are kept whole, runs past the box), as "word (width
+// needed in width given)". `advance(text, font)` measures a word.
+function brokenWords(item, advance, out) {
+    out = out || []
+    if (_skipped(item))
+        return out
+    if (_isText(item) && item.wrapMode !== NO_WRAP) {
+        for (const word of item.text.split(/\s+/)) {
+            const needed = advance(word, item.font)
+            if (needed > item.width + 1)
+                out.push(word + " (" + Math.round(needed) + " in " + Math.round(item.width) + ")")
+        }
+    }
+    for (let i = 0; i < item.children.length; ++i)
+        brokenWords(item.children[i], advance, out)
     return out
 }

@@ -143,13 +143,15 @@ TestCase {
         const prompt = item(p, "actionPrompt")
         const seat = item(p, data.prompt)
         verify(prompt.visible)
-        fuzzyCompare(prompt.x, seat.x + seat.width + 14, 0.5)
         fuzzyCompare(centreY(prompt), centreY(seat), 1)
         verify(prompt.width <= 380)
 
-        // The dealer button sits right of IP's seat.
+        // The dealer button sits right of IP's seat; the prompt beside IP
+        // starts past it instead of covering it.
         const dealer = item(p, "dealerButton")
         fuzzyCompare(centreX(dealer), item(p, "ipSeatPos").x + 86, 1)
+        fuzzyCompare(prompt.x, data.prompt === "ipSeatGroup" ? dealer.x + dealer.width + 8
+                                                             : seat.x + seat.width + 14, 0.5)
     }
 
     function test_ipSeatOffset_data() {

@@ -20,6 +20,8 @@ RowLayout {
     Rectangle {
         id: band
         objectName: "heroBand"
+        // Its texts and buttons within the margins.
+        implicitWidth: bandColumn.implicitWidth + 2 * bandColumn.anchors.margins
         Layout.fillWidth: true
         Layout.preferredHeight: 180
         radius: hero.theme ? hero.theme.radiusLg : 16
@@ -32,6 +34,7 @@ RowLayout {
         }
 
         ColumnLayout {
+            id: bandColumn
             anchors.fill: parent
             anchors.margins: 32
             spacing: 0

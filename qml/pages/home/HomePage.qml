@@ -2,7 +2,6 @@
 // saving and opening project files, the practice and solve statistics with
 // the machine's figures, the solve chart and the activity calendar.
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Dialogs
 import Tessaval
@@ -294,16 +293,21 @@ Item {
         onAccepted: root._clearPracticeStats()
     }
 
-    ScrollView {
+    PageScrollArea {
         id: scroll
         objectName: "homeScroll"
         anchors.fill: parent
-        clip: true
-        contentWidth: availableWidth
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+        // Every row at its least width, with its margins: the hero with its
+        // buttons and the logo, the quick actions beside the figures, the
+        // chart at its least beside every week of the calendar.
+        requiredWidth: Math.max(24 + hero.implicitWidth + 20,
+                                24 + quickActionsCard.Layout.minimumWidth + 20 + rightColumn.Layout.minimumWidth + 24,
+                                24 + solveTrendCard.Layout.minimumWidth + 20 + solveActivityCard.Layout.minimumWidth + 24)
+        contentHeight: pageColumn.implicitHeight
 
         ColumnLayout {
-            width: scroll.availableWidth
+            id: pageColumn
+            width: scroll.contentWidth
             spacing: 24
 
             Item {
@@ -311,6 +315,7 @@ Item {
             }
 
             HomeHero {
+                id: hero
                 objectName: "homeHero"
                 Layout.fillWidth: true
                 Layout.leftMargin: 24
@@ -329,8 +334,13 @@ Item {
                 spacing: 20
 
                 QuickActionsCard {
+                    id: quickActionsCard
                     objectName: "quickActionsCard"
+                    // 320 wide, narrower only where the figures need the room.
+                    Layout.fillWidth: true
                     Layout.preferredWidth: 320
+                    Layout.maximumWidth: 320
+                    Layout.minimumWidth: implicitWidth
                     Layout.alignment: Qt.AlignTop
                     // As tall as the column beside it, or as its tiles need.
                     Layout.preferredHeight: Math.max(rightColumn.implicitHeight, implicitHeight)
@@ -348,10 +358,12 @@ Item {
                 ColumnLayout {
                     id: rightColumn
                     Layout.fillWidth: true
+                    Layout.minimumWidth: Math.max(practiceStatsCard.leastWidth, solveHistoryCard.implicitWidth)
                     Layout.alignment: Qt.AlignTop
                     spacing: 20
 
                     PracticeStatsCard {
+                        id: practiceStatsCard
                         objectName: "practiceStatsCard"
                         Layout.fillWidth: true
                         theme: root.theme
@@ -360,6 +372,7 @@ Item {
                     }
 
                     SolveHistoryCard {
+                        id: solveHistoryCard
                         objectName: "solveHistoryCard"
                         Layout.fillWidth: true
                         theme: root.theme
@@ -380,6 +393,7 @@ Item {
                 // The chart gives way first on a narrow page, so that the
                 // calendar keeps all its weeks.
                 SolveTrendCard {
+                    id: solveTrendCard
                     objectName: "solveTrendCard"
                     Layout.preferredWidth: 680
                     Layout.maximumWidth: 680
@@ -392,6 +406,7 @@ Item {
                 }
 
                 SolveActivityCard {
+                    id: solveActivityCard
                     objectName: "solveActivityCard"
                     Layout.fillWidth: true
                     Layout.minimumWidth: allWeeksWidth

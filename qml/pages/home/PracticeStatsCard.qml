@@ -16,6 +16,14 @@ Card {
     readonly property string accuracyText: Stats.accuracyText(stats)
     readonly property string evLossText: Stats.evLossText(stats)
     readonly property string _family: theme ? theme.fontFamilyResolved : "sans-serif"
+    // The three figures share one width where the card has room for the
+    // widest value in each; narrower, each keeps its own value whole.
+    readonly property real _statSharedWidth: Math.max(handsStat.leastWidth, accuracyStat.leastWidth,
+                                                      evLossStat.leastWidth)
+    // The least width of the card: its header, or the figures at their least.
+    readonly property real leastWidth: leftPadding + rightPadding + Math.max(
+        header.implicitWidth, handsStat.leastWidth + accuracyStat.leastWidth + evLossStat.leastWidth
+                              + 2 * figures.spacing)
 
     ColumnLayout {
         anchors.left: parent.left
@@ -23,6 +31,7 @@ Card {
         spacing: 16
 
         RowLayout {
+            id: header
             Layout.fillWidth: true
             spacing: 8
 
@@ -57,22 +66,27 @@ Card {
         }
 
         RowLayout {
+            id: figures
             Layout.fillWidth: true
             spacing: 16
 
             StatCard {
+                id: handsStat
                 objectName: "practiceHands"
                 Layout.fillWidth: true
-                Layout.preferredWidth: 1
+                Layout.preferredWidth: card._statSharedWidth
+                Layout.minimumWidth: leastWidth
                 theme: card.theme
                 label: qsTranslate("HomePage", "Hands (Today / Total)")
                 value: card.handsText
             }
 
             StatCard {
+                id: accuracyStat
                 objectName: "practiceAccuracy"
                 Layout.fillWidth: true
-                Layout.preferredWidth: 1
+                Layout.preferredWidth: card._statSharedWidth
+                Layout.minimumWidth: leastWidth
                 theme: card.theme
                 label: qsTranslate("HomePage", "Accuracy (Today / Total)")
                 value: card.accuracyText
@@ -80,9 +94,11 @@ Card {
             }
 
             StatCard {
+                id: evLossStat
                 objectName: "practiceEvLoss"
                 Layout.fillWidth: true
-                Layout.preferredWidth: 1
+                Layout.preferredWidth: card._statSharedWidth
+                Layout.minimumWidth: leastWidth
                 theme: card.theme
                 label: qsTranslate("HomePage", "Avg EV Loss (Today / Total)")
                 value: card.evLossText

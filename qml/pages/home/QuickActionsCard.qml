@@ -66,7 +66,9 @@ Card {
                 id: tile
                 objectName: "quickAction_" + modelData.action
                 Layout.fillWidth: true
-                // Taller when a text takes a second line.
+                // Its icon, texts at their widest word and arrow; taller when
+                // a text takes a second line.
+                implicitWidth: tileRow.implicitWidth + 2 * tileRow.anchors.margins
                 Layout.preferredHeight: Math.max(56, tileTexts.implicitHeight + 24)
                 radius: card.theme ? card.theme.radiusSm : 8
                 border.width: 1
@@ -78,6 +80,7 @@ Card {
                 }
 
                 RowLayout {
+                    id: tileRow
                     anchors.fill: parent
                     anchors.margins: 12
                     spacing: 12
@@ -93,25 +96,21 @@ Card {
                         Layout.fillWidth: true
                         spacing: 2
 
-                        Text {
-                            Layout.fillWidth: true
+                        WrappedText {
                             text: card._title(modelData.action)
                             font.family: card._family
                             font.pixelSize: 13
                             font.weight: Font.DemiBold
                             color: card.theme ? card.theme.text : "#F0F6FC"
                             horizontalAlignment: Text.AlignLeft
-                            wrapMode: Text.Wrap
                         }
 
-                        Text {
-                            Layout.fillWidth: true
+                        WrappedText {
                             text: card._description(modelData.action)
                             font.family: card._family
                             font.pixelSize: 11
                             color: card.theme ? card.theme.textMuted : "#8B949E"
                             horizontalAlignment: Text.AlignLeft
-                            wrapMode: Text.Wrap
                         }
                     }
 

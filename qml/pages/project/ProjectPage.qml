@@ -6,7 +6,6 @@
 // settings, then the sizing cards); below the width even that needs, the
 // page scrolls.
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Tessaval
 import "board_entry.js" as Board
@@ -34,57 +33,6 @@ ProjectSettingsProfiles {
     readonly property Item boardDisplay: boardCard.boardDisplay
     readonly property Item oopMatrix: oopRangePanel.matrix
     readonly property Item ipMatrix: ipRangePanel.matrix
-
-    // Texts that change while the page is hidden (a switch of interface
-    // language on another page) do not reach the nested layouts of a page
-    // the shell has not shown yet: its rows would keep the widths of the old
-    // texts. Shown after such a change, the page lays its rows out anew once
-    // its first frame is on screen, when every layout takes the new sizes.
-    property bool _relayoutWhenShown: false
-    on_I18nRevChanged: {
-        if (!visible)
-            _relayoutWhenShown = true
-    }
-
-    Connections {
-        target: root.Window.window
-        enabled: root._relayoutWhenShown && root.visible
-        ignoreUnknownSignals: true
-        function onFrameSwapped() {
-            root._relayoutWhenShown = false
-            mainColumn.visible = false
-            mainColumn.visible = true
-        }
-    }
-
-    // A control reached by Tab or Shift+Tab is scrolled into view: a stop
-    // below or beside the visible part shows where it is. A click scrolls
-    // nothing (the pressed control would move under the pointer).
-    function _revealFocusedItem(item) {
-        if (item.focusReason !== Qt.TabFocusReason && item.focusReason !== Qt.BacktabFocusReason)
-            return
-        let p = item
-        while (p && p !== contentRoot)
-            p = p.parent
-        if (!p || item === contentRoot)
-            return
-        const r = item.mapToItem(contentRoot, 0, 0, item.width, item.height)
-        flickable.contentX = PageLayout.revealedPosition(flickable.contentX, r.x, r.width,
-                                                         flickable.contentWidth, flickable.width, 12)
-        flickable.contentY = PageLayout.revealedPosition(flickable.contentY, r.y, r.height,
-                                                         flickable.contentHeight, flickable.height, 12)
-    }
-
-    Connections {
-        target: root.Window.window
-        enabled: root.visible
-        ignoreUnknownSignals: true
-        function onActiveFocusItemChanged() {
-            const item = root.Window.window.activeFocusItem
-            if (item)
-                root._revealFocusedItem(item)
-        }
-    }
 
     // Puts the card picker under the board display, inside the window.
     function positionCardPickerDialogUnderBoard() {
@@ -114,22 +62,7 @@ ProjectSettingsProfiles {
         cardPickerDialog.open()
     }
 
-    // Mouse wheels and touchpads: Shift moves the page sideways; otherwise
-    // it moves up and down, and inner scrollable controls still get the
-    // event first.
-    function _wheel(event) {
-        const step = PageLayout.wheelStep(event.angleDelta.x, event.angleDelta.y)
-        if (event.modifiers & Qt.ShiftModifier) {
-            flickable.contentX = PageLayout.scrolledPosition(flickable.contentX, step,
-                                                             flickable.contentWidth, flickable.width)
-            event.accepted = true
-        } else {
-            flickable.contentY = PageLayout.scrolledPosition(flickable.contentY, step,
-                                                             flickable.contentHeight, flickable.height)
-        }
-    }
-
-    Flickable {
+    PageScrollArea {
         id: flickable
         objectName: "flickable"
         anchors.fill: parent
@@ -142,48 +75,16 @@ ProjectSettingsProfiles {
         readonly property real _rangesRequiredWidth: PageLayout.rangesRequiredWidth(oopRangePanel, ipRangePanel)
         readonly property real _headerRequiredWidth: PageLayout.headerRequiredWidth(projectHeader)
 
-        contentWidth: contentRoot.width
+        // As wide as the widest row needs, so that what does not fit the
+        // window is reached by scrolling sideways.
+        requiredWidth: Math.max(_row1Wraps ? _row1WrappedWidth : _row1RequiredWidth,
+                                _rangesRequiredWidth, _headerRequiredWidth)
         contentHeight: contentRoot.height + 48
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        flickableDirection: Flickable.HorizontalAndVerticalFlick
-
-        ScrollBar.vertical: ScrollBar {
-            objectName: "verticalScrollBar"
-            policy: ScrollBar.AsNeeded
-        }
-        ScrollBar.horizontal: ScrollBar {
-            objectName: "horizontalScrollBar"
-            // Shown for as long as the rows are wider than the window, not
-            // only while scrolling, so that the cut-off right side is seen.
-            readonly property bool needed: flickable.contentWidth > flickable.width + 1
-            policy: needed ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-            visible: needed
-        }
-
-        // A handler only takes events with a delta in its own direction:
-        // the vertical one takes every event with a vertical part, the
-        // horizontal one those without.
-        WheelHandler {
-            acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
-            onWheel: function (event) { root._wheel(event) }
-        }
-        WheelHandler {
-            orientation: Qt.Horizontal
-            acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
-            onWheel: function (event) {
-                if (event.angleDelta.y === 0)
-                    root._wheel(event)
-            }
-        }
 
         Item {
             id: contentRoot
             objectName: "contentRoot"
-            // As wide as the widest row needs, so that what does not fit
-            // the window is reached by scrolling sideways.
-            width: Math.max(flickable.width, flickable._row1Wraps ? flickable._row1WrappedWidth : flickable._row1RequiredWidth,
-                            flickable._rangesRequiredWidth, flickable._headerRequiredWidth)
+            width: flickable.contentWidth
             height: mainColumn.implicitHeight
 
             ColumnLayout {

@@ -176,7 +176,7 @@ ColumnLayout {
             }
         }
 
-        Text {
+        WrappedText {
             objectName: "emptyLibraryText"
             visible: sidebar.libraryEmpty
             text: qsTranslate("ProjectPage", "No ranges yet.")

@@ -1,7 +1,7 @@
 .pragma library
 // The set-up page's geometry: the size scale, the widths derived from it,
-// the widths the rows need, the window width the page asks for, and the
-// wheel steps of its scroll area. Also the header's memory figures.
+// the widths the rows need and the window width the page asks for. Also the
+// header's memory figures.
 
 var BASELINE_WIDTH = 1540.0
 var MIN_SCALE = 0.80
@@ -88,30 +88,6 @@ function uniformHeight(items) {
             h = Math.max(h, items[i].implicitHeight)
     }
     return h
-}
-
-// Half the wheel's angle delta: the vertical one, else the horizontal one.
-function wheelStep(dx, dy) {
-    return (dy !== 0 ? dy : dx) / 2
-}
-
-// A scroll position moved back by `step`, within [0, content − viewport].
-function scrolledPosition(current, step, contentSize, viewportSize) {
-    const maxPos = Math.max(0, contentSize - viewportSize)
-    return Math.max(0, Math.min(maxPos, current - step))
-}
-
-// The scroll position that brings [start, start + size] into a viewport of
-// `viewportSize` with `margin` around it, moving as little as it can, within
-// [0, content − viewport]. An item larger than the viewport shows its start.
-function revealedPosition(current, start, size, contentSize, viewportSize, margin) {
-    let pos = current
-    if (start + size + margin > pos + viewportSize)
-        pos = start + size + margin - viewportSize
-    if (start - margin < pos)
-        pos = start - margin
-    const maxPos = Math.max(0, contentSize - viewportSize)
-    return Math.max(0, Math.min(maxPos, pos))
 }
 
 function _figure(v) {

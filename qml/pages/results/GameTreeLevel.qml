@@ -29,6 +29,13 @@ Column {
         return a ? Tree.shownChanceCard(page.chanceCardDisplayOverrideByNode, nodeIndex, a.name) : ""
     }
 
+    // The width the "Available actions" banner needs, shown or not (the
+    // root level keeps its banner for this; other levels give it while it
+    // shows).
+    readonly property real bannerWidth: banner.item ? banner.item.neededWidth : 0
+    readonly property bool _bannerShown: !isChance && isCurrent && meta.nodeType === "decision"
+                                         && selectedActionIndex < 0 && actions.length > 1
+
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
     }
@@ -95,12 +102,15 @@ Column {
     // ---- Decision (or any other) node ----
 
     Loader {
-        active: !level.isChance && level.isCurrent && level.meta.nodeType === "decision"
-                && level.selectedActionIndex < 0 && level.actions.length > 1
-        visible: active
+        id: banner
+        active: level._bannerShown || (level.index === 0 && !level.isChance)
+        visible: level._bannerShown
         width: level.width
         sourceComponent: Rectangle {
+            readonly property real neededWidth: bannerRow.implicitWidth + bannerRow.anchors.leftMargin
+                                                + bannerRow.anchors.rightMargin
             objectName: "availableActionsBanner"
+            visible: level._bannerShown
             width: level.width
             height: 22
             radius: level._tok("radiusXs", 4)
@@ -109,6 +119,7 @@ Column {
             border.color: level._tok("strokeLight", "#21262D")
 
             RowLayout {
+                id: bannerRow
                 anchors.fill: parent
                 anchors.leftMargin: 6
                 anchors.rightMargin: 6

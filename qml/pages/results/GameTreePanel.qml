@@ -12,6 +12,12 @@ Card {
     property var page
     // theme: inherited from Card
 
+    // The least width of the card: the root level's banner whole (the same
+    // at every level but for the number of options), so that the card keeps
+    // its width along the path.
+    readonly property real leastWidth: leftPadding + rightPadding
+                                       + (levelList.currentItem ? levelList.currentItem.bannerWidth : 0)
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 12
@@ -42,13 +48,15 @@ Card {
             clip: true
             spacing: 12
             boundsBehavior: Flickable.StopAtBounds
-            // No highlight is drawn: its invisible stand-in would still be
-            // animated after the current row, a frame at a time.
-            highlightFollowsCurrentItem: false
             model: panel.page ? panel.page.treeLevels : null
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             // A new level comes into view.
             onCountChanged: Qt.callLater(levelList.positionViewAtEnd)
+            // The root level, which the list keeps as its current item even
+            // when scrolled out of view. No highlight follows it: its
+            // invisible stand-in would still be animated, a frame at a time.
+            currentIndex: 0
+            highlightFollowsCurrentItem: false
 
             delegate: GameTreeLevel {
                 width: levelList.width

@@ -24,9 +24,13 @@ Rectangle {
     readonly property real _summaryWidth: Math.max(_columnWidth, Math.ceil(summaryTitle.implicitWidth) + 20)
     // The turn and river hold one card each: when five even columns do not
     // fit, they give way first, down to 90, so that the summary stays in view.
-    readonly property real _cardColumnWidth: Math.max(90, Math.min(_columnWidth,
+    readonly property real _cardColumnWidth: Math.max(_cardColumnMin, Math.min(_columnWidth,
                                                                    Math.floor((width - 20 - 4 - 2 * _columnWidth
                                                                                - _summaryWidth) / 2)))
+    // The least width that shows the five columns side by side.
+    readonly property real leastWidth: 20 + 4 + 2 * Details.DETAILS_COLUMN_MIN + 2 * _cardColumnMin
+                                       + Math.max(Details.DETAILS_COLUMN_MIN, Math.ceil(summaryTitle.implicitWidth) + 20)
+    readonly property real _cardColumnMin: 90
     readonly property real _loss: entry && typeof entry.evLoss === "number" ? entry.evLoss : NaN
     readonly property bool _mistake: isFinite(_loss) && _loss > 0
 
@@ -85,7 +89,9 @@ Rectangle {
         }
     }
 
-    // Sideways scrolling only when the panel is too narrow for five columns.
+    // Sideways scrolling only when the panel is too narrow for five columns,
+    // and up and down when the table above leaves it less than its columns
+    // need.
     Flickable {
         id: columns
         objectName: "detailsColumns"
@@ -94,16 +100,16 @@ Rectangle {
         width: parent.width - 20
         height: parent.height - 20
         contentWidth: row.width
-        contentHeight: height
+        contentHeight: row.height
         clip: true
-        flickableDirection: Flickable.HorizontalFlick
-        interactive: contentWidth > width
+        interactive: contentWidth > width || contentHeight > height
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
 
         Row {
             id: row
-            height: columns.height
+            height: Math.max(columns.height, panel.contentHeight)
 
             Item {
                 width: panel._columnWidth

@@ -25,6 +25,8 @@ Item {
                                                          picture.status === Image.Ready ? picture.paintedWidth : 0,
                                                          picture.status === Image.Ready ? picture.paintedHeight : 0)
     readonly property var _anchors: Table.seatAnchors(overlay.width, overlay.height)
+    // The least height that holds the table's parts clear of each other.
+    readonly property real leastHeight: Table.tableLeastHeight(prompt.height)
     // The cards' size on a short table, against their full size: OOP's seat
     // and the board share the room from OOP's anchor down to the centre
     // (0.26 of the height). Half of each takes 72 px of cards at full size,
@@ -195,6 +197,7 @@ Item {
 
         // IP is the dealer.
         Rectangle {
+            id: dealerButton
             objectName: "dealerButton"
             width: 26
             height: 26
@@ -295,13 +298,19 @@ Item {
         // The user's decision: one button per action of the play node,
         // beside the seat that acts.
         Flow {
-            readonly property var _seat: stage._playMeta.player === "OOP" ? oopSeat : ipSeat
+            id: prompt
+            readonly property bool _oop: stage._playMeta.player === "OOP"
+            readonly property var _seat: _oop ? oopSeat : ipSeat
             objectName: "actionPrompt"
             visible: !!stage.page && stage.page.playAwaitingUserAction && !stage._complete
-            width: Table.promptWidth(overlay.width)
+            // Within the table's right edge; beside IP's seat it starts past
+            // the dealer button, which it would otherwise cover.
+            width: Math.min(Table.promptWidth(overlay.width), overlay.width - x)
             spacing: 6
-            x: _seat.x + _seat.width + 14
-            y: Math.round(_seat.y + (_seat.height - height) / 2)
+            x: _oop ? _seat.x + _seat.width + 14
+                    : Math.max(_seat.x + _seat.width + 14, dealerButton.x + dealerButton.width + 8)
+            y: Math.round(Table.promptY(_seat.y + _seat.height / 2, height, board.y, board.y + board.height,
+                                        overlay.height, _oop))
 
             Repeater {
                 model: stage.page && stage._session ? stage.page._actionListAtPlayNode() : []

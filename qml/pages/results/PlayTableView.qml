@@ -13,6 +13,13 @@ Rectangle {
     property var theme
 
     readonly property alias tableArea: tableArea
+    readonly property bool _detailsShown: !!page && page.playSelectedLogIndex >= 0
+    // The least size that holds the table, the hand's details and the log:
+    // below it the page scrolls.
+    readonly property real leastWidth: 28 + stage.implicitWidth
+    readonly property real leastHeight: 28 + titleRow.implicitHeight + 10 + tableArea.leastHeight
+                                        + (_detailsShown ? 10 + Details.detailsLeastHeight(details.contentHeight,
+                                                                                           tableArea.leastHeight) : 0)
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -29,6 +36,7 @@ Rectangle {
         spacing: 10
 
         RowLayout {
+            id: titleRow
             Layout.fillWidth: true
             Text {
                 objectName: "playTitle"
@@ -68,6 +76,7 @@ Rectangle {
         }
 
         RowLayout {
+            id: stage
             objectName: "playStage"
             visible: !view.page || !view.page.resultsFromFile
             Layout.fillWidth: true
@@ -80,6 +89,7 @@ Rectangle {
                 objectName: "playTableColumn"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                Layout.minimumWidth: details.leastWidth
 
                 PlayTableStage {
                     id: tableArea
@@ -95,14 +105,16 @@ Rectangle {
                     objectName: "playHandDetailsPanel"
                     page: view.page
                     theme: view.theme
-                    visible: !!view.page && view.page.playSelectedLogIndex >= 0
+                    visible: view._detailsShown
                     width: parent.width
-                    height: Details.detailsPanelHeight(tableColumn.height, contentHeight, 10)
+                    height: Details.detailsHeightBesideTable(tableColumn.height, contentHeight, 10,
+                                                             tableArea.leastHeight)
                     anchors.bottom: parent.bottom
                 }
             }
 
             PlayHandLogPanel {
+                id: logPanel
                 readonly property var _widths: Details.logPanelWidths(view.page ? view.page.uiScale : 1)
                 objectName: "playHandLogPanel"
                 page: view.page

@@ -33,8 +33,16 @@ RowLayout {
                                         ? (theme ? theme.actionBet : "#A371F7")
                                         : (theme ? theme.info : "#58A6FF")
     readonly property int _buttonWidth: Frame.scaled(140, 110, page ? page.uiScale : 1)
-    // On narrow pages the statistics give way first (their captions elide).
+    // On narrow pages the statistics give way first (their captions elide,
+    // their values stay whole).
     readonly property int _statMinWidth: 72
+
+    // The least width of the row: the title and board beside both buttons
+    // and the statistics at their least.
+    readonly property real leastWidth: titleColumn.implicitWidth + spacing + buttonRow.spacing * 4
+                                       + distributionsButton.Layout.minimumWidth
+                                       + playToggleButton.Layout.minimumWidth + evOopStat.Layout.minimumWidth
+                                       + evIpStat.Layout.minimumWidth + exploitabilityStat.Layout.minimumWidth + spacing
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -43,6 +51,7 @@ RowLayout {
     spacing: 12
 
     ColumnLayout {
+        id: titleColumn
         Layout.alignment: Qt.AlignVCenter
         spacing: 8
 
@@ -104,10 +113,12 @@ RowLayout {
     Item { Layout.fillWidth: true }
 
     RowLayout {
+        id: buttonRow
         Layout.alignment: Qt.AlignVCenter
         spacing: 12
 
         SecondaryButton {
+            id: distributionsButton
             objectName: "distributionsButton"
             theme: header.theme
             text: qsTranslate("ResultsPage", "Distributions")
@@ -118,6 +129,7 @@ RowLayout {
             onClicked: header.page.distDialog.open()
         }
         SecondaryButton {
+            id: playToggleButton
             objectName: "playToggleButton"
             theme: header.theme
             text: header.page && header.page.playMode ? qsTranslate("ResultsPage", "Range view")
@@ -127,39 +139,42 @@ RowLayout {
             onClicked: header.page.playMode = !header.page.playMode
         }
         StatCard {
+            id: evOopStat
             objectName: "evOopStat"
             theme: header.theme
             compact: true
             Layout.fillWidth: true
             Layout.preferredWidth: implicitWidth
             Layout.maximumWidth: implicitWidth
-            Layout.minimumWidth: header._statMinWidth
+            Layout.minimumWidth: Math.max(header._statMinWidth, leastWidth)
             label: qsTranslate("ResultsPage", "EV (OOP)")
             value: header.evOopText
             unit: ""
             accentColor: header._tok("success", "#3FB950")
         }
         StatCard {
+            id: evIpStat
             objectName: "evIpStat"
             theme: header.theme
             compact: true
             Layout.fillWidth: true
             Layout.preferredWidth: implicitWidth
             Layout.maximumWidth: implicitWidth
-            Layout.minimumWidth: header._statMinWidth
+            Layout.minimumWidth: Math.max(header._statMinWidth, leastWidth)
             label: qsTranslate("ResultsPage", "EV (IP)")
             value: header.evIpText
             unit: ""
             accentColor: header._tok("info", "#58A6FF")
         }
         StatCard {
+            id: exploitabilityStat
             objectName: "exploitabilityStat"
             theme: header.theme
             compact: true
             Layout.fillWidth: true
             Layout.preferredWidth: implicitWidth
             Layout.maximumWidth: implicitWidth
-            Layout.minimumWidth: header._statMinWidth
+            Layout.minimumWidth: Math.max(header._statMinWidth, leastWidth)
             label: qsTranslate("ResultsPage", "Exploitability")
             value: header.exploitabilityText
             unit: ""

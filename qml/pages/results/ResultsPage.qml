@@ -703,41 +703,62 @@ Item {
 
     // ---- Layout -------------------------------------------------------------
 
-    SplitView {
-        id: splitView
-        objectName: "resultsSplitView"
+    // Below the width its panes need (the tree at its usual width, the
+    // strategy card at the least its rows need), the page scrolls sideways.
+    // A tree the user widened takes its room from the strategy card only.
+    PageScrollArea {
+        id: pageScroll
+        objectName: "resultsScroll"
         anchors.fill: parent
-        anchors.margins: 16
-        orientation: Qt.Horizontal
-        clip: true
+        requiredWidth: 2 * splitView.anchors.margins + treeWidth + handleWidth + strategyCard.SplitView.minimumWidth
+        // Below the height the practice table needs, the page scrolls down.
+        contentHeight: Math.max(height, 2 * splitView.anchors.margins + strategyCard.leastHeight)
 
-        handle: Item {
-            implicitWidth: 8
-            Rectangle {
-                anchors.centerIn: parent
-                width: 4
-                height: 40
-                radius: 2
-                color: root.theme ? root.theme.stroke : "#30363D"
+        readonly property int handleWidth: 8
+        // Its banner keeps the tree card from being narrower.
+        readonly property real treeWidth: Math.max(Frame.scaled(320, 220, root.uiScale), treePanel.leastWidth)
+
+        Item {
+            width: pageScroll.contentWidth
+            height: pageScroll.contentHeight
+
+            SplitView {
+                id: splitView
+                objectName: "resultsSplitView"
+                anchors.fill: parent
+                anchors.margins: 16
+                orientation: Qt.Horizontal
+                clip: true
+
+                handle: Item {
+                    implicitWidth: pageScroll.handleWidth
+                    Rectangle {
+                        anchors.centerIn: parent
+                        width: 4
+                        height: 40
+                        radius: 2
+                        color: root.theme ? root.theme.stroke : "#30363D"
+                    }
+                }
+
+                GameTreePanel {
+                    id: treePanel
+                    objectName: "treePanel"
+                    page: root
+                    theme: root.theme
+                    SplitView.preferredWidth: pageScroll.treeWidth
+                    SplitView.minimumWidth: Math.max(Frame.scaled(280, 200, root.uiScale), leastWidth)
+                }
+
+                StrategyCard {
+                    id: strategyCard
+                    objectName: "strategyCard"
+                    page: root
+                    theme: root.theme
+                    SplitView.fillWidth: true
+                    SplitView.minimumWidth: Math.max(Frame.scaled(500, 360, root.uiScale), leastWidth)
+                }
             }
-        }
-
-        GameTreePanel {
-            id: treePanel
-            objectName: "treePanel"
-            page: root
-            theme: root.theme
-            SplitView.preferredWidth: Frame.scaled(320, 220, root.uiScale)
-            SplitView.minimumWidth: Frame.scaled(280, 200, root.uiScale)
-        }
-
-        StrategyCard {
-            id: strategyCard
-            objectName: "strategyCard"
-            page: root
-            theme: root.theme
-            SplitView.fillWidth: true
-            SplitView.minimumWidth: Frame.scaled(500, 360, root.uiScale)
         }
     }
 

@@ -15,6 +15,21 @@ Card {
     readonly property real _scale: page ? page.uiScale : 1
     readonly property bool _playMode: !!page && page.playMode
 
+    // The least width of the card: the header, or the range view's row
+    // with the strategy column as wide as its figures beside the buckets
+    // and hand details at their least, or the play view's least.
+    readonly property real leastWidth: leftPadding + rightPadding
+                                       + Math.max(header.leastWidth,
+                                                  strategyMatrixPanel.minimumFiguresWidth + strategyScroll._gutter
+                                                  + bucketsCard.Layout.minimumWidth
+                                                  + handDetailsCard.Layout.minimumWidth + 2 * rangeViewRow.spacing,
+                                                  _playView ? _playView.leastWidth : 0)
+    // The play view keeps a least height for its table; the range view
+    // scrolls within the card.
+    readonly property real leastHeight: _playView ? topPadding + bottomPadding + _playViewTop + _playView.leastHeight : 0
+    readonly property var _playView: card._playMode ? playViewLoader.item : null
+    readonly property real _playViewTop: playViewLoader.y
+
     property alias strategyMatrixPanel: strategyMatrixPanel
     property alias nodeLockPanel: nodeLockPanel
 

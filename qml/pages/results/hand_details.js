@@ -205,6 +205,18 @@ function detailsPanelHeight(columnHeight, contentHeight, gap) {
     return Math.min(want, Math.max(140, Math.min(360, free)))
 }
 
+// The panel's height beside a table that keeps `tableLeast`: its own height
+// where the column holds both, else what the table leaves, down to the
+// panel's height beside a table at its least (the page then scrolls).
+function detailsLeastHeight(contentHeight, tableLeast) {
+    return Math.min(Math.max(120, contentHeight + 20), Math.max(140, Math.min(360, 0.55 * tableLeast)))
+}
+
+function detailsHeightBesideTable(columnHeight, contentHeight, gap, tableLeast) {
+    return Math.min(detailsPanelHeight(columnHeight, contentHeight, gap),
+                    Math.max(detailsLeastHeight(contentHeight, tableLeast), columnHeight - gap - tableLeast))
+}
+
 // The five details columns share the content width less the four rules,
 // 170 each at least when there is room for that.
 function detailsColumnWidth(contentWidth) {

@@ -44,6 +44,27 @@ function promptWidth(overlayWidth) {
     return Math.min(380, 0.45 * overlayWidth)
 }
 
+// The prompt's top: centred on the acting seat, but kept on its side of the
+// board (above it for OOP, below it for IP) and on the table, so that a
+// prompt of several rows does not spread over the board.
+var PROMPT_GAP = 6
+
+function promptY(seatCentreY, promptHeight, boardTop, boardBottom, areaHeight, aboveBoard) {
+    const centred = seatCentreY - promptHeight / 2
+    if (aboveBoard)
+        return Math.max(0, Math.min(centred, boardTop - PROMPT_GAP - promptHeight))
+    return Math.min(areaHeight - promptHeight, Math.max(centred, boardBottom + PROMPT_GAP))
+}
+
+// The least height of the table: room for the seats, board and drill
+// button at a legible size, and for the prompt on either side of the board
+// (the board about 90 high at the size such a table gives its cards).
+var TABLE_LEAST_HEIGHT = 300
+
+function tableLeastHeight(promptHeight) {
+    return Math.max(TABLE_LEAST_HEIGHT, Math.ceil(2 * (promptHeight + PROMPT_GAP) + 90))
+}
+
 // A seat's cards face up: the user's seats, and the seat being drilled.
 function cardsFaceUp(role, seat, drillMode, drillActor) {
     return Practice.isHeroSeat(role, seat) || (!!drillMode && drillActor === seat)

@@ -84,13 +84,11 @@ Card {
             }
         }
 
-        Text {
-            Layout.fillWidth: true
+        WrappedText {
             text: qsTranslate("SettingsPage", "Third-party notices and license texts are included in the 'licenses' folder next to the executable.")
             font.family: card._family
             font.pixelSize: 11
             color: card.theme ? card.theme.textFaint : "#6E7681"
-            wrapMode: Text.WordWrap
         }
 
         RowLayout {

@@ -2,7 +2,6 @@
 // the theme, stored on "Save Settings"), the interface language, the notices
 // of the open-source components, and the program's updates.
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.settings
 import Tessaval
@@ -61,16 +60,21 @@ Item {
         property bool darkMode: true
     }
 
-    ScrollView {
+    // The column of cards and buttons: two thirds of the page, and never
+    // narrower than they need (the page then scrolls sideways).
+    readonly property real _columnWidth: Math.max(Math.min(width * 0.66, width - 48),
+                                                  cardsColumn.implicitWidth, actionRow.implicitWidth)
+
+    PageScrollArea {
         id: scroll
         objectName: "settingsScroll"
         anchors.fill: parent
-        clip: true
-        contentWidth: availableWidth
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+        requiredWidth: 24 + root._columnWidth + 24
+        contentHeight: pageColumn.implicitHeight
 
         ColumnLayout {
-            width: scroll.availableWidth
+            id: pageColumn
+            width: scroll.contentWidth
             spacing: 20
 
             Item {
@@ -86,9 +90,10 @@ Item {
             }
 
             ColumnLayout {
+                id: cardsColumn
                 Layout.alignment: Qt.AlignHCenter
                 Layout.fillWidth: false
-                Layout.preferredWidth: Math.min(root.width * 0.66, root.width - 48)
+                Layout.preferredWidth: root._columnWidth
                 spacing: 16
 
                 AppearanceCard {
@@ -117,9 +122,10 @@ Item {
             }
 
             RowLayout {
+                id: actionRow
                 Layout.alignment: Qt.AlignHCenter
                 Layout.fillWidth: false
-                Layout.preferredWidth: Math.min(root.width * 0.66, root.width - 48)
+                Layout.preferredWidth: root._columnWidth
                 spacing: 12
 
                 Item {

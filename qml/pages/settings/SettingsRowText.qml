@@ -1,6 +1,7 @@
 // The left side of a settings row: the setting's name over its description.
 import QtQuick
 import QtQuick.Layouts
+import Tessaval
 
 ColumnLayout {
     id: block
@@ -22,12 +23,10 @@ ColumnLayout {
         elide: Text.ElideRight
     }
 
-    Text {
-        Layout.fillWidth: true
+    WrappedText {
         text: block.description
         font.family: block._family
         font.pixelSize: 12
         color: block.theme ? block.theme.textMuted : "#8B949E"
-        wrapMode: Text.WordWrap
     }
 }

@@ -40,11 +40,11 @@ Card {
         color: card._color("textMuted", "#8B949E")
     }
 
-    // Wraps onto more lines when the column is narrow.
+    // One line, as wide as it needs; the page makes room for it.
     component GridValue: Text {
         Layout.fillWidth: true
-        Layout.minimumWidth: 40
-        wrapMode: Text.Wrap
+        Layout.minimumWidth: implicitWidth
+        elide: Text.ElideRight
         font.family: card._family
         font.pixelSize: 13
         font.weight: Font.DemiBold
@@ -102,16 +102,26 @@ Card {
                 GridLabel { text: qsTranslate("SolvePage", "Rake") }
                 GridValue { objectName: "rakeValue"; text: card.rakeText }
                 GridLabel { text: qsTranslate("SolvePage", "Bet sizes") }
-                GridValue { objectName: "betSizesValue"; text: card.betSizesText }
+                // Sizes of every street: on more lines where the column is narrow.
+                WrappedText {
+                    objectName: "betSizesValue"
+                    text: card.betSizesText
+                    font.family: card._family
+                    font.pixelSize: 13
+                    font.weight: Font.DemiBold
+                    color: card._color("text", "#F0F6FC")
+                }
             }
 
             Rectangle {
                 id: optionsPanel
                 objectName: "optionsPanel"
-                // Gives up its spare 20 px before the values are cut.
-                Layout.preferredWidth: Math.max(180, Math.min(200, summaryRow.width - grid.implicitWidth
-                                                                    - summaryRow.spacing))
+                // 180 where the row is as narrow as it can be, up to 200
+                // where it has room to spare.
+                Layout.fillWidth: true
+                Layout.preferredWidth: 180
                 Layout.minimumWidth: 180
+                Layout.maximumWidth: 200
                 Layout.alignment: Qt.AlignTop
                 implicitHeight: optionsColumn.implicitHeight + 20
                 radius: card._color("radiusSm", 8)
@@ -126,14 +136,12 @@ Card {
                     width: parent.width - 20
                     spacing: 4
 
-                    Text {
-                        Layout.fillWidth: true
+                    WrappedText {
                         text: qsTranslate("SolvePage", "Options enabled")
                         font.family: card._family
                         font.pixelSize: 12
                         font.weight: Font.DemiBold
                         color: card._color("text", "#F0F6FC")
-                        wrapMode: Text.WordWrap
                     }
 
                     Text {
@@ -151,16 +159,14 @@ Card {
                     Repeater {
                         model: card.optionLines.length
 
-                        delegate: Text {
+                        delegate: WrappedText {
                             required property int index
 
                             objectName: "optionLine"
-                            Layout.fillWidth: true
                             text: "• " + (card.optionLines[index] || "")
                             font.family: card._family
                             font.pixelSize: 12
                             color: card._color("textMuted", "#8B949E")
-                            wrapMode: Text.WordWrap
                         }
                     }
                 }

@@ -3,7 +3,6 @@
 // It edits nothing of the project but the thread count; every other value
 // comes from the shell and is shown and sent as it is.
 import QtQuick
-import QtQuick.Controls
 import Tessaval
 import "solve_page.js" as Logic
 import "solve_runs.js" as Runs
@@ -428,22 +427,20 @@ Item {
 
     // ---- Layout ---------------------------------------------------------
 
-    Flickable {
+    PageScrollArea {
         id: scroller
         objectName: "solveScroll"
         anchors.fill: parent
-        contentWidth: width
+        // Both columns as wide as their widest card needs: below that the
+        // page scrolls sideways.
+        requiredWidth: 48 + Logic.bodyRequiredWidth(
+            Math.max(configCard.implicitWidth, computeCard.implicitWidth),
+            Math.max(progressCard.implicitWidth, runsCard.implicitWidth))
         contentHeight: column.implicitHeight
-        boundsBehavior: Flickable.StopAtBounds
-        clip: true
-
-        ScrollBar.vertical: ScrollBar {
-            policy: scroller.contentHeight > scroller.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
-        }
 
         Column {
             id: column
-            width: scroller.width
+            width: scroller.contentWidth
             spacing: 20
 
             Item {
@@ -467,8 +464,6 @@ Item {
                 id: body
                 objectName: "solveBody"
 
-                readonly property real _inner: Math.max(0, width - 20)
-
                 x: 24
                 width: column.width - 48
                 height: Math.max(leftColumn.implicitHeight, rightColumn.implicitHeight)
@@ -476,7 +471,7 @@ Item {
                 Column {
                     id: leftColumn
                     objectName: "leftColumn"
-                    width: Math.floor(body._inner * 0.4)
+                    width: Logic.leftColumnWidth(body.width)
                     spacing: 20
 
                     SolveConfigCard {
@@ -527,8 +522,8 @@ Item {
                 Column {
                     id: rightColumn
                     objectName: "rightColumn"
-                    x: leftColumn.width + 20
-                    width: Math.floor(body._inner - body._inner * 0.4)
+                    x: leftColumn.width + Logic.COLUMN_GAP
+                    width: Logic.rightColumnWidth(body.width)
                     spacing: 20
 
                     SolveProgressCard {

@@ -58,26 +58,22 @@ Card {
                 Layout.alignment: Qt.AlignVCenter
                 spacing: 16
 
-                Text {
+                WrappedText {
                     objectName: "statusLine"
-                    Layout.fillWidth: true
                     text: card.statusLine
                     font.family: card._family
                     font.pixelSize: 16
                     font.weight: Font.DemiBold
                     color: card._color("text", "#F0F6FC")
-                    wrapMode: Text.Wrap
                 }
 
-                Text {
+                WrappedText {
                     objectName: "finalizingNote"
                     visible: card.finalizing
-                    Layout.fillWidth: true
                     text: qsTranslate("SolvePage", "Solver converged — finalizing results…")
                     font.family: card._family
                     font.pixelSize: 12
                     color: card._color("textMuted", "#8B949E")
-                    wrapMode: Text.Wrap
                 }
 
                 ColumnLayout {

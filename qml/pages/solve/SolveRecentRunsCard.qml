@@ -98,15 +98,13 @@ Card {
             }
         }
 
-        Text {
+        WrappedText {
             objectName: "noRunsText"
             visible: card._rows === 0
-            Layout.fillWidth: true
             text: qsTranslate("SolvePage", "No runs yet — click Start Solve to record a run here.")
             font.family: card._family
             font.pixelSize: 13
             color: card._color("textMuted", "#8B949E")
-            wrapMode: Text.WordWrap
         }
 
         Rectangle {

@@ -300,3 +300,28 @@ function tick(s) {
     }
     return out
 }
+
+// ---- Layout ----------------------------------------------------------------
+
+var COLUMN_GAP = 20
+
+// The body's two columns, COLUMN_GAP apart: the left one 40 % of the rest,
+// the right one the other 60 %.
+function leftColumnWidth(bodyWidth) {
+    return Math.floor(Math.max(0, bodyWidth - COLUMN_GAP) * 0.4)
+}
+
+function rightColumnWidth(bodyWidth) {
+    const inner = Math.max(0, bodyWidth - COLUMN_GAP)
+    return Math.floor(inner - inner * 0.4)
+}
+
+// The least whole body width whose left column is at least `left` wide and
+// whose right column is at least `right` wide.
+function bodyRequiredWidth(left, right) {
+    let w = COLUMN_GAP + Math.ceil(Math.max(left / 0.4, right / 0.6))
+    // At most a pixel or two of rounding.
+    while (leftColumnWidth(w) < left || rightColumnWidth(w) < right)
+        ++w
+    return w
+}
