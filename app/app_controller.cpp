@@ -82,6 +82,9 @@ AppController::AppController(ControllerEnvironment environment, QObject* parent)
             return e ? MemoryFigure{e->total_bytes, e->at_least} : MemoryFigure{};
         });
 
+    ahead_ = std::make_unique<NodeResultsAhead>(
+        [this](std::uint64_t node) { return session_.node_stats_and_combos(node); });
+
     memoryTimer_.setInterval(2000);
     memoryTimer_.setSingleShot(false);
     connect(&memoryTimer_, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
@@ -96,11 +99,13 @@ AppController::~AppController() {
     estimator_.reset();
     session_.cancel();
     session_.wait_until_idle();
-    // Distribution computations read the session: they end before it does.
+    // Distribution computations read the session: they end before it does,
+    // and so does the computation ahead.
     for (QFutureWatcher<QVariantMap>* watcher : runningDistributions_) {
         watcher->disconnect(this);
         watcher->waitForFinished();
     }
+    ahead_.reset();
 }
 
 QString AppController::appDir() const {

@@ -8,6 +8,7 @@
 #include "app/memory_estimator.h"
 #include "app/node_lock_table.h"
 #include "app/node_records.h"
+#include "app/node_results_ahead.h"
 #include "app/project_file.h"
 #include "app/system_figures.h"
 #include "app/translatable_text.h"
@@ -197,6 +198,7 @@ public:
     // The kept per-node results, for the project file and for tests.
     std::shared_ptr<const NodeRecords> nodeRecords() const { return nodeRecords_; }
     const SolveSession& session() const { return session_; }
+    const NodeResultsAhead& resultsAhead() const { return *ahead_; }
 
 signals:
     void runningChanged();
@@ -321,6 +323,9 @@ private:
     std::shared_ptr<const NodeStatsAndCombos> nodeStatsAndCombos(int nodeIndex) const;
     // Drops the node's shared results once the caches hold what they give.
     void releaseNodeStatsAndCombos(int nodeIndex) const;
+    // Queues the decision nodes one action below the node, not yet asked
+    // for, to be computed ahead: the user's next click is among them.
+    void computeChildrenAhead(int nodeIndex) const;
 
     // Per-node query caches.
     mutable QHash<int, QVariantMap> handStrategyByNode_;
@@ -337,6 +342,9 @@ private:
     // Distributions started before the caches were last cleared store nothing.
     std::uint64_t cacheEpoch_ = 0;
     QList<QFutureWatcher<QVariantMap>*> runningDistributions_;
+    // Statistics and combos of the nodes a click may reach next; made after
+    // the session, whose queries it runs, and stopped before it.
+    std::unique_ptr<NodeResultsAhead> ahead_;
 };
 
 }  // namespace quendal_app

@@ -79,13 +79,38 @@ std::shared_ptr<const NodeStatsAndCombos> AppController::nodeStatsAndCombos(int 
         it != statsAndCombosByNode_.cend()) {
         return *it;
     }
-    NodeStatsAndCombos r = session_.node_stats_and_combos(static_cast<std::uint64_t>(nodeIndex));
-    if (!r.stats.ok && !r.combos.ok) {
+    std::shared_ptr<const NodeStatsAndCombos> shared;
+    if (std::optional<NodeResultsAhead::Result> ready = ahead_->take(nodeIndex)) {
+        shared = std::move(*ready);
+    } else {
+        shared = std::make_shared<const NodeStatsAndCombos>(
+            session_.node_stats_and_combos(static_cast<std::uint64_t>(nodeIndex)));
+    }
+    if (!shared->stats.ok && !shared->combos.ok) {
         return nullptr;
     }
-    auto shared = std::make_shared<const NodeStatsAndCombos>(std::move(r));
     statsAndCombosByNode_.insert(nodeIndex, shared);
     return shared;
+}
+
+void AppController::computeChildrenAhead(int nodeIndex) const {
+    if (!nodeRecords_ || resultsFromFile_ || nodeIndex < 0 ||
+        static_cast<std::size_t>(nodeIndex) >= nodeRecords_->size()) {
+        return;
+    }
+    std::vector<int> children;
+    const NodeRecords::Node& node = nodeRecords_->node(static_cast<std::size_t>(nodeIndex));
+    for (std::uint32_t j = 0; j < node.action_count; ++j) {
+        const std::size_t child = nodeRecords_->action(static_cast<std::size_t>(nodeIndex), j).child;
+        const int c = static_cast<int>(child);
+        if (child < nodeRecords_->size() &&
+            nodeRecords_->text(nodeRecords_->node(child).kind) == "decision" &&
+            !statsAndCombosByNode_.contains(c) &&
+            !(actionStatsByNode_.contains(c) && handCombosByNode_.contains(c))) {
+            children.push_back(c);
+        }
+    }
+    ahead_->queue(children);
 }
 
 void AppController::releaseNodeStatsAndCombos(int nodeIndex) const {
@@ -104,6 +129,7 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
     if (nodeIndex < 0) {
         return {};
     }
+    computeChildrenAhead(nodeIndex);
     if (const auto it = actionStatsByNode_.constFind(nodeIndex); it != actionStatsByNode_.cend()) {
         return *it;
     }
@@ -176,6 +202,7 @@ QVariantList AppController::nodeHandCombos(int nodeIndex) const {
     if (nodeIndex < 0) {
         return {};
     }
+    computeChildrenAhead(nodeIndex);
     if (const auto it = handCombosByNode_.constFind(nodeIndex); it != handCombosByNode_.cend()) {
         return *it;
     }

@@ -103,6 +103,7 @@ void AppController::clearNodeCaches() {
     seatHandCombosOopByNode_.clear();
     seatHandCombosIpByNode_.clear();
     statsAndCombosByNode_.clear();
+    ahead_->clear();
     distributionsByNode_.clear();
     pendingDistributions_.clear();
 }

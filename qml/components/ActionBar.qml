@@ -38,6 +38,12 @@ Item {
     // leaves room for every line.
     implicitHeight: showLabels ? Math.max(40, 24 + labels.implicitHeight) : 24
 
+    // The drawn segments (x, width, radius, rounded ends), for the canvas
+    // and for the share written inside each.
+    readonly property var _shares: Logic.shares(actions)
+    readonly property var _segments: Logic.segmentLayout(_shares, barRect.width, barRect.height,
+                                                         theme ? theme.radiusSm : 8)
+
     onActionsChanged: canvas.requestPaint()
 
     Column {
@@ -63,25 +69,35 @@ Item {
                     const ctx = getContext("2d")
                     ctx.reset()
                     ctx.clearRect(0, 0, width, height)
-                    const n = bar._count
-                    if (n === 0 || width <= 0 || height <= 0)
+                    if (bar._count === 0 || width <= 0 || height <= 0)
                         return
-                    const f = Logic.shares(bar.actions)
-                    const segs = Logic.segmentLayout(f, width, height, bar.theme ? bar.theme.radiusSm : 8)
-                    ctx.font = "bold 10px sans-serif"
+                    const segs = bar._segments
                     for (let k = 0; k < segs.length; ++k) {
                         const s = segs[k]
                         ctx.fillStyle = Logic.segmentColor(bar.theme, bar.actions[s.index])
                         Logic.tracePath(ctx, s.x, 0, s.width, height, s.radius, s.roundLeft, s.roundRight)
                         ctx.fill()
-                        const label = Logic.percentText(f[s.index], s.width)
-                        if (label.length > 0 && ctx.measureText(label).width + 8 <= s.width) {
-                            ctx.fillStyle = "rgba(255,255,255,0.92)"
-                            ctx.textAlign = "center"
-                            ctx.textBaseline = "middle"
-                            ctx.fillText(label, s.x + s.width / 2, height / 2)
-                        }
                     }
+                }
+            }
+
+            // Each segment's share, written inside it where it fits: as text
+            // items, which are much cheaper to change than text painted on
+            // the canvas.
+            Repeater {
+                model: bar._segments.length
+                delegate: Text {
+                    required property int index
+                    readonly property var segment: bar._segments[index] || ({ index: 0, x: 0, width: 0 })
+                    objectName: "segmentShare"
+                    text: Logic.percentText(bar._shares[segment.index], segment.width)
+                    visible: text.length > 0 && implicitWidth + 8 <= segment.width
+                    x: segment.x + (segment.width - implicitWidth) / 2
+                    anchors.verticalCenter: parent.verticalCenter
+                    color: Qt.rgba(1, 1, 1, 0.92)
+                    font.family: "sans-serif"
+                    font.pixelSize: 10
+                    font.bold: true
                 }
             }
 

@@ -46,9 +46,17 @@ Item {
     // until both are in; otherwise each change is taken at once.
     property bool _holdActions: false
     property var _actions: ({ "types": [], "probs": ({}) })
+    // The keys of the segments drawn: those of the last actions some class
+    // has a probability per action for. Actions that no class has one for
+    // (a deal, whose "actions" are its cards) draw no segments and leave the
+    // segment slots as they are; the same keys again change nothing.
+    property var _segmentTypes: []
     function _takeActions() {
-        if (!_holdActions)
-            _actions = { "types": actionTypes, "probs": actionProbs }
+        if (_holdActions)
+            return
+        _actions = { "types": actionTypes, "probs": actionProbs }
+        if (Logic.anyAligned(_actions) && !Logic.sameList(_segmentTypes, actionTypes))
+            _segmentTypes = actionTypes
     }
     onActionTypesChanged: _takeActions()
     onActionProbsChanged: _takeActions()
@@ -56,15 +64,14 @@ Item {
     Component.onCompleted: _takeActions()
 
     // Per-matrix values every cell reads, computed once instead of per cell.
-    // They only pick the segment slots and their colours, so they follow
-    // actionTypes directly.
-    readonly property int _actionCount: Logic.count(actionTypes)
+    // They only pick the segment slots and their colours.
+    readonly property int _actionCount: Logic.count(_segmentTypes)
     readonly property var _actionColors: {
         const out = []
         for (let i = 0; i < _actionCount; ++i) {
             // Drawn at 0.85 opacity: the alpha goes into the colour, which the
             // renderer handles more cheaply than an item opacity.
-            const c = theme ? theme.actionColor(actionTypes[i]) : Qt.color("#888888")
+            const c = theme ? theme.actionColor(_segmentTypes[i]) : Qt.color("#888888")
             out.push(Qt.rgba(c.r, c.g, c.b, c.a * 0.85))
         }
         return out

@@ -149,12 +149,18 @@ Item {
                     font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
-                Icon {
-                    objectName: "lockIcon"
-                    visible: node.locked
-                    name: "lock"
-                    size: 14
-                    color: node._muted
+                // Made only for a locked tile: most tiles have none.
+                Loader {
+                    active: node.locked
+                    visible: active
+                    Layout.preferredWidth: 14
+                    Layout.preferredHeight: 14
+                    sourceComponent: Icon {
+                        objectName: "lockIcon"
+                        name: "lock"
+                        size: 14
+                        color: node._muted
+                    }
                 }
             }
 

@@ -78,6 +78,31 @@ function alignedProbs(actions, hand) {
     return count(probs) === n ? probs : null
 }
 
+// Whether some class has a probability per action, so that its cell can
+// draw segments.
+function anyAligned(actions) {
+    const n = count(actions.types)
+    if (n === 0 || !actions.probs || typeof actions.probs !== "object")
+        return false
+    for (const hand in actions.probs) {
+        if (count(actions.probs[hand]) === n)
+            return true
+    }
+    return false
+}
+
+// Two lists with the same entries.
+function sameList(a, b) {
+    const n = count(a)
+    if (n !== count(b))
+        return false
+    for (let i = 0; i < n; ++i) {
+        if (a[i] !== b[i])
+            return false
+    }
+    return true
+}
+
 function effectiveCellSize(autoFit, width, cellSize, cellSpacing, minCell, maxCell) {
     if (!autoFit)
         return cellSize

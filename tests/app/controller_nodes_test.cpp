@@ -111,6 +111,35 @@ private slots:
         }
     }
 
+    // Answering a node computes the decision nodes one action below it
+    // ahead, in the background: a click on one of them finds the session's
+    // own answers ready. A clear drops what was computed.
+    void childrenComputedAhead() {
+        c_->nodeActionStats(0);
+        QTRY_VERIFY(c_->resultsAhead().idle());
+        QList<int> children;
+        for (const QVariant& a : c_->nodeActions(0)) {
+            const int child = a.toMap()["childIndex"].toInt();
+            if (c_->nodeMeta(child)["nodeType"] == "decision") {
+                children.append(child);
+                QVERIFY(c_->resultsAhead().holds(child));
+            }
+        }
+        QVERIFY(children.size() >= 2);
+        const ActionStatsResult stats = c_->session().node_action_stats(children[0]);
+        const QVariantList rows = c_->nodeActionStats(children[0]);
+        QVERIFY(!c_->resultsAhead().holds(children[0]));
+        QCOMPARE(rows.size(), int(stats.ev.size()));
+        for (int i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].toMap()["ev"].toDouble(), stats.ev[i] / 100.0);
+            QCOMPARE(rows[i].toMap()["equity"].toDouble(), stats.equity[i]);
+        }
+        const HandCombosResult combos = c_->session().node_hand_combos(children[0]);
+        QCOMPARE(c_->nodeHandCombos(children[0]).size(), int(combos.rows.size()));
+        c_->clearResults();
+        QVERIFY(!c_->resultsAhead().holds(children[1]));
+    }
+
     void reachByBucket() {
         const QVariantMap plain = c_->nodeHandStrategyReach169(0, "");
         QVERIFY(!plain["weights"].toMap().isEmpty());

@@ -2,6 +2,7 @@
 // module from the program's resources, and the objects the pages read.
 #include "app/app_controller.h"
 #include "app/language_manager.h"
+#include "bench_probe.h"
 #include "fake_controller.h"
 #include "fake_updates.h"
 #include "shipped_translation.h"
@@ -35,6 +36,7 @@ public slots:
         qmlRegisterType<FakeController>("TestSupport", 1, 0, "FakeController");
         qmlRegisterType<FakeUpdates>("TestSupport", 1, 0, "FakeUpdates");
         qmlRegisterType<TestTranslator>("TestSupport", 1, 0, "TestTranslator");
+        qmlRegisterType<BenchProbe>("TestSupport", 1, 0, "BenchProbe");
         qmlRegisterType<ShippedTranslation>("TestSupport", 1, 0, "ShippedTranslation");
     }
 

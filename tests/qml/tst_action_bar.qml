@@ -201,5 +201,17 @@ TestCase {
         b.actions = [{ actionType: "fold", frequency: 0.001 }, { actionType: "check", frequency: 0.5 }, { actionType: "call", frequency: 0.499 }]
         tryVerify(function () { return near(grabImage(b).pixel(100, 12), tokens.actionCheck, 0.05) })
         verify(!near(grabImage(b).pixel(1, 0), tokens.actionCheck, 0.1))
+        // Each share is written inside its segment where it fits, and only there.
+        const shown = findAllShares(b).filter(function (t) { return t.visible })
+        compare(shown.map(function (t) { return t.text }), ["50%", "50%"])
+        for (const t of shown)
+            verify(t.x > 0 && t.x + t.width < b.width)
+    }
+
+    function findAllShares(item) {
+        let out = item.objectName === "segmentShare" ? [item] : []
+        for (let i = 0; i < item.children.length; ++i)
+            out = out.concat(findAllShares(item.children[i]))
+        return out
     }
 }

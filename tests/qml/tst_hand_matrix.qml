@@ -196,6 +196,24 @@ TestCase {
         compare(drops, 0)
     }
 
+    // A deal's actions (its cards) come without probabilities: no class can
+    // draw them, so the cells keep their segment items as they are.
+    function test_actionsWithoutProbabilities() {
+        const m = make({ cellSize: 40, weights: { "AA": 1 }, actionTypes: ["check", "Bet 75%"],
+                         actionProbs: { "AA": [0.5, 0.5] } })
+        const c = cell(m, "AA"), holder = findChild(c, "segments")
+        const items = holder.children.length
+        const cards = []
+        for (let i = 0; i < 45; ++i)
+            cards.push("chance")
+        m._holdActions = true
+        m.actionTypes = cards
+        m.actionProbs = {}
+        m._holdActions = false
+        verify(!c.mixed)
+        compare(holder.children.length, items)
+    }
+
     function test_labels_data() {
         return [
             { tag: "labels on, no weight", show: true, w: 0, visible: true, dim: true },

@@ -328,6 +328,28 @@ TestCase {
         compare(itemsNamed(panel, "actionTile").length, 3)
     }
 
+    // Going to another node and back, the rows and tiles shown take the new
+    // data in place rather than being built again; a node without buckets
+    // keeps the bucket rows for the next.
+    function test_rowsAndTilesKept() {
+        const p = makePage()
+        tryCompare(p, "_handCombosLoading", false)
+        const tree = findChild(p, "treePanel"), list = findChild(p, "handComboList")
+        const tiles = itemsNamed(tree, "actionTile")
+        const row = itemsNamed(list, "handComboRow")[0]
+        const bucket = findChild(p, "bucketRow_Overpair")
+        p.selectActionAtLevel(0, 2)               // Bet 33%: one combo, no buckets
+        tryCompare(p, "_handCombosLoading", false)
+        verify(itemsNamed(list, "handComboRow")[0] === row)
+        compare(itemsNamed(row, "evLine").map(function (l) { return l.text }), ["0.00", "1.50", "2.50", "\u2014"])
+        p.navigateToBreadcrumb(0)
+        tryCompare(p, "_handCombosLoading", false)
+        const again = itemsNamed(tree, "actionTile")
+        verify(again.length === 3 && again.every(function (t, i) { return t === tiles[i] }))
+        verify(findChild(p, "bucketRow_Overpair") === bucket)
+        verify(itemsNamed(list, "handComboRow")[0] === row)
+    }
+
     function test_playViewDisablesTiles() {
         const p = makePage({ playMode: true })
         const tiles = itemsNamed(findChild(p, "treePanel"), "actionTile")

@@ -258,7 +258,9 @@ Popup {
                                     id: cell
                                     required property string modelData
                                     readonly property string card: modelData + suitRow.modelData
-                                    readonly property int actionIndex: picker.page && picker.visible
+                                    // Follows what an opening offers; a closed
+                                    // picker's cells are left as they were.
+                                    readonly property int actionIndex: picker.page
                                                                        ? picker.page._chanceCardIndexForSelection(card) : -1
                                     objectName: "chanceCard_" + card
                                     width: 32

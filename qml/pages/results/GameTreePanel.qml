@@ -53,7 +53,8 @@ Card {
             // A new level comes into view.
             onCountChanged: Qt.callLater(levelList.positionViewAtEnd)
             // The root level, which the list keeps as its current item even
-            // when scrolled out of view.
+            // when scrolled out of view. No highlight follows it: its
+            // invisible stand-in would still be animated, a frame at a time.
             currentIndex: 0
             highlightFollowsCurrentItem: false
 

@@ -15,6 +15,20 @@ Card {
     readonly property var buckets: page ? page.currentHandBuckets : []
     readonly property real _scale: page ? page.uiScale : 1
 
+    // The buckets the list's rows show, kept while the node has none (the
+    // list is hidden then), so that the rows wait for the next node's
+    // buckets instead of being built again (see followRowCount).
+    property var _rows: []
+    function _takeRows() {
+        if (buckets.length === 0)
+            return
+        _rows = buckets
+        Frame.followRowCount(rowSlots, buckets.length)
+    }
+    onBucketsChanged: _takeRows()
+    Component.onCompleted: _takeRows()
+    ListModel { id: rowSlots }
+
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
     }
@@ -58,13 +72,17 @@ Card {
                 clip: true
                 spacing: 6
                 boundsBehavior: Flickable.StopAtBounds
-                model: card.buckets
+                // No highlight is drawn: its invisible stand-in would still be
+                // animated after the current row, a frame at a time.
+                highlightFollowsCurrentItem: false
+                visible: card.buckets.length > 0
+                model: rowSlots
                 ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
 
                 delegate: Rectangle {
                     id: row
-                    required property var modelData
                     required property int index
+                    readonly property var modelData: card._rows[index] || ({})
                     readonly property string bucketName: modelData && modelData.name !== undefined ? String(modelData.name) : ""
                     readonly property bool isSelected: card.page && card.page.selectedBucket === bucketName
                     objectName: "bucketRow_" + bucketName
@@ -73,19 +91,22 @@ Card {
                     radius: card._tok("radiusXs", 4)
                     color: isSelected ? card._tok("surface3", "#2D333B") : card._tok("surface2", "#21262D")
 
-                    RowLayout {
+                    // Placed by hand rather than by layouts, which each row
+                    // would arrange again at every node.
+                    Item {
                         id: rowContent
                         anchors.fill: parent
                         anchors.margins: 6
-                        spacing: 8
+                        implicitHeight: Math.max(nameColumn.implicitHeight, bucketBar.height)
 
-                        ColumnLayout {
-                            Layout.preferredWidth: Frame.scaled(150, 110, card._scale)
-                            Layout.maximumWidth: Layout.preferredWidth
+                        Column {
+                            id: nameColumn
+                            width: Frame.scaled(150, 110, card._scale)
+                            anchors.verticalCenter: parent.verticalCenter
                             spacing: 2
                             Text {
                                 objectName: "bucketName"
-                                Layout.fillWidth: true
+                                width: parent.width
                                 text: row.modelData && row.modelData.displayName ? String(row.modelData.displayName)
                                                                                 : row.bucketName
                                 // A long name takes a second line (the row
@@ -106,10 +127,12 @@ Card {
                             }
                         }
                         ActionBar {
+                            id: bucketBar
                             objectName: "bucketBar"
-                            Layout.fillWidth: true
-                            Layout.preferredHeight: 16
-                            Layout.alignment: Qt.AlignVCenter
+                            x: nameColumn.width + 8
+                            width: Math.max(0, rowContent.width - x)
+                            height: 16
+                            anchors.verticalCenter: parent.verticalCenter
                             theme: card.theme
                             showLabels: false
                             actions: card.page ? card.page._handActionsForProbs(row.modelData ? row.modelData.actionProbs : [])

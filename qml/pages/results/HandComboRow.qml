@@ -2,7 +2,6 @@
 // relative to folding (one line per action, in the action's colour) and its
 // strategy as a frequency bar.
 import QtQuick
-import QtQuick.Layouts
 import Tessaval
 import "results_hands.js" as Hands
 import "results_frame.js" as Frame
@@ -10,13 +9,14 @@ import "results_frame.js" as Frame
 Rectangle {
     id: row
 
-    required property var modelData
+    // The combo row of the controller (c1, c2, ev, actionEvs, actionProbs).
+    property var combo: ({})
     property var page
     property var theme
 
     readonly property real _scale: page ? page.uiScale : 1
     readonly property var _defs: page ? page._loadedHandActionDefs : []
-    readonly property var evLines: Hands.evColumnLines(modelData, _defs)
+    readonly property var evLines: Hands.evColumnLines(combo, _defs)
 
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
@@ -29,51 +29,63 @@ Rectangle {
     border.width: 1
     border.color: _tok("stroke", "#30363D")
 
-    RowLayout {
+    // Placed by hand rather than by a layout: rows take another combo's
+    // texts at every node, and a layout per row would be arranged again
+    // each time.
+    Item {
         id: content
+        readonly property real gap: Frame.scaled(8, 6, row._scale)
         anchors.fill: parent
         anchors.margins: 6
-        spacing: Frame.scaled(8, 6, row._scale)
+        implicitHeight: Math.max(cards.implicitHeight, evLabel.implicitHeight, evColumn.implicitHeight, bar.height)
 
         Row {
+            id: cards
+            anchors.verticalCenter: parent.verticalCenter
             spacing: 4
-            Layout.alignment: Qt.AlignVCenter
             Repeater {
-                model: [row.modelData ? row.modelData.c1 : "", row.modelData ? row.modelData.c2 : ""]
+                model: 2
                 delegate: PlayingCard {
-                    required property var modelData
+                    required property int index
+                    readonly property string cardText: String((index === 0 ? row.combo.c1 : row.combo.c2) || "")
                     theme: row.theme
                     mini: true
                     sizeScale: row._scale
                     hoverable: false
                     enableHoverScale: false
-                    rank: String(modelData || "").charAt(0)
-                    suit: String(modelData || "").charAt(1)
+                    rank: cardText.charAt(0)
+                    suit: cardText.charAt(1)
                 }
             }
         }
         Text {
+            id: evLabel
+            x: cards.width + content.gap
+            anchors.verticalCenter: parent.verticalCenter
             text: qsTranslate("ResultsPage", "EV:")
             // Never narrower than the label (some languages put a space
             // before the colon).
-            Layout.preferredWidth: Math.max(Frame.scaled(26, 22, row._scale), Math.ceil(implicitWidth))
-            Layout.alignment: Qt.AlignVCenter
+            width: Math.max(Frame.scaled(26, 22, row._scale), Math.ceil(implicitWidth))
             color: row._tok("textMuted", "#8B949E")
             font.family: row._tok("fontFamilyResolved", "sans-serif")
             font.pixelSize: 12
             font.weight: Font.DemiBold
         }
         Column {
+            id: evColumn
             objectName: "evColumn"
-            Layout.maximumWidth: Frame.scaled(80, 60, row._scale)
-            Layout.alignment: Qt.AlignVCenter
+            x: evLabel.x + evLabel.width + content.gap
+            width: Math.min(implicitWidth, Frame.scaled(80, 60, row._scale))
+            anchors.verticalCenter: parent.verticalCenter
+            // One line per action: another row's lines are taken in place.
             Repeater {
-                model: row.evLines
+                model: row.evLines.length
                 delegate: Text {
-                    required property var modelData
+                    required property int index
+                    readonly property var line: row.evLines[index] || ({ text: "", colorKey: "" })
                     objectName: "evLine"
-                    text: modelData.text
-                    color: row.theme ? row.theme.actionColor(modelData.colorKey) : "#8B949E"
+                    text: line.text
+                    color: row.theme ? row.theme.actionColor(line.colorKey) : "#8B949E"
                     font.family: row._tok("fontFamilyResolved", "sans-serif")
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
@@ -81,13 +93,15 @@ Rectangle {
             }
         }
         ActionBar {
+            id: bar
             objectName: "comboBar"
-            Layout.fillWidth: true
-            Layout.preferredHeight: Frame.scaled(16, 14, row._scale)
-            Layout.alignment: Qt.AlignVCenter
+            x: evColumn.x + evColumn.width + content.gap
+            width: Math.max(0, content.width - x)
+            height: Frame.scaled(16, 14, row._scale)
+            anchors.verticalCenter: parent.verticalCenter
             theme: row.theme
             showLabels: false
-            actions: Hands.handActionsForProbs(row._defs, row.modelData ? row.modelData.actionProbs : [])
+            actions: Hands.handActionsForProbs(row._defs, row.combo ? row.combo.actionProbs : [])
         }
     }
 }

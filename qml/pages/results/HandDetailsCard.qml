@@ -16,6 +16,21 @@ Card {
     readonly property var _visible: page ? page.visibleHandCombos : []
     readonly property bool _loading: !!page && page._handCombosLoading
 
+    // The combos the list's rows show: the shown combos, kept while none is
+    // shown (a deal, a filter matching nothing), when the list is hidden, so
+    // that its rows wait for the next combos instead of being built again.
+    property var _rows: []
+    function _takeRows() {
+        if (_visible.length === 0)
+            return
+        _rows = _visible
+        Frame.followRowCount(rowSlots, _visible.length)
+        list.positionViewAtBeginning()
+    }
+    on_VisibleChanged: _takeRows()
+    Component.onCompleted: _takeRows()
+    ListModel { id: rowSlots }
+
     function _tok(name, fallback) {
         return theme ? theme[name] : fallback
     }
@@ -137,10 +152,16 @@ Card {
                 clip: true
                 spacing: 6
                 boundsBehavior: Flickable.StopAtBounds
-                model: card._visible
+                // No highlight is drawn: its invisible stand-in would still be
+                // animated after the current row, a frame at a time.
+                highlightFollowsCurrentItem: false
+                visible: card._visible.length > 0
+                model: rowSlots
                 ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
                 delegate: HandComboRow {
+                    required property int index
                     width: list.width
+                    combo: card._rows[index] || ({})
                     page: card.page
                     theme: card.theme
                 }

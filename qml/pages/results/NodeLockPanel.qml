@@ -16,7 +16,9 @@ Rectangle {
     property var theme
 
     readonly property bool _lockable: !!page && page._currentNodeIsLockable()
-    readonly property var _actions: page ? page.nodeLockActionList : []
+    // Hidden outside node-lock mode, the panel then builds and measures no
+    // action buttons.
+    readonly property var _actions: page && page.nodeLockMode ? page.nodeLockActionList : []
     readonly property bool _mixed: !!page && page.nodeLockMixedMode
     // The action buttons share one row, however narrow the panel.
     readonly property int _buttonFontSize: Math.max(11, Math.round(14 * (page ? page.uiScale : 1)))

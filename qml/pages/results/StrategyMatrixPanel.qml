@@ -144,10 +144,12 @@ ColumnLayout {
         Layout.fillWidth: true
         spacing: 16
 
+        // Entries are taken in place while the count stays.
         Repeater {
-            model: panel.legendActions
+            model: panel.legendActions.length
             delegate: Row {
-                required property var modelData
+                required property int index
+                readonly property var modelData: panel.legendActions[index] || ({})
                 objectName: "legendEntry"
                 spacing: 6
                 Rectangle {

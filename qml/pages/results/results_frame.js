@@ -44,3 +44,19 @@ function clearedLockEditState() {
         nodeLocksByNode: {}
     }
 }
+
+// Makes `model` (a ListModel of empty rows) `count` rows long, adding or
+// removing rows at the end only. A view over it whose delegates read their
+// data by index from a list the page replaces keeps the delegates it has:
+// they take the new rows in place instead of being built again.
+function followRowCount(model, count) {
+    const n = Math.max(0, Math.floor(Number(count) || 0))
+    if (model.count > n) {
+        model.remove(n, model.count - n)
+    } else if (model.count < n) {
+        const rows = []
+        for (let i = model.count; i < n; ++i)
+            rows.push({})
+        model.append(rows)
+    }
+}
