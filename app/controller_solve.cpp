@@ -12,10 +12,6 @@ namespace quendal_app {
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("AppController", text);
-}
-
 // The status of a start refused for `problem`.
 TranslatableText refusalStatus(const SolveMapProblem& problem) {
     using Kind = SolveMapProblem::Kind;
