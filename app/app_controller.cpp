@@ -165,7 +165,8 @@ void AppController::refreshAvailableMemory() {
         environment_.memory ? environment_.memory() : std::nullopt;
     const std::uint64_t available = memory ? memory->available_bytes : 0;
     const QString text = formatGigabytes(available);
-    const bool changed = available != systemAvailableMemoryBytes_ || text != systemAvailableMemoryText_;
+    const bool changed =
+        available != systemAvailableMemoryBytes_ || text != systemAvailableMemoryText_;
     systemAvailableMemoryBytes_ = available;
     systemAvailableMemoryText_ = text;
     refreshMemoryTexts(false, changed);

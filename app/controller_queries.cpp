@@ -101,7 +101,8 @@ void AppController::computeChildrenAhead(int nodeIndex) const {
     std::vector<int> children;
     const NodeRecords::Node& node = nodeRecords_->node(static_cast<std::size_t>(nodeIndex));
     for (std::uint32_t j = 0; j < node.action_count; ++j) {
-        const std::size_t child = nodeRecords_->action(static_cast<std::size_t>(nodeIndex), j).child;
+        const std::size_t child =
+            nodeRecords_->action(static_cast<std::size_t>(nodeIndex), j).child;
         const int c = static_cast<int>(child);
         if (child < nodeRecords_->size() &&
             nodeRecords_->text(nodeRecords_->node(child).kind) == "decision" &&

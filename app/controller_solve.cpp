@@ -192,9 +192,9 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
                 : QT_TRANSLATE_NOOP("AppController",
                                     "Not enough memory: this spot needs %1, %2 are available");
         const auto [needText, availableText] = formatGigabytesApart(need.bytes, available);
-        setStatus(TranslatableText("AppController", text,
-                                   {TranslatableText::plain(needText),
-                                    TranslatableText::plain(availableText)}));
+        setStatus(TranslatableText(
+            "AppController", text,
+            {TranslatableText::plain(needText), TranslatableText::plain(availableText)}));
         return;
     }
     solveStartTime_ = std::chrono::steady_clock::now();

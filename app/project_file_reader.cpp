@@ -2,8 +2,8 @@
 // member checked as the program writes it, into contents the controller
 // takes only when all of it is sound.
 #include "app/json_text.h"
-#include "app/solve_config_map.h"
 #include "app/project_file.h"
+#include "app/solve_config_map.h"
 #include "app/worker_threads.h"
 #include "core/card.h"
 #include "session/action_labels.h"

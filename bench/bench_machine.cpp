@@ -110,29 +110,30 @@ double read_bandwidth_gbs(std::size_t threads, std::size_t bytes) {
     const std::size_t n = bytes / sizeof(std::uint64_t);
     std::vector<std::uint64_t> a(n, 1);
     std::atomic<std::uint64_t> sink{0};
-    const double gbs = best_stream_gbs(threads, n, sizeof(std::uint64_t),
-                                       [&](std::size_t begin, std::size_t end) {
-                                           std::uint64_t x = 0;
-                                           for (std::size_t i = begin; i < end; ++i) {
-                                               x ^= a[i];
-                                           }
-                                           sink += x;
-                                       });
+    const double gbs =
+        best_stream_gbs(threads, n, sizeof(std::uint64_t), [&](std::size_t begin, std::size_t end) {
+            std::uint64_t x = 0;
+            for (std::size_t i = begin; i < end; ++i) {
+                x ^= a[i];
+            }
+            sink += x;
+        });
     return gbs;  // the sum written to `sink` keeps the reads
 }
 
 double update_bandwidth_gbs(std::size_t threads, std::size_t bytes) {
     const std::size_t n = bytes / (2 * sizeof(float));
     std::vector<float> regrets(n, 1.0f), sums(n, 0.0f);
-    return best_stream_gbs(threads, n, 4.0 * sizeof(float), [&](std::size_t begin, std::size_t end) {
-        float* r = regrets.data();
-        float* s = sums.data();
-        for (std::size_t i = begin; i < end; ++i) {
-            const float value = 0.5f * r[i] + 0.25f;
-            r[i] = value;
-            s[i] = 0.75f * s[i] + value;
-        }
-    });
+    return best_stream_gbs(threads, n, 4.0 * sizeof(float),
+                           [&](std::size_t begin, std::size_t end) {
+                               float* r = regrets.data();
+                               float* s = sums.data();
+                               for (std::size_t i = begin; i < end; ++i) {
+                                   const float value = 0.5f * r[i] + 0.25f;
+                                   r[i] = value;
+                                   s[i] = 0.75f * s[i] + value;
+                               }
+                           });
 }
 
 std::string json_string(const std::string& text) {

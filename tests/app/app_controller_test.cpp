@@ -147,23 +147,26 @@ private slots:
         QTest::addColumn<QString>("textA");
         QTest::addColumn<QString>("textB");
         const quint64 gib = kGiB;
-        QTest::newRow("apart already") << 8 * gib << 4 * gib << QString("8.0 GB") << QString("4.0 GB");
-        QTest::newRow("equal") << 3 * gib / 2 << 3 * gib / 2 << QString("1.5 GB") << QString("1.5 GB");
+        QTest::newRow("apart already")
+            << 8 * gib << 4 * gib << QString("8.0 GB") << QString("4.0 GB");
+        QTest::newRow("equal") << 3 * gib / 2 << 3 * gib / 2 << QString("1.5 GB")
+                               << QString("1.5 GB");
         QTest::newRow("a hundredth apart") << quint64(1.53 * gib) << quint64(1.47 * gib)
                                            << QString("1.53 GB") << QString("1.47 GB");
-        QTest::newRow("from 10 up") << 12 * gib + 100 * 1048576ull << 12 * gib << QString("12.1 GB")
-                                    << QString("12.0 GB");
-        QTest::newRow("megabytes") << quint64(1000) << quint64(2000) << QString("0.001 MB")
-                                   << QString("0.002 MB");
+        QTest::newRow("from 10 up")
+            << 12 * gib + 100 * 1048576ull << 12 * gib << QString("12.1 GB") << QString("12.0 GB");
+        QTest::newRow("megabytes")
+            << quint64(1000) << quint64(2000) << QString("0.001 MB") << QString("0.002 MB");
         QTest::newRow("one unknown") << quint64(0) << gib << kDash << QString("1.0 GB");
         // A byte apart, whatever the size.
         QTest::newRow("a byte, megabytes") << 50 * 1048576ull + 1 << 50 * 1048576ull
                                            << QString("50.000001 MB") << QString("50.000000 MB");
-        QTest::newRow("a byte, gigabytes") << 3 * gib / 2 + 1 << 3 * gib / 2
-                                           << QString("1.500000001 GB") << QString("1.500000000 GB");
-        QTest::newRow("a byte, a terabyte") << 1024 * gib + 1 << 1024 * gib
-                                            << QString("1024.000000001 GB")
-                                            << QString("1024.000000000 GB");
+        QTest::newRow("a byte, gigabytes")
+            << 3 * gib / 2 + 1 << 3 * gib / 2 << QString("1.500000001 GB")
+            << QString("1.500000000 GB");
+        QTest::newRow("a byte, a terabyte")
+            << 1024 * gib + 1 << 1024 * gib << QString("1024.000000001 GB")
+            << QString("1024.000000000 GB");
     }
 
     void gigabyteTextsApart() {

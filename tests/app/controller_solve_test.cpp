@@ -389,9 +389,8 @@ private slots:
         QCOMPARE(c.solveRequiredMemoryText(), needText);
         QCOMPARE(c.effectiveAvailableMemoryText(), availableText);
         c.startSolveWithConfig(test::riverMap());
-        QCOMPARE(c.statusText(),
-                 QString("Not enough memory: this spot needs %1, %2 are available")
-                     .arg(needText, availableText));
+        QCOMPARE(c.statusText(), QString("Not enough memory: this spot needs %1, %2 are available")
+                                     .arg(needText, availableText));
         QVERIFY(!c.running());
         machine_.memory = PhysicalMemory{16 * kGiB, 12 * kGiB};
     }
@@ -416,8 +415,9 @@ private slots:
         c.startSolveWithConfig(huge);
         // The count stops just past what is available: the figures still read apart.
         const QRegularExpressionMatch refusal =
-            QRegularExpression("^Not enough memory: this spot needs at least (4\\.0\\d* GB), "
-                               "(4\\.0\\d* GB) are available$")
+            QRegularExpression(
+                "^Not enough memory: this spot needs at least (4\\.0\\d* GB), "
+                "(4\\.0\\d* GB) are available$")
                 .match(c.statusText());
         QVERIFY2(refusal.hasMatch(), qPrintable(c.statusText()));
         QVERIFY(refusal.captured(1) != refusal.captured(2));

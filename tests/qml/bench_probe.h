@@ -168,7 +168,9 @@ private:
         }
     }
 
-    void frameBegins() { frameCpuStart_ = threadCpuMs(); }
+    void frameBegins() {
+        frameCpuStart_ = threadCpuMs();
+    }
     // Not counted as the click's: out of the clock and of callgrind's count.
     void stillAll() {
 #ifdef BENCH_PROBE_CALLGRIND
