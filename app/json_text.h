@@ -141,6 +141,9 @@ public:
 
 private:
     friend class DocumentCheck;
+    // Checks the document from `pos` (its first value) and keeps the ends of
+    // its outer containers; `pos` ends past the value. True when it is whole.
+    bool check_document(qsizetype& pos) const;
     std::optional<JsonSpan> scan_value(qsizetype& pos) const;
     bool scan_string(qsizetype& pos) const;
     bool flat_string(qsizetype& pos, qsizetype end, std::string_view& out) const;
