@@ -28,9 +28,8 @@ public:
             QCoreApplication::removeTranslator(&translator_);
         }
         language_ = language;
-        loaded_ = !language.isEmpty() &&
-                  translator_.load(QStringLiteral("quendal_") + language,
-                                   QStringLiteral(TESSAVAL_QM_DIR));
+        loaded_ = !language.isEmpty() && translator_.load(QStringLiteral("quendal_") + language,
+                                                          QStringLiteral(TESSAVAL_QM_DIR));
         if (loaded_) {
             QCoreApplication::installTranslator(&translator_);
         }
